@@ -159,7 +159,14 @@ bool WriteFilesAtomically(std::span<const FileContent> files) {
     for (auto& step : plan)
         if (!step.Backup.empty()) ::unlink(step.Backup.c_str());
 
-    for (const auto& file : files) FlushFolder(FolderOf(file.Path));
+    std::vector<std::string> folders;
+    for (const auto& file : files) {
+        const std::string folder = FolderOf(file.Path);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            FlushFolder(folder);
+            folders.push_back(folder);
+        }
+    }
     return true;
 }
 
