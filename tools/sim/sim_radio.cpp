@@ -76,13 +76,10 @@ void SimRadio::Receive(std::uint8_t byte, std::vector<Exchange>& completed) {
         if (pending_.size() < length) return;
         const Bytes frame(pending_.begin(), pending_.begin() + static_cast<long>(length));
         Exchange exchange;
-        if (Complete(frame, exchange)) {
-            completed.push_back(std::move(exchange));
-            pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(length));
-        } else {
-            // Not a request after all: look for one starting at the next byte.
-            pending_.erase(pending_.begin());
-        }
+        // A rejected frame goes as a whole: its inner bytes (block data full of 02, 'R' and
+        // 'W') must not be taken for requests.
+        if (Complete(frame, exchange)) completed.push_back(std::move(exchange));
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(length));
     }
 }
 

@@ -48,10 +48,10 @@ public:
     MemoryImage& image() { return image_; }
     const MemoryImage& image() const { return image_; }
 
-    // Takes one received byte and appends the exchanges it completes. Bytes that cannot start a
-    // request, and frames that fail their checks (a data frame with a bad checksum, an address
-    // outside the image), are dropped without an answer, as a radio would: the program sends
-    // the frame again.
+    // Takes one received byte and appends the exchange it completes, if any. Bytes that cannot
+    // start a request, and whole frames that fail their checks (a data frame with a bad
+    // checksum, an address outside the image), are dropped without an answer, as a radio would:
+    // the program sends the frame again.
     void Receive(std::uint8_t byte, std::vector<Exchange>& completed);
 
     // Requests taken in so far.
