@@ -110,7 +110,8 @@ void RollBack(std::vector<Replacement>& plan) {
 }  // namespace
 
 std::optional<FileHead> ReadFileHead(const std::string& path, std::size_t limit) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a named pipe given as a data file must not hang the program.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -134,6 +135,12 @@ TEST(DataFile, DamagedPairsAreRefusedWithoutChangingTheDocument) {
     const std::string wrongSize = "Fail to start the software. This version does not exist.";
     const Case cases[] = {
         {"missing data file", [](const std::string& dat, const std::string&) { fs::remove(dat); },
+         FileStatus::FileError, fileError},
+        {"data file is a named pipe",
+         [](const std::string& dat, const std::string&) {
+             fs::remove(dat);
+             ::mkfifo(dat.c_str(), 0600);
+         },
          FileStatus::FileError, fileError},
         {"data file of 3 bytes",
          [](const std::string& dat, const std::string&) { fs::resize_file(dat, 3); },
