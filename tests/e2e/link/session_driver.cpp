@@ -2,7 +2,8 @@
 #include "e2e/link/session_driver.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "link/transfer_map.h"
 #include "platform/serial_session.h"
@@ -27,8 +28,11 @@ SessionDriver::SessionDriver()
 SessionRun SessionDriver::Run(TransferKind kind, const QString& path) {
     SessionRun run;
     SerialSession session(*image_, facts_, versions_);
-    QObject::connect(&session, &SerialSession::finished,
-                     [&run](const SessionOutcome& outcome) { run.outcome = outcome; });
+    QEventLoop loop;
+    QObject::connect(&session, &SerialSession::finished, [&](const SessionOutcome& outcome) {
+        run.outcome = outcome;
+        loop.quit();
+    });
     QObject::connect(&session, &SerialSession::progress,
                      [&run](int percent) { run.progress.push_back(percent); });
     session.setVersionQuestion([&run](const std::string& firmware, const TextPair&) {
@@ -38,9 +42,9 @@ SessionRun SessionDriver::Run(TransferKind kind, const QString& path) {
     run.openFailure = session.OpenLink(kind, path);
     if (run.openFailure) return run;
     session.start();
-    const QDeadlineTimer deadline(60000);
-    while (!run.outcome && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    // The loop sleeps between events; the safety net ends a session that never ends.
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    if (!run.outcome) loop.exec();
     return run;
 }
 
