@@ -46,10 +46,10 @@ TEST(LinkSession, FullReadTakesTheRadioImageInsideTheMapOnly) {
 
 TEST(LinkSession, FullWriteSendsEveryBlockInMapOrder) {
     auto data = std::make_unique<RadioData>();
-    data->channelCount(0, 0) = 1;
-    data->channel(0, 1, 0).ChNo = 1;
-    data->channel(0, 1, 0).InUse = 1;
-    data->channel(0, 1, 0).RxFreqText.assign("26965000");
+    data->channelCount(kBandCb, 1) = 1;
+    data->channel(kBandCb, 1, 1).ChNo = 1;
+    data->channel(kBandCb, 1, 1).InUse = 1;
+    data->channel(kBandCb, 1, 1).RxFreqText.assign("26965000");
     SessionDriver driver;
     EncodeImage(*data, driver.image());
     const auto encoded = std::make_unique<MemoryImage>(driver.image());
