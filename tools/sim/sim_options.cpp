@@ -72,8 +72,8 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         "wrong-address", "Answer read request N with the previous block's address.", "N");
     const QCommandLineOption shortReply("short-reply",
                                         "Reply to request N without the reply's last byte.", "N");
-    const QCommandLineOption loseWrite("lose-write",
-                                       "Acknowledge data frame N but do not store its block.", "N");
+    const QCommandLineOption loseWrite(
+        "lose-write", "Acknowledge request N (a data frame) but do not store its block.", "N");
     const QCommandLineOption silent("silent-after", "Answer the first N requests, then none.", "N");
     const QCommandLineOption delay("delay", "Wait this many milliseconds before every reply.", "ms",
                                    "0");
