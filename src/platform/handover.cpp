@@ -13,13 +13,20 @@ QString OtherVersionProgramPath(const QString& ownProgramPath, const QString& ve
     return QDir::cleanPath(installation + "/" + version + "/KV7700/" + program.fileName());
 }
 
+std::optional<QString> OtherVersionProgram(const VersionTable& table,
+                                           const std::string& otherVersion,
+                                           const QString& ownProgramPath) {
+    const std::string version = SoftwareVersionFor(table, otherVersion);
+    if (version.empty()) return std::nullopt;
+    const QString path = OtherVersionProgramPath(ownProgramPath, QString::fromStdString(version));
+    if (!QFileInfo(path).isExecutable()) return std::nullopt;
+    return path;
+}
+
 HandOverResult StartOtherVersion(const VersionTable& table, const std::string& otherVersion,
                                  const QString& ownProgramPath) {
-    const std::string version = SoftwareVersionFor(table, otherVersion);
-    if (version.empty()) return {false, VersionMissingText()};
-    const QString path = OtherVersionProgramPath(ownProgramPath, QString::fromStdString(version));
-    if (!QFileInfo(path).isExecutable() || !QProcess::startDetached(path, {}))
-        return {false, VersionMissingText()};
+    const std::optional<QString> program = OtherVersionProgram(table, otherVersion, ownProgramPath);
+    if (!program || !QProcess::startDetached(*program, {})) return {false, VersionMissingText()};
     return {true, {}};
 }
 

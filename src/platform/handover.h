@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "app/text_pair.h"
 #include "files/version_table.h"
@@ -11,6 +12,14 @@ namespace kv {
 // The program of software version `version` installed beside this one: the parent folder of
 // the program folder, the version, "KV7700", and this program's own file name.
 QString OtherVersionProgramPath(const QString& ownProgramPath, const QString& version);
+
+// The installed program that fits `otherVersion`, when the table names a software version for
+// it and that version's program is there to start; nothing otherwise. A caller that must
+// decide before it commits to the hand-over (ending a radio session without its end request)
+// asks this first.
+std::optional<QString> OtherVersionProgram(const VersionTable& table,
+                                           const std::string& otherVersion,
+                                           const QString& ownProgramPath);
 
 struct HandOverResult {
     bool started = false;

@@ -1,35 +1,30 @@
-// Raw image files: size-checked on load, written atomically on save.
+// Raw image files through the shared file helpers: size-checked on load, replaced atomically on
+// save.
 #include "platform/raw_image_file.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
+#include <array>
+
+#include "files/file_io.h"
 
 namespace kv {
 
 QString LoadRawImage(const QString& path, MemoryImage& image) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-    if (file.size() != static_cast<qint64>(MemoryImage::size()))
+    const std::optional<FileHead> head = ReadFileHead(path.toStdString(), MemoryImage::size());
+    if (!head) return QStringLiteral("Cannot read %1.").arg(path);
+    if (head->Size != MemoryImage::size())
         return QStringLiteral("%1 is not a memory image: %2 bytes instead of %3.")
             .arg(path)
-            .arg(file.size())
+            .arg(head->Size)
             .arg(MemoryImage::size());
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != static_cast<qsizetype>(MemoryImage::size()))
-        return QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-    std::copy(bytes.begin(), bytes.end(), image.data());
+    std::copy(head->Bytes.begin(), head->Bytes.end(), image.data());
     return {};
 }
 
 QString SaveRawImage(const QString& path, const MemoryImage& image) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(image.data()), MemoryImage::size()) !=
-            static_cast<qint64>(MemoryImage::size()) ||
-        !file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    const std::array<FileContent, 1> file = {
+        FileContent{path.toStdString(), std::span<const std::uint8_t>(image.data(), image.size())}};
+    if (!WriteFilesAtomically(file)) return QStringLiteral("Cannot write %1.").arg(path);
     return {};
 }
 

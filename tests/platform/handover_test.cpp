@@ -65,6 +65,10 @@ TEST_F(StartOtherVersionTest, StartsTheFittingVersion) {
 
 TEST_F(StartOtherVersionTest, MissingVersionOrProgramIsReported) {
     Install("V090");
+    EXPECT_EQ(OtherVersionProgram(table_, "V101", ownProgram_),
+              root_.filePath("V090/KV7700/kv7700"));
+    EXPECT_EQ(OtherVersionProgram(table_, "V102", ownProgram_), std::nullopt) << "not installed";
+    EXPECT_EQ(OtherVersionProgram(table_, "V103", ownProgram_), std::nullopt) << "not listed";
     for (const char* other : {"V103", "V102"}) {
         const HandOverResult result = StartOtherVersion(table_, other, ownProgram_);
         EXPECT_FALSE(result.started) << other;

@@ -20,10 +20,13 @@ struct Command {
     int argumentCount;      // the command's arguments, the command name not counted
     const char* summary;
     int (*run)(Arguments arguments);
+    int optionalArgumentCount = 0;  // arguments that may follow the required ones
 };
 
 int RunEncode(Arguments arguments);
 int RunDecode(Arguments arguments);
 int RunInfo(Arguments arguments);
+int RunRead(Arguments arguments);
+int RunWrite(Arguments arguments);
 
 }  // namespace kv::cli

@@ -1,5 +1,6 @@
-// kv7700-cli: converts and inspects the program's files from the command line. Exit status 0 on
-// success, 1 on failure (the message on standard error), 2 on a usage error.
+// kv7700-cli: converts and inspects the program's files, and reads and writes radios, from the
+// command line. Exit status 0 on success, 1 on failure (the message on standard error), 2 on a
+// usage error.
 #include <QCoreApplication>
 #include <array>
 #include <iostream>
@@ -20,6 +21,11 @@ constexpr std::array kCommands = {
             kv::cli::RunDecode},
     Command{"info", "FILE", 1, "summarise a data file pair (.dat) or a memory image",
             kv::cli::RunInfo},
+    Command{"read", "--port PORT OUT", 3,
+            "read the radio into OUT: a memory image (.img) or a data file pair", kv::cli::RunRead},
+    Command{"write", "--port PORT IN [--verify]", 3,
+            "write IN (.img or data file pair) to the radio; --verify reads it back and compares",
+            kv::cli::RunWrite, 1},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -29,7 +35,8 @@ void PrintUsage(std::ostream& out) {
         out << "  " << call << std::string(call.size() < 28 ? 28 - call.size() : 1, ' ')
             << command.summary << '\n';
     }
-    out << "\nExit status: 0 success, 1 failure, 2 usage error.\n";
+    out << "\nPORT is COM<n> (numbered in the [ports] section of language/mysetup.ini) or a device"
+           " path.\nExit status: 0 success, 1 failure, 2 usage error.\n";
 }
 
 int UsageError(const std::string& message) {
@@ -51,7 +58,9 @@ int main(int argc, char** argv) {
     }
     for (const Command& command : kCommands) {
         if (words[0] != command.name) continue;
-        if (static_cast<int>(words.size()) - 1 != command.argumentCount)
+        const int given = static_cast<int>(words.size()) - 1;
+        if (given < command.argumentCount ||
+            given > command.argumentCount + command.optionalArgumentCount)
             return UsageError(std::string(command.name) + " takes " + command.arguments);
         return command.run(kv::cli::Arguments(words).subspan(1));
     }

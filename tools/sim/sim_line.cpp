@@ -19,6 +19,8 @@ namespace {
 
 volatile sig_atomic_t stopRequested = 0;
 
+constexpr auto kSpinStretch = std::chrono::microseconds(150);
+
 void OnStopSignal(int) {
     stopRequested = 1;
 }
@@ -160,10 +162,14 @@ void Serve(Line& line, SimRadio& radio, const ServeOptions& options) {
         WriteDue(line.fd(), out, now);
 
         pollfd pfd{line.fd(), POLLIN, 0};
-        const timespec wait =
-            out.empty()
-                ? ToTimespec(std::chrono::milliseconds(100))
-                : ToTimespec(std::max(out.front().due - Clock::now(), Clock::duration::zero()));
+        // A sleep ends some tens of microseconds late; the last stretch before a due byte is
+        // spent polling without sleeping, so paced replies leave on time.
+        Clock::duration untilDue = std::chrono::milliseconds(100);
+        if (!out.empty()) {
+            untilDue = out.front().due - Clock::now() - kSpinStretch;
+            if (untilDue < Clock::duration::zero()) untilDue = Clock::duration::zero();
+        }
+        const timespec wait = ToTimespec(untilDue);
         if (ppoll(&pfd, 1, &wait, &unblocked) < 0) continue;
         now = Clock::now();
 

@@ -72,6 +72,8 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         "wrong-address", "Answer read request N with the previous block's address.", "N");
     const QCommandLineOption shortReply("short-reply",
                                         "Reply to request N without the reply's last byte.", "N");
+    const QCommandLineOption loseWrite(
+        "lose-write", "Acknowledge request N (a data frame) but do not store its block.", "N");
     const QCommandLineOption silent("silent-after", "Answer the first N requests, then none.", "N");
     const QCommandLineOption delay("delay", "Wait this many milliseconds before every reply.", "ms",
                                    "0");
@@ -86,7 +88,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         "exiting (default 1000); 'forever' keeps serving.",
         "ms", "1000");
     parser.addOptions({help, device, image, save, model, option, firmware, log, drop, corrupt,
-                       wrongAddress, shortReply, silent, delay, baud, linger});
+                       wrongAddress, shortReply, loseWrite, silent, delay, baud, linger});
 
     ParsedOptions result;
     result.helpText = parser.helpText().toStdString();
@@ -125,6 +127,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         {"corrupt-checksum", ParseNumberList(parser.values(corrupt), o.faults.corruptChecksum)},
         {"wrong-address", ParseNumberList(parser.values(wrongAddress), o.faults.wrongAddress)},
         {"short-reply", ParseNumberList(parser.values(shortReply), o.faults.shortReply)},
+        {"lose-write", ParseNumberList(parser.values(loseWrite), o.faults.loseWrite)},
         {"silent-after",
          !parser.isSet(silent) || ParseInt(parser.value(silent), 0, o.faults.silentAfter)},
         {"delay", ParseInt(parser.value(delay), 0, o.delayMs)},

@@ -69,12 +69,12 @@ bool SimRadio::Complete(ByteView frame, Exchange& exchange) {
     exchange.number = ++requests_;
     exchange.kind = kind;
     exchange.request.assign(frame.begin(), frame.end());
-    exchange.reply = Answer(kind, frame);
+    exchange.reply = Answer(exchange.number, kind, frame);
     ApplyFaults(exchange.number, kind, exchange.reply);
     return true;
 }
 
-Frame SimRadio::Answer(RequestKind kind, ByteView request) {
+Frame SimRadio::Answer(int number, RequestKind kind, ByteView request) {
     switch (kind) {
         case RequestKind::Handshake:
             return HandshakeReply();
@@ -84,7 +84,8 @@ Frame SimRadio::Answer(RequestKind kind, ByteView request) {
             return BlockReply(image_, *ParseReadRequest(request));
         case RequestKind::Data: {
             const DataBlock block = *ParseDataFrame(request);
-            PutImageBlock(image_, block.Address, block.Data);
+            if (!faults_.loseWrite.contains(number))
+                PutImageBlock(image_, block.Address, block.Data);
             return Acknowledgement();
         }
         case RequestKind::End:

@@ -27,6 +27,7 @@ struct Faults {
     std::set<int> corruptChecksum;  // a data frame's checksum off by one; other replies: last byte
     std::set<int> wrongAddress;     // a data frame that names the previous block's address
     std::set<int> shortReply;       // the reply without its last byte
+    std::set<int> loseWrite;        // a data frame acknowledged but not stored
     int silentAfter = -1;           // answer only the first N requests; negative: always answer
 };
 
@@ -56,7 +57,7 @@ public:
 
 private:
     bool Complete(ByteView frame, Exchange& exchange);
-    Frame Answer(RequestKind kind, ByteView request);
+    Frame Answer(int number, RequestKind kind, ByteView request);
     void ApplyFaults(int number, RequestKind kind, Frame& reply) const;
 
     Identity identity_;

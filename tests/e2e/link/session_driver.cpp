@@ -52,4 +52,11 @@ bool InTransferMap(std::uint32_t address) {
     return IsTransferBlock(address - address % kBlockLength);
 }
 
+std::unique_ptr<MemoryImage> MaskedToTransferMap(const MemoryImage& radio) {
+    auto masked = std::make_unique<MemoryImage>();
+    for (std::uint32_t a = 0; a < MemoryImage::size(); ++a)
+        if (InTransferMap(a)) masked->put(a, radio.at(a));
+    return masked;
+}
+
 }  // namespace kv::test

@@ -15,15 +15,6 @@ namespace {
 
 using Frames = std::vector<std::vector<std::uint8_t>>;
 
-// The image the program holds after reading `radio`: the radio's bytes inside the transfer
-// map, zero elsewhere.
-std::unique_ptr<MemoryImage> Masked(const MemoryImage& radio) {
-    auto masked = std::make_unique<MemoryImage>();
-    for (std::uint32_t a = 0; a < MemoryImage::size(); ++a)
-        if (InTransferMap(a)) masked->put(a, radio.at(a));
-    return masked;
-}
-
 TEST(LinkSession, FullReadTakesTheRadioImageInsideTheMapOnly) {
     const MemoryImage radio = PatternImage(0x5A);
     SimProcess sim;
@@ -36,7 +27,7 @@ TEST(LinkSession, FullReadTakesTheRadioImageInsideTheMapOnly) {
     EXPECT_TRUE(run.outcome->succeeded());
     EXPECT_EQ(run.outcome->Completion, ReadCompletedText());
     EXPECT_TRUE(run.outcome->PendingMessages.empty());
-    EXPECT_TRUE(driver.image() == *Masked(radio));
+    EXPECT_TRUE(driver.image() == *MaskedToTransferMap(radio));
     ASSERT_FALSE(run.progress.empty());
     EXPECT_EQ(run.progress.back(), 100);
     EXPECT_TRUE(std::is_sorted(run.progress.begin(), run.progress.end()));
@@ -46,10 +37,10 @@ TEST(LinkSession, FullReadTakesTheRadioImageInsideTheMapOnly) {
 
 TEST(LinkSession, FullWriteSendsEveryBlockInMapOrder) {
     auto data = std::make_unique<RadioData>();
-    data->channelCount(0, 0) = 1;
-    data->channel(0, 1, 0).ChNo = 1;
-    data->channel(0, 1, 0).InUse = 1;
-    data->channel(0, 1, 0).RxFreqText.assign("26965000");
+    data->channelCount(kBandCb, 1) = 1;
+    data->channel(kBandCb, 1, 1).ChNo = 1;
+    data->channel(kBandCb, 1, 1).InUse = 1;
+    data->channel(kBandCb, 1, 1).RxFreqText.assign("26965000");
     SessionDriver driver;
     EncodeImage(*data, driver.image());
     const auto encoded = std::make_unique<MemoryImage>(driver.image());
@@ -62,7 +53,7 @@ TEST(LinkSession, FullWriteSendsEveryBlockInMapOrder) {
     EXPECT_EQ(run.outcome->Completion, WriteCompletedText());
     ASSERT_TRUE(sim.Stop());
 
-    EXPECT_TRUE(sim.SavedImage() == *Masked(*encoded));
+    EXPECT_TRUE(sim.SavedImage() == *MaskedToTransferMap(*encoded));
     const Frames frames = sim.ReceivedFrames();
     ASSERT_EQ(frames.size(), kTransferBlockCount + 3);
     EXPECT_EQ(frames.front(), HandshakeRequest());
@@ -87,7 +78,7 @@ TEST(LinkSession, SpoiledRepliesAreSentAgainAfterTheReplyTimer) {
         const SessionRun run = driver.Run(TransferKind::Read, sim.path());
         ASSERT_TRUE(run.outcome) << option;
         EXPECT_TRUE(run.outcome->succeeded()) << option;
-        EXPECT_TRUE(driver.image() == *Masked(radio)) << option;
+        EXPECT_TRUE(driver.image() == *MaskedToTransferMap(radio)) << option;
         ASSERT_TRUE(sim.Stop()) << option;
         const Frames frames = sim.ReceivedFrames();
         ASSERT_EQ(frames.size(), kTransferBlockCount + 4) << option << ": one retransmission";

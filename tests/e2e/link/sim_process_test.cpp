@@ -62,7 +62,7 @@ TEST(SimCommandLine, HelpDocumentsEveryOption) {
     const QString help = QString::fromUtf8(sim.readAllStandardOutput());
     for (const char* option :
          {"--device", "--image", "--save", "--model", "--option-byte", "--firmware", "--log",
-          "--drop-reply", "--corrupt-checksum", "--wrong-address", "--short-reply",
+          "--drop-reply", "--corrupt-checksum", "--wrong-address", "--short-reply", "--lose-write",
           "--silent-after", "--delay", "--baud", "--linger", "--help"})
         EXPECT_TRUE(help.contains(option)) << option;
 }

@@ -122,10 +122,10 @@ TEST(SimRadio, InjectsFaultsIntoTheNamedRequestOnly) {
         Bytes second;  // the reply to request 2; request 1 and 3 are answered normally
     };
     const Case cases[] = {
-        {"drop", {{2}, {}, {}, {}, -1}, {}},
-        {"corrupt", {{}, {2}, {}, {}, -1}, corrupted},
-        {"wrong address", {{}, {}, {2}, {}, -1}, previous},
-        {"short", {{}, {}, {}, {2}, -1}, Bytes(good.begin(), good.end() - 1)},
+        {"drop", {{2}, {}, {}, {}, {}, -1}, {}},
+        {"corrupt", {{}, {2}, {}, {}, {}, -1}, corrupted},
+        {"wrong address", {{}, {}, {2}, {}, {}, -1}, previous},
+        {"short", {{}, {}, {}, {2}, {}, -1}, Bytes(good.begin(), good.end() - 1)},
     };
     for (const Case& c : cases) {
         SimRadio radio({}, c.faults);
@@ -140,15 +140,26 @@ TEST(SimRadio, InjectsFaultsIntoTheNamedRequestOnly) {
 }
 
 TEST(SimRadio, FaultsOnRepliesWithoutChecksum) {
-    SimRadio radio({}, {{}, {1}, {}, {2}, -1});
+    SimRadio radio({}, {{}, {1}, {}, {2}, {}, -1});
     const auto e = Feed(radio, Concat({kHandshake, kHandshake}));
     ASSERT_EQ(e.size(), 2u);
     EXPECT_EQ(e[0].reply, (Bytes{0x57, 0x4A, 0x07}));
     EXPECT_EQ(e[1].reply, (Bytes{0x57, 0x4A}));
 }
 
+TEST(SimRadio, LostWriteIsAcknowledgedButNotStored) {
+    SimRadio radio({}, {{}, {}, {}, {}, {1}, -1});
+    const auto lost = Feed(radio, kFrameFF);
+    ASSERT_EQ(lost.size(), 1u);
+    EXPECT_EQ(lost[0].reply, Bytes{kAcknowledgement});
+    EXPECT_EQ(radio.image().at(0x10), 0x00);
+    const auto stored = Feed(radio, kFrameFF);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(radio.image().at(0x10), 0xFF);
+}
+
 TEST(SimRadio, FallsSilentAfterN) {
-    SimRadio radio({}, {{}, {}, {}, {}, 2});
+    SimRadio radio({}, {{}, {}, {}, {}, {}, 2});
     const auto e = Feed(radio, Concat({kHandshake, {0x02}, kEnd, kEnd}));
     ASSERT_EQ(e.size(), 4u);
     EXPECT_FALSE(e[1].reply.empty());

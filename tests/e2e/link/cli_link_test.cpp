@@ -1,0 +1,137 @@
+// kv7700-cli read and write against kv7700-sim: files produced, blocks compared, messages and
+// exit statuses.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "codec/image_codec.h"
+#include "e2e/link/session_driver.h"
+#include "e2e/link/sim_process.h"
+#include "files/data_file.h"
+#include "platform/raw_image_file.h"
+
+namespace kv::test {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun Cli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(KV_PROGRAM_DIR "/kv7700-cli", arguments);
+    CliRun run;
+    if (!cli.waitForFinished(60000)) return run;
+    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    run.out = QString::fromUtf8(cli.readAllStandardOutput());
+    run.err = QString::fromUtf8(cli.readAllStandardError());
+    return run;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(CliLink, ReadSavesAnImageOrADataFilePair) {
+    const MemoryImage radio = PatternImage(0x33);
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(radio));
+    const QString img = sim.FilePath("read.img");
+    const QString dat = sim.FilePath("read.dat");
+
+    const CliRun toImage = Cli({"read", "--port", sim.path(), img});
+    EXPECT_EQ(toImage.exitCode, 0) << toImage.err.toStdString();
+    EXPECT_EQ(toImage.out, "Read Data Completed.\n");
+    EXPECT_TRUE(toImage.err.endsWith("Read data from radio: 100%\n")) << toImage.err.toStdString();
+    auto read = std::make_unique<MemoryImage>();
+    ASSERT_EQ(LoadRawImage(img, *read), QString());
+    EXPECT_TRUE(*read == *MaskedToTransferMap(radio));
+
+    const CliRun toPair = Cli({"read", dat, "--port", sim.path()});
+    EXPECT_EQ(toPair.exitCode, 0) << toPair.err.toStdString();
+    // The pair holds what decoding the image gives, as the decode command saves it.
+    auto doc = std::make_unique<Document>();
+    doc->Working.Config.FileVersion.assign(kProgramDataVersion);
+    DecodeImage(*read, doc->Working);
+    const QString expected = sim.FilePath("expected.dat");
+    ASSERT_TRUE(SaveDataFile(*doc, expected.toStdString()).ok());
+    EXPECT_EQ(FileBytes(dat), FileBytes(expected));
+    EXPECT_EQ(FileBytes(sim.FilePath("read.fre")), FileBytes(sim.FilePath("expected.fre")));
+}
+
+TEST(CliLink, WriteWithVerifyReadsBackAndComparesEveryBlock) {
+    const QString written = QDir::temp().filePath("kv_cli_link_write.img");
+    const MemoryImage source = PatternImage(0x77);
+    ASSERT_EQ(SaveRawImage(written, source), QString());
+
+    SimProcess good;
+    ASSERT_TRUE(good.Start(MemoryImage()));
+    const CliRun ok = Cli({"write", "--port", good.path(), written, "--verify"});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+    EXPECT_EQ(ok.out, "Write Data Completed.\nRead Data Completed.\n");
+    ASSERT_TRUE(good.Stop());
+    EXPECT_TRUE(good.SavedImage() == *MaskedToTransferMap(source));
+
+    // Requests 1 and 2 are the handshake and identification; 3 carries block 0x00000 and 12
+    // block 0x00090.
+    SimProcess lossy;
+    ASSERT_TRUE(lossy.Start(MemoryImage(), {"--lose-write", "3,12"}));
+    const CliRun bad = Cli({"write", "--port", lossy.path(), written, "--verify"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains("block 0x00000 differs\nblock 0x00090 differs\n"))
+        << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains("kv7700-cli: 2 blocks differ")) << bad.err.toStdString();
+    QFile::remove(written);
+}
+
+TEST(CliLink, RadioRefusalsFailWithTheirMessages) {
+    struct Case {
+        QStringList simOptions;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{"--model", "TALVEN4"}, "Model type is wrong.\n"},
+        {{"--firmware", "V102"},
+         "incompatible version. It may cause unknown error.To start the corresponding software "
+         "version, or not?\r\nFirmware version is V1.02\r\nprogramming software is V1.00\n"},
+    };
+    for (const Case& c : cases) {
+        SimProcess sim;
+        ASSERT_TRUE(sim.Start(PatternImage(1), c.simOptions));
+        const QString out = sim.FilePath("out.img");
+        const CliRun run = Cli({"read", "--port", sim.path(), out});
+        EXPECT_EQ(run.exitCode, 1) << c.expected;
+        EXPECT_TRUE(run.err.contains(c.expected)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("kv7700-cli: the read from the radio did not complete"));
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_FALSE(QFile::exists(out));
+    }
+}
+
+TEST(CliLink, UsageAndPortErrors) {
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"read", "out.img"}, 2, "read takes --port PORT OUT"},
+        {{"read", "--port", "COM1", "a.img", "b.img"}, 2, "read takes --port PORT OUT"},
+        {{"read", "--verify", "COM1", "a.img"}, 2, "unknown option --verify"},
+        {{"write", "--port", "/dev/kv7700-none", "/nonexistent/in.img"}, 1, "/nonexistent/in.img"},
+        {{"read", "--port", "ttyS0", "a.img"}, 1, "ttyS0 is neither COM<n> nor a device path."},
+        {{"read", "--port", "/dev/kv7700-none", "a.img"}, 1, "Cannot Open Communication Port."},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Cli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace kv::test
