@@ -1,7 +1,8 @@
+#include "model/radio_data.h"
+
 #include <gtest/gtest.h>
 
 #include "model/fixed_text.h"
-#include "model/radio_data.h"
 
 namespace kv {
 namespace {
