@@ -1,8 +1,7 @@
-#include "model/radio_data.h"
-
 #include <gtest/gtest.h>
 
 #include "model/fixed_text.h"
+#include "model/radio_data.h"
 
 namespace kv {
 namespace {
