@@ -45,13 +45,17 @@ TextPair NotNumericFreqText() {
 }
 
 std::string FormatFreq(double mhz) {
-    char buffer[64];
+    char buffer[400];  // room for the largest double in fixed notation
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, mhz, std::chars_format::fixed, 5);
     return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 double SnapFreq(const Document& doc, double mhz) {
+    // Beyond 2^53 Hz a double has no 10 Hz resolution left to snap (and no integer to hold it).
+    constexpr double kExactHz = 9007199254740992.0;
+    if (!(std::fabs(mhz * kHzPerMhz) < kExactHz && std::fabs(doc.FreqMin * kHzPerMhz) < kExactHz))
+        return mhz;
     const std::int64_t base = RoundHalfEven(doc.FreqMin * kHzPerMhz);
     std::int64_t hz = RoundHalfEven(mhz * kHzPerMhz);
     const std::int64_t remainder = (hz - base) % kGridHz;  // sign of the dividend

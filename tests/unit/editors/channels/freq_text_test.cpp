@@ -62,6 +62,9 @@ TEST(FrequencyEntry, SnapsOnGridAnchoredAtLowerLimit) {
     const auto doc = DocumentWithRange("28.000005 - 29.0000 MHz");
     EXPECT_DOUBLE_EQ(SnapFreq(*doc, 28.000027), 28.000025);
     EXPECT_DOUBLE_EQ(SnapFreq(*doc, 28.000025), 28.000025);
+    const auto wide = DocumentWithRange("1 - 1e300 MHz");  // too large to snap: left as it is
+    EXPECT_EQ(SnapFreq(*wide, 1e200), 1e200);
+    EXPECT_EQ(CheckFreqEntry(*wide, "1e200").text, FormatFreq(1e200));
 }
 
 TEST(FreqTextToStore, BuildsTwoIntegerDigitsAndFraction) {
