@@ -10,8 +10,6 @@
 namespace kv {
 namespace {
 
-constexpr int kLastNormalChannel = 40;
-
 // Groups scanned for another normal channel before a group's last one may go.
 int LastGroupScannedForRemoval(int band) {
     return band == kBandCb ? 10 : 9;

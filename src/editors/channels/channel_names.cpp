@@ -1,13 +1,12 @@
 // Group names and channel labels.
 #include "editors/channels/channel_names.h"
 
+#include "editors/channels/channel_slots.h"
 #include "model/fixed_text.h"
 #include "model/numeric_text.h"
 
 namespace kv {
 namespace {
-
-constexpr int kLastNormalChannel = 40;
 
 // The MEM and VFO group indexes of a band, 0 for CB which has neither.
 int MemGroup(int band) {

@@ -11,14 +11,13 @@
 #include <utility>
 
 #include "editors/channels/channel_edit.h"
+#include "editors/channels/channel_slots.h"
 #include "editors/channels/group_references.h"
 
 namespace kv {
 namespace {
 
 constexpr std::array<std::string_view, kBandCount> kBandNames = {"CB", "HF", "HAM"};
-constexpr int kLastNormalChannel = 40;
-
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
         text.remove_prefix(1);

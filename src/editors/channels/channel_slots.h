@@ -8,6 +8,9 @@
 
 namespace kv {
 
+// Channel numbers up to 40 are a group's normal channels; those above are memory channels.
+inline constexpr int kLastNormalChannel = 40;
+
 // A group the store holds for the band: CB 1..7, HF 1..17, HAM 1..14.
 inline bool IsStoreGroup(int band, int group) {
     return SlotCapacity(band, group) > 0;

@@ -8,8 +8,6 @@
 namespace kv {
 namespace {
 
-constexpr int kLastNormalChannel = 40;
-
 bool IsNormalSide(int chNo) {
     return chNo <= kLastNormalChannel;
 }
