@@ -25,5 +25,6 @@ struct Command {
 int RunEncode(Arguments arguments);
 int RunDecode(Arguments arguments);
 int RunInfo(Arguments arguments);
+int RunNew(Arguments arguments);
 
 }  // namespace kv::cli

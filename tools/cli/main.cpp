@@ -20,6 +20,8 @@ constexpr std::array kCommands = {
             kv::cli::RunDecode},
     Command{"info", "FILE", 1, "summarise a data file pair (.dat) or a memory image",
             kv::cli::RunInfo},
+    Command{"new", "DATA.dat", 1, "save the new document of start-up as a data file pair",
+            kv::cli::RunNew},
 };
 
 void PrintUsage(std::ostream& out) {
