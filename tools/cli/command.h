@@ -28,5 +28,6 @@ int RunDecode(Arguments arguments);
 int RunInfo(Arguments arguments);
 int RunRead(Arguments arguments);
 int RunWrite(Arguments arguments);
+int RunNew(Arguments arguments);
 
 }  // namespace kv::cli

@@ -26,6 +26,8 @@ constexpr std::array kCommands = {
     Command{"write", "--port PORT IN [--verify]", 3,
             "write IN (.img or data file pair) to the radio; --verify reads it back and compares",
             kv::cli::RunWrite, 1},
+    Command{"new", "DATA.dat", 1, "save the new document of start-up as a data file pair",
+            kv::cli::RunNew},
 };
 
 void PrintUsage(std::ostream& out) {

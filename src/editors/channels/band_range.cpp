@@ -18,9 +18,8 @@ void ParseBandRange(Document& doc) {
         return;
     }
     const std::size_t mhz = text.find(" MHz", dash);
-    const std::string_view upper = text.substr(dash + 3, mhz == std::string_view::npos
-                                                             ? std::string_view::npos
-                                                             : mhz - (dash + 3));
+    const std::string_view upper = text.substr(
+        dash + 3, mhz == std::string_view::npos ? std::string_view::npos : mhz - (dash + 3));
     doc.FreqMin = ParseNumber(text.substr(0, dash)).value_or(kDefaultMin);
     doc.FreqMax = ParseNumber(upper).value_or(kDefaultMax);
 }

@@ -1,8 +1,9 @@
+#include "editors/channels/band_range.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "editors/channels/band_range.h"
 #include "model/numeric_text.h"
 
 namespace kv {

@@ -1,0 +1,106 @@
+// The template data files staged in the program folder hold the channel plan table and, for
+// everything else, the built-in defaults.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "editors/channels/band_range.h"
+#include "editors/channels/channel_edit.h"
+#include "editors/channels/channel_plan.h"
+#include "editors/channels/freq_text.h"
+#include "files/data_file.h"
+#include "model/default_data.h"
+
+namespace kv {
+namespace {
+
+ChannelPlan ReadPlan() {
+    std::ifstream in(std::string(KV_SOURCE_DIR) + "/data/channel_plan.csv", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParseChannelPlan(text.str());
+}
+
+std::unique_ptr<Document> OpenTemplate(const char* fileName) {
+    auto doc = std::make_unique<Document>();
+    EXPECT_TRUE(LoadTemplateFile(*doc, std::string(KV_PROGRAM_DIR) + "/Init/" + fileName))
+        << fileName;
+    return doc;
+}
+
+class StagedTemplateTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(StagedTemplateTest, HoldsThePlanTable) {
+    const ChannelPlan plan = ReadPlan();
+    ASSERT_EQ(plan.error, "");
+    const auto doc = OpenTemplate(GetParam());
+    const RadioSettings& s = doc->settings();
+
+    std::map<std::pair<int, int>, std::vector<const ChannelPlanRow*>> groups;
+    for (const ChannelPlanRow& row : plan.rows) groups[{row.band, row.group}].push_back(&row);
+    for (const auto& [key, rows] : groups) {
+        const auto [band, group] = key;
+        SCOPED_TRACE(std::to_string(band) + "/" + std::to_string(group));
+        EXPECT_EQ(s.GroupValid(band, group), 1);
+        EXPECT_EQ(s.GroupName(band, group).trimmed(), rows.front()->groupName);
+        ASSERT_EQ(doc->Working.channelCount(band, group), static_cast<int>(rows.size()));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const ChannelRecord& channel =
+                doc->Working.channel(band, static_cast<int>(i) + 1, group);
+            FixedText<8> stored;
+            stored.assign(FreqTextToStore(*doc, rows[i]->freqText));
+            EXPECT_EQ(channel.ChNo, rows[i]->chNo);
+            EXPECT_EQ(channel.InUse, 1);
+            EXPECT_EQ(channel.RxFreqText, stored) << rows[i]->freqText;
+            EXPECT_EQ(channel.TxFreqText, stored) << rows[i]->freqText;
+        }
+        EXPECT_EQ(s.GroupWorkChannel(band, group), rows.front()->chNo);
+    }
+}
+
+TEST_P(StagedTemplateTest, KeepsBuiltInDefaultsElsewhere) {
+    const auto doc = OpenTemplate(GetParam());
+    auto defaults = std::make_unique<Document>();
+    defaults->BandRangeText =
+        GetParam()[0] == '0' ? kBandRangeTexts[kBandHf] : kStartupBandRangeText;
+    ApplyBuiltInDefaults(*defaults, "");
+    const RadioSettings& s = doc->settings();
+    const RadioSettings& d = defaults->settings();
+    EXPECT_EQ(doc->config().ToneTable, defaults->config().ToneTable);
+    EXPECT_EQ(doc->config().ReservedTable, defaults->config().ReservedTable);
+    EXPECT_EQ(s.HfPublicParams, d.HfPublicParams);
+    EXPECT_EQ(s.DtmfCodes, d.DtmfCodes);
+    EXPECT_EQ(s.BatteryMin, d.BatteryMin);
+    EXPECT_EQ(s.MicGain, d.MicGain);
+    EXPECT_EQ(doc->config().BandMode, kBandHf);
+    EXPECT_EQ(doc->config().Identity.IdentRangeClass2,
+              defaults->config().Identity.IdentRangeClass2);
+    EXPECT_EQ(doc->Working.channelCount(kBandHf, 16), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(InitFolder, StagedTemplateTest,
+                         ::testing::Values("0_KV7700_New.dat", "0_KV7700.dat", "1_KV7700_New.dat",
+                                           "1_KV7700.dat"));
+
+// The table gives HF and HAM groups 1 to 10 the first channel the channel window would create.
+TEST(ChannelPlanTable, FirstChannelsMatchTheChannelWindow) {
+    const ChannelPlan plan = ReadPlan();
+    ASSERT_EQ(plan.error, "");
+    int checked = 0;
+    for (const ChannelPlanRow& row : plan.rows) {
+        if (row.band == kBandCb || row.chNo != 1 || FirstChannelFreqText(row.group).empty())
+            continue;
+        EXPECT_EQ(row.freqText, FirstChannelFreqText(row.group)) << row.line;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 20);
+}
+
+}  // namespace
+}  // namespace kv
