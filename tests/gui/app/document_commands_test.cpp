@@ -197,6 +197,22 @@ TEST_F(DocumentCommandsTest, ExitAsksAboutUnsavedChanges) {
     EXPECT_EQ(Asked.size(), 3u);
 }
 
+TEST_F(DocumentCommandsTest, ExitOfAnUntitledDocumentSavesThroughSaveAs) {
+    main().show();
+    store_->Changed = true;
+    Answer({kYes});
+    EXPECT_FALSE(main().close());  // Save As cancelled: the program keeps running
+    ASSERT_EQ(chooser_->Calls.size(), 1u);
+    EXPECT_TRUE(chooser_->Calls[0].Save);
+    EXPECT_TRUE(store_->Saved.empty());
+
+    const QString path = dir_.filePath(QStringLiteral("e.dat"));
+    chooser_->Answers.push_back(path);
+    Answer({kYes});
+    EXPECT_TRUE(main().close());
+    EXPECT_EQ(store_->Saved, std::vector<std::string>{path.toStdString()});
+}
+
 TEST_F(DocumentCommandsTest, ExitWithAFailedSaveKeepsTheProgramRunning) {
     main().show();
     SaveAs("a.dat");

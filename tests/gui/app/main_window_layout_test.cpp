@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
@@ -118,6 +119,30 @@ TEST_F(MainWindowLayoutTest, CloseAllWindowsAndCascade) {
     EXPECT_EQ(openEditors().size(), 2u);
     trigger("mnuWindowCloseAll");
     EXPECT_TRUE(openEditors().empty());
+}
+
+TEST_F(MainWindowLayoutTest, SystemInformationThatCannotStartSaysSo) {
+    AboutWindow chinese(kLanguageChinese, dir_.filePath(QStringLiteral("no-such-tool")));
+    Answer({MessageAnswer::Ok});
+    chinese.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Shown, "此时系统信息不可用");
+}
+
+TEST_F(MainWindowLayoutTest, WindowMenuListsTheOpenWindows) {
+    Start();
+    main().OpenEditor(QString::fromLatin1(kWeatherWindow));
+    QMenu* menu = main().findChild<QMenu*>(QStringLiteral("mnuWindow"));
+    emit menu->aboutToShow();
+    QStringList listed;
+    for (QAction* a : menu->actions())
+        if (a->isCheckable()) listed << a->text();
+    EXPECT_EQ(listed, (QStringList{QString::fromLatin1(kChannelWindow),
+                                   QString::fromLatin1(kWeatherWindow)}));
+    emit menu->aboutToShow();  // listed once, not again
+    int checkable = 0;
+    for (QAction* a : menu->actions()) checkable += a->isCheckable();
+    EXPECT_EQ(checkable, 2);
 }
 
 class CountingLink : public LinkCommands {
