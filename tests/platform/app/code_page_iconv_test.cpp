@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ansi_code_page.h"
 #include "platform/locale_facts.h"
 
 namespace kv {
@@ -29,6 +30,14 @@ TEST(GbkCodePage, ReplacesWhatItCannotConvert) {
 
 TEST(Big5CodePage, ConvertsTraditionalChinese) {
     EXPECT_EQ(Big5().toUtf16("\xA4\xA4\xA4\xE5"), u"中文");
+}
+
+TEST(AnsiCodePageFor, FollowsTheSystemLocale) {
+    EXPECT_EQ(&AnsiCodePageFor("804"), &Gbk());
+    EXPECT_EQ(&AnsiCodePageFor("1004"), &Gbk());
+    EXPECT_EQ(&AnsiCodePageFor("404"), &Big5());
+    EXPECT_EQ(&AnsiCodePageFor("407"), &Windows1252());
+    EXPECT_EQ(&AnsiCodePageFor("409"), &Windows1252());
 }
 
 TEST(LocaleFacts, IdentifyTheLocaleAndTheSystemVersion) {
