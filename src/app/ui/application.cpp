@@ -14,6 +14,7 @@
 #include "app/ui/window_registry.h"
 #include "editors/channels/band_range.h"
 #include "model/document.h"
+#include "platform/ansi_code_page.h"
 #include "platform/placement_store.h"
 #include "platform/settings_file.h"
 
@@ -58,8 +59,9 @@ Application::Application(StartupOptions options)
     RegisterEditorWindows(*editors_);
     if (options.ExtraEditors) options.ExtraEditors(*editors_);
 
+    const CodecOptions codec{state_.SystemLocaleHex, &AnsiCodePageFor(state_.SystemLocaleHex)};
     context_ = std::unique_ptr<ShellContext>(
-        new ShellContext{*doc_, state_, *settings_, versions_, options.Folders});
+        new ShellContext{*doc_, state_, *settings_, versions_, options.Folders, codec});
     main_ = std::make_unique<MainWindow>(*context_, *editors_, *store_, *chooser_, *placement_);
     QObject::connect(main_.get(), &MainWindow::quitRequested, qApp,
                      [](int code) { QCoreApplication::exit(code); });

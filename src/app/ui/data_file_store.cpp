@@ -20,7 +20,7 @@ void DataFileStore::BuildStartupDocument(Document& doc) {
     doc.Staged = doc.Working;
 }
 
-void DataFileStore::LoadTemplate(Document&, TemplateKind) {}
+void DataFileStore::LoadTemplate(Document&, NewDocumentTemplate) {}
 
 bool DataFileStore::IsChanged(const Document& doc) const {
     return !(doc.Working.Config == doc.Staged.Config);

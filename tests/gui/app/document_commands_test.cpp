@@ -105,7 +105,7 @@ TEST_F(DocumentCommandsTest, MenuNewWarnsAndTheToolbarNewDoesNot) {
     trigger("tbrNew");
     EXPECT_EQ(Asked.size(), 2u);
     EXPECT_EQ(store_->Templates.size(), templatesAtStart + 2);
-    EXPECT_EQ(store_->Templates.back(), TemplateKind::NewDocument);
+    EXPECT_EQ(store_->Templates.back(), NewDocumentTemplate::New);
 }
 
 TEST_F(DocumentCommandsTest, NewKeepsTheNameOfTheLastFile) {
@@ -278,7 +278,7 @@ TEST_F(DocumentCommandsTest, HandOverToAMissingVersionSaysSoAndKeepsRunning) {
 TEST_F(DocumentCommandsTest, InitialSettingReloadsTheTemplateWithoutAsking) {
     main().OpenEditor(QString::fromLatin1(kDtmfWindow));
     trigger("mnuInitialSetting");
-    EXPECT_EQ(store_->Templates.back(), TemplateKind::InitialSetting);
+    EXPECT_EQ(store_->Templates.back(), NewDocumentTemplate::InitialSetting);
     EXPECT_EQ(openEditors(), std::vector<std::string>{kChannelWindow});
     EXPECT_TRUE(Asked.empty());
 }
