@@ -10,6 +10,17 @@
 #include "platform/version_file.h"
 
 namespace kv {
+namespace {
+
+// Init/<k>_KV7700_New.dat or Init/<k>_KV7700.dat: k is 0 for the HF range text, 1 for any other.
+QString TemplateFileName(const std::string& bandRangeText, NewDocumentTemplate kind) {
+    const QString k =
+        bandRangeText == "24.7150 - 30.1050 MHz" ? QStringLiteral("0") : QStringLiteral("1");
+    return k + (kind == NewDocumentTemplate::New ? QStringLiteral("_KV7700_New.dat")
+                                                 : QStringLiteral("_KV7700.dat"));
+}
+
+}  // namespace
 
 VersionTable LoadInstalledVersions(const ProgramFolders& folders) {
     return LoadVersionTable(folders.versionFile());
@@ -25,7 +36,10 @@ void DataFileStore::BuildStartupDocument(Document& doc) {
     StageDocument(doc);
 }
 
-void DataFileStore::LoadTemplate(Document&, NewDocumentTemplate) {}
+void DataFileStore::LoadTemplate(Document& doc, NewDocumentTemplate kind) {
+    const QString path = folders_.templateFile(TemplateFileName(doc.BandRangeText, kind));
+    LoadTemplateFile(doc, path.toStdString());
+}
 
 bool DataFileStore::IsChanged(const Document& doc) const {
     return IsDocumentChanged(doc);

@@ -1,5 +1,6 @@
 // The main window with the installation's real data files: save, the unsaved-changes test,
 // open, and the version question for a file no installed version lists.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -87,6 +88,29 @@ TEST_F(DataFileStoreTest, AFileNoInstalledVersionListsAsksTheVersionQuestion) {
     EXPECT_EQ(Asked[0].Text, VersionMismatchText("V100", "V100", 1));
     EXPECT_EQ(Asked[0].Buttons, MessageButtons::YesNo);
     EXPECT_EQ(Asked[1].Shown, "Fail to start the software. This version does not exist.");
+    EXPECT_EQ(doc().DocumentName, "new.dat");
+}
+
+TEST_F(DataFileStoreTest, TemplatesOfTheInitFolderAreLaidOverTheNewDocument) {
+    WriteVersionFile();
+    ASSERT_TRUE(QDir(programFolder()).mkpath(QStringLiteral("Init")));
+    Start();
+    doc().config().BandMode = 1;  // HF: the templates keep the range text that picks "1_"
+    // Two templates of the HF-less range text ("1_"), each naming HF group 1 differently.
+    for (const auto& [file, name] :
+         {std::pair{"Init/1_KV7700_New.dat", "NW"}, std::pair{"Init/1_KV7700.dat", "IS"}}) {
+        doc().settings().GroupName(1, 1).assign(name);
+        chooser_->Answers.push_back(programFolder() + QLatin1Char('/') + QString::fromLatin1(file));
+        trigger("mnuFileSaveAs");
+    }
+    app_.reset();
+
+    Start();
+    EXPECT_EQ(doc().settings().GroupName(1, 1).trimmed(), "NW");
+    EXPECT_TRUE(main().close());  // the new document counts as unchanged
+    main().show();
+    trigger("mnuInitialSetting");
+    EXPECT_EQ(doc().settings().GroupName(1, 1).trimmed(), "IS");
     EXPECT_EQ(doc().DocumentName, "new.dat");
 }
 
