@@ -1,0 +1,38 @@
+// The shared message table.
+#include "app/shared_messages.h"
+
+namespace kv {
+
+TextPair JoinLines(const TextPair& first, const TextPair& second) {
+    return {first.en + "\r\n" + second.en, first.zh + "\r\n" + second.zh};
+}
+
+const SharedMessageTable& SharedMessages() {
+    static const SharedMessageTable table = [] {
+        const TextPair wishContinue{"Do you wish continue?", "是否继续？"};
+        SharedMessageTable t;
+        t.NewDocumentWarning = {"All data will be cleared.", "所有数据将被清空。"};
+        t.DataFileLabel = {"Data File", "数据文件"};
+        t.FileError = {"file error.", "文件错误。"};
+        t.CannotOpenPort = {"Cannot Open Communication Port.", "无法打开通信端口。"};
+        t.ReadConfirmation =
+            JoinLines({"Read data from radio.", "从对讲机读取数据。"}, wishContinue);
+        t.WriteConfirmation =
+            JoinLines({"Write data to radio.", "向对讲机写入数据。"}, wishContinue);
+        t.UnsavedChanges = {"File has been modify,save it now?",
+                            "当前文件已被修改，是否现在保存？"};
+        t.OverwriteQuestion = {"file will be Overwrite,Continue?", "文件将被覆盖，是否继续？"};
+        t.ReadCompleted = {"Read Data Completed.", "读取数据完成。"};
+        t.WriteCompleted = {"Write Data Completed.", "写入数据完成。"};
+        t.WrongModel = {"Model type is wrong.", "机型类型错误。"};
+        t.FrequencyOutOfRange = {"Frequency is out of range.", "频率超出范围。"};
+        t.OkButton = {"&OK", "确定(&O)"};
+        t.CancelButton = {"&Cancel", "取消(&C)"};
+        t.CloseButton = {"&Close", "关闭(&C)"};
+        t.HelpButton = {"&Help", "帮助(&H)"};
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace kv

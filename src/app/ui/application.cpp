@@ -1,0 +1,72 @@
+// The start-up sequence.
+#include "app/ui/application.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include "app/shell_texts.h"
+#include "app/startup_settings.h"
+#include "app/ui/data_file_store.h"
+#include "app/ui/file_chooser.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/shell_context.h"
+#include "app/ui/window_registry.h"
+#include "editors/channels/band_range.h"
+#include "model/document.h"
+#include "platform/ansi_code_page.h"
+#include "platform/placement_store.h"
+#include "platform/settings_file.h"
+
+namespace kv {
+namespace {
+
+constexpr const char* kStartBandRange = "28.0000 - 29.6990 MHz";
+
+}  // namespace
+
+Application::Application(StartupOptions options)
+    : doc_(std::make_unique<Document>()),
+      placement_(std::move(options.Placement)),
+      chooser_(std::move(options.Chooser)),
+      store_(std::move(options.Store)) {
+    // Numbers are read and written with "." whatever the user's locale; the user's own settings
+    // stay as they are.
+    QLocale::setDefault(QLocale::c());
+
+    versions_ = LoadInstalledVersions(options.Folders);
+
+    state_.OsMajorVersion = options.Locale.OsMajorVersion;
+    state_.IsVistaOrSimilar = options.Locale.IsVistaOrSimilar;
+    state_.SystemLocaleHex = options.Locale.SystemLocaleHex;
+    if (state_.OsMajorVersion == 0)
+        ShowMessage(nullptr, kLanguageEnglish, ShellTexts().UnknownSystem);
+
+    settings_ = std::make_unique<SettingsFile>(SettingsFile::ForInstallation(options.Folders));
+    const QString section = QString::fromLatin1(kSettingsSection);
+    for (const auto& write : ApplyStartupSettings(settings_->readStartupSettings(), state_))
+        settings_->write(section, QString::fromStdString(write.Key), write.Value);
+
+    doc_->BandRangeText = kStartBandRange;
+    ParseBandRange(*doc_);
+
+    if (!store_) store_ = std::make_shared<DataFileStore>(options.Folders, versions_);
+    store_->BuildStartupDocument(*doc_);
+
+    if (!placement_) placement_ = std::make_shared<PlacementStore>();
+    if (!chooser_) chooser_ = std::make_shared<DialogFileChooser>();
+    editors_ = std::make_unique<WindowRegistry>();
+    RegisterEditorWindows(*editors_);
+    if (options.ExtraEditors) options.ExtraEditors(*editors_);
+
+    const CodecOptions codec{state_.SystemLocaleHex, &AnsiCodePageFor(state_.SystemLocaleHex)};
+    context_ = std::unique_ptr<ShellContext>(
+        new ShellContext{*doc_, state_, *settings_, versions_, options.Folders, codec});
+    main_ = std::make_unique<MainWindow>(*context_, *editors_, *store_, *chooser_, *placement_);
+    QObject::connect(main_.get(), &MainWindow::quitRequested, qApp,
+                     [](int code) { QCoreApplication::exit(code); });
+}
+
+Application::~Application() = default;
+
+}  // namespace kv

@@ -1,0 +1,71 @@
+// The document store of the application. The data-file, default-data and hand-over code is
+// called from here only.
+#include "app/ui/data_file_store.h"
+
+#include <QCoreApplication>
+
+#include "files/data_file.h"
+#include "files/staging.h"
+#include "platform/handover.h"
+#include "platform/version_file.h"
+
+namespace kv {
+namespace {
+
+// Init/<k>_KV7700_New.dat or Init/<k>_KV7700.dat: k is 0 for the HF range text, 1 for any other.
+QString TemplateFileName(const std::string& bandRangeText, NewDocumentTemplate kind) {
+    const QString k =
+        bandRangeText == "24.7150 - 30.1050 MHz" ? QStringLiteral("0") : QStringLiteral("1");
+    return k + (kind == NewDocumentTemplate::New ? QStringLiteral("_KV7700_New.dat")
+                                                 : QStringLiteral("_KV7700.dat"));
+}
+
+}  // namespace
+
+VersionTable LoadInstalledVersions(const ProgramFolders& folders) {
+    return LoadVersionTable(folders.versionFile());
+}
+
+DataFileStore::DataFileStore(ProgramFolders folders, const VersionTable& versions)
+    : folders_(std::move(folders)), versions_(versions) {}
+
+void DataFileStore::BuildStartupDocument(Document& doc) {
+    doc.Working.Config.FileVersion.assign(kProgramDataVersion);
+    LoadTemplate(doc, NewDocumentTemplate::New);
+    // A fresh document counts as unchanged.
+    StageDocument(doc);
+}
+
+void DataFileStore::LoadTemplate(Document& doc, NewDocumentTemplate kind) {
+    const QString path = folders_.templateFile(TemplateFileName(doc.BandRangeText, kind));
+    LoadTemplateFile(doc, path.toStdString());
+}
+
+bool DataFileStore::IsChanged(const Document& doc) const {
+    return IsDocumentChanged(doc);
+}
+
+StoreResult DataFileStore::Save(Document& doc, const std::string& path) {
+    const FileResult result = SaveDataFile(doc, path);
+    return {result.ok(), result.Message};
+}
+
+OpenOutcome DataFileStore::Open(Document& doc, const std::string& path) {
+    const FileResult result = OpenDataFile(doc, path, versions_);
+    switch (result.Status) {
+        case FileStatus::Ok:
+            return {OpenOutcome::Kind::Opened, {}, {}};
+        case FileStatus::IncompatibleVersion:
+            return {OpenOutcome::Kind::OtherVersion, result.Message, result.OtherVersion};
+        default:
+            return {OpenOutcome::Kind::Failed, result.Message, {}};
+    }
+}
+
+StoreResult DataFileStore::StartOtherVersion(const std::string& otherVersion) {
+    const HandOverResult result =
+        kv::StartOtherVersion(versions_, otherVersion, QCoreApplication::applicationFilePath());
+    return {result.started, result.message};
+}
+
+}  // namespace kv

@@ -1,0 +1,10 @@
+// The catalogue of editor windows: one registration per window, each under the object name the
+// main window's menus and tree open it by (see main_window_tables.h). A menu item or tree node
+// whose window is not registered opens nothing.
+#include "app/ui/window_registry.h"
+
+namespace kv {
+
+void RegisterEditorWindows(WindowRegistry&) {}
+
+}  // namespace kv

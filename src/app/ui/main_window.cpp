@@ -1,0 +1,523 @@
+// The main window and the document commands.
+#include "app/ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/document_title.h"
+#include "app/main_window_tables.h"
+#include "app/shared_messages.h"
+#include "app/shell_texts.h"
+#include "app/twips.h"
+#include "app/ui/about_window.h"
+#include "app/ui/app_icon.h"
+#include "app/ui/document_store.h"
+#include "app/ui/file_chooser.h"
+#include "app/ui/language_window.h"
+#include "app/ui/link_commands.h"
+#include "app/ui/message_box.h"
+#include "app/ui/shell_context.h"
+#include "app/ui/system_info_tool.h"
+#include "app/ui/tree_panel.h"
+#include "app/ui/window_registry.h"
+#include "platform/placement_store.h"
+
+namespace kv {
+namespace {
+
+constexpr int kTreeMinimumTwips = 300;
+constexpr int kTreeStartTwips = 3000;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, DocumentStore& store,
+                       FileChooser& chooser, PlacementStore& placement, QWidget* parent)
+    : QMainWindow(parent),
+      context_(context),
+      editors_(editors),
+      store_(store),
+      chooser_(chooser),
+      placement_(placement) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(AppIcon());
+
+    tree_ = new TreePanel(this);
+    tree_->setMinimumWidth(TwipsToPixels(kTreeMinimumTwips, logicalDpiX()));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    plainBackground_ = mdi_->background();
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("imgSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(mdi_);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({TwipsToPixels(kTreeStartTwips, logicalDpiX()), 1});
+    setCentralWidget(splitter_);
+
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    connectCommands();
+
+    restorePlacement();
+    Change_Language();
+    LoadNewDoc();
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::language() const {
+    return context_.State.CurrentLanguage;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* current = nullptr;
+    for (const auto& row : MainMenuRows()) {
+        const QString name = QString::fromLatin1(row.Name);
+        QAction* action = nullptr;
+        switch (row.Kind) {
+            case MenuRow::TopMenu:
+                current = menuBar()->addMenu(QString());
+                current->setObjectName(name);
+                menus_[name] = current;
+                action = current->menuAction();
+                break;
+            case MenuRow::Separator:
+                action = current->addSeparator();
+                break;
+            case MenuRow::Item:
+                action = current->addAction(QString());
+                if (*row.Shortcut != '\0')
+                    action->setShortcut(QKeySequence(QString::fromLatin1(row.Shortcut)));
+                action->setCheckable(row.Checkable);
+                action->setChecked(row.Checkable);
+                break;
+        }
+        action->setObjectName(name);
+        action->setVisible(row.Shown);
+        actions_[name] = action;
+    }
+    connect(menus_[QStringLiteral("mnuWindow")], &QMenu::aboutToShow, this,
+            &MainWindow::fillWindowMenu);
+}
+
+void MainWindow::buildToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const std::map<std::string, QStyle::StandardPixmap> icons = {
+        {"新建", QStyle::SP_FileIcon},
+        {"打开", QStyle::SP_DialogOpenButton},
+        {"保存", QStyle::SP_DialogSaveButton},
+        {"打印", QStyle::SP_FileDialogDetailedView},
+        {"ReadRadio", QStyle::SP_ArrowDown},
+        {"CommSet", QStyle::SP_ComputerIcon},
+        {"WriteRadio", QStyle::SP_ArrowUp},
+        {"MWriteRadio", QStyle::SP_ArrowUp},
+        {"About", QStyle::SP_MessageBoxInformation},
+    };
+    for (const auto& row : ToolbarRows()) {
+        QAction* action = row.Kind == ToolbarRow::Separator
+                              ? toolbar_->addSeparator()
+                              : toolbar_->addAction(style()->standardIcon(icons.at(row.Key)),
+                                                    QString::fromUtf8(row.Text));
+        action->setObjectName(QString::fromLatin1(row.ObjectName));
+        action->setData(QString::fromUtf8(row.Key));
+        action->setVisible(row.Shown);
+        toolButtons_[QString::fromUtf8(row.Key)] = action;
+    }
+}
+
+void MainWindow::buildStatusBar() {
+    static const char* const kNames[] = {"sbrStatus", "sbrModel", "sbrPort", "sbrDate", "sbrTime"};
+    for (int i = 0; i < 5; ++i) {
+        panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QString::fromLatin1(kNames[i]));
+        panels_[i]->setContentsMargins(6, 0, 6, 0);
+        if (i == 0)
+            statusBar()->addWidget(panels_[i], 1);
+        else
+            statusBar()->addPermanentWidget(panels_[i]);
+    }
+    panels_[0]->setText(Text(ShellTexts().StatusPanel.in(kLanguageEnglish)));
+    clock_ = new QTimer(this);
+    clock_->setObjectName(QStringLiteral("tmrClock"));
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &MainWindow::updateClock);
+    clock_->start();
+    updateClock();
+}
+
+void MainWindow::connectCommands() {
+    const auto on = [this](const char* name, auto slot) {
+        connect(actions_.at(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    };
+    const auto onTool = [this](const char* key, auto slot) {
+        connect(toolButtons_.at(QString::fromUtf8(key)), &QAction::triggered, this, slot);
+    };
+    const auto openEditor = [this](const char* window) {
+        return [this, window] { OpenEditor(QString::fromLatin1(window)); };
+    };
+    const auto read = [this] {
+        if (link_) link_->ReadFromRadio();
+    };
+    const auto write = [this] {
+        if (link_) link_->WriteToRadio();
+    };
+    const auto port = [this] {
+        if (link_) link_->CommunicationPort();
+    };
+
+    on("mnuFileNew", [this] { FileNew(true); });
+    on("mnuFileOpen", [this] { FileOpen(); });
+    on("mnuFileSave", [this] { FileSave(); });
+    on("mnuFileSaveAs", [this] { FileSaveAs(); });
+    on("mnuFileExit", [this] { close(); });
+    on("mnuChannelInfo", openEditor(kChannelWindow));
+    on("mnuOptionFeatures", openEditor(kSettingsWindow));
+    on("mnuRogerBeep", openEditor(kRogerBeepWindow));
+    on("mnuDTMF", openEditor(kDtmfWindow));
+    on("mnuReadFromRadio", read);
+    on("mnuWriteToRadio", write);
+    on("mnuCommPort", port);
+    on("mnuLanguageSetup", [this] { ShowLanguageWindow(); });
+    on("mnuInitialSetting", [this] { InitialSetting(); });
+    on("mnuViewTree", [this](bool checked) { tree_->setVisible(checked); });
+    on("mnuViewToolbar", [this](bool checked) { toolbar_->setVisible(checked); });
+    on("mnuViewStatusBar", [this](bool checked) { statusBar()->setVisible(checked); });
+    on("mnuWindowCascade", [this] { CascadeEditors(); });
+    on("mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); });
+    on("mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); });
+    on("mnuWindowCloseAll", [this] { CloseAllEditors(); });
+    on("mnuHelpAbout", [this] { ShowAbout(); });
+
+    onTool("新建", [this] { FileNew(false); });
+    onTool("打开", [this] { FileOpen(); });
+    onTool("保存", [this] { FileSave(); });
+    onTool("ReadRadio", read);
+    onTool("CommSet", port);
+    onTool("WriteRadio", write);
+    onTool("About", [this] { ShowAbout(); });
+
+    connect(tree_, &TreePanel::windowRequested, this, [this](const QString& w) { OpenEditor(w); });
+    connect(tree_, &TreePanel::closeRequested, this, [this] {
+        tree_->hide();
+        actions_.at(QStringLiteral("mnuViewTree"))->setChecked(false);
+    });
+}
+
+// ---- Placement -------------------------------------------------------------------------------
+
+void MainWindow::restorePlacement() {
+    const WindowPlacement p = placement_.load();
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    QPoint topLeft(TwipsToPixels(p.Left, dpiX), TwipsToPixels(p.Top, dpiY));
+    const QSize size(TwipsToPixels(p.Width, dpiX), TwipsToPixels(p.Height, dpiY));
+    // A placement from a screen that is no longer attached would put the window out of reach.
+    if (QGuiApplication::screenAt(topLeft) == nullptr) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        topLeft = screen ? screen->availableGeometry().topLeft() : QPoint();
+    }
+    move(topLeft);
+    resize(size.expandedTo(minimumSizeHint()));
+}
+
+void MainWindow::savePlacement() {
+    if (isMinimized()) return;
+    const QRect geometry = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    placement_.save({PixelsToTwips(geometry.x(), dpiX), PixelsToTwips(geometry.y(), dpiY),
+                     PixelsToTwips(geometry.width(), dpiX),
+                     PixelsToTwips(geometry.height(), dpiY)});
+}
+
+// ---- Texts -----------------------------------------------------------------------------------
+
+void MainWindow::Change_Language() {
+    const int lang = language();
+    panels_[2]->setText(Text(ShellTexts().PortLabel.in(lang)) +
+                        QString::number(context_.State.comPort));
+    LoadBKPic();
+    UpdateTitle();
+    for (const auto& row : MainMenuRows()) {
+        if (row.Kind == MenuRow::Separator) continue;
+        const QString caption = Text(row.Caption.in(lang));
+        if (row.Kind == MenuRow::TopMenu)
+            menus_.at(QString::fromLatin1(row.Name))->setTitle(caption);
+        else
+            actions_.at(QString::fromLatin1(row.Name))->setText(caption);
+    }
+    for (const auto& row : ToolbarRows()) {
+        if (*row.TooltipFrom == '\0') continue;
+        const std::string caption = FindMenuRow(row.TooltipFrom)->Caption.in(lang);
+        toolButtons_.at(QString::fromUtf8(row.Key))
+            ->setToolTip(Text(CaptionWithoutAccessKey(caption)));
+    }
+    tree_->Rebuild(lang);
+}
+
+void MainWindow::UpdateTitle() {
+    const Document& doc = context_.Doc;
+    setWindowTitle(Text(MainWindowTitle(doc.BandRangeText, doc.DocumentName, language())));
+    panels_[1]->setText(Text(ModelPanelText(doc.BandRangeText)));
+}
+
+void MainWindow::LoadBKPic() {
+    const QImage picture(context_.Folders.backgroundPicture(language()));
+    // The picture is tiled without its one-pixel border.
+    if (picture.width() <= 2 || picture.height() <= 2) {
+        mdi_->setBackground(plainBackground_);
+        return;
+    }
+    mdi_->setBackground(QBrush(picture.copy(1, 1, picture.width() - 2, picture.height() - 2)));
+}
+
+QString MainWindow::fileFilter() const {
+    return Text(SharedMessages().DataFileLabel.in(language())) + QStringLiteral(" (*.dat)");
+}
+
+void MainWindow::updateClock() {
+    const QLocale locale = QLocale::system();
+    panels_[3]->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    panels_[4]->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+// ---- Activation and closing ------------------------------------------------------------------
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) applyLanguageIfChanged();
+    return QMainWindow::event(event);
+}
+
+void MainWindow::applyLanguageIfChanged() {
+    AppState& state = context_.State;
+    if (state.CurrentLanguage == state.LanguageShownByMainWindow) return;
+    state.LanguageShownByMainWindow = state.CurrentLanguage;
+    Change_Language();
+    CloseAllEditors();
+    OpenEditor(QString::fromLatin1(kChannelWindow));
+    CascadeEditors();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!handingOver_ && !ConfirmDiscardOrSave()) {
+        event->ignore();
+        return;
+    }
+    savePlacement();
+    event->accept();
+}
+
+// ---- Editor windows --------------------------------------------------------------------------
+
+QMdiSubWindow* MainWindow::subWindowFor(const QString& name) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget() != nullptr && sub->widget()->objectName() == name) return sub;
+    return nullptr;
+}
+
+QWidget* MainWindow::FindEditor(const QString& name) const {
+    QMdiSubWindow* sub = subWindowFor(name);
+    return sub ? sub->widget() : nullptr;
+}
+
+QWidget* MainWindow::OpenEditor(const QString& name) {
+    if (QMdiSubWindow* existing = subWindowFor(name)) {
+        if (existing->isMinimized()) existing->showNormal();
+        mdi_->setActiveSubWindow(existing);
+        return existing->widget();
+    }
+    QWidget* editor = editors_.Create(name.toStdString(), context_, *this);
+    if (editor == nullptr) return nullptr;
+    editor->setObjectName(name);
+    QMdiSubWindow* sub = mdi_->addSubWindow(editor);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->show();
+    CascadeEditors();
+    return editor;
+}
+
+void MainWindow::CloseAllEditors() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->close()) mdi_->removeSubWindow(sub);
+}
+
+void MainWindow::CascadeEditors() {
+    mdi_->cascadeSubWindows();
+}
+
+QAction* MainWindow::menuAction(const QString& name) const {
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::fillWindowMenu() {
+    QMenu* menu = menus_.at(QStringLiteral("mnuWindow"));
+    qDeleteAll(windowListActions_);
+    windowListActions_.clear();
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    if (!windows.isEmpty()) windowListActions_.append(menu->addSeparator());
+    for (QMdiSubWindow* sub : windows) {
+        QAction* action = menu->addAction(sub->windowTitle());
+        action->setCheckable(true);
+        action->setChecked(sub == mdi_->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+        windowListActions_.append(action);
+    }
+}
+
+// ---- Document commands -----------------------------------------------------------------------
+
+void MainWindow::LoadNewDoc() {
+    CloseAllEditors();
+    store_.LoadTemplate(context_.Doc, NewDocumentTemplate::New);
+    Change_Language();
+    OpenEditor(QString::fromLatin1(kChannelWindow));
+    UpdateTitle();
+    CascadeEditors();
+}
+
+void MainWindow::FileNew(bool warn) {
+    if (warn && ShowMessage(this, language(), SharedMessages().NewDocumentWarning,
+                            MessageButtons::OkCancel, MessageIcon::Warning) != MessageAnswer::Ok)
+        return;
+    LoadNewDoc();
+}
+
+void MainWindow::InitialSetting() {
+    CloseAllEditors();
+    store_.LoadTemplate(context_.Doc, NewDocumentTemplate::InitialSetting);
+    UpdateTitle();
+    OpenEditor(QString::fromLatin1(kChannelWindow));
+    CascadeEditors();
+}
+
+bool MainWindow::writeDocument(const std::string& path) {
+    Document& doc = context_.Doc;
+    const StoreResult result = store_.Save(doc, path);
+    if (!result.Ok) {
+        ShowMessage(this, language(),
+                    result.Message.empty() ? SharedMessages().FileError : result.Message);
+        return false;
+    }
+    doc.DocumentName = path;
+    doc.DocumentUntitled = false;
+    UpdateTitle();
+    return true;
+}
+
+bool MainWindow::FileSaveAs() {
+    const Document& doc = context_.Doc;
+    // An untitled document has no folder of its own: start in the user's home folder.
+    const QString start = doc.DocumentUntitled
+                              ? QDir::home().filePath(Text(FileNamePart(doc.DocumentName)))
+                              : Text(doc.DocumentName);
+    const auto chosen = chooser_.chooseSave(this, fileFilter(), start);
+    if (!chosen) return false;
+    return writeDocument(chosen->toStdString());
+}
+
+bool MainWindow::FileSave() {
+    const Document& doc = context_.Doc;
+    if (doc.DocumentUntitled) return FileSaveAs();
+    if (ShowMessage(this, language(), OverwriteQuestionFor(doc.DocumentName),
+                    MessageButtons::OkCancel, MessageIcon::Question) != MessageAnswer::Ok)
+        return false;
+    return writeDocument(doc.DocumentName);
+}
+
+bool MainWindow::ConfirmDiscardOrSave() {
+    Document& doc = context_.Doc;
+    if (!store_.IsChanged(doc)) return true;
+    switch (ShowMessage(this, language(), SharedMessages().UnsavedChanges,
+                        MessageButtons::YesNoCancel, MessageIcon::Warning)) {
+        case MessageAnswer::No:
+            return true;
+        case MessageAnswer::Yes:
+            return doc.DocumentUntitled ? FileSaveAs() : writeDocument(doc.DocumentName);
+        default:
+            return false;
+    }
+}
+
+void MainWindow::FileOpen() {
+    if (!ConfirmDiscardOrSave()) return;
+    Document& doc = context_.Doc;
+    const QString start =
+        doc.DocumentUntitled ? QDir::homePath() : QFileInfo(Text(doc.DocumentName)).absolutePath();
+    const auto chosen = chooser_.chooseOpen(this, fileFilter(), start);
+    if (!chosen) return;
+    const std::string path = chosen->toStdString();
+
+    CloseAllEditors();
+    const OpenOutcome outcome = store_.Open(doc, path);
+    switch (outcome.Result) {
+        case OpenOutcome::Kind::Opened:
+            doc.DocumentName = path;
+            doc.DocumentUntitled = false;
+            OpenEditor(QString::fromLatin1(kChannelWindow));
+            UpdateTitle();
+            Change_Language();
+            CascadeEditors();
+            break;
+        case OpenOutcome::Kind::Failed:
+            ShowMessage(this, language(),
+                        outcome.Message.empty() ? SharedMessages().FileError : outcome.Message);
+            break;
+        case OpenOutcome::Kind::OtherVersion:
+            if (ShowMessage(this, language(), outcome.Message, MessageButtons::YesNo) ==
+                MessageAnswer::Yes)
+                HandOverTo(outcome.OtherVersion);
+            break;
+    }
+}
+
+bool MainWindow::HandOverTo(const std::string& otherVersion) {
+    if (!ConfirmDiscardOrSave()) return false;
+    const StoreResult result = store_.StartOtherVersion(otherVersion);
+    if (!result.Ok) {
+        ShowMessage(this, language(), result.Message);
+        return false;
+    }
+    handingOver_ = true;
+    emit quitRequested(0);
+    return true;
+}
+
+// ---- Modal windows ---------------------------------------------------------------------------
+
+void MainWindow::ShowLanguageWindow() {
+    LanguageWindow window(context_.State, context_.Settings, this);
+    window.exec();
+    applyLanguageIfChanged();
+}
+
+void MainWindow::ShowAbout() {
+    const int lang = language();
+    AboutWindow window(lang, lang == kLanguageChinese ? FindSystemInfoTool() : QString(), this);
+    window.exec();
+}
+
+}  // namespace kv

@@ -1,0 +1,119 @@
+// The main window (frmMain): the frame holding every editor window, its menus, toolbar, tree
+// panel and status bar, and the document commands New, Open, Save, Save As, Initial Setting and
+// Exit.
+#pragma once
+
+#include <QBrush>
+#include <QMainWindow>
+#include <map>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QTimer;
+class QToolBar;
+
+namespace kv {
+
+class DocumentStore;
+class FileChooser;
+class LinkCommands;
+class PlacementStore;
+class TreePanel;
+class WindowRegistry;
+struct ShellContext;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window, restores its placement, applies the language and opens a new document.
+    MainWindow(ShellContext& context, const WindowRegistry& editors, DocumentStore& store,
+               FileChooser& chooser, PlacementStore& placement, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The radio link's commands; null leaves the radio items doing nothing.
+    void SetLinkCommands(LinkCommands* commands) { link_ = commands; }
+
+    // Refreshes every text of the window in the current language and rebuilds the tree.
+    void Change_Language();
+    // Closes every editor, lays the new-document template over the data, opens the channel window.
+    void LoadNewDoc();
+    // Rebuilds the tiled background from the current language's picture (plain when missing).
+    void LoadBKPic();
+    void UpdateTitle();
+
+    // Asks to save unsaved changes (Yes / No / Cancel). True when the caller may go on: nothing
+    // was changed, the user said No, or Yes saved the document (through Save As when untitled).
+    bool ConfirmDiscardOrSave();
+    // Hands over to the program version fitting `otherVersion`, after the unsaved-changes
+    // question. Returns false when the user cancelled or no such version is installed.
+    bool HandOverTo(const std::string& otherVersion);
+
+    // The editor windows, by object name: bring to front or create; find; close.
+    QWidget* OpenEditor(const QString& name);
+    QWidget* FindEditor(const QString& name) const;
+    void CloseAllEditors();
+    void CascadeEditors();
+
+    QAction* menuAction(const QString& name) const;
+    QMdiArea* mdiArea() const { return mdi_; }
+
+    // The document commands.
+    void FileNew(bool warn);
+    void FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+    void InitialSetting();
+    void ShowLanguageWindow();
+    void ShowAbout();
+
+signals:
+    // The process should end with this exit code, without the usual end steps (a hand-over).
+    void quitRequested(int exitCode);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void connectCommands();
+    void restorePlacement();
+    void savePlacement();
+    void applyLanguageIfChanged();
+    void updateClock();
+    void fillWindowMenu();
+    QString fileFilter() const;
+    // Writes the document to `path`; on failure shows the message and returns false.
+    bool writeDocument(const std::string& path);
+    int language() const;
+    QMdiSubWindow* subWindowFor(const QString& name) const;
+
+    ShellContext& context_;
+    const WindowRegistry& editors_;
+    DocumentStore& store_;
+    FileChooser& chooser_;
+    PlacementStore& placement_;
+    LinkCommands* link_ = nullptr;
+
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+    std::map<QString, QAction*> toolButtons_;
+    QList<QAction*> windowListActions_;
+    QToolBar* toolbar_ = nullptr;
+    TreePanel* tree_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QMdiArea* mdi_ = nullptr;
+    QLabel* panels_[5] = {};
+    QTimer* clock_ = nullptr;
+    QBrush plainBackground_;
+    bool handingOver_ = false;
+};
+
+}  // namespace kv

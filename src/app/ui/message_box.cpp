@@ -1,0 +1,84 @@
+// The message box function.
+#include "app/ui/message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/shared_messages.h"
+#include "app/shell_texts.h"
+
+namespace kv {
+namespace {
+
+MessageAnswerer& Answerer() {
+    static MessageAnswerer answerer;
+    return answerer;
+}
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void SetMessageAnswerer(MessageAnswerer answerer) {
+    Answerer() = std::move(answerer);
+}
+
+MessageAnswer ShowMessage(QWidget* parent, int language, const TextPair& text,
+                          MessageButtons buttons, MessageIcon icon) {
+    const std::string& shown = text.in(language);
+    if (Answerer()) return Answerer()({text, shown, buttons, icon});
+
+    QMessageBox box(ToQt(icon), QString::fromLatin1(kAppTitle), QString::fromStdString(shown),
+                    QMessageBox::NoButton, parent);
+    const auto add = [&](const TextPair& caption, QMessageBox::ButtonRole role) {
+        return box.addButton(QString::fromStdString(caption.in(language)), role);
+    };
+    const SharedMessageTable& shared = SharedMessages();
+    const ShellTextTable& shell = ShellTexts();
+    QAbstractButton* ok = nullptr;
+    QAbstractButton* cancel = nullptr;
+    QAbstractButton* yes = nullptr;
+    QAbstractButton* no = nullptr;
+    switch (buttons) {
+        case MessageButtons::Ok:
+            ok = add(shared.OkButton, QMessageBox::AcceptRole);
+            break;
+        case MessageButtons::OkCancel:
+            ok = add(shared.OkButton, QMessageBox::AcceptRole);
+            cancel = add(shared.CancelButton, QMessageBox::RejectRole);
+            break;
+        case MessageButtons::YesNo:
+            yes = add(shell.YesButton, QMessageBox::YesRole);
+            no = add(shell.NoButton, QMessageBox::NoRole);
+            break;
+        case MessageButtons::YesNoCancel:
+            yes = add(shell.YesButton, QMessageBox::YesRole);
+            no = add(shell.NoButton, QMessageBox::NoRole);
+            cancel = add(shared.CancelButton, QMessageBox::RejectRole);
+            break;
+    }
+    box.setEscapeButton(cancel ? cancel : no ? no : ok);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked == nullptr) clicked = cancel ? cancel : no ? no : ok;
+    if (clicked == yes) return MessageAnswer::Yes;
+    if (clicked == no) return MessageAnswer::No;
+    if (clicked == cancel) return MessageAnswer::Cancel;
+    return MessageAnswer::Ok;
+}
+
+}  // namespace kv

@@ -1,0 +1,34 @@
+// The editor windows the main window can open, by object name. Each editor registers one
+// factory here; the main window creates, finds and brings windows to the front through it.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QWidget;
+
+namespace kv {
+
+class MainWindow;
+struct ShellContext;
+
+// Creates the editor window; the main window puts it into a child frame and shows it. The
+// window's object name must be the name it is registered under.
+using EditorFactory = std::function<QWidget*(ShellContext& context, MainWindow& main)>;
+
+class WindowRegistry {
+public:
+    void Register(const std::string& name, EditorFactory factory);
+    bool Has(const std::string& name) const;
+    // nullptr when no window of that name is registered.
+    QWidget* Create(const std::string& name, ShellContext& context, MainWindow& main) const;
+
+private:
+    std::map<std::string, EditorFactory> factories_;
+};
+
+// Registers every editor window of the program.
+void RegisterEditorWindows(WindowRegistry& registry);
+
+}  // namespace kv

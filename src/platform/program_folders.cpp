@@ -1,0 +1,36 @@
+// Where an installation keeps its files.
+#include "platform/program_folders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace kv {
+
+ProgramFolders ProgramFolders::OfApplication() {
+    return ForProgramFolder(QCoreApplication::applicationDirPath());
+}
+
+ProgramFolders ProgramFolders::ForProgramFolder(const QString& programFolder) {
+    const QFileInfo program(QDir::cleanPath(QFileInfo(programFolder).absoluteFilePath()));
+    // A program folder directly under the root has the root as its parent.
+    return {program.absoluteFilePath(), program.absolutePath()};
+}
+
+QString ProgramFolders::settingsFile() const {
+    return QDir(Parent).filePath(QStringLiteral("language/mysetup.ini"));
+}
+
+QString ProgramFolders::versionFile() const {
+    return QDir(Parent).filePath(QStringLiteral("Version.ini"));
+}
+
+QString ProgramFolders::templateFile(const QString& fileName) const {
+    return QDir(Program).filePath(QStringLiteral("Init/") + fileName);
+}
+
+QString ProgramFolders::backgroundPicture(int language) const {
+    return QDir(Program).filePath(QStringLiteral("PIC/BK_%1.jpg").arg(language));
+}
+
+}  // namespace kv

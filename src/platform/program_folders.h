@@ -1,0 +1,24 @@
+// Where an installation keeps its files: everything derives from the folder of the executable
+// (the program folder) and that folder's parent.
+#pragma once
+
+#include <QString>
+
+namespace kv {
+
+struct ProgramFolders {
+    QString Program;  // holds the executable, Init/ and PIC/
+    QString Parent;   // holds Version.ini and language/
+
+    // The folders of the running executable.
+    static ProgramFolders OfApplication();
+    // The folders of an installation whose program folder is `programFolder`.
+    static ProgramFolders ForProgramFolder(const QString& programFolder);
+
+    QString settingsFile() const;                         // Parent/language/mysetup.ini
+    QString versionFile() const;                          // Parent/Version.ini
+    QString templateFile(const QString& fileName) const;  // Program/Init/<fileName>
+    QString backgroundPicture(int language) const;        // Program/PIC/BK_<language>.jpg
+};
+
+}  // namespace kv
