@@ -1,0 +1,57 @@
+// The two entry points of the image codec: every step, in the order the radio's data is laid out
+// by the write and expected by the read.
+#include "codec/image_codec.h"
+
+#include <algorithm>
+
+#include "codec/block_codec.h"
+#include "codec/channel_codec.h"
+#include "codec/channel_layout.h"
+#include "codec/settings_codec.h"
+#include "codec/weather_codec.h"
+
+namespace kv {
+
+void EncodeImage(const RadioData& data, MemoryImage& image, const CodecOptions& options) {
+    for (int band = 0; band < kBandCount; ++band)
+        for (int g = 1; g <= kGroupsPerBand[band]; ++g) {
+            // A count beyond the group's slots (from a damaged file) must not index past them.
+            const int count = std::min<int>(data.channelCount(band, g), SlotCapacity(band, g));
+            for (int s = 1; s <= count; ++s)
+                EncodeChannel(band, g, data.channel(band, s, g), image);
+        }
+    for (int n = 1; n <= kCbMemCount; ++n) EncodeCbMemory(n, data, image);
+    EncodeCbMemoryRefs(data, image);
+
+    const ConfigRecord& config = data.Config;
+    EncodeSettings(config, options, image);
+    EncodeTones(config, image);
+    EncodeEmgBlock(config, image);
+    EncodeDwBlock(config, image);
+    EncodeMemKeyBlock(config, image);
+    EncodeWeather(config, image);
+}
+
+void DecodeImage(const MemoryImage& image, RadioData& data, const CodecOptions& options) {
+    // Counts, numbers and presence go first; the settings step touches none of them.
+    ClearChannels(data);
+    DecodeSettings(image, options, data.Config);
+
+    for (int band = 0; band < kBandCount; ++band)
+        for (int g = 1; g <= kGroupsPerBand[band]; ++g) {
+            // Channels without presence bits (41..80 of CB group 3) are never read back.
+            const int channels = IsVfoGroup(band, g) ? 1 : GroupMapsOf(band, g).channels;
+            for (int c = 1; c <= channels; ++c) DecodeChannel(band, g, c, image, data);
+        }
+    for (int n = 1; n <= kCbMemCount; ++n) DecodeCbMemory(n, image, data);
+    DecodeCbMemoryRefs(image, data);
+
+    ConfigRecord& config = data.Config;
+    DecodeTones(image, config);
+    DecodeEmgBlock(image, config);
+    DecodeDwBlock(image, config);
+    DecodeMemKeyBlock(image, config);
+    DecodeWeather(image, config);
+}
+
+}  // namespace kv

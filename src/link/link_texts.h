@@ -1,0 +1,14 @@
+// The texts a radio session raises, in both languages.
+#pragma once
+
+#include "app/text_pair.h"
+
+namespace kv {
+
+TextPair ModelWrongText();      // "Model type is wrong."
+TextPair CannotOpenPortText();  // "Cannot Open Communication Port."
+TextPair ReadCompletedText();   // "Read Data Completed."
+TextPair WriteCompletedText();  // "Write Data Completed."
+TextPair PortLostText();        // the port vanished or failed while a session ran
+
+}  // namespace kv

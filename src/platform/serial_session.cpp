@@ -1,0 +1,125 @@
+// Runs a programming session over a serial port.
+#include "platform/serial_session.h"
+
+#include <type_traits>
+#include <utility>
+
+#include "link/link_texts.h"
+#include "platform/serial_port_open.h"
+
+namespace kv {
+
+SerialSession::SerialSession(MemoryImage& image, RadioFacts& radio, const VersionTable& versions,
+                             QObject* parent)
+    : QObject(parent), engine_(image, radio, versions), port_(this), waitTimer_(this) {
+    waitTimer_.setSingleShot(true);
+    waitTimer_.setInterval(kReplyInterval);
+    connect(&waitTimer_, &QTimer::timeout, this, [this] { apply(engine_.Retransmit()); });
+    connect(&port_, &QSerialPort::readyRead, this, &SerialSession::onReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialSession::onError);
+}
+
+SerialSession::~SerialSession() {
+    waitTimer_.stop();
+    port_.close();
+}
+
+void SerialSession::setReplyInterval(std::chrono::milliseconds interval) {
+    waitTimer_.setInterval(interval);
+}
+
+void SerialSession::setVersionQuestion(VersionQuestion question) {
+    versionQuestion_ = std::move(question);
+}
+
+std::optional<TextPair> SerialSession::OpenLink(TransferKind kind, const QString& devicePath) {
+    if (isActive()) abandon();
+    input_ = ReceiveBuffer{};
+    linkLost_ = false;
+    if (auto failure = OpenSerialLink(port_, devicePath)) return failure;
+    engine_.Prepare(kind);
+    return std::nullopt;
+}
+
+void SerialSession::start() {
+    apply(engine_.StartHandshake());
+}
+
+void SerialSession::abandon() {
+    apply(engine_.Abandon());
+}
+
+// Carries the actions out in order. A port failure noticed meanwhile (a write that fails, an
+// error signal raised inside a write) ends the session once the list is done.
+void SerialSession::apply(SessionActions actions) {
+    const bool nested = std::exchange(applying_, true);
+    for (auto& action : actions) {
+        if (linkLost_) break;
+        carryOut(action);
+    }
+    applying_ = nested;
+    if (nested || !linkLost_) return;
+    linkLost_ = false;
+    apply(engine_.LinkFailed(PortLostText()));
+}
+
+void SerialSession::carryOut(SessionAction& action) {
+    std::visit(
+        [this](auto& a) {
+            using A = std::decay_t<decltype(a)>;
+            if constexpr (std::is_same_v<A, StartReplyTimer>) {
+                waitTimer_.start();
+            } else if constexpr (std::is_same_v<A, StopReplyTimer>) {
+                waitTimer_.stop();
+            } else if constexpr (std::is_same_v<A, DiscardBuffers>) {
+                if (port_.isOpen()) port_.clear(QSerialPort::AllDirections);
+                input_.discard();
+            } else if constexpr (std::is_same_v<A, SendFrame>) {
+                if (!transmit(a)) linkLost_ = true;
+            } else if constexpr (std::is_same_v<A, ShowProgress>) {
+                emit progress(a.Percent);
+            } else if constexpr (std::is_same_v<A, AskVersionQuestion>) {
+                const bool handedOver =
+                    versionQuestion_ && versionQuestion_(a.FirmwareVersion, a.Question);
+                apply(engine_.AnswerVersionQuestion(handedOver));
+            } else if constexpr (std::is_same_v<A, ClosePort>) {
+                port_.close();
+            } else if constexpr (std::is_same_v<A, SessionEnded>) {
+                waitTimer_.stop();
+                emit finished(a.Outcome);
+            }
+        },
+        action);
+}
+
+bool SerialSession::transmit(const SendFrame& frame) {
+    input_.setThreshold(frame.ExpectedReplyLength);
+    if (!port_.isOpen()) return false;
+    const auto size = static_cast<qint64>(frame.Bytes.size());
+    return port_.write(reinterpret_cast<const char*>(frame.Bytes.data()), size) == size;
+}
+
+// The receive threshold: the bytes wait here until the expected reply length has arrived.
+void SerialSession::onReadyRead() {
+    const QByteArray bytes = port_.readAll();
+    input_.append(ByteView(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                           static_cast<std::size_t>(bytes.size())));
+    if (!engine_.running()) {
+        input_.discard();
+        return;
+    }
+    if (auto reply = input_.takeReply()) apply(engine_.OnReceive(*reply));
+}
+
+// A port that vanished or stopped carrying bytes cannot answer a retransmission either: the
+// session ends as failed at once instead of waiting out the reply timer.
+void SerialSession::onError(QSerialPort::SerialPortError error) {
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+        error != QSerialPort::WriteError)
+        return;
+    if (!isActive()) return;
+    linkLost_ = true;
+    if (!applying_) apply({});
+}
+
+}  // namespace kv

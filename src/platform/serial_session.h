@@ -1,0 +1,76 @@
+// Runs one programming session at a time over a serial port: connects the protocol engine to a
+// QSerialPort and to the reply timer `WaitTimer`, emulates the receive threshold, and reports
+// progress and the end of the session as signals. Everything runs on the thread that owns the
+// object, driven by its event loop.
+#pragma once
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/text_pair.h"
+#include "files/version_table.h"
+#include "link/protocol_engine.h"
+#include "link/receive_buffer.h"
+#include "link/session_actions.h"
+#include "model/memory_image.h"
+#include "model/radio_facts.h"
+
+namespace kv {
+
+inline constexpr std::chrono::milliseconds kReplyInterval{1000};
+
+class SerialSession : public QObject {
+    Q_OBJECT
+public:
+    // Asked when the radio's firmware is not listed with this program's version. Returns true
+    // when the user chose to hand over to the fitting program version and that version exists;
+    // the session then ends as HandedOver (port closed, no end request) and the caller starts
+    // the other version. The default answer is No.
+    using VersionQuestion = std::function<bool(const std::string& firmware, const TextPair& text)>;
+
+    SerialSession(MemoryImage& image, RadioFacts& radio, const VersionTable& versions,
+                  QObject* parent = nullptr);
+    ~SerialSession() override;
+
+    void setReplyInterval(std::chrono::milliseconds interval);
+    void setVersionQuestion(VersionQuestion question);
+
+    // Prepares a session of `kind` and opens `devicePath`. Empty on success; otherwise the
+    // two-line message to show, and no session exists.
+    std::optional<TextPair> OpenLink(TransferKind kind, const QString& devicePath);
+    // Starts the handshake once the user has confirmed; a read clears the image first.
+    void start();
+    // Ends the session as failed at once: the user gave up, or cancelled at the confirmation.
+    void abandon();
+
+    bool isActive() const { return engine_.SessionKind() != TransferKind::Idle; }
+    bool isPortOpen() const { return port_.isOpen(); }
+    const ProtocolEngine& engine() const { return engine_; }
+
+signals:
+    void progress(int percent);
+    void finished(const kv::SessionOutcome& outcome);
+
+private:
+    void apply(SessionActions actions);
+    void carryOut(SessionAction& action);
+    bool transmit(const SendFrame& frame);
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError error);
+
+    ProtocolEngine engine_;
+    QSerialPort port_;
+    QTimer waitTimer_;  // `WaitTimer`
+    ReceiveBuffer input_;
+    VersionQuestion versionQuestion_;
+    bool applying_ = false;
+    bool linkLost_ = false;
+};
+
+}  // namespace kv

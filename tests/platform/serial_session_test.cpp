@@ -1,0 +1,214 @@
+// The serial transport against a pseudo-terminal on which the test plays the radio.
+#include "platform/serial_session.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTemporaryFile>
+#include <memory>
+
+#include "link/link_texts.h"
+#include "platform/serial_port_open.h"
+#include "pty_radio.h"
+#include "unit/link/session_harness.h"
+
+namespace kv {
+namespace {
+
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "kv_platform_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+// Runs the event loop until `done` or until a bound far above any expected duration.
+template <typename Done>
+bool RunUntil(Done done, int boundMs = 15000) {
+    App();
+    QDeadlineTimer deadline(boundMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+struct SessionFixture {
+    std::unique_ptr<MemoryImage> Image = std::make_unique<MemoryImage>();
+    RadioFacts Facts;
+    VersionTable Versions{"V100", {"V100"}, {{"V100", "V100"}}};
+    SerialSession Session{*Image, Facts, Versions};
+    std::optional<SessionOutcome> Outcome;
+    std::vector<int> Progress;
+
+    SessionFixture() {
+        App();
+        QObject::connect(&Session, &SerialSession::finished,
+                         [this](const SessionOutcome& o) { Outcome = o; });
+        QObject::connect(&Session, &SerialSession::progress,
+                         [this](int percent) { Progress.push_back(percent); });
+    }
+};
+
+TextPair Message(PortOpenFailure failure, const QString& path) {
+    return PortOpenMessage(failure, path);
+}
+
+TEST(SerialPortOpen, UnopenablePortsSayWhy) {
+    QTemporaryFile plainFile;
+    ASSERT_TRUE(plainFile.open());
+    struct Case {
+        const char* name;
+        QString path;
+        std::optional<PortOpenFailure> failure;  // none: only the first line is checked
+    };
+    const Case cases[] = {
+        {"no port chosen", QString(), PortOpenFailure::NoPortChosen},
+        {"missing device", QStringLiteral("/dev/kv7700-no-such-port"), PortOpenFailure::NotFound},
+        {"not a serial device", plainFile.fileName(), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SessionFixture f;
+        const auto message = f.Session.OpenLink(TransferKind::Read, c.path);
+        ASSERT_TRUE(message) << c.name;
+        EXPECT_EQ(message->en.rfind("Cannot Open Communication Port.\n", 0), 0u) << c.name;
+        EXPECT_EQ(message->zh.rfind("无法打开通信端口。\n", 0), 0u) << c.name;
+        if (c.failure) {
+            EXPECT_EQ(*message, Message(*c.failure, c.path)) << c.name;
+        }
+        EXPECT_FALSE(f.Session.isActive()) << c.name;
+        EXPECT_FALSE(f.Session.isPortOpen()) << c.name;
+    }
+    EXPECT_NE(
+        Message(PortOpenFailure::NotFound, "/dev/ttyUSB7").en.find("/dev/ttyUSB7 is not there"),
+        std::string::npos);
+}
+
+TEST(SerialPortOpen, PermissionDeniedNamesTheGroup) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root opens any device; no permission failure exists";
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    ASSERT_EQ(::chmod(pty.slavePath().c_str(), 0), 0);
+    SessionFixture f;
+    const QString path = QString::fromStdString(pty.slavePath());
+    const auto message = f.Session.OpenLink(TransferKind::Read, path);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(*message, Message(PortOpenFailure::PermissionDenied, path));
+    EXPECT_NE(message->en.find("usermod -aG"), std::string::npos);
+}
+
+TEST(SerialPortOpen, PortHeldByAnotherProgramIsBusy) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    const QString path = QString::fromStdString(pty.slavePath());
+    App();
+    QSerialPort holder;
+    ASSERT_FALSE(OpenSerialLink(holder, path));
+    SessionFixture f;
+    const auto message = f.Session.OpenLink(TransferKind::Read, path);
+    if (!message) GTEST_SKIP() << "no device lock on this system: a second open succeeds";
+    EXPECT_EQ(*message, Message(PortOpenFailure::Busy, path));
+}
+
+TEST(SerialSession, WrongModelExchangeOverAPseudoTerminal) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    test::GoodRadio radio;
+    radio.Model = "OTHER";
+    test::PtyRadio line(pty, [&](const Frame& r) { return radio.answer(r); });
+
+    SessionFixture f;
+    ASSERT_FALSE(f.Session.OpenLink(TransferKind::Read, QString::fromStdString(pty.slavePath())));
+    EXPECT_TRUE(f.Session.isPortOpen());
+    f.Session.start();
+    ASSERT_TRUE(RunUntil([&] { return f.Outcome.has_value(); }));
+
+    EXPECT_EQ(f.Outcome->Result, SessionResult::Failed);
+    EXPECT_EQ(f.Outcome->PendingMessages, std::vector<TextPair>{ModelWrongText()});
+    EXPECT_EQ(line.requests(),
+              (std::vector<Frame>{HandshakeRequest(), IdentificationRequest(), EndRequest()}));
+    EXPECT_FALSE(f.Session.isPortOpen());
+    EXPECT_FALSE(f.Session.isActive());
+    EXPECT_EQ(f.Facts.RadioModel, "OTHER");
+}
+
+TEST(SerialSession, WholeReadOverAPseudoTerminal) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    test::GoodRadio radio;
+    for (std::uint32_t a = 0; a < MemoryImage::kSize; ++a)
+        radio.Image->put(a, static_cast<std::uint8_t>(a ^ (a >> 9)));
+    test::PtyRadio line(pty, [&](const Frame& r) { return radio.answer(r); });
+
+    SessionFixture f;
+    ASSERT_FALSE(f.Session.OpenLink(TransferKind::Read, QString::fromStdString(pty.slavePath())));
+    f.Session.start();
+    ASSERT_TRUE(RunUntil([&] { return f.Outcome.has_value(); }, 60000));
+
+    EXPECT_TRUE(f.Outcome->succeeded());
+    EXPECT_EQ(f.Outcome->Completion, ReadCompletedText());
+    EXPECT_EQ(line.requests().size(), 2 + kTransferBlockCount + 1);
+    for (auto address : TransferBlockAddresses())
+        ASSERT_EQ(ImageBlock(*f.Image, address), ImageBlock(*radio.Image, address));
+    ASSERT_FALSE(f.Progress.empty());
+    EXPECT_EQ(f.Progress.back(), 100);
+}
+
+TEST(SerialSession, SilentRadioGetsFiveTransmissions) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    test::PtyRadio line(pty, [](const Frame&) { return std::nullopt; });
+
+    SessionFixture f;
+    f.Session.setReplyInterval(std::chrono::milliseconds(50));
+    ASSERT_FALSE(f.Session.OpenLink(TransferKind::Write, QString::fromStdString(pty.slavePath())));
+    f.Session.start();
+    ASSERT_TRUE(RunUntil([&] { return f.Outcome.has_value(); }));
+
+    EXPECT_EQ(f.Outcome->Result, SessionResult::Failed);
+    EXPECT_TRUE(f.Outcome->PendingMessages.empty());
+    ASSERT_TRUE(RunUntil([&] { return line.requests().size() == 5; }));
+    EXPECT_EQ(line.requests(), std::vector<Frame>(5, HandshakeRequest()));
+}
+
+TEST(SerialSession, VanishedDeviceEndsTheSessionAtOnce) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    test::GoodRadio radio;
+    // The radio answers handshake, identification and two read requests, then disappears on
+    // the third read request.
+    test::PtyRadio line(
+        pty, [&](const Frame& r) { return radio.answer(r); }, 5);
+
+    SessionFixture f;
+    ASSERT_FALSE(f.Session.OpenLink(TransferKind::Read, QString::fromStdString(pty.slavePath())));
+    f.Session.start();
+    ASSERT_TRUE(RunUntil([&] { return f.Outcome.has_value(); }));
+
+    // A timeout would end without a message; the lost port says what happened.
+    EXPECT_EQ(f.Outcome->Result, SessionResult::Failed);
+    EXPECT_EQ(f.Outcome->PendingMessages, std::vector<TextPair>{PortLostText()});
+    EXPECT_EQ(f.Session.engine().RetryCount(), 1) << "no retransmission was waited for";
+    EXPECT_FALSE(f.Session.isPortOpen());
+}
+
+TEST(SerialSession, AbandonEndsAtOnceAndClosesThePort) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    test::PtyRadio line(pty, [](const Frame&) { return std::nullopt; });
+    SessionFixture f;
+    ASSERT_FALSE(f.Session.OpenLink(TransferKind::Read, QString::fromStdString(pty.slavePath())));
+    f.Session.start();
+    f.Session.abandon();
+    ASSERT_TRUE(f.Outcome);
+    EXPECT_EQ(f.Outcome->Result, SessionResult::Failed);
+    EXPECT_TRUE(f.Outcome->PendingMessages.empty());
+    EXPECT_FALSE(f.Session.isPortOpen());
+    EXPECT_FALSE(f.Session.isActive());
+}
+
+}  // namespace
+}  // namespace kv
