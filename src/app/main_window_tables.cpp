@@ -1,8 +1,6 @@
 // The main window's menus, toolbar buttons and tree nodes.
 #include "app/main_window_tables.h"
 
-#include <array>
-
 namespace kv {
 namespace {
 
@@ -10,8 +8,8 @@ constexpr MenuRow kTop = MenuRow::TopMenu;
 constexpr MenuRow kItem = MenuRow::Item;
 constexpr MenuRow kBar = MenuRow::Separator;
 
-const std::array<MenuItemRow, 70>& MenuTable() {
-    static const std::array<MenuItemRow, 70> rows{{
+std::span<const MenuItemRow> MenuTable() {
+    static const MenuItemRow rows[] = {
         {kTop, "mnuFile", {"&File", "文件&F"}, true, "", false},
         {kItem, "mnuFileNew", {"&New", "新建(&N)"}, true, "Ctrl+N", false},
         {kItem, "mnuFileOpen", {"&Open", "打开(&O)"}, true, "Ctrl+O", false},
@@ -100,7 +98,7 @@ const std::array<MenuItemRow, 70>& MenuTable() {
         {kItem, "mnuHelpTopics", {"&Help topics", "帮助主题(&H)"}, false, "", false},
         {kBar, "mnuHelpBar0", {}, false, "", false},
         {kItem, "mnuHelpAbout", {"&About KV-7700", "关于 KV-7700(&A)"}, true, "", false},
-    }};
+    };
     return rows;
 }
 

@@ -2,6 +2,7 @@
 #include "codec/channel_codec.h"
 
 #include <cstdint>
+#include <string>
 
 #include "codec/bcd_frequency.h"
 #include "codec/bit_layout.h"
@@ -10,8 +11,8 @@
 namespace kv {
 namespace {
 
-inline constexpr std::uint8_t kNoChannel = 0xFF;
-inline constexpr std::int16_t kEmptyMemory = 255;
+constexpr std::uint8_t kNoChannel = 0xFF;
+constexpr std::int16_t kEmptyMemory = 255;
 
 // A run of one byte per CB memory. A channel reference holds the referred ChNo − 1, 0xFF for none.
 struct MemoryRefRun {
@@ -38,8 +39,8 @@ void EncodeSlot(const ChannelRecord& record, std::uint32_t slot, MemoryImage& im
     PutBits(image, slot + kToneFlagByte, kToneFlagShift, 1, toned ? 1 : 0);
 }
 
-void DecodeSlotOptions(const MemoryImage& image, std::uint32_t slot, const std::string& digits,
-                       ChannelRecord& record) {
+void DecodeSlot(const MemoryImage& image, std::uint32_t slot, const std::string& digits,
+                ChannelRecord& record) {
     record.RxFreqText.assign(digits);
     UnpackFields<ChannelRecord>(kSlotFields, image, slot, record);
 }
@@ -83,7 +84,7 @@ void DecodeChannel(int band, int group, int chNo, const MemoryImage& image, Radi
         --count;
         return;
     }
-    DecodeSlotOptions(image, *slot, digits, record);
+    DecodeSlot(image, *slot, digits, record);
 }
 
 void EncodeCbMemory(int n, const RadioData& data, MemoryImage& image) {
@@ -105,7 +106,7 @@ void DecodeCbMemory(int n, const MemoryImage& image, RadioData& data) {
         memory.InUse = 0;
         return;
     }
-    DecodeSlotOptions(image, CbMemorySlot(n), digits, memory);
+    DecodeSlot(image, CbMemorySlot(n), digits, memory);
 }
 
 void EncodeCbMemoryRefs(const RadioData& data, MemoryImage& image) {

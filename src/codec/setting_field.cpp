@@ -1,6 +1,8 @@
 // Reading and writing one settings member through its table row.
 #include "codec/setting_field.h"
 
+#include <type_traits>
+
 #include "codec/bit_layout.h"
 
 namespace kv {

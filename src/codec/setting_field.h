@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <type_traits>
 #include <variant>
 
 #include "model/config_record.h"

@@ -6,8 +6,8 @@
 namespace kv {
 namespace {
 
-inline constexpr std::uint8_t kNoDigit = 16;
-inline constexpr const char* kGermanLocale = "407";
+constexpr std::uint8_t kNoDigit = 16;
+constexpr const char* kGermanLocale = "407";
 
 std::uint8_t DtmfDigitCode(char c) {
     if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');

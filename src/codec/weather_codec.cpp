@@ -1,6 +1,8 @@
 // Address tables of the weather receiver and its channels.
 #include "codec/weather_codec.h"
 
+#include <string>
+
 #include "codec/bcd_frequency.h"
 #include "codec/bit_layout.h"
 #include "codec/setting_field.h"

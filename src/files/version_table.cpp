@@ -53,9 +53,12 @@ TextPair VersionMismatchText(const std::string& software, const std::string& oth
 }
 
 TextPair VersionMissingText() {
-    return {"Fail to start the software. This version does not exist.", "未能启动，不存在此版本软件！"};
+    return {"Fail to start the software. This version does not exist.",
+            "未能启动，不存在此版本软件！"};
 }
 
-TextPair UnknownDataVersionText() { return {"Unknown version Of DataFile!", "未能识别的数据版本!"}; }
+TextPair UnknownDataVersionText() {
+    return {"Unknown version Of DataFile!", "未能识别的数据版本!"};
+}
 
 }  // namespace kv

@@ -10,9 +10,9 @@
 namespace kv {
 
 struct VersionTable {
-    std::string CurrentVersion;                                // kept, used by no operation
-    std::vector<std::string> SoftVersions;                     // kept, used by no operation
-    std::vector<std::pair<std::string, std::string>> Pairs;    // (software, firmware or data file)
+    std::string CurrentVersion;                              // kept, used by no operation
+    std::vector<std::string> SoftVersions;                   // kept, used by no operation
+    std::vector<std::pair<std::string, std::string>> Pairs;  // (software, firmware or data file)
 };
 
 // What the version question is about.

@@ -14,10 +14,9 @@ namespace kv {
 ProtocolEngine::ProtocolEngine(MemoryImage& image, RadioFacts& radio, const VersionTable& versions)
     : image_(image), radio_(radio), versions_(versions) {}
 
-// Each step accepts only the reply to the frame it has outstanding. A reply of another kind (a
-// second handshake reply after a retransmission, an acknowledgement of the previous data frame)
-// is dropped like any garbage, so it cannot move the session past a frame the radio never
-// answered.
+// Each step accepts only the kind of reply its outstanding frame asks for. A reply of another
+// kind (an identification reply where an acknowledgement is due, a stale handshake reply) is
+// dropped like garbage, so it cannot move the session past a frame the radio never answered.
 const ProtocolEngine::StepRow& ProtocolEngine::currentRow() const {
     static constexpr StepRow kReadSteps[] = {
         {kStepHandshake, ReplyKind::Handshake, &ProtocolEngine::RequestIdentification},

@@ -32,8 +32,8 @@ struct StartReplyTimer {};
 struct StopReplyTimer {};
 // Discard the output buffer, then the input buffer.
 struct DiscardBuffers {};
-// Write the frame; the reply is complete once ExpectedReplyLength bytes are buffered. A
-// retransmission reopens the port first if it has been closed.
+// Write the frame; the reply is complete once ExpectedReplyLength bytes are buffered.
+// Retransmission marks the same frame sent again after the reply timer expired.
 struct SendFrame {
     Frame Bytes;
     std::size_t ExpectedReplyLength = 0;

@@ -12,11 +12,9 @@ ProgramFolders ProgramFolders::OfApplication() {
 }
 
 ProgramFolders ProgramFolders::ForProgramFolder(const QString& programFolder) {
-    const QString program = QDir::cleanPath(QFileInfo(programFolder).absoluteFilePath());
-    QDir parent(program);
-    // A program folder directly under the root keeps the root as its parent.
-    parent.cdUp();
-    return {program, parent.absolutePath()};
+    const QFileInfo program(QDir::cleanPath(QFileInfo(programFolder).absoluteFilePath()));
+    // A program folder directly under the root has the root as its parent.
+    return {program.absoluteFilePath(), program.absolutePath()};
 }
 
 QString ProgramFolders::settingsFile() const {

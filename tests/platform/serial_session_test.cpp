@@ -195,6 +195,49 @@ TEST(SerialSession, VanishedDeviceEndsTheSessionAtOnce) {
     EXPECT_FALSE(f.Session.isPortOpen());
 }
 
+TEST(SerialSession, UnlistedFirmwareAsksTheVersionQuestion) {
+    struct Case {
+        const char* name;
+        bool handOver;
+        SessionResult result;
+        std::vector<Frame> requests;
+    };
+    const Case cases[] = {
+        {"no",
+         false,
+         SessionResult::Failed,
+         {HandshakeRequest(), IdentificationRequest(), EndRequest()}},
+        {"hand over",
+         true,
+         SessionResult::HandedOver,
+         {HandshakeRequest(), IdentificationRequest()}},
+    };
+    for (const auto& c : cases) {
+        test::PtyPair pty;
+        ASSERT_TRUE(pty.ok());
+        test::GoodRadio radio;
+        radio.Firmware = "V102";
+        test::PtyRadio line(pty, [&](const Frame& r) { return radio.answer(r); });
+
+        SessionFixture f;
+        std::vector<std::string> asked;
+        f.Session.setVersionQuestion([&](const std::string& firmware, const TextPair& text) {
+            asked.push_back(firmware);
+            EXPECT_NE(text.en.find("Firmware version is V1.02"), std::string::npos);
+            return c.handOver;
+        });
+        ASSERT_FALSE(
+            f.Session.OpenLink(TransferKind::Write, QString::fromStdString(pty.slavePath())));
+        f.Session.start();
+        ASSERT_TRUE(RunUntil([&] { return f.Outcome.has_value(); })) << c.name;
+        EXPECT_EQ(asked, std::vector<std::string>{"V102"}) << c.name;
+        EXPECT_EQ(f.Outcome->Result, c.result) << c.name;
+        EXPECT_FALSE(f.Session.isPortOpen()) << c.name;
+        ASSERT_TRUE(RunUntil([&] { return line.requests().size() >= c.requests.size(); }));
+        EXPECT_EQ(line.requests(), c.requests) << c.name;
+    }
+}
+
 TEST(SerialSession, AbandonEndsAtOnceAndClosesThePort) {
     test::PtyPair pty;
     ASSERT_TRUE(pty.ok());

@@ -49,7 +49,7 @@ const char* KindName(RequestKind kind) {
             return "identification";
         case RequestKind::Read:
             return "read";
-        case RequestKind::Write:
+        case RequestKind::Data:
             return "write";
         case RequestKind::End:
             return "end";
@@ -57,7 +57,7 @@ const char* KindName(RequestKind kind) {
     return "";
 }
 
-void LogFrame(std::FILE* log, const char* direction, const Exchange& e, const Bytes& bytes) {
+void LogFrame(std::FILE* log, const char* direction, const Exchange& e, const Frame& bytes) {
     if (!log) return;
     std::fprintf(log, "%s %d %s", direction, e.number, KindName(e.kind));
     for (std::uint8_t b : bytes) std::fprintf(log, " %02X", b);

@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "link/frames.h"
 #include "model/memory_image.h"
 
 namespace kv::sim {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // What the identification reply reports.
 struct Identity {
@@ -31,14 +30,12 @@ struct Faults {
     int silentAfter = -1;           // answer only the first N requests; negative: always answer
 };
 
-enum class RequestKind { Handshake, Identification, Read, Write, End };
-
 // One request the radio took in, and what it answers (empty when it stays silent).
 struct Exchange {
     int number = 0;
     RequestKind kind = RequestKind::Handshake;
-    Bytes request;
-    Bytes reply;
+    Frame request;
+    Frame reply;
 };
 
 class SimRadio {
@@ -58,14 +55,14 @@ public:
     int requestCount() const { return requests_; }
 
 private:
-    bool Complete(const Bytes& frame, Exchange& exchange);
-    Bytes Answer(RequestKind kind, const Bytes& request);
-    void ApplyFaults(int number, RequestKind kind, Bytes& reply) const;
+    bool Complete(ByteView frame, Exchange& exchange);
+    Frame Answer(RequestKind kind, ByteView request);
+    void ApplyFaults(int number, RequestKind kind, Frame& reply) const;
 
     Identity identity_;
     Faults faults_;
     MemoryImage image_;
-    Bytes pending_;
+    Frame pending_;
     int requests_ = 0;
 };
 

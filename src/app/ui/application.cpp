@@ -15,6 +15,7 @@
 #include "editors/channels/band_range.h"
 #include "link/ui/radio_commands.h"
 #include "model/document.h"
+#include "platform/ansi_code_page.h"
 #include "platform/placement_store.h"
 #include "platform/settings_file.h"
 
@@ -59,8 +60,9 @@ Application::Application(StartupOptions options)
     RegisterEditorWindows(*editors_);
     if (options.ExtraEditors) options.ExtraEditors(*editors_);
 
+    const CodecOptions codec{state_.SystemLocaleHex, &AnsiCodePageFor(state_.SystemLocaleHex)};
     context_ = std::unique_ptr<ShellContext>(
-        new ShellContext{*doc_, state_, *settings_, versions_, options.Folders});
+        new ShellContext{*doc_, state_, *settings_, versions_, options.Folders, codec});
     main_ = std::make_unique<MainWindow>(*context_, *editors_, *store_, *chooser_, *placement_);
     main_->SetLinkCommands(new RadioCommands(*context_, *main_));
     QObject::connect(main_.get(), &MainWindow::quitRequested, qApp,

@@ -44,6 +44,7 @@ public:
     AppState& state() { return state_; }
     SettingsFile& settings() { return *settings_; }
     const VersionTable& versions() const { return versions_; }
+    ShellContext& context() { return *context_; }
 
 private:
     std::unique_ptr<Document> doc_;

@@ -2,7 +2,10 @@
 // called from here only.
 #include "app/ui/data_file_store.h"
 
+#include <QCoreApplication>
+
 #include "app/shared_messages.h"
+#include "platform/handover.h"
 
 namespace kv {
 
@@ -17,7 +20,7 @@ void DataFileStore::BuildStartupDocument(Document& doc) {
     doc.Staged = doc.Working;
 }
 
-void DataFileStore::LoadTemplate(Document&, TemplateKind) {}
+void DataFileStore::LoadTemplate(Document&, NewDocumentTemplate) {}
 
 bool DataFileStore::IsChanged(const Document& doc) const {
     return !(doc.Working.Config == doc.Staged.Config);
@@ -31,8 +34,10 @@ OpenOutcome DataFileStore::Open(Document&, const std::string&) {
     return {OpenOutcome::Kind::Failed, SharedMessages().FileError, {}};
 }
 
-StoreResult DataFileStore::StartOtherVersion(const std::string&) {
-    return {false, VersionMissingText()};
+StoreResult DataFileStore::StartOtherVersion(const std::string& otherVersion) {
+    const HandOverResult result =
+        kv::StartOtherVersion(versions_, otherVersion, QCoreApplication::applicationFilePath());
+    return {result.started, result.message};
 }
 
 }  // namespace kv

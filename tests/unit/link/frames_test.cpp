@@ -1,3 +1,4 @@
+// The link frames: exact bytes, checksums and the parsers' refusal of damaged frames.
 #include "link/frames.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The completion percentage and the receive threshold.
 #include <gtest/gtest.h>
 
 #include "link/progress.h"

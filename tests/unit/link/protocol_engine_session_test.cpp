@@ -204,7 +204,8 @@ TEST(ProtocolEngineSession, WrongModelEndsAsFailedWithItsMessage) {
 }
 
 TEST(ProtocolEngineSession, ExpectedModelIsTrimmedBeforeTheComparison) {
-    for (const std::string expected : {std::string("TALVEN5   "), std::string("TALVEN5\0xy", 10)}) {
+    for (const std::string& expected :
+         {std::string("TALVEN5   "), std::string("TALVEN5\0xy", 10)}) {
         test::EngineFixture f;
         f.Facts.ExpectedModel = expected;
         f.prepare(TransferKind::Write);

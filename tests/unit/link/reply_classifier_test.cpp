@@ -1,3 +1,4 @@
+// Recognising radio replies, including late, damaged and partial ones.
 #include "link/reply_classifier.h"
 
 #include <gtest/gtest.h>

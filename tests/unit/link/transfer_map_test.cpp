@@ -1,3 +1,4 @@
+// The transfer map and the block walk over it.
 #include "link/transfer_map.h"
 
 #include <gtest/gtest.h>

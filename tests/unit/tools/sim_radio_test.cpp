@@ -9,14 +9,7 @@
 namespace kv::sim {
 namespace {
 
-Bytes ReadRequest(std::uint32_t address) {
-    return {'R',
-            static_cast<std::uint8_t>(address >> 24),
-            static_cast<std::uint8_t>(address >> 16),
-            static_cast<std::uint8_t>(address >> 8),
-            static_cast<std::uint8_t>(address),
-            0x10};
-}
+using Bytes = Frame;
 
 // Feeds bytes one by one and collects what the radio completes.
 std::vector<Exchange> Feed(SimRadio& radio, const Bytes& bytes) {

@@ -1,0 +1,99 @@
+// Staging, applying and the unsaved-changes test.
+#include "files/staging.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "editors/channels/band_range.h"
+#include "files/data_file_layout.h"
+#include "files/used_slots.h"
+
+namespace kv {
+namespace {
+
+constexpr std::string_view kHfRangeText = "24.7150 - 30.1050 MHz";
+constexpr std::int16_t kIdentCode = 248;
+
+std::string TrimBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return std::string(text);
+}
+
+void CopyUsedChannels(const RadioData& from, RadioData& to) {
+    ForEachUsedSlot(from.Config, [&](int band, int group, int slot) {
+        to.channel(band, slot, group) = from.channel(band, slot, group);
+    });
+    to.Store.CbMemChannels = from.Store.CbMemChannels;
+}
+
+// The bytes a save would store for the record, without the editor positions and with texts that
+// are shown trimmed compared as shown.
+std::vector<std::uint8_t> ComparableBytes(const ConfigRecord& record) {
+    auto copy = std::make_unique<ConfigRecord>(record);
+    copy->BandMode = 0;
+    copy->CurrentGroup = {};
+    copy->GroupCurrentChannel = {};
+    for (auto& name : copy->Settings.GroupName.values) name.assign(name.trimmed());
+    for (auto& code : copy->Settings.DtmfCodes) code.assign(code.trimmed());
+    std::vector<std::uint8_t> bytes;
+    WriteConfigRecord(*copy, bytes);
+    return bytes;
+}
+
+}  // namespace
+
+std::string BandRangeTextFor(int bandMode) {
+    switch (bandMode) {
+        case 0:
+            return std::string(kHfRangeText);
+        case 1:
+            return "28.0000 - 29.6950 MHz";
+        default:
+            return "28.0000 - 29.6990 MHz";
+    }
+}
+
+void StageDocument(Document& doc) {
+    doc.Radio.ExpectedModel = TrimBlanks(doc.Radio.ExpectedModel);
+    const std::string model = doc.Radio.ExpectedModel + '\0';
+    RadioIdentity& identity = doc.Working.Config.Identity;
+    identity.IdentModel.assign(model);
+    identity.IdentRangeClass = doc.BandRangeText == kHfRangeText ? 0 : 1;
+    identity.IdentCode = kIdentCode;
+    identity.IdentModelShort.assign(model);
+    doc.Working.Config.FileVersion.assign(kProgramDataVersion);
+
+    doc.Staged.Config = doc.Working.Config;
+    CopyUsedChannels(doc.Working, doc.Staged);
+}
+
+void ApplyStagedDocument(Document& doc) {
+    doc.Working.Config = doc.Staged.Config;
+    doc.Radio.FirmwareVersion = doc.Working.Config.FileVersion.raw();
+    doc.Radio.ExpectedModel = kExpectedModel;
+    doc.BandRangeText = BandRangeTextFor(doc.Working.Config.BandMode);
+    ParseBandRange(doc);
+    CopyUsedChannels(doc.Staged, doc.Working);
+}
+
+bool IsDocumentChanged(const Document& doc) {
+    const RadioData& working = doc.Working;
+    const RadioData& staged = doc.Staged;
+    // The counts are part of the record, so past this point both sides use the same slots.
+    if (ComparableBytes(working.Config) != ComparableBytes(staged.Config)) return true;
+
+    bool changed = false;
+    ForEachUsedSlot(staged.Config, [&](int band, int group, int slot) {
+        if (changed) return;
+        const ChannelRecord& was = staged.channel(band, slot, group);
+        int pairedSlot = slot;
+        if (working.channel(band, slot, group).ChNo != was.ChNo)
+            pairedSlot = FindSlot(working, band, group, was.ChNo);
+        changed = pairedSlot == 0 || !(working.channel(band, pairedSlot, group) == was);
+    });
+    return changed || working.Store.CbMemChannels != staged.Store.CbMemChannels;
+}
+
+}  // namespace kv

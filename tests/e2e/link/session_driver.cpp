@@ -1,0 +1,55 @@
+// The session driver for the end-to-end tests.
+#include "e2e/link/session_driver.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "link/transfer_map.h"
+#include "platform/serial_session.h"
+
+namespace kv::test {
+namespace {
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "kv_e2e_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+}
+
+}  // namespace
+
+SessionDriver::SessionDriver()
+    : image_(std::make_unique<MemoryImage>()), versions_{"V100", {"V100"}, {{"V100", "V100"}}} {
+    EnsureApplication();
+}
+
+SessionRun SessionDriver::Run(TransferKind kind, const QString& path) {
+    SessionRun run;
+    SerialSession session(*image_, facts_, versions_);
+    QEventLoop loop;
+    QObject::connect(&session, &SerialSession::finished, [&](const SessionOutcome& outcome) {
+        run.outcome = outcome;
+        loop.quit();
+    });
+    QObject::connect(&session, &SerialSession::progress,
+                     [&run](int percent) { run.progress.push_back(percent); });
+    session.setVersionQuestion([&run](const std::string& firmware, const TextPair&) {
+        run.versionQuestions.push_back(firmware);
+        return false;
+    });
+    run.openFailure = session.OpenLink(kind, path);
+    if (run.openFailure) return run;
+    session.start();
+    // The loop sleeps between events; the safety net ends a session that never ends.
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    if (!run.outcome) loop.exec();
+    return run;
+}
+
+bool InTransferMap(std::uint32_t address) {
+    return IsTransferBlock(address - address % kBlockLength);
+}
+
+}  // namespace kv::test

@@ -1,0 +1,161 @@
+// Whole read and write sessions of the serial session runner against kv7700-sim on a
+// pseudo-terminal: what arrives, what the radio receives, and how faults are survived.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "codec/image_codec.h"
+#include "e2e/link/session_driver.h"
+#include "e2e/link/sim_process.h"
+#include "link/link_texts.h"
+#include "link/transfer_map.h"
+
+namespace kv::test {
+namespace {
+
+using Frames = std::vector<std::vector<std::uint8_t>>;
+
+// The image the program holds after reading `radio`: the radio's bytes inside the transfer
+// map, zero elsewhere.
+std::unique_ptr<MemoryImage> Masked(const MemoryImage& radio) {
+    auto masked = std::make_unique<MemoryImage>();
+    for (std::uint32_t a = 0; a < MemoryImage::size(); ++a)
+        if (InTransferMap(a)) masked->put(a, radio.at(a));
+    return masked;
+}
+
+TEST(LinkSession, FullReadTakesTheRadioImageInsideTheMapOnly) {
+    const MemoryImage radio = PatternImage(0x5A);
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(radio));
+    SessionDriver driver;
+    for (std::uint32_t a = 0; a < MemoryImage::size(); ++a) driver.image().put(a, 0xEE);
+
+    const SessionRun run = driver.Run(TransferKind::Read, sim.path());
+    ASSERT_TRUE(run.outcome);
+    EXPECT_TRUE(run.outcome->succeeded());
+    EXPECT_EQ(run.outcome->Completion, ReadCompletedText());
+    EXPECT_TRUE(run.outcome->PendingMessages.empty());
+    EXPECT_TRUE(driver.image() == *Masked(radio));
+    ASSERT_FALSE(run.progress.empty());
+    EXPECT_EQ(run.progress.back(), 100);
+    EXPECT_TRUE(std::is_sorted(run.progress.begin(), run.progress.end()));
+    EXPECT_EQ(driver.facts().RadioModel, "TALVEN5");
+    EXPECT_TRUE(driver.facts().RadioOptionFlag);
+}
+
+TEST(LinkSession, FullWriteSendsEveryBlockInMapOrder) {
+    auto data = std::make_unique<RadioData>();
+    data->channelCount(0, 0) = 1;
+    data->channel(0, 1, 0).ChNo = 1;
+    data->channel(0, 1, 0).InUse = 1;
+    data->channel(0, 1, 0).RxFreqText.assign("26965000");
+    SessionDriver driver;
+    EncodeImage(*data, driver.image());
+    const auto encoded = std::make_unique<MemoryImage>(driver.image());
+
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(MemoryImage()));
+    const SessionRun run = driver.Run(TransferKind::Write, sim.path());
+    ASSERT_TRUE(run.outcome);
+    EXPECT_TRUE(run.outcome->succeeded());
+    EXPECT_EQ(run.outcome->Completion, WriteCompletedText());
+    ASSERT_TRUE(sim.Stop());
+
+    EXPECT_TRUE(sim.SavedImage() == *Masked(*encoded));
+    const Frames frames = sim.ReceivedFrames();
+    ASSERT_EQ(frames.size(), kTransferBlockCount + 3);
+    EXPECT_EQ(frames.front(), HandshakeRequest());
+    EXPECT_EQ(frames[1], IdentificationRequest());
+    EXPECT_EQ(frames.back(), EndRequest());
+    const std::vector<std::uint32_t> addresses = TransferBlockAddresses();
+    for (std::size_t i = 0; i < addresses.size(); ++i)
+        ASSERT_EQ(frames[i + 2], DataFrame(addresses[i], ImageBlock(*encoded, addresses[i])))
+            << "block " << i;
+}
+
+TEST(LinkSession, SpoiledRepliesAreSentAgainAfterTheReplyTimer) {
+    // Requests 1 and 2 are the handshake and the identification, 3 the first block, 4 the
+    // second (address 0x10), whose reply each option spoils.
+    const char* const options[] = {"--drop-reply", "--corrupt-checksum", "--wrong-address",
+                                   "--short-reply"};
+    const MemoryImage radio = PatternImage(0x11);
+    for (const char* option : options) {
+        SimProcess sim;
+        ASSERT_TRUE(sim.Start(radio, {option, "4"}));
+        SessionDriver driver;
+        const SessionRun run = driver.Run(TransferKind::Read, sim.path());
+        ASSERT_TRUE(run.outcome) << option;
+        EXPECT_TRUE(run.outcome->succeeded()) << option;
+        EXPECT_TRUE(driver.image() == *Masked(radio)) << option;
+        ASSERT_TRUE(sim.Stop()) << option;
+        const Frames frames = sim.ReceivedFrames();
+        ASSERT_EQ(frames.size(), kTransferBlockCount + 4) << option << ": one retransmission";
+        EXPECT_EQ(frames[3], ReadRequest(0x10)) << option;
+        EXPECT_EQ(frames[4], ReadRequest(0x10)) << option << ": the same request again";
+    }
+}
+
+TEST(LinkSession, SpoiledAcknowledgementIsSentAgain) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(MemoryImage(), {"--drop-reply", "100"}));
+    SessionDriver driver;
+    EncodeImage(RadioData(), driver.image());
+    const SessionRun run = driver.Run(TransferKind::Write, sim.path());
+    ASSERT_TRUE(run.outcome);
+    EXPECT_TRUE(run.outcome->succeeded());
+    ASSERT_TRUE(sim.Stop());
+    const Frames frames = sim.ReceivedFrames();
+    ASSERT_EQ(frames.size(), kTransferBlockCount + 4);
+    EXPECT_EQ(frames[99], frames[100]);
+}
+
+TEST(LinkSession, SilentRadioEndsTheSessionAsFailed) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(PatternImage(0), {"--silent-after", "40"}));
+    SessionDriver driver;
+    QElapsedTimer timer;
+    timer.start();
+    const SessionRun run = driver.Run(TransferKind::Read, sim.path());
+    ASSERT_TRUE(run.outcome);
+    EXPECT_EQ(run.outcome->Result, SessionResult::Failed);
+    EXPECT_TRUE(run.outcome->PendingMessages.empty());
+    EXPECT_TRUE(run.outcome->Completion.empty());
+    EXPECT_LT(timer.elapsed(), 15000) << "five transmissions a second apart, then the end";
+    ASSERT_TRUE(sim.Stop());
+    const Frames frames = sim.ReceivedFrames();
+    ASSERT_EQ(frames.size(), 45u) << "40 answered, then the 41st request five times";
+    for (std::size_t i = 40; i < 45; ++i) EXPECT_EQ(frames[i], frames[40]);
+}
+
+TEST(LinkSession, WrongModelEndsWithTheModelMessage) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(PatternImage(0), {"--model", "TALVEN6"}));
+    SessionDriver driver;
+    const SessionRun run = driver.Run(TransferKind::Read, sim.path());
+    ASSERT_TRUE(run.outcome);
+    EXPECT_EQ(run.outcome->Result, SessionResult::Failed);
+    EXPECT_EQ(run.outcome->PendingMessages, std::vector<TextPair>{ModelWrongText()});
+    EXPECT_EQ(run.outcome->PendingMessages[0].en, "Model type is wrong.");
+    EXPECT_TRUE(run.versionQuestions.empty());
+    ASSERT_TRUE(sim.Stop());
+    EXPECT_EQ(sim.ReceivedFrames(),
+              (Frames{HandshakeRequest(), IdentificationRequest(), EndRequest()}));
+}
+
+TEST(LinkSession, UnlistedFirmwareAsksAndFailsOnNo) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(PatternImage(0), {"--firmware", "V102", "--option-byte", "0"}));
+    SessionDriver driver;
+    const SessionRun run = driver.Run(TransferKind::Write, sim.path());
+    ASSERT_TRUE(run.outcome);
+    EXPECT_EQ(run.outcome->Result, SessionResult::Failed);
+    EXPECT_EQ(run.versionQuestions, std::vector<std::string>{"V102"});
+    EXPECT_FALSE(driver.facts().RadioOptionFlag);
+    ASSERT_TRUE(sim.Stop());
+    EXPECT_EQ(sim.ReceivedFrames(),
+              (Frames{HandshakeRequest(), IdentificationRequest(), EndRequest()}));
+}
+
+}  // namespace
+}  // namespace kv::test

@@ -1,0 +1,192 @@
+// The main window's frame: placement, background, tree panel, splitter, view items, the radio
+// commands and the About windows.
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "app/main_window_tables.h"
+#include "app/twips.h"
+#include "app/ui/about_window.h"
+#include "app/ui/link_commands.h"
+#include "app/ui/tree_panel.h"
+#include "shell_fixture.h"
+
+namespace kv::test {
+namespace {
+
+using MainWindowLayoutTest = ShellTest;
+
+TEST_F(MainWindowLayoutTest, PlacementIsRestoredAndSavedUnlessMinimised) {
+    {
+        QSettings ini(placementPath(), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("1500"));
+        ini.setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("750"));
+        ini.setValue(QStringLiteral("Settings/MainWidth"), QStringLiteral("13500"));
+        ini.setValue(QStringLiteral("Settings/MainHeight"), QStringLiteral("not a number"));
+    }
+    Start();
+    const int dpiX = main().logicalDpiX();
+    const int dpiY = main().logicalDpiY();
+    EXPECT_EQ(main().pos(), QPoint(TwipsToPixels(1500, dpiX), TwipsToPixels(750, dpiY)));
+    EXPECT_EQ(main().size(), QSize(TwipsToPixels(13500, dpiX), TwipsToPixels(10500, dpiY)));
+
+    main().show();
+    main().move(TwipsToPixels(3000, dpiX), TwipsToPixels(1500, dpiY));
+    main().resize(TwipsToPixels(12000, dpiX), TwipsToPixels(9000, dpiY));
+    ASSERT_TRUE(main().close());
+    PlacementStore store(placementPath());
+    EXPECT_EQ(store.load(), (WindowPlacement{3000, 1500, 12000, 9000}));
+
+    main().showMinimized();
+    main().move(0, 0);
+    ASSERT_TRUE(main().close());
+    EXPECT_EQ(PlacementStore(placementPath()).load(), (WindowPlacement{3000, 1500, 12000, 9000}));
+}
+
+TEST_F(MainWindowLayoutTest, BackgroundIsTheLanguagesPictureOrPlainWhenMissing) {
+    Start();
+    EXPECT_EQ(main().mdiArea()->background().style(), Qt::SolidPattern);
+
+    ASSERT_TRUE(QDir(programFolder()).mkpath(QStringLiteral("PIC")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_SOURCE_DIR "/data/PIC/BK_1.jpg"),
+                            programFolder() + QStringLiteral("/PIC/BK_1.jpg")));
+    main().LoadBKPic();
+    const QBrush tiled = main().mdiArea()->background();
+    EXPECT_EQ(tiled.style(), Qt::TexturePattern);
+    const QImage picture(programFolder() + QStringLiteral("/PIC/BK_1.jpg"));
+    EXPECT_EQ(tiled.textureImage().size(), picture.size() - QSize(2, 2));
+}
+
+TEST_F(MainWindowLayoutTest, TreeNodesOpenTheirWindowsAndTheRootNothing) {
+    Start();
+    auto* tree = main().findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    EXPECT_EQ(root->text(0), QStringLiteral("KV-7700"));
+    EXPECT_TRUE(root->isExpanded());
+    ASSERT_EQ(root->childCount(), 9);
+    EXPECT_EQ(root->child(0)->text(0), QStringLiteral("Channel Information"));
+    EXPECT_EQ(root->child(2)->text(0), QStringLiteral("Roger Beep"));
+    EXPECT_EQ(root->child(8)->text(0), QStringLiteral("Group Name"));
+
+    emit tree->itemClicked(root, 0);
+    EXPECT_EQ(openEditors().size(), 1u);
+    emit tree->itemClicked(root->child(4), 0);  // Emg Channel Setting
+    emit tree->itemClicked(root->child(0), 0);  // already open: comes to the front
+    EXPECT_EQ(openEditors(), (std::vector<std::string>{kChannelWindow, kEmergencyWindow}));
+    EXPECT_EQ(main().mdiArea()->activeSubWindow()->widget()->objectName(),
+              QString::fromLatin1(kChannelWindow));
+}
+
+TEST_F(MainWindowLayoutTest, ViewItemsAndTheTreeCloseButtonToggleTheirPanels) {
+    Start();
+    main().show();
+    auto* tree = main().findChild<TreePanel*>(QStringLiteral("picTree"));
+    ASSERT_TRUE(tree->isVisible());
+    main().findChild<QAction*>(QStringLiteral("删除"))->trigger();
+    EXPECT_FALSE(tree->isVisible());
+    EXPECT_FALSE(action("mnuViewTree")->isChecked());
+    trigger("mnuViewTree");
+    EXPECT_TRUE(tree->isVisible());
+
+    trigger("mnuViewToolbar");
+    EXPECT_FALSE(main().findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isVisible());
+    trigger("mnuViewStatusBar");
+    EXPECT_FALSE(main().statusBar()->isVisible());
+    EXPECT_FALSE(action("mnuViewStatusBar")->isChecked());
+}
+
+TEST_F(MainWindowLayoutTest, TheSplitterKeepsTheTreePanelAtLeast300TwipsWide) {
+    Start();
+    main().show();
+    auto* splitter = main().findChild<QSplitter*>(QStringLiteral("imgSplitter"));
+    splitter->setSizes({1, main().width()});
+    EXPECT_EQ(splitter->sizes().at(0), TwipsToPixels(300, main().logicalDpiX()));
+}
+
+TEST_F(MainWindowLayoutTest, CloseAllWindowsAndCascade) {
+    Start();
+    main().OpenEditor(QString::fromLatin1(kGroupNameWindow));
+    trigger("mnuWindowCascade");
+    EXPECT_EQ(openEditors().size(), 2u);
+    trigger("mnuWindowCloseAll");
+    EXPECT_TRUE(openEditors().empty());
+}
+
+TEST_F(MainWindowLayoutTest, SystemInformationThatCannotStartSaysSo) {
+    AboutWindow chinese(kLanguageChinese, dir_.filePath(QStringLiteral("no-such-tool")));
+    Answer({MessageAnswer::Ok});
+    chinese.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Shown, "此时系统信息不可用");
+}
+
+TEST_F(MainWindowLayoutTest, WindowMenuListsTheOpenWindows) {
+    Start();
+    main().OpenEditor(QString::fromLatin1(kWeatherWindow));
+    QMenu* menu = main().findChild<QMenu*>(QStringLiteral("mnuWindow"));
+    emit menu->aboutToShow();
+    QStringList listed;
+    for (QAction* a : menu->actions())
+        if (a->isCheckable()) listed << a->text();
+    EXPECT_EQ(listed, (QStringList{QString::fromLatin1(kChannelWindow),
+                                   QString::fromLatin1(kWeatherWindow)}));
+    emit menu->aboutToShow();  // listed once, not again
+    int checkable = 0;
+    for (QAction* a : menu->actions()) checkable += a->isCheckable();
+    EXPECT_EQ(checkable, 2);
+}
+
+class CountingLink : public LinkCommands {
+public:
+    int Reads = 0, Writes = 0, Ports = 0;
+    void ReadFromRadio() override { ++Reads; }
+    void WriteToRadio() override { ++Writes; }
+    void CommunicationPort() override { ++Ports; }
+};
+
+TEST_F(MainWindowLayoutTest, RadioCommandsGoToTheLinkWhenThereIsOne) {
+    Start();
+    trigger("mnuReadFromRadio");  // no link yet: nothing happens
+    CountingLink link;
+    main().SetLinkCommands(&link);
+    for (const char* name : {"mnuReadFromRadio", "tbrReadRadio", "mnuWriteToRadio", "tbrWriteRadio",
+                             "mnuCommPort", "tbrCommSet"})
+        trigger(name);
+    EXPECT_EQ(link.Reads, 2);
+    EXPECT_EQ(link.Writes, 2);
+    EXPECT_EQ(link.Ports, 2);
+    main().SetLinkCommands(nullptr);
+}
+
+TEST(AboutWindow, OneWindowPerLanguageWithTheProgramVersion) {
+    AboutWindow english(kLanguageEnglish, QStringLiteral("/usr/bin/true"));
+    EXPECT_EQ(english.windowTitle(), QStringLiteral("About KV-7700"));
+    EXPECT_EQ(english.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+              QStringLiteral("Version 2.0.5"));
+    EXPECT_EQ(english.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(),
+              QStringLiteral("KV-7700"));
+    EXPECT_EQ(english.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), nullptr);
+
+    AboutWindow chinese(kLanguageChinese, QStringLiteral("/usr/bin/true"));
+    EXPECT_EQ(chinese.windowTitle(), QStringLiteral("关于 KV-7700"));
+    EXPECT_EQ(chinese.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+              QStringLiteral("版本 2.0.5"));
+    auto* info = chinese.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->text(), QStringLiteral("系统信息(&S)..."));
+
+    AboutWindow withoutTool(kLanguageChinese, QString());
+    EXPECT_EQ(withoutTool.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), nullptr);
+}
+
+}  // namespace
+}  // namespace kv::test

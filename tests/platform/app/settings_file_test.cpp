@@ -1,0 +1,91 @@
+#include "platform/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "platform/placement_store.h"
+#include "platform/program_folders.h"
+
+namespace kv {
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    QString path(const char* relative) const {
+        return dir_.filePath(QString::fromLatin1(relative));
+    }
+    void writeIni(const QString& file, const char* text) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(SettingsFileTest, LivesInTheLanguageFolderBesideTheProgramFolder) {
+    const ProgramFolders folders =
+        ProgramFolders::ForProgramFolder(QStringLiteral("/opt/Apps/Radio/program"));
+    EXPECT_EQ(folders.settingsFile(), QStringLiteral("/opt/Apps/Radio/language/mysetup.ini"));
+    EXPECT_EQ(folders.versionFile(), QStringLiteral("/opt/Apps/Radio/Version.ini"));
+    EXPECT_EQ(folders.backgroundPicture(2), QStringLiteral("/opt/Apps/Radio/program/PIC/BK_2.jpg"));
+    EXPECT_EQ(folders.templateFile(QStringLiteral("1_KV7700_New.dat")),
+              QStringLiteral("/opt/Apps/Radio/program/Init/1_KV7700_New.dat"));
+    // A program folder directly under the root keeps the root.
+    EXPECT_EQ(ProgramFolders::ForProgramFolder(QStringLiteral("/program")).settingsFile(),
+              QStringLiteral("/language/mysetup.ini"));
+}
+
+TEST_F(SettingsFileTest, ReadsTrimmedValuesOfTheLanguageSection) {
+    writeIni(path("language/mysetup.ini"),
+             "[language]\nIsFirstRun= 0 \ncomPort=3\nStopBit=1,5\nCurrentLanguage=2\n");
+    SettingsFile file(path("language/mysetup.ini"), path("user/mysetup.ini"));
+    const StoredSettings stored = file.readStartupSettings();
+    EXPECT_EQ(stored.IsFirstRun, "0");
+    EXPECT_EQ(stored.comPort, "3");
+    EXPECT_EQ(stored.Handshaking, std::nullopt);
+    EXPECT_EQ(stored.StopBit, "1,5");
+    EXPECT_EQ(stored.CurrentLanguage, "2");
+    EXPECT_EQ(file.writePath(), path("language/mysetup.ini"));
+}
+
+TEST_F(SettingsFileTest, WritesCreateTheFileAndItsFolder) {
+    SettingsFile file(path("language/mysetup.ini"), path("user/mysetup.ini"));
+    ASSERT_TRUE(file.write(QStringLiteral("language"), QStringLiteral("CurrentLanguage"), "2"));
+    ASSERT_TRUE(file.write(QStringLiteral("ports"), QStringLiteral("COM3"), "/dev/ttyUSB0"));
+    QSettings ini(path("language/mysetup.ini"), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("language/CurrentLanguage")).toString(),
+              QStringLiteral("2"));
+    EXPECT_EQ(file.read(QStringLiteral("ports"), QStringLiteral("COM3")), "/dev/ttyUSB0");
+    EXPECT_FALSE(QFileInfo::exists(path("user/mysetup.ini")));
+}
+
+TEST_F(SettingsFileTest, AnUnwritableInstallationFallsBackToThePerUserFile) {
+    // The language "folder" is a file, so nothing can be created in it, whoever runs the test.
+    writeIni(path("language"), "not a folder");
+    SettingsFile file(path("language/mysetup.ini"), path("user/mysetup.ini"));
+    EXPECT_EQ(file.writePath(), path("user/mysetup.ini"));
+    ASSERT_TRUE(file.write(QStringLiteral("language"), QStringLiteral("comPort"), "7"));
+    EXPECT_EQ(file.read(QStringLiteral("language"), QStringLiteral("comPort")), "7");
+    EXPECT_EQ(file.read(QStringLiteral("language"), QStringLiteral("IsFirstRun")), std::nullopt);
+}
+
+TEST_F(SettingsFileTest, PlacementDefaultsAndRoundTrip) {
+    PlacementStore store(path("placement.ini"));
+    EXPECT_EQ(store.load(), (WindowPlacement{100, 100, 14500, 10500}));
+    store.save({200, 300, 12000, 9000});
+    EXPECT_EQ(PlacementStore(path("placement.ini")).load(),
+              (WindowPlacement{200, 300, 12000, 9000}));
+    QSettings ini(path("placement.ini"), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("Settings/MainWidth")).toString(), QStringLiteral("12000"));
+    ini.setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("abc"));
+    ini.sync();
+    EXPECT_EQ(PlacementStore(path("placement.ini")).load().Top, 100);
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,59 @@
+// Failure reporting, pair opening and image files for the commands.
+#include "cli_support.h"
+
+#include <array>
+#include <iostream>
+#include <span>
+
+#include "command.h"
+#include "files/data_file.h"
+#include "files/file_io.h"
+#include "platform/version_file.h"
+
+namespace kv::cli {
+
+int Fail(const std::string& message) {
+    std::cerr << "kv7700-cli: " << message << '\n';
+    return kExitFailure;
+}
+
+std::unique_ptr<Document> OpenPair(const std::string& path) {
+    auto doc = std::make_unique<Document>();
+    const FileResult result = OpenDataFile(*doc, path, LoadVersionTable(VersionFilePath()));
+    if (!result.ok()) {
+        Fail(path + ": " + result.Message.en);
+        return nullptr;
+    }
+    return doc;
+}
+
+std::unique_ptr<MemoryImage> ReadImage(const std::string& path) {
+    const auto head = ReadFileHead(path, MemoryImage::kSize);
+    if (!head) {
+        Fail(path + ": cannot be read");
+        return nullptr;
+    }
+    if (head->Size != MemoryImage::kSize) {
+        Fail(path + ": " + std::to_string(head->Size) + " bytes; a memory image has " +
+             std::to_string(MemoryImage::kSize));
+        return nullptr;
+    }
+    auto image = std::make_unique<MemoryImage>();
+    std::copy(head->Bytes.begin(), head->Bytes.end(), image->data());
+    return image;
+}
+
+bool LooksLikeImage(const std::string& path) {
+    const auto head = ReadFileHead(path, 0);
+    return head && head->Size == MemoryImage::kSize;
+}
+
+bool WriteImage(const MemoryImage& image, const std::string& path) {
+    const std::array<FileContent, 1> file = {
+        FileContent{path, std::span<const std::uint8_t>(image.data(), image.size())}};
+    if (WriteFilesAtomically(file)) return true;
+    Fail(path + ": cannot be written");
+    return false;
+}
+
+}  // namespace kv::cli

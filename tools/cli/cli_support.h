@@ -1,0 +1,31 @@
+// What the commands of kv7700-cli share: reporting failures, opening a data file pair as the
+// program's Open does, and reading and writing memory images.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "model/document.h"
+#include "model/memory_image.h"
+
+namespace kv::cli {
+
+// Prints "kv7700-cli: message" on standard error and returns the failure exit status.
+int Fail(const std::string& message);
+
+// Opens the pair with the version checks of the program's Open, against the version table beside
+// the program folder. On failure prints the message and returns nothing.
+std::unique_ptr<Document> OpenPair(const std::string& path);
+
+// Reads a memory image file, which must be exactly the image's size. On failure prints the
+// message and returns nothing.
+std::unique_ptr<MemoryImage> ReadImage(const std::string& path);
+
+// True when the file at path is exactly the size of a memory image.
+bool LooksLikeImage(const std::string& path);
+
+// Replaces the file at path with the image, or leaves it untouched and prints the failure.
+bool WriteImage(const MemoryImage& image, const std::string& path);
+
+}  // namespace kv::cli

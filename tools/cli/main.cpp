@@ -1,0 +1,59 @@
+// kv7700-cli: converts and inspects the program's files from the command line. Exit status 0 on
+// success, 1 on failure (the message on standard error), 2 on a usage error.
+#include <QCoreApplication>
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "command.h"
+
+namespace {
+
+using kv::cli::Command;
+
+constexpr std::array kCommands = {
+    Command{"encode", "DATA.dat IMAGE.img", 2,
+            "write the memory image of a data file pair (with the version checks of Open)",
+            kv::cli::RunEncode},
+    Command{"decode", "IMAGE.img DATA.dat", 2, "save a memory image as a data file pair",
+            kv::cli::RunDecode},
+    Command{"info", "FILE", 1, "summarise a data file pair (.dat) or a memory image",
+            kv::cli::RunInfo},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: kv7700-cli COMMAND ARGUMENTS...\n       kv7700-cli --help\n\nCommands:\n";
+    for (const Command& command : kCommands) {
+        const std::string call = std::string(command.name) + " " + command.arguments;
+        out << "  " << call << std::string(call.size() < 28 ? 28 - call.size() : 1, ' ')
+            << command.summary << '\n';
+    }
+    out << "\nExit status: 0 success, 1 failure, 2 usage error.\n";
+}
+
+int UsageError(const std::string& message) {
+    std::cerr << "kv7700-cli: " << message << "\n\n";
+    PrintUsage(std::cerr);
+    return kv::cli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The version file is found from the program's own folder, which QCoreApplication knows.
+    QCoreApplication application(argc, argv);
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty()) return UsageError("no command given");
+    if (words[0] == "--help" || words[0] == "-h") {
+        PrintUsage(std::cout);
+        return kv::cli::kExitOk;
+    }
+    for (const Command& command : kCommands) {
+        if (words[0] != command.name) continue;
+        if (static_cast<int>(words.size()) - 1 != command.argumentCount)
+            return UsageError(std::string(command.name) + " takes " + command.arguments);
+        return command.run(kv::cli::Arguments(words).subspan(1));
+    }
+    return UsageError("unknown command \"" + words[0] + "\"");
+}
