@@ -11,12 +11,12 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
+#include "codec/image_codec.h"
 #include "link/link_window_texts.h"
 #include "link/port_numbering.h"
 #include "link/protocol_engine.h"
 #include "link/ui/port_window.h"
 #include "link/ui/progress_window.h"
-#include "platform/ansi_code_page.h"
 #include "platform/port_list.h"
 #include "platform/serial_port_open.h"
 #include "platform/serial_session.h"
@@ -43,11 +43,6 @@ RadioCommands::~RadioCommands() = default;
 
 int RadioCommands::language() const {
     return context_.State.CurrentLanguage;
-}
-
-CodecOptions RadioCommands::codecOptions() const {
-    const std::string& locale = context_.State.SystemLocaleHex;
-    return {locale, &AnsiCodePageFor(locale)};
 }
 
 // ---- Commands ----------------------------------------------------------------------------------
@@ -78,7 +73,7 @@ void RadioCommands::TimerWriteExpired() {
     if (!openLink(TransferKind::Write)) return;
     if (!confirm(SharedMessages().WriteConfirmation)) return;
     image_->clear();
-    EncodeImage(context_.Doc.Working, *image_, codecOptions());
+    EncodeImage(context_.Doc.Working, *image_, context_.Codec);
     endSession(transfer(TransferKind::Write));
 }
 
@@ -174,7 +169,7 @@ void RadioCommands::endSession(const SessionOutcome& outcome) {
 void RadioCommands::completeRead() {
     main_.CloseAllEditors();
     Document& doc = context_.Doc;
-    DecodeImage(*image_, doc.Working, codecOptions());
+    DecodeImage(*image_, doc.Working, context_.Codec);
     // The radio's data has no file yet: the title and the next Save must not name the old one.
     doc.DocumentName = kUntitledName;
     doc.DocumentUntitled = true;

@@ -14,7 +14,6 @@
 #include <optional>
 
 #include "app/ui/link_commands.h"
-#include "codec/image_codec.h"
 #include "link/session_actions.h"
 #include "model/memory_image.h"
 
@@ -60,7 +59,6 @@ private:
     void endSession(const SessionOutcome& outcome);
     void completeRead();
     bool askVersionQuestion(const std::string& firmware, const TextPair& question);
-    CodecOptions codecOptions() const;
     int language() const;
 
     ShellContext& context_;

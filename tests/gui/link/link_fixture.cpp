@@ -2,8 +2,10 @@
 #include "gui/link/link_fixture.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 #include "app/main_window_tables.h"
 #include "app/ui/main_window.h"
@@ -12,7 +14,7 @@
 #include "link/ui/radio_commands.h"
 #include "platform/port_list.h"
 
-namespace kv::test {
+namespace kv::linktest {
 
 StandInEditor::StandInEditor(Document& doc) : doc_(doc) {
     micGainBox = new QLineEdit(this);
@@ -38,6 +40,11 @@ StoreResult RecordingStore::StartOtherVersion(const std::string& otherVersion) {
 }
 
 LinkFixture::LinkFixture() {
+    // A hand-over earlier in the run asks the application to quit, and until the application's
+    // own loop has run once more every modal window would close as soon as it opens.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+
     EXPECT_TRUE(dir_.isValid());
     versions_.Pairs = {{"V100", "V100"}};
     const ProgramFolders folders = ProgramFolders::ForProgramFolder(dir_.filePath("KV7700"));
@@ -46,7 +53,7 @@ LinkFixture::LinkFixture() {
     doc_->BandRangeText = "28.0000 - 29.6990 MHz";
     store_.BuildStartupDocument(*doc_);
     context_ = std::unique_ptr<ShellContext>(
-        new ShellContext{*doc_, state_, *settings_, versions_, folders});
+        new ShellContext{*doc_, state_, *settings_, versions_, folders, CodecOptions{}});
     editors_.Register(kChannelWindow, [](ShellContext& context, MainWindow&) -> QWidget* {
         return new StandInEditor(context.Doc);
     });
@@ -103,4 +110,4 @@ std::unique_ptr<MemoryImage> TransferredPart(const MemoryImage& image) {
     return part;
 }
 
-}  // namespace kv::test
+}  // namespace kv::linktest

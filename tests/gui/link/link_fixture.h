@@ -32,7 +32,7 @@ class RadioCommands;
 struct ShellContext;
 }  // namespace kv
 
-namespace kv::test {
+namespace kv::linktest {
 
 // Stands in for the channel window: holds one edit that reaches the document only when the
 // window is told to finish it, and a text box that stores its value when it loses the focus.
@@ -54,7 +54,7 @@ private:
 class RecordingStore : public DocumentStore {
 public:
     void BuildStartupDocument(Document& doc) override { doc.Staged = doc.Working; }
-    void LoadTemplate(Document&, TemplateKind) override {}
+    void LoadTemplate(Document&, NewDocumentTemplate) override {}
     bool IsChanged(const Document&) const override { return changed; }
     StoreResult Save(Document&, const std::string& path) override;
     OpenOutcome Open(Document&, const std::string&) override { return {}; }
@@ -111,7 +111,7 @@ protected:
     RecordingStore store_;
     ScriptedChooser chooser_;
     std::unique_ptr<PlacementStore> placement_;
-    SimProcess sim_;
+    test::SimProcess sim_;
 
 private:
     std::vector<MessageRequest> shown_;
@@ -123,4 +123,4 @@ private:
 // Image bytes of every block the transfer map covers; other bytes are 0.
 std::unique_ptr<MemoryImage> TransferredPart(const MemoryImage& image);
 
-}  // namespace kv::test
+}  // namespace kv::linktest

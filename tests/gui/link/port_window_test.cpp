@@ -20,8 +20,10 @@
 #include "platform/port_list.h"
 #include "platform/pty_radio.h"
 
-namespace kv::test {
+namespace kv::linktest {
 namespace {
+
+using test::PtyPair;
 
 class PortWindowTest : public LinkFixture {
 protected:
@@ -234,4 +236,4 @@ TEST_F(PortWindowTest, SetupMenuOpensTheWindow) {
 }
 
 }  // namespace
-}  // namespace kv::test
+}  // namespace kv::linktest

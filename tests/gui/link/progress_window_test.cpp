@@ -12,7 +12,7 @@
 #include "app/ui/message_box.h"
 #include "link/link_window_texts.h"
 
-namespace kv::test {
+namespace kv::linktest {
 namespace {
 
 struct TextCase {
@@ -100,4 +100,4 @@ TEST_F(ProgressWindowTest, ClosingAsksAndOnlyYesAbandons) {
 }
 
 }  // namespace
-}  // namespace kv::test
+}  // namespace kv::linktest

@@ -23,8 +23,10 @@
 #include "platform/serial_port_open.h"
 #include "platform/serial_session.h"
 
-namespace kv::test {
+namespace kv::linktest {
 namespace {
+
+using test::PatternImage;
 
 constexpr int kSessionTimeoutMs = 60000;
 
@@ -377,4 +379,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace kv::test
+}  // namespace kv::linktest
