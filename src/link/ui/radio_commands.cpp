@@ -26,11 +26,11 @@ namespace kv {
 RadioCommands::RadioCommands(ShellContext& context, MainWindow& main)
     : QObject(&main), context_(context), main_(main), image_(std::make_unique<MemoryImage>()) {
     setObjectName(QStringLiteral("RadioCommands"));
-    session_ = new SerialSession(*image_, context.Doc.Radio, context.Versions, this);
+    session_ = std::make_unique<SerialSession>(*image_, context.Doc.Radio, context.Versions);
     session_->setVersionQuestion([this](const std::string& firmware, const TextPair& question) {
         return askVersionQuestion(firmware, question);
     });
-    connect(session_, &SerialSession::finished, this, &RadioCommands::onSessionFinished);
+    connect(session_.get(), &SerialSession::finished, this, &RadioCommands::onSessionFinished);
 
     timerWrite_ = new QTimer(this);
     timerWrite_->setObjectName(QStringLiteral("TimerWrite"));
@@ -125,7 +125,7 @@ SessionOutcome RadioCommands::transfer(TransferKind kind) {
     abandonedAfterData_ = false;
     ProgressWindow window(kind, language(), &main_);
     progress_ = &window;
-    connect(session_, &SerialSession::progress, &window, &ProgressWindow::ShowPercent);
+    connect(session_.get(), &SerialSession::progress, &window, &ProgressWindow::ShowPercent);
     connect(&window, &ProgressWindow::abandonRequested, this, &RadioCommands::abandonTransfer);
     // The handshake starts from within the window's own event loop, so that a session that ends
     // at once still finds the window running and closes it.

@@ -64,7 +64,7 @@ private:
     ShellContext& context_;
     MainWindow& main_;
     std::unique_ptr<MemoryImage> image_;
-    SerialSession* session_;
+    std::unique_ptr<SerialSession> session_;  // refers to image_, so it goes first
     QTimer* timerWrite_;
     QPointer<ProgressWindow> progress_;
     std::optional<SessionOutcome> outcome_;
