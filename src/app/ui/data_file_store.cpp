@@ -4,34 +4,48 @@
 
 #include <QCoreApplication>
 
-#include "app/shared_messages.h"
+#include "files/data_file.h"
+#include "files/staging.h"
 #include "platform/handover.h"
+#include "platform/version_file.h"
 
 namespace kv {
 
-VersionTable LoadInstalledVersions(const ProgramFolders&) {
-    return {};
+VersionTable LoadInstalledVersions(const ProgramFolders& folders) {
+    return LoadVersionTable(folders.versionFile());
 }
 
 DataFileStore::DataFileStore(ProgramFolders folders, const VersionTable& versions)
     : folders_(std::move(folders)), versions_(versions) {}
 
 void DataFileStore::BuildStartupDocument(Document& doc) {
-    doc.Staged = doc.Working;
+    doc.Working.Config.FileVersion.assign(kProgramDataVersion);
+    LoadTemplate(doc, NewDocumentTemplate::New);
+    // A fresh document counts as unchanged.
+    StageDocument(doc);
 }
 
 void DataFileStore::LoadTemplate(Document&, NewDocumentTemplate) {}
 
 bool DataFileStore::IsChanged(const Document& doc) const {
-    return !(doc.Working.Config == doc.Staged.Config);
+    return IsDocumentChanged(doc);
 }
 
-StoreResult DataFileStore::Save(Document&, const std::string&) {
-    return {false, SharedMessages().FileError};
+StoreResult DataFileStore::Save(Document& doc, const std::string& path) {
+    const FileResult result = SaveDataFile(doc, path);
+    return {result.ok(), result.Message};
 }
 
-OpenOutcome DataFileStore::Open(Document&, const std::string&) {
-    return {OpenOutcome::Kind::Failed, SharedMessages().FileError, {}};
+OpenOutcome DataFileStore::Open(Document& doc, const std::string& path) {
+    const FileResult result = OpenDataFile(doc, path, versions_);
+    switch (result.Status) {
+        case FileStatus::Ok:
+            return {OpenOutcome::Kind::Opened, {}, {}};
+        case FileStatus::IncompatibleVersion:
+            return {OpenOutcome::Kind::OtherVersion, result.Message, result.OtherVersion};
+        default:
+            return {OpenOutcome::Kind::Failed, result.Message, {}};
+    }
 }
 
 StoreResult DataFileStore::StartOtherVersion(const std::string& otherVersion) {

@@ -1,0 +1,94 @@
+// The main window with the installation's real data files: save, the unsaved-changes test,
+// open, and the version question for a file no installed version lists.
+#include <QFile>
+#include <QFileInfo>
+
+#include "shell_fixture.h"
+
+namespace kv::test {
+namespace {
+
+constexpr MessageAnswer kYes = MessageAnswer::Yes;
+constexpr MessageAnswer kNo = MessageAnswer::No;
+constexpr MessageAnswer kOk = MessageAnswer::Ok;
+
+class DataFileStoreTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        store_.reset();  // the application's own store
+    }
+    // A version table listing this program's data version with itself.
+    void WriteVersionFile() {
+        QFile file(dir_.filePath(QStringLiteral("Version.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(
+            "[Version]\nCurrentVersion=V100\nSoftVersionCount=1\nFirmVersionCount=1\n"
+            "[Soft]\nVersion0=V100\n[Firm]\nFirm0=V100-V100\n");
+    }
+    void RenameGroup() { doc().settings().GroupName(1, 1).assign("ZZ"); }
+};
+
+TEST_F(DataFileStoreTest, SaveAsWritesThePairAndTheDocumentCountsAsUnchanged) {
+    WriteVersionFile();
+    Start();
+    const QString path = dir_.filePath(QStringLiteral("a.dat"));
+    chooser_->Answers.push_back(path);
+    trigger("mnuFileSave");
+    EXPECT_EQ(QFileInfo(path).size(), 2885);
+    EXPECT_TRUE(QFileInfo::exists(dir_.filePath(QStringLiteral("a.fre"))));
+    EXPECT_EQ(doc().DocumentName, path.toStdString());
+    EXPECT_TRUE(main().close());  // nothing changed since the save: no question
+}
+
+TEST_F(DataFileStoreTest, AFailedSaveAsKeepsTheUntitledDocument) {
+    Start();
+    chooser_->Answers.push_back(dir_.filePath(QStringLiteral("missing/folder/b.dat")));
+    Answer({kOk});
+    trigger("mnuFileSaveAs");
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Shown, "file error.");
+    EXPECT_EQ(doc().DocumentName, "new.dat");
+    EXPECT_TRUE(doc().DocumentUntitled);
+}
+
+TEST_F(DataFileStoreTest, ChangesAreNoticedAndOpenBringsTheSavedDataBack) {
+    WriteVersionFile();
+    Start();
+    const QString path = dir_.filePath(QStringLiteral("a.dat"));
+    chooser_->Answers.push_back(path);
+    trigger("mnuFileSaveAs");
+
+    RenameGroup();
+    Answer({kNo});
+    chooser_->Answers.push_back(path);
+    trigger("mnuFileOpen");
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Shown, "File has been modify,save it now?");
+    EXPECT_NE(doc().settings().GroupName(1, 1).trimmed(), "ZZ");
+    EXPECT_FALSE(doc().DocumentUntitled);
+}
+
+TEST_F(DataFileStoreTest, AFileNoInstalledVersionListsAsksTheVersionQuestion) {
+    WriteVersionFile();
+    Start();
+    const QString path = dir_.filePath(QStringLiteral("a.dat"));
+    chooser_->Answers.push_back(path);
+    trigger("mnuFileSaveAs");
+    app_.reset();
+    QFile::remove(dir_.filePath(QStringLiteral("Version.ini")));
+
+    // Without a version table no pair lists the file: Yes finds no program to hand over to.
+    Start();
+    chooser_->Answers.push_back(path);
+    Answer({kYes, kOk});
+    trigger("mnuFileOpen");
+    ASSERT_EQ(Asked.size(), 2u);
+    EXPECT_EQ(Asked[0].Text, VersionMismatchText("V100", "V100", 1));
+    EXPECT_EQ(Asked[0].Buttons, MessageButtons::YesNo);
+    EXPECT_EQ(Asked[1].Shown, "Fail to start the software. This version does not exist.");
+    EXPECT_EQ(doc().DocumentName, "new.dat");
+}
+
+}  // namespace
+}  // namespace kv::test
