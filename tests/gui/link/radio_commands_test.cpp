@@ -223,6 +223,24 @@ TEST_F(RadioCommandsTest, SilentRadioClosesTheProgressWindowAndChangesNothing) {
     EXPECT_EQ(CountFrames(sim_.ReceivedFrames(), 'P', kHandshakeRequestLength), 5u);
 }
 
+// Messages the session raised are shown once it has ended, each with OK and no icon; a failed
+// read shows no completion message.
+TEST_F(RadioCommandsTest, WrongModelIsReportedAfterTheSession) {
+    ASSERT_TRUE(StartRadio(PatternImage(7), {"--model", "TALVEN6"}));
+    const auto before = Snapshot();
+
+    Trigger("mnuReadFromRadio");
+
+    ASSERT_EQ(shown().size(), 2u);
+    EXPECT_EQ(shown()[1].Text, SharedMessages().WrongModel);
+    EXPECT_EQ(shown()[1].Buttons, MessageButtons::Ok);
+    EXPECT_EQ(shown()[1].Icon, MessageIcon::None);
+    EXPECT_TRUE(SameData(doc_->Working, *before));
+    EXPECT_EQ(doc_->Radio.RadioModel, "TALVEN6");
+    sim_.Stop();
+    EXPECT_EQ(sim_.ReceivedFrames().back(), kEndRequest);
+}
+
 struct UnsavedCase {
     MessageAnswer answer;
     bool saved;
