@@ -3,7 +3,9 @@
 // pseudo-terminals mapped in the settings file, listed while they exist.
 #include "link/ui/port_window.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <set>
 
 #include "app/shell_texts.h"
 #include "app/startup_settings.h"
