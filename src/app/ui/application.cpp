@@ -13,6 +13,7 @@
 #include "app/ui/shell_context.h"
 #include "app/ui/window_registry.h"
 #include "editors/channels/band_range.h"
+#include "link/ui/radio_commands.h"
 #include "model/document.h"
 #include "platform/ansi_code_page.h"
 #include "platform/placement_store.h"
@@ -63,6 +64,7 @@ Application::Application(StartupOptions options)
     context_ = std::unique_ptr<ShellContext>(
         new ShellContext{*doc_, state_, *settings_, versions_, options.Folders, codec});
     main_ = std::make_unique<MainWindow>(*context_, *editors_, *store_, *chooser_, *placement_);
+    main_->SetLinkCommands(new RadioCommands(*context_, *main_));
     QObject::connect(main_.get(), &MainWindow::quitRequested, qApp,
                      [](int code) { QCoreApplication::exit(code); });
 }

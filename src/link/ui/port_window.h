@@ -1,0 +1,58 @@
+// The communication port window (frmCommSet): lists the serial ports as "COM<n>", keeps the list
+// current while it is open, shows the chosen entry's device and description, lets the user add
+// a device path by hand, and stores the choice in `comPort` and the settings file.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "link/port_numbering.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace kv {
+
+struct AppState;
+class SettingsFile;
+
+inline constexpr int kReShowComPortMs = 1000;
+
+class PortWindow : public QDialog {
+    Q_OBJECT
+public:
+    PortWindow(AppState& state, SettingsFile& settings, QWidget* parent = nullptr);
+
+    // The re-scan `ReShowComPortTimer` runs every second: lists the ports again and keeps the
+    // displayed port when it is still there, else shows the first entry.
+    void ReShowComPort();
+    // The number of the port shown in the list; 0 when the list is empty.
+    int displayedPort() const { return displayed_; }
+
+protected:
+    // The re-scan runs while the window is shown.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // Fills the list and shows the entry numbered `wanted`, or the first one.
+    void showPorts(int wanted);
+    void showDevice();
+    void addPath();
+    void confirm();
+    QString settingsFile() const;
+
+    AppState& state_;
+    SettingsFile& settings_;
+    std::vector<ListedPort> ports_;
+    int displayed_ = 0;
+    QComboBox* list_;
+    QLabel* path_;
+    QLabel* description_;
+    QLineEdit* newPath_;
+    QTimer* rescan_;
+};
+
+}  // namespace kv

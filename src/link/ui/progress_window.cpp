@@ -1,0 +1,85 @@
+// The progress window.
+#include "link/ui/progress_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "app/twips.h"
+#include "app/ui/message_box.h"
+#include "link/link_window_texts.h"
+
+namespace kv {
+namespace {
+
+// The label ends this far left of the percentage label.
+constexpr int kLabelGapTwips = 10;
+
+QString Text(const TextPair& text, int language) {
+    return QString::fromStdString(text.in(language));
+}
+
+}  // namespace
+
+ProgressWindow::ProgressWindow(TransferKind kind, int language, QWidget* parent)
+    : QDialog(parent), language_(language) {
+    setObjectName(QStringLiteral("ProgressForm"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(Text(ProgressCaption(kind), language));
+
+    label_ = new QLabel(Text(LinkWindowTexts().ProgressLabel, language), this);
+    label_->setObjectName(QStringLiteral("Label1"));
+    label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    percent_ = new QLabel(QString::fromStdString(PercentText(0)), this);
+    percent_->setObjectName(QStringLiteral("Label2"));
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(TwipsToPixels(kLabelGapTwips, logicalDpiX()));
+    row->addStretch();
+    row->addWidget(label_);
+    row->addWidget(percent_);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(bar_);
+    setMinimumWidth(360);
+}
+
+void ProgressWindow::SetProgressValue(int value) {
+    if (value < bar_->minimum() || value > bar_->maximum()) {
+        ShowMessage(this, language_, LinkWindowTexts().SetProgressValueError);
+        return;
+    }
+    bar_->setValue(value);
+}
+
+void ProgressWindow::ShowPercent(int percent) {
+    if (!isVisible()) return;
+    SetProgressValue(percent);
+    percent_->setText(QString::fromStdString(PercentText(percent)));
+}
+
+void ProgressWindow::SessionEnded() {
+    ended_ = true;
+    done(QDialog::Accepted);
+}
+
+void ProgressWindow::reject() {
+    if (ended_) {
+        QDialog::reject();
+        return;
+    }
+    if (ShowMessage(this, language_, LinkWindowTexts().AbandonQuestion, MessageButtons::YesNo,
+                    MessageIcon::Question) == MessageAnswer::Yes &&
+        !ended_)
+        emit abandonRequested();
+}
+
+}  // namespace kv

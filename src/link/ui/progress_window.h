@@ -1,0 +1,44 @@
+// The progress window (ProgressForm): the modal window a read or a write runs under. It shows
+// the completion percentage and, when the user closes it while the transfer runs, asks whether
+// to abandon the transfer; the session itself belongs to the radio commands.
+#pragma once
+
+#include <QDialog>
+
+#include "link/session_actions.h"
+
+class QLabel;
+class QProgressBar;
+
+namespace kv {
+
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+public:
+    ProgressWindow(TransferKind kind, int language, QWidget* parent = nullptr);
+
+    // Sets the bar (0 to 100). A value outside the bar's range leaves it as it was and says so;
+    // the transfer goes on.
+    void SetProgressValue(int value);
+    // The session's progress step: the bar and the percentage label, only while shown.
+    void ShowPercent(int percent);
+    // The session has ended: closes the window without asking.
+    void SessionEnded();
+
+signals:
+    // The user closed the window and confirmed that the transfer is to stop.
+    void abandonRequested();
+
+protected:
+    // Escape and the window frame's close button come here.
+    void reject() override;
+
+private:
+    int language_;
+    bool ended_ = false;
+    QLabel* label_;
+    QLabel* percent_;
+    QProgressBar* bar_;
+};
+
+}  // namespace kv

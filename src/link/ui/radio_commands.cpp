@@ -1,0 +1,182 @@
+// The radio commands of the main window.
+#include "link/ui/radio_commands.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+#include "app/main_window_tables.h"
+#include "app/shared_messages.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/shell_context.h"
+#include "codec/image_codec.h"
+#include "link/link_window_texts.h"
+#include "link/port_numbering.h"
+#include "link/protocol_engine.h"
+#include "link/ui/port_window.h"
+#include "link/ui/progress_window.h"
+#include "platform/port_list.h"
+#include "platform/serial_port_open.h"
+#include "platform/serial_session.h"
+
+namespace kv {
+
+RadioCommands::RadioCommands(ShellContext& context, MainWindow& main)
+    : QObject(&main), context_(context), main_(main), image_(std::make_unique<MemoryImage>()) {
+    setObjectName(QStringLiteral("RadioCommands"));
+    session_ = std::make_unique<SerialSession>(*image_, context.Doc.Radio, context.Versions);
+    session_->setVersionQuestion([this](const std::string& firmware, const TextPair& question) {
+        return askVersionQuestion(firmware, question);
+    });
+    connect(session_.get(), &SerialSession::finished, this, &RadioCommands::onSessionFinished);
+
+    timerWrite_ = new QTimer(this);
+    timerWrite_->setObjectName(QStringLiteral("TimerWrite"));
+    timerWrite_->setSingleShot(true);
+    timerWrite_->setInterval(kTimerWriteMs);
+    connect(timerWrite_, &QTimer::timeout, this, &RadioCommands::TimerWriteExpired);
+}
+
+RadioCommands::~RadioCommands() = default;
+
+int RadioCommands::language() const {
+    return context_.State.CurrentLanguage;
+}
+
+// ---- Commands ----------------------------------------------------------------------------------
+
+void RadioCommands::ReadFromRadio() {
+    if (session_->isActive()) return;
+    if (!openLink(TransferKind::Read)) return;
+    if (!confirm(SharedMessages().ReadConfirmation)) return;
+    // The read replaces the document: unsaved changes are saved first, or kept by cancelling.
+    if (!main_.ConfirmDiscardOrSave()) {
+        session_->abandon();
+        return;
+    }
+    image_->clear();
+    endSession(transfer(TransferKind::Read));
+}
+
+void RadioCommands::WriteToRadio() {
+    if (session_->isActive() || timerWrite_->isActive()) return;
+    finishEdits();
+    // The write proper waits until the events the edits raised have been handled.
+    timerWrite_->start();
+}
+
+void RadioCommands::TimerWriteExpired() {
+    timerWrite_->stop();
+    if (session_->isActive()) return;
+    if (!openLink(TransferKind::Write)) return;
+    if (!confirm(SharedMessages().WriteConfirmation)) return;
+    image_->clear();
+    EncodeImage(context_.Doc.Working, *image_, context_.Codec);
+    endSession(transfer(TransferKind::Write));
+}
+
+void RadioCommands::CommunicationPort() {
+    PortWindow window(context_.State, context_.Settings, &main_);
+    // The status bar names the port.
+    if (window.exec() == QDialog::Accepted) main_.Change_Language();
+}
+
+// ---- Steps -------------------------------------------------------------------------------------
+
+void RadioCommands::finishEdits() {
+    // Editors store what is being typed when they lose the focus; the rest say how themselves.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && main_.mdiArea()->isAncestorOf(focus)) focus->clearFocus();
+    for (QMdiSubWindow* sub : main_.mdiArea()->subWindowList()) {
+        QWidget* editor = sub->widget();
+        if (editor != nullptr && editor->metaObject()->indexOfMethod("FinishEdit()") >= 0)
+            QMetaObject::invokeMethod(editor, "FinishEdit", Qt::DirectConnection);
+    }
+}
+
+bool RadioCommands::openLink(TransferKind kind) {
+    const int number = context_.State.comPort;
+    std::optional<TextPair> failure;
+    if (number == 0) {
+        failure = PortOpenMessage(PortOpenFailure::NoPortChosen, {});
+    } else {
+        const QString name = QString::fromStdString(PortName(number));
+        const ResolvedPort port = ResolvePortName(name, context_.Settings.writePath());
+        failure = port.path.isEmpty() ? PortOpenMessage(PortOpenFailure::NotFound, name)
+                                      : session_->OpenLink(kind, port.path);
+    }
+    if (!failure) return true;
+    ShowMessage(&main_, language(), *failure, MessageButtons::Ok, MessageIcon::Critical);
+    return false;
+}
+
+bool RadioCommands::confirm(const TextPair& question) {
+    if (ShowMessage(&main_, language(), question, MessageButtons::OkCancel,
+                    MessageIcon::Question) == MessageAnswer::Ok)
+        return true;
+    session_->abandon();
+    return false;
+}
+
+SessionOutcome RadioCommands::transfer(TransferKind kind) {
+    outcome_.reset();
+    abandonedAfterData_ = false;
+    ProgressWindow window(kind, language(), &main_);
+    progress_ = &window;
+    connect(session_.get(), &SerialSession::progress, &window, &ProgressWindow::ShowPercent);
+    connect(&window, &ProgressWindow::abandonRequested, this, &RadioCommands::abandonTransfer);
+    // The handshake starts from within the window's own event loop, so that a session that ends
+    // at once still finds the window running and closes it.
+    QTimer::singleShot(0, &window, [this] { session_->start(); });
+    window.exec();
+    progress_ = nullptr;
+    // The loop also ends when the application quits; the session must not outlive the window.
+    if (session_->isActive()) session_->abandon();
+    SessionOutcome outcome = outcome_.value_or(SessionOutcome{kind, SessionResult::Failed, {}, {}});
+    if (abandonedAfterData_) outcome.PendingMessages.push_back(LinkWindowTexts().PartlyWritten);
+    return outcome;
+}
+
+void RadioCommands::abandonTransfer() {
+    if (!session_->isActive()) return;
+    const int step = session_->engine().WriteStep();
+    abandonedAfterData_ = step == kStepWriteBlock || step == kStepEnd;
+    session_->abandon();
+}
+
+void RadioCommands::onSessionFinished(const SessionOutcome& outcome) {
+    outcome_ = outcome;
+    if (progress_) progress_->SessionEnded();
+}
+
+bool RadioCommands::askVersionQuestion(const std::string& firmware, const TextPair& question) {
+    QWidget* parent = progress_ ? static_cast<QWidget*>(progress_.data()) : &main_;
+    return ShowMessage(parent, language(), question, MessageButtons::YesNo) == MessageAnswer::Yes &&
+           main_.HandOverTo(firmware);
+}
+
+void RadioCommands::endSession(const SessionOutcome& outcome) {
+    if (outcome.Result == SessionResult::HandedOver) return;
+    for (const TextPair& message : outcome.PendingMessages)
+        ShowMessage(&main_, language(), message);
+    if (!outcome.succeeded()) return;
+    if (outcome.Kind == TransferKind::Read) completeRead();
+    ShowMessage(&main_, language(), outcome.Completion);
+}
+
+void RadioCommands::completeRead() {
+    main_.CloseAllEditors();
+    Document& doc = context_.Doc;
+    DecodeImage(*image_, doc.Working, context_.Codec);
+    // The radio's data has no file yet: the title and the next Save must not name the old one.
+    doc.DocumentName = kUntitledName;
+    doc.DocumentUntitled = true;
+    main_.UpdateTitle();
+    main_.Change_Language();
+    main_.OpenEditor(QString::fromLatin1(kChannelWindow));
+    main_.CascadeEditors();
+}
+
+}  // namespace kv
