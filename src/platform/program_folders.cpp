@@ -25,10 +25,6 @@ QString ProgramFolders::versionFile() const {
     return QDir(Parent).filePath(QStringLiteral("Version.ini"));
 }
 
-QString ProgramFolders::templateFile(const QString& fileName) const {
-    return QDir(Program).filePath(QStringLiteral("Init/") + fileName);
-}
-
 QString ProgramFolders::backgroundPicture(int language) const {
     return QDir(Program).filePath(QStringLiteral("PIC/BK_%1.jpg").arg(language));
 }

@@ -17,7 +17,6 @@ struct ProgramFolders {
 
     QString settingsFile() const;                         // Parent/language/mysetup.ini
     QString versionFile() const;                          // Parent/Version.ini
-    QString templateFile(const QString& fileName) const;  // Program/Init/<fileName>
     QString backgroundPicture(int language) const;        // Program/PIC/BK_<language>.jpg
 };
 

@@ -14,17 +14,13 @@
 #include "app/ui/window_registry.h"
 #include "editors/channels/band_range.h"
 #include "link/ui/radio_commands.h"
+#include "model/default_data.h"
 #include "model/document.h"
 #include "platform/ansi_code_page.h"
 #include "platform/placement_store.h"
 #include "platform/settings_file.h"
 
 namespace kv {
-namespace {
-
-constexpr const char* kStartBandRange = "28.0000 - 29.6990 MHz";
-
-}  // namespace
 
 Application::Application(StartupOptions options)
     : doc_(std::make_unique<Document>()),
@@ -48,7 +44,7 @@ Application::Application(StartupOptions options)
     for (const auto& write : ApplyStartupSettings(settings_->readStartupSettings(), state_))
         settings_->write(section, QString::fromStdString(write.Key), write.Value);
 
-    doc_->BandRangeText = kStartBandRange;
+    doc_->BandRangeText = kStartupBandRangeText;
     ParseBandRange(*doc_);
 
     if (!store_) store_ = std::make_shared<DataFileStore>(options.Folders, versions_);

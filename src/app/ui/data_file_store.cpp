@@ -3,25 +3,15 @@
 #include "app/ui/data_file_store.h"
 
 #include <QCoreApplication>
+#include <QDate>
 
 #include "files/data_file.h"
+#include "model/default_data.h"
 #include "files/staging.h"
 #include "platform/handover.h"
 #include "platform/version_file.h"
 
 namespace kv {
-namespace {
-
-// Init/<k>_KV7700_New.dat or Init/<k>_KV7700.dat: k is 0 for the HF range text, 1 for any other.
-QString TemplateFileName(const std::string& bandRangeText, NewDocumentTemplate kind) {
-    const QString k =
-        bandRangeText == "24.7150 - 30.1050 MHz" ? QStringLiteral("0") : QStringLiteral("1");
-    return k + (kind == NewDocumentTemplate::New ? QStringLiteral("_KV7700_New.dat")
-                                                 : QStringLiteral("_KV7700.dat"));
-}
-
-}  // namespace
-
 VersionTable LoadInstalledVersions(const ProgramFolders& folders) {
     return LoadVersionTable(folders.versionFile());
 }
@@ -30,15 +20,12 @@ DataFileStore::DataFileStore(ProgramFolders folders, const VersionTable& version
     : folders_(std::move(folders)), versions_(versions) {}
 
 void DataFileStore::BuildStartupDocument(Document& doc) {
-    doc.Working.Config.FileVersion.assign(kProgramDataVersion);
-    LoadTemplate(doc, NewDocumentTemplate::New);
-    // A fresh document counts as unchanged.
-    StageDocument(doc);
+    const std::string today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString();
+    BuildNewDocument(doc, folders_.Program.toStdString(), today);
 }
 
-void DataFileStore::LoadTemplate(Document& doc, NewDocumentTemplate kind) {
-    const QString path = folders_.templateFile(TemplateFileName(doc.BandRangeText, kind));
-    LoadTemplateFile(doc, path.toStdString());
+void DataFileStore::LoadTemplate(Document& doc, TemplateKind kind) {
+    kv::LoadTemplate(doc, folders_.Program.toStdString(), kind);
 }
 
 bool DataFileStore::IsChanged(const Document& doc) const {

@@ -16,7 +16,7 @@ public:
     DataFileStore(ProgramFolders folders, const VersionTable& versions);
 
     void BuildStartupDocument(Document& doc) override;
-    void LoadTemplate(Document& doc, NewDocumentTemplate kind) override;
+    void LoadTemplate(Document& doc, TemplateKind kind) override;
     bool IsChanged(const Document& doc) const override;
     StoreResult Save(Document& doc, const std::string& path) override;
     OpenOutcome Open(Document& doc, const std::string& path) override;

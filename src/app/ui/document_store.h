@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/text_pair.h"
+#include "model/default_data.h"
 #include "model/document.h"
 
 namespace kv {
@@ -25,15 +26,13 @@ struct OpenOutcome {
     std::string OtherVersion;  // the file's version mark, for the hand-over
 };
 
-enum class NewDocumentTemplate { New, InitialSetting };
-
 class DocumentStore {
 public:
     virtual ~DocumentStore() = default;
     // Built-in defaults, then the start-up template; the result counts as unchanged.
     virtual void BuildStartupDocument(Document& doc) = 0;
     // Lays the template over the working data; a missing or unusable template changes nothing.
-    virtual void LoadTemplate(Document& doc, NewDocumentTemplate kind) = 0;
+    virtual void LoadTemplate(Document& doc, TemplateKind kind) = 0;
     virtual bool IsChanged(const Document& doc) const = 0;
     // Writes the document to `path`. The caller sets DocumentName on success.
     virtual StoreResult Save(Document& doc, const std::string& path) = 0;

@@ -392,7 +392,7 @@ void MainWindow::fillWindowMenu() {
 
 void MainWindow::LoadNewDoc() {
     CloseAllEditors();
-    store_.LoadTemplate(context_.Doc, NewDocumentTemplate::New);
+    store_.LoadTemplate(context_.Doc, TemplateKind::New);
     Change_Language();
     OpenEditor(QString::fromLatin1(kChannelWindow));
     UpdateTitle();
@@ -408,7 +408,7 @@ void MainWindow::FileNew(bool warn) {
 
 void MainWindow::InitialSetting() {
     CloseAllEditors();
-    store_.LoadTemplate(context_.Doc, NewDocumentTemplate::InitialSetting);
+    store_.LoadTemplate(context_.Doc, TemplateKind::InitialSetting);
     UpdateTitle();
     OpenEditor(QString::fromLatin1(kChannelWindow));
     CascadeEditors();

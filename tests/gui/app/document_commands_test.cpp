@@ -105,7 +105,7 @@ TEST_F(DocumentCommandsTest, MenuNewWarnsAndTheToolbarNewDoesNot) {
     trigger("tbrNew");
     EXPECT_EQ(Asked.size(), 2u);
     EXPECT_EQ(store_->Templates.size(), templatesAtStart + 2);
-    EXPECT_EQ(store_->Templates.back(), NewDocumentTemplate::New);
+    EXPECT_EQ(store_->Templates.back(), TemplateKind::New);
 }
 
 TEST_F(DocumentCommandsTest, NewKeepsTheNameOfTheLastFile) {
@@ -139,7 +139,9 @@ TEST_F(DocumentCommandsTest, OpenAsksAboutUnsavedChangesFirst) {
         EXPECT_EQ(Asked[0].Buttons, MessageButtons::YesNoCancel);
         EXPECT_EQ(Asked[0].Icon, MessageIcon::Warning);
         EXPECT_EQ(store_->Saved.size() - saves, c.Saves);
-        if (c.Saves) EXPECT_EQ(store_->Saved.back(), named);
+        if (c.Saves) {
+            EXPECT_EQ(store_->Saved.back(), named);
+        }
         EXPECT_EQ(chooser_->Calls.size() - calls, c.ChooserAsked ? 1u : 0u);
         if (!c.ChooserAsked) {
             chooser_->Answers.clear();
@@ -278,7 +280,7 @@ TEST_F(DocumentCommandsTest, HandOverToAMissingVersionSaysSoAndKeepsRunning) {
 TEST_F(DocumentCommandsTest, InitialSettingReloadsTheTemplateWithoutAsking) {
     main().OpenEditor(QString::fromLatin1(kDtmfWindow));
     trigger("mnuInitialSetting");
-    EXPECT_EQ(store_->Templates.back(), NewDocumentTemplate::InitialSetting);
+    EXPECT_EQ(store_->Templates.back(), TemplateKind::InitialSetting);
     EXPECT_EQ(openEditors(), std::vector<std::string>{kChannelWindow});
     EXPECT_TRUE(Asked.empty());
 }

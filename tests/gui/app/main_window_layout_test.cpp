@@ -155,7 +155,6 @@ public:
 
 TEST_F(MainWindowLayoutTest, RadioCommandsGoToTheLinkWhenThereIsOne) {
     Start();
-    trigger("mnuReadFromRadio");  // no link yet: nothing happens
     CountingLink link;
     main().SetLinkCommands(&link);
     for (const char* name : {"mnuReadFromRadio", "tbrReadRadio", "mnuWriteToRadio", "tbrWriteRadio",

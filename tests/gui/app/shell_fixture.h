@@ -35,11 +35,11 @@ public:
     bool OtherVersionStarts = true;
     std::vector<std::string> Saved;
     std::vector<std::string> Opened;
-    std::vector<NewDocumentTemplate> Templates;
+    std::vector<TemplateKind> Templates;
     std::vector<std::string> HandOvers;
 
     void BuildStartupDocument(Document&) override {}
-    void LoadTemplate(Document&, NewDocumentTemplate kind) override { Templates.push_back(kind); }
+    void LoadTemplate(Document&, TemplateKind kind) override { Templates.push_back(kind); }
     bool IsChanged(const Document&) const override { return Changed; }
     StoreResult Save(Document&, const std::string& path) override {
         Saved.push_back(path);
@@ -83,7 +83,7 @@ private:
     std::optional<QString> next(Call call) {
         Calls.push_back(call);
         if (Answers.empty()) return std::nullopt;
-        auto answer = Answers.front();
+        std::optional<QString> answer = std::move(Answers.front());
         Answers.pop_front();
         return answer;
     }

@@ -54,7 +54,7 @@ private:
 class RecordingStore : public DocumentStore {
 public:
     void BuildStartupDocument(Document& doc) override { doc.Staged = doc.Working; }
-    void LoadTemplate(Document&, NewDocumentTemplate) override {}
+    void LoadTemplate(Document&, TemplateKind) override {}
     bool IsChanged(const Document&) const override { return changed; }
     StoreResult Save(Document&, const std::string& path) override;
     OpenOutcome Open(Document&, const std::string&) override { return {}; }

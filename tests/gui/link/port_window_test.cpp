@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -30,12 +31,18 @@ using test::PtyPair;
 
 class PortWindowTest : public LinkFixture {
 protected:
-    // Maps COM51 and COM53 to two pseudo-terminals.
+    // Maps COM51 and COM53 to two pseudo-terminals. COM51 goes through a link of the test's own,
+    // so unplugging it is deterministic: a closed pseudo-terminal's number can be taken at once
+    // by another test running beside this one, and its path would exist again.
     void SetUp() override {
         ASSERT_TRUE(first_->ok() && second_->ok());
+        ASSERT_TRUE(links_.isValid());
+        ASSERT_TRUE(QFile::link(QString::fromStdString(first_->slavePath()), firstLink()));
         WritePortMapping(settings_->writePath(),
-                         {{51, first_->slavePath()}, {53, second_->slavePath()}});
+                         {{51, firstLink().toStdString()}, {53, second_->slavePath()}});
     }
+    QString firstLink() const { return links_.filePath(QStringLiteral("first")); }
+    void UnplugFirst() { ASSERT_TRUE(QFile::remove(firstLink())); }
 
     std::unique_ptr<PortWindow> Open() {
         auto window = std::make_unique<PortWindow>(state_, *settings_);
@@ -61,6 +68,7 @@ protected:
                                QString::fromLatin1(kKeyComPort));
     }
 
+    QTemporaryDir links_;
     std::unique_ptr<PtyPair> first_ = std::make_unique<PtyPair>();
     std::unique_ptr<PtyPair> second_ = std::make_unique<PtyPair>();
     QComboBox* list_ = nullptr;
@@ -106,7 +114,7 @@ TEST_F(PortWindowTest, ChoiceSurvivesRescansUntilItsPortVanishes) {
     EXPECT_EQ(Shown(), "COM51");
 
     // The re-scan timer notices within a second.
-    first_.reset();
+    UnplugFirst();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !Entries().contains("COM51"); }, 3000));
     EXPECT_EQ(list_->currentIndex(), 0);
     EXPECT_EQ(window->displayedPort(), list_->itemData(0).toInt());
@@ -134,7 +142,7 @@ TEST_F(PortWindowTest, OkStoresTheNumberAndCancelKeepsEverything) {
 TEST_F(PortWindowTest, EmptyListChoosesNoPort) {
     if (!QSerialPortInfo::availablePorts().isEmpty())
         GTEST_SKIP() << "this machine has serial ports of its own";
-    first_.reset();
+    UnplugFirst();
     second_.reset();
     auto window = Open();
     EXPECT_EQ(list_->count(), 0);

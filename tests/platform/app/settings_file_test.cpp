@@ -33,8 +33,6 @@ TEST_F(SettingsFileTest, LivesInTheLanguageFolderBesideTheProgramFolder) {
     EXPECT_EQ(folders.settingsFile(), QStringLiteral("/opt/Apps/Radio/language/mysetup.ini"));
     EXPECT_EQ(folders.versionFile(), QStringLiteral("/opt/Apps/Radio/Version.ini"));
     EXPECT_EQ(folders.backgroundPicture(2), QStringLiteral("/opt/Apps/Radio/program/PIC/BK_2.jpg"));
-    EXPECT_EQ(folders.templateFile(QStringLiteral("1_KV7700_New.dat")),
-              QStringLiteral("/opt/Apps/Radio/program/Init/1_KV7700_New.dat"));
     // A program folder directly under the root keeps the root.
     EXPECT_EQ(ProgramFolders::ForProgramFolder(QStringLiteral("/program")).settingsFile(),
               QStringLiteral("/language/mysetup.ini"));

@@ -62,7 +62,9 @@ TEST(MainWindowTables, NamesAreUniqueAndEveryReferenceResolves) {
     }
     ASSERT_EQ(MainMenuRows().front().Kind, MenuRow::TopMenu);
     for (const auto& row : ToolbarRows())
-        if (*row.TooltipFrom) EXPECT_NE(FindMenuRow(row.TooltipFrom), nullptr) << row.Key;
+        if (*row.TooltipFrom) {
+            EXPECT_NE(FindMenuRow(row.TooltipFrom), nullptr) << row.Key;
+        }
     for (const auto& row : TreeRows()) {
         if (*row.CaptionFrom)
             EXPECT_NE(FindMenuRow(row.CaptionFrom), nullptr) << row.Key;
