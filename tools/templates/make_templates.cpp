@@ -11,6 +11,7 @@
 #include "editors/channels/band_range.h"
 #include "editors/channels/channel_plan.h"
 #include "files/data_file.h"
+#include "files/staging.h"
 #include "model/default_data.h"
 
 namespace {
@@ -35,6 +36,11 @@ bool WriteTemplate(const kv::ChannelPlan& plan, const std::string& initDir, cons
         std::fprintf(stderr, "channel plan: %s\n", error.c_str());
         return false;
     }
+    // Loading a template sets the band range text from its BandMode, so each template carries the
+    // mode whose range text is the one that chose it: the program then starts with the range it
+    // had before the template was laid over the defaults, and the template digit stays the same.
+    for (int mode = 0; mode < kv::kBandCount; ++mode)
+        if (kv::BandRangeTextFor(mode) == rangeText) doc->config().BandMode = static_cast<kv::i16>(mode);
     const std::string path = initDir + "/" + fileName;
     const kv::FileResult saved = kv::SaveDataFile(*doc, path);
     if (!saved.ok()) {

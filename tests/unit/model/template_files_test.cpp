@@ -15,6 +15,7 @@
 #include "editors/channels/channel_plan.h"
 #include "editors/channels/freq_text.h"
 #include "files/data_file.h"
+#include "files/staging.h"
 #include "model/default_data.h"
 
 namespace kv {
@@ -78,10 +79,22 @@ TEST_P(StagedTemplateTest, KeepsBuiltInDefaultsElsewhere) {
     EXPECT_EQ(s.DtmfCodes, d.DtmfCodes);
     EXPECT_EQ(s.BatteryMin, d.BatteryMin);
     EXPECT_EQ(s.MicGain, d.MicGain);
-    EXPECT_EQ(doc->config().BandMode, kBandHf);
+    // The template keeps the range text that chose it, so its digit and the title stay.
+    EXPECT_EQ(BandRangeTextFor(doc->config().BandMode), defaults->BandRangeText);
     EXPECT_EQ(doc->config().Identity.IdentRangeClass2,
               defaults->config().Identity.IdentRangeClass2);
     EXPECT_EQ(doc->Working.channelCount(kBandHf, 16), 0);
+}
+
+// A new document built on the installed templates starts with the range text of start-up.
+TEST(StagedTemplates, NewDocumentKeepsTheStartupRange) {
+    auto doc = std::make_unique<Document>();
+    doc->BandRangeText = kStartupBandRangeText;
+    ParseBandRange(*doc);
+    BuildNewDocument(*doc, KV_PROGRAM_DIR, "20261210");
+    EXPECT_EQ(doc->BandRangeText, "28.0000 - 29.6990 MHz");
+    EXPECT_EQ(doc->settings().GroupName(kBandCb, 1).trimmed(), "EU");
+    EXPECT_FALSE(IsDocumentChanged(*doc));
 }
 
 INSTANTIATE_TEST_SUITE_P(InitFolder, StagedTemplateTest,
