@@ -1,5 +1,9 @@
-// The shared message table.
+// The shared message table. Texts a subsystem owns are taken from it, so each is written once.
 #include "app/shared_messages.h"
+
+#include "editors/channels/freq_text.h"
+#include "files/data_file.h"
+#include "link/link_texts.h"
 
 namespace kv {
 
@@ -13,8 +17,8 @@ const SharedMessageTable& SharedMessages() {
         SharedMessageTable t;
         t.NewDocumentWarning = {"All data will be cleared.", "所有数据将被清空。"};
         t.DataFileLabel = {"Data File", "数据文件"};
-        t.FileError = {"file error.", "文件错误。"};
-        t.CannotOpenPort = {"Cannot Open Communication Port.", "无法打开通信端口。"};
+        t.FileError = FileErrorText();
+        t.CannotOpenPort = CannotOpenPortText();
         t.ReadConfirmation =
             JoinLines({"Read data from radio.", "从对讲机读取数据。"}, wishContinue);
         t.WriteConfirmation =
@@ -22,10 +26,10 @@ const SharedMessageTable& SharedMessages() {
         t.UnsavedChanges = {"File has been modify,save it now?",
                             "当前文件已被修改，是否现在保存？"};
         t.OverwriteQuestion = {"file will be Overwrite,Continue?", "文件将被覆盖，是否继续？"};
-        t.ReadCompleted = {"Read Data Completed.", "读取数据完成。"};
-        t.WriteCompleted = {"Write Data Completed.", "写入数据完成。"};
-        t.WrongModel = {"Model type is wrong.", "机型类型错误。"};
-        t.FrequencyOutOfRange = {"Frequency is out of range.", "频率超出范围。"};
+        t.ReadCompleted = ReadCompletedText();
+        t.WriteCompleted = WriteCompletedText();
+        t.WrongModel = ModelWrongText();
+        t.FrequencyOutOfRange = FreqOutOfRangeText();
         t.OkButton = {"&OK", "确定(&O)"};
         t.CancelButton = {"&Cancel", "取消(&C)"};
         t.CloseButton = {"&Close", "关闭(&C)"};
