@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
 # Configures and builds one build tree: scripts/build.sh DIR [extra cmake arguments].
+# Compiles through ccache when it is installed; paths below the source folder are taken as
+# relative and the build folder is left out of the hash, so clones and work trees in other
+# folders share the cache.
 set -euo pipefail
 dir=$1
 shift
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
 cmake --build "$dir" -j "$(nproc)"

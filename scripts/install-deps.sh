@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev
     xvfb xauth fonts-noto-cjk

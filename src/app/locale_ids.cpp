@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 namespace {

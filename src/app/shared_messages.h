@@ -2,7 +2,7 @@
 // languages. Filled once; every message box looks its text up when it is shown.
 #pragma once
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 

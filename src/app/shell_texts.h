@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 

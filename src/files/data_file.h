@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 #include "files/version_table.h"
 #include "model/document.h"
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 

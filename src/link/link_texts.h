@@ -1,7 +1,7 @@
 // The texts a radio session raises, in both languages.
 #pragma once
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 #include "files/version_table.h"
 #include "link/frames.h"
 #include "link/reply_classifier.h"

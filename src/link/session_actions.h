@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 #include "link/frames.h"
 
 namespace kv {

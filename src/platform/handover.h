@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 #include "files/version_table.h"
 
 namespace kv {

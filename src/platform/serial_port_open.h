@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 

@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 #include "files/version_table.h"
 #include "link/protocol_engine.h"
 #include "link/receive_buffer.h"

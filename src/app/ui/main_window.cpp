@@ -1,6 +1,7 @@
 // The main window and the document commands.
 #include "app/ui/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
@@ -368,6 +369,29 @@ void MainWindow::CascadeEditors() {
     mdi_->cascadeSubWindows();
 }
 
+bool MainWindow::CallEditor(const QString& window, const char* operation) {
+    QWidget* editor = FindEditor(window);
+    if (editor == nullptr) return false;
+    const QByteArray signature = QByteArray(operation) + "()";
+    if (editor->metaObject()->indexOfMethod(signature.constData()) < 0) return false;
+    return QMetaObject::invokeMethod(editor, operation, Qt::DirectConnection);
+}
+
+void MainWindow::DocumentEdited(const DocumentEdit& edit) {
+    emit documentEdited(edit);
+}
+
+void MainWindow::FinishEdits() {
+    // Editors store what is being typed when they lose the focus; the rest say how themselves.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && mdi_->isAncestorOf(focus)) focus->clearFocus();
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        QWidget* editor = sub->widget();
+        if (editor != nullptr && editor->metaObject()->indexOfMethod("FinishEdit()") >= 0)
+            QMetaObject::invokeMethod(editor, "FinishEdit", Qt::DirectConnection);
+    }
+}
+
 QAction* MainWindow::menuAction(const QString& name) const {
     const auto found = actions_.find(name);
     return found == actions_.end() ? nullptr : found->second;
@@ -415,6 +439,7 @@ void MainWindow::InitialSetting() {
 }
 
 bool MainWindow::writeDocument(const std::string& path) {
+    FinishEdits();
     Document& doc = context_.Doc;
     const StoreResult result = store_.Save(doc, path);
     if (!result.Ok) {
@@ -429,6 +454,7 @@ bool MainWindow::writeDocument(const std::string& path) {
 }
 
 bool MainWindow::FileSaveAs() {
+    FinishEdits();
     const Document& doc = context_.Doc;
     // An untitled document has no folder of its own: start in the user's home folder.
     const QString start = doc.DocumentUntitled
@@ -440,6 +466,7 @@ bool MainWindow::FileSaveAs() {
 }
 
 bool MainWindow::FileSave() {
+    FinishEdits();
     const Document& doc = context_.Doc;
     if (doc.DocumentUntitled) return FileSaveAs();
     if (ShowMessage(this, language(), OverwriteQuestionFor(doc.DocumentName),
@@ -449,6 +476,7 @@ bool MainWindow::FileSave() {
 }
 
 bool MainWindow::ConfirmDiscardOrSave() {
+    FinishEdits();
     Document& doc = context_.Doc;
     if (!store_.IsChanged(doc)) return true;
     switch (ShowMessage(this, language(), SharedMessages().UnsavedChanges,

@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 
+#include "model/document_edit.h"
+
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -59,6 +61,21 @@ public:
     void CloseAllEditors();
     void CascadeEditors();
 
+    // Calls the public operation `operation` (a Q_INVOKABLE method without arguments, such as
+    // "ShowRB" or "ReShow_Group_Name") of the open editor window `window`. Windows call each
+    // other this way so that no editor depends on another's class. False when the window is not
+    // open or has no such operation.
+    bool CallEditor(const QString& window, const char* operation);
+
+    // Every change an editor window makes to the document is announced here, once, after the
+    // core function that made it. Open windows showing the same data refresh on the signal.
+    void DocumentEdited(const DocumentEdit& edit);
+
+    // Lets every open editor store what is still being typed: takes the focus away from the
+    // editors and calls `FinishEdit()` (a Q_INVOKABLE method) of each one that declares it.
+    // Runs before Save, Save As, the unsaved-changes test and Write.
+    void FinishEdits();
+
     QAction* menuAction(const QString& name) const;
     QMdiArea* mdiArea() const { return mdi_; }
 
@@ -74,6 +91,8 @@ public:
 signals:
     // The process should end with this exit code, without the usual end steps (a hand-over).
     void quitRequested(int exitCode);
+    // See DocumentEdited().
+    void documentEdited(const kv::DocumentEdit& edit);
 
 protected:
     bool event(QEvent* event) override;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 class QWidget;
 

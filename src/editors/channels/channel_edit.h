@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 #include "editors/channels/channel_window_refresh.h"
 #include "model/document.h"
 

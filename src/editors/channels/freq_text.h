@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 #include "model/document.h"
 
 namespace kv {

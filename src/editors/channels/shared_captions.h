@@ -2,7 +2,7 @@
 // share, in both languages.
 #pragma once
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 

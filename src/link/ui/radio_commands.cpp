@@ -62,7 +62,7 @@ void RadioCommands::ReadFromRadio() {
 
 void RadioCommands::WriteToRadio() {
     if (session_->isActive() || timerWrite_->isActive()) return;
-    finishEdits();
+    main_.FinishEdits();
     // The write proper waits until the events the edits raised have been handled.
     timerWrite_->start();
 }
@@ -84,17 +84,6 @@ void RadioCommands::CommunicationPort() {
 }
 
 // ---- Steps -------------------------------------------------------------------------------------
-
-void RadioCommands::finishEdits() {
-    // Editors store what is being typed when they lose the focus; the rest say how themselves.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && main_.mdiArea()->isAncestorOf(focus)) focus->clearFocus();
-    for (QMdiSubWindow* sub : main_.mdiArea()->subWindowList()) {
-        QWidget* editor = sub->widget();
-        if (editor != nullptr && editor->metaObject()->indexOfMethod("FinishEdit()") >= 0)
-            QMetaObject::invokeMethod(editor, "FinishEdit", Qt::DirectConnection);
-    }
-}
 
 bool RadioCommands::openLink(TransferKind kind) {
     const int number = context_.State.comPort;

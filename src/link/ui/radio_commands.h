@@ -3,9 +3,8 @@
 // under the modal progress window and, once the session has ended, shows its messages and, after
 // a read, makes the radio's data the untitled document.
 //
-// Editor windows that can hold an edit not yet stored in the document (a cell being typed)
-// declare `Q_INVOKABLE void FinishEdit()`: Write calls it on every open editor, and takes the
-// focus away from the editors, before anything is encoded.
+// Write lets every open editor store what is still being typed (MainWindow::FinishEdits) before
+// anything is encoded.
 #pragma once
 
 #include <QObject>
@@ -45,7 +44,6 @@ public:
 
 private:
     void TimerWriteExpired();
-    void finishEdits();
     // Opens the port `comPort` names for a session of `kind`; shows why not and returns false.
     bool openLink(TransferKind kind);
     // The confirmation; on Cancel the prepared session ends and the port closes.

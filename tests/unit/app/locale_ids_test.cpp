@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_pair.h"
+#include "model/text_pair.h"
 
 namespace kv {
 namespace {
