@@ -160,6 +160,26 @@ WeatherCommit CommitWeatherColumn(RadioSettings& settings, int channel, int colu
     return WeatherCommit::Changed;
 }
 
+WeatherCommit CommitWeatherSetting(RadioSettings& settings, i16 RadioSettings::*member,
+                                   int position, int count) {
+    if (position < 0 || position >= count || settings.*member == position)
+        return WeatherCommit::Unchanged;
+    settings.*member = static_cast<i16>(position);
+    return WeatherCommit::Changed;
+}
+
+WeatherCommit CommitCurrentWeatherChannel(RadioSettings& settings, std::string_view entry) {
+    int number = 1;
+    entry = Trimmed(entry);
+    const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), number);
+    if (error != std::errc() || end != entry.data() + entry.size() || number < 1 ||
+        number >= kWeatherVfoChannel)
+        number = 1;
+    if (settings.WxCurrentChannel == number - 1) return WeatherCommit::Unchanged;
+    settings.WxCurrentChannel = static_cast<i16>(number - 1);
+    return WeatherCommit::Changed;
+}
+
 std::vector<int> CurrentWeatherChannels(const RadioSettings& settings) {
     std::vector<int> channels;
     for (int channel = 1; channel < kWeatherVfoChannel; ++channel)

@@ -99,18 +99,17 @@ void WeatherWindow::buildSettings(QGridLayout* layout) {
         if (setting.Entries.empty()) {
             currentList_ = list;
             list->installEventFilter(this);
-            connect(list, &QComboBox::activated, this, [this, member](int position) {
-                bool numeric = false;
-                const int number = currentList_->itemText(position).toInt(&numeric);
-                context_.Doc.settings().*member = static_cast<i16>((numeric ? number : 1) - 1);
-                announce(-1);
+            connect(list, &QComboBox::activated, this, [this](int position) {
+                const std::string entry = currentList_->itemText(position).toStdString();
+                if (CommitCurrentWeatherChannel(context_.Doc.settings(), entry) !=
+                    WeatherCommit::Unchanged)
+                    announce(-1);
             });
         } else {
-            connect(list, &QComboBox::activated, this, [this, member](int position) {
-                i16& value = context_.Doc.settings().*member;
-                if (value == position) return;
-                value = static_cast<i16>(position);
-                announce(-1);
+            connect(list, &QComboBox::activated, this, [this, list, member](int position) {
+                if (CommitWeatherSetting(context_.Doc.settings(), member, position,
+                                         list->count()) != WeatherCommit::Unchanged)
+                    announce(-1);
             });
         }
     }

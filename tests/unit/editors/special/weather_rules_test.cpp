@@ -160,3 +160,38 @@ TEST(CurrentWeatherChannels, ChannelsInUseWithoutTheVfo) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(CommitWeatherSetting, StoresPositionsTheListHas) {
+    auto settings = std::make_unique<RadioSettings>();
+    settings->WxStep = 12;  // a value no list entry has
+    EXPECT_EQ(CommitWeatherSetting(*settings, &RadioSettings::WxStep, 9, 9),
+              WeatherCommit::Unchanged);
+    EXPECT_EQ(CommitWeatherSetting(*settings, &RadioSettings::WxStep, -1, 9),
+              WeatherCommit::Unchanged);
+    EXPECT_EQ(settings->WxStep, 12);
+    EXPECT_EQ(CommitWeatherSetting(*settings, &RadioSettings::WxStep, 3, 9),
+              WeatherCommit::Changed);
+    EXPECT_EQ(settings->WxStep, 3);
+    EXPECT_EQ(CommitWeatherSetting(*settings, &RadioSettings::WxStep, 3, 9),
+              WeatherCommit::Unchanged);
+}
+
+TEST(CommitCurrentWeatherChannel, StoresTheNumberLessOne) {
+    const struct {
+        const char* entry;
+        int stored;
+    } cases[] = {{"7", 6}, {"40", 39}, {"1", 0}, {"x", 0}, {"", 0}, {"41", 0}, {"7a", 0}};
+    for (const auto& c : cases) {
+        auto settings = std::make_unique<RadioSettings>();
+        settings->WxCurrentChannel = 20;
+        EXPECT_EQ(CommitCurrentWeatherChannel(*settings, c.entry), WeatherCommit::Changed);
+        EXPECT_EQ(settings->WxCurrentChannel, c.stored) << c.entry;
+        EXPECT_EQ(CommitCurrentWeatherChannel(*settings, c.entry), WeatherCommit::Unchanged);
+    }
+}
+
+}  // namespace
+}  // namespace kv
