@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -22,6 +21,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
+#include "editors/special/ui/editor_frame.h"
 #include "editors/special/ui/weather_grid_model.h"
 #include "editors/special/weather_rules.h"
 #include "editors/special/weather_texts.h"
@@ -59,12 +59,7 @@ WeatherWindow::WeatherWindow(ShellContext& context, MainWindow& main, QWidget* p
 
     auto* close = new QPushButton(this);
     close->setObjectName(QStringLiteral("CommandClose"));
-    connect(close, &QPushButton::clicked, this, [this] {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            frame->close();
-        else
-            this->close();
-    });
+    connect(close, &QPushButton::clicked, this, [this] { CloseEditorFrame(this); });
     ApplyButtonCaptions(this, language_);
 
     auto* side = new QVBoxLayout;
