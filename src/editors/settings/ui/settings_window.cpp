@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -264,7 +263,7 @@ void FrmOptFeatures::showValues() {
     }
     for (const TextBinding& b : texts_) {
         // A box still being typed in keeps its text until it is committed.
-        if (b.Box->hasFocus() && b.Box->isModified()) continue;
+        if (b.Box->isModified()) continue;
         const QSignalBlocker block(b.Box);
         b.Box->setText(b.Row->Kind == SettingKind::Text
                            ? QString::fromStdU16String(ShownDeviceName(config, context_.Codec))
@@ -392,7 +391,6 @@ void FrmOptFeatures::reopenChannelWindow() {
     if (QWidget* channels = main_.FindEditor(name)) {
         auto* sub = qobject_cast<QMdiSubWindow*>(channels->parentWidget());
         if (sub == nullptr || !sub->close()) return;
-        main_.mdiArea()->removeSubWindow(sub);
     }
     main_.OpenEditor(name);
     main_.CascadeEditors();

@@ -127,9 +127,10 @@ TEST(PublicRows, StoredValueShowsItsEntryAndAPickStoresTheEntrysValue) {
         ASSERT_TRUE(StorePublicChoice(row, band, *config, static_cast<int>(pick)));
         EXPECT_EQ(StoredPublicValue(row, band, *config), c.storedAfter) << c.field << " " << c.pick;
         // Only this band's block changed.
-        for (const PublicBand& other : PublicBands())
-            if (other.Band != c.band)
-                EXPECT_TRUE(config->Settings.*other.Params == PublicParams{}) << other.Prefix;
+        for (const PublicBand& other : PublicBands()) {
+            if (other.Band == c.band) continue;
+            EXPECT_TRUE(config->Settings.*other.Params == PublicParams{}) << other.Prefix;
+        }
     }
 }
 

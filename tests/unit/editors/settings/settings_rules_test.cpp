@@ -19,12 +19,6 @@ const SettingRow& Row(const char* name) {
     return *row;
 }
 
-std::vector<std::string> EnglishTexts(const ChoiceList& choices) {
-    std::vector<std::string> texts;
-    for (const Choice& c : choices) texts.push_back(c.Text.en);
-    return texts;
-}
-
 int EntryWithText(const ChoiceList& choices, const std::string& text) {
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (choices[i].Text.en == text) return static_cast<int>(i);
