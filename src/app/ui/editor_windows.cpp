@@ -1,10 +1,16 @@
 // The catalogue of editor windows: one registration per window, each under the object name the
 // main window's menus and tree open it by (see main_window_tables.h). A menu item or tree node
 // whose window is not registered opens nothing.
+#include "app/main_window_tables.h"
 #include "app/ui/window_registry.h"
+#include "editors/tones/ui/dtmf_window.h"
+#include "editors/tones/ui/roger_beep_window.h"
 
 namespace kv {
 
-void RegisterEditorWindows(WindowRegistry&) {}
+void RegisterEditorWindows(WindowRegistry& registry) {
+    registry.Register(kRogerBeepWindow, CreateRogerBeepWindow);
+    registry.Register(kDtmfWindow, CreateDtmfWindow);
+}
 
 }  // namespace kv
