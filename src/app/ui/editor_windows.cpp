@@ -6,6 +6,8 @@
 #include "editors/settings/ui/settings_window.h"
 #include "editors/special/ui/block_window.h"
 #include "editors/special/ui/weather_window.h"
+#include "editors/tones/ui/dtmf_window.h"
+#include "editors/tones/ui/roger_beep_window.h"
 
 namespace kv {
 
@@ -15,6 +17,8 @@ void RegisterEditorWindows(WindowRegistry& registry) {
     registry.Register(kDualWatchWindow, CreateDualWatchWindow);
     registry.Register(kMemoryKeyWindow, CreateMemoryKeyWindow);
     registry.Register(kWeatherWindow, CreateWeatherWindow);
+    registry.Register(kRogerBeepWindow, CreateRogerBeepWindow);
+    registry.Register(kDtmfWindow, CreateDtmfWindow);
 }
 
 }  // namespace kv
