@@ -34,10 +34,6 @@ trap cleanup EXIT
 [ "$(dpkg-deb --field "$deb" Package)" = kv7700 ] || fail "package name"
 version=$(dpkg-deb --field "$deb" Version)
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 \
-    libqt6multimedia6; do
-    grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
-done
 if dpkg-deb --contents "$deb" | grep -q '/rules\.d/'; then
     fail "the udev rule must not be active on installation"
 fi
@@ -61,6 +57,15 @@ for program in kv7700 kv7700-cli kv7700-sim; do
         fail "/usr/bin/$program does not lead to the program folder"
 done
 [ -f "$share/kv7700/60-kv7700-cable.rules" ] || fail "missing the udev rule"
+# Every library the programs load comes from a package named in Depends.
+for library in $(for program in "$lib"/KV7700/kv7700*; do
+    readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'
+done | sort -u); do
+    package=$(dpkg -S "*/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/$library" | head -n 1 |
+        cut -d : -f 1)
+    grep -Eq "(^|, )${package//+/\\+}( |,|$)" <<<"$depends" ||
+        fail "Depends lacks $package (for $library): $depends"
+done
 
 # ---- Desktop entry, icons, AppStream -------------------------------------------------------
 desktop=$share/applications/net.kv7700.cps.desktop
