@@ -22,6 +22,7 @@ step "built $deb"
 
 scratch=$(mktemp -d)
 chmod 755 "$scratch"
+mkdir -m 700 "$scratch/runtime"
 background=()
 cleanup() {
     for pid in "${background[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -37,6 +38,7 @@ depends=$(dpkg-deb --field "$deb" Depends)
 if dpkg-deb --contents "$deb" | grep -q '/rules\.d/'; then
     fail "the udev rule must not be active on installation"
 fi
+dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postrm | sh -n || fail "the package's postrm"
 
 # ---- Contents ------------------------------------------------------------------------------
 root=$scratch/root
@@ -101,8 +103,9 @@ for program in kv7700 kv7700-cli kv7700-sim; do
     warnings=$(LC_ALL=C MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "manual page $program: $warnings"
     text=$(LC_ALL=C MANWIDTH=250 man -l "$page" 2>/dev/null | col -b)
-    for option in $(QT_QPA_PLATFORM=offscreen "$root/usr/bin/$program" --help |
-        grep -Eo -- '--[a-z][a-z-]+' | sort -u); do
+    help=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" "$root/usr/bin/$program" \
+        --help)
+    for option in $(grep -Eo -- '--[a-z][a-z-]+' <<<"$help" | sort -u); do
         grep -q -- "$option" <<<"$text" || fail "manual page $program lacks $option"
     done
 done
@@ -114,7 +117,8 @@ mkdir -p "$lib/V090/KV7700"
 marker=$scratch/work/handed-over
 printf '#!/bin/sh\necho "$0 $*" > %s\n' "$marker" >"$lib/V090/KV7700/kv7700"
 chmod 755 "$lib/V090/KV7700/kv7700"
-sed -i -e 's/^SoftVersionCount=.*/SoftVersionCount=2/' -e 's/^FirmVersionCount=.*/FirmVersionCount=2/' \
+sed -i -e 's/^SoftVersionCount=.*/SoftVersionCount=2/' \
+    -e 's/^FirmVersionCount=.*/FirmVersionCount=2/' \
     -e 's/^Version0=.*/&\nVersion1=V090/' -e 's/^Firm0=.*/&\nFirm1=V090-V090/' "$lib/Version.ini"
 
 # ---- Run as an ordinary user of an installed copy ------------------------------------------
@@ -131,15 +135,25 @@ if [ "$(id -u)" -eq 0 ]; then
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups -- "${as_user[@]}")
 fi
 "${as_user[@]}" mkdir -m 700 "$home/runtime"
+# Whatever the programs do from here on, the installation stays as it was unpacked.
+touch "$scratch/unpacked"
+unchanged_installation() {
+    local changed
+    changed=$(find "$root" -newer "$scratch/unpacked")
+    [ -z "$changed" ] || fail "the installation changed: $changed"
+}
 settings=$home/.config/KV-7700/KV-7700/mysetup.ini
 
 # The command-line companion finds the templates of its installed program folder: its new
 # document is the same as the staged program's.
 "${as_user[@]}" "$root/usr/bin/kv7700-cli" new "$work/installed.dat" || fail "kv7700-cli new"
 "$build/stage/KV7700/kv7700-cli" new "$work/staged.dat" >/dev/null || fail "staged kv7700-cli new"
-cmp -s "$work/installed.dat" "$work/staged.dat" && cmp -s "$work/installed.fre" "$work/staged.fre" ||
-    fail "the installed kv7700-cli new differs from the staged one"
-info=$("${as_user[@]}" "$root/usr/bin/kv7700-cli" info "$work/installed.dat") || fail "kv7700-cli info"
+for extension in dat fre; do
+    cmp -s "$work/installed.$extension" "$work/staged.$extension" ||
+        fail "the installed kv7700-cli new differs from the staged one"
+done
+info=$("${as_user[@]}" "$root/usr/bin/kv7700-cli" info "$work/installed.dat") ||
+    fail "kv7700-cli info"
 grep -q 'CB' <<<"$info" || fail "kv7700-cli info printed: $info"
 step "the unpacked kv7700-cli new and info work"
 
@@ -164,7 +178,7 @@ wait "$gui" 2>/dev/null || true
 [ -f "$settings" ] || fail "no settings in the per-user folder"
 grep -q '^CurrentLanguage=1' "$settings" && grep -q '^IsFirstRun=0' "$settings" ||
     fail "per-user settings: $(cat "$settings")"
-[ ! -e "$lib/language" ] || fail "settings written into the installation"
+unchanged_installation
 step "the unpacked program opened mine.dat from its command line and kept its settings per user"
 
 # The port numbering is shared: COM7 mapped in the per-user settings file reaches the simulator.
@@ -174,7 +188,8 @@ for _ in $(seq 100); do [ -s "$scratch/sim.out" ] && break; sleep 0.1; done
 pty=$(head -n 1 "$scratch/sim.out")
 [ -e "$pty" ] || fail "the unpacked simulator did not start: $(cat "$scratch/sim.out")"
 "${as_user[@]}" sh -c "printf '\n[ports]\nCOM7=%s\n' '$pty' >> '$settings'"
-"${as_user[@]}" "$root/usr/bin/kv7700-cli" read --port COM7 "$work/radio.img" 2>"$scratch/read.log" ||
+"${as_user[@]}" "$root/usr/bin/kv7700-cli" read --port COM7 "$work/radio.img" \
+    >"$scratch/read.log" 2>&1 ||
     fail "kv7700-cli read --port COM7: $(cat "$scratch/read.log")"
 [ "$(stat -c %s "$work/radio.img")" = 139777 ] || fail "the image read is not 139777 bytes"
 step "the unpacked kv7700-cli read the unpacked simulator through COM7 of the per-user settings"
@@ -202,8 +217,10 @@ timeout 30 tail --pid="$gui" -f /dev/null || fail "the program did not end after
 wait "$gui" || status=$?
 [ "$status" = 0 ] || fail "the program ended with $status after the hand-over"
 for _ in $(seq 50); do [ -s "$marker" ] && break; sleep 0.1; done
-[ "$(readlink -f "$(cut -d ' ' -f 1 "$marker" 2>/dev/null)")" = "$(readlink -f "$lib/V090/KV7700/kv7700")" ] ||
+started=$(cut -d ' ' -f 1 "$marker" 2>/dev/null) || true
+[ -n "$started" ] && [ "$(readlink -f "$started")" = "$(readlink -f "$lib/V090/KV7700/kv7700")" ] ||
     fail "the V090 program was not started"
+unchanged_installation
 step "the unpacked program handed over to $lib/V090/KV7700/kv7700"
 
 step "all package checks passed"
