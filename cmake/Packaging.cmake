@@ -33,14 +33,14 @@ foreach(program IN LISTS kv_installed_programs)
     install(FILES ${kv_launcher_dir}/${program} DESTINATION bin)
 endforeach()
 
-# Manual pages, compressed as Debian installs them.
+# Manual pages with the program's version, compressed as Debian installs them.
 set(kv_man_pages)
 foreach(program IN LISTS kv_installed_programs)
-    set(page ${KV_PACKAGING_DIR}/man/${program}.1)
-    set(compressed ${CMAKE_BINARY_DIR}/man/${program}.1.gz)
+    set(page ${CMAKE_BINARY_DIR}/man/${program}.1)
+    configure_file(${KV_PACKAGING_DIR}/man/${program}.1 ${page} @ONLY)
+    set(compressed ${page}.gz)
     add_custom_command(
         OUTPUT ${compressed}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
         COMMAND gzip -9 -n -c ${page} > ${compressed}
         DEPENDS ${page}
         VERBATIM)

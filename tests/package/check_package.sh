@@ -103,6 +103,7 @@ for program in kv7700 kv7700-cli kv7700-sim; do
     warnings=$(LC_ALL=C MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "manual page $program: $warnings"
     text=$(LC_ALL=C MANWIDTH=250 man -l "$page" 2>/dev/null | col -b)
+    grep -q "kv7700 $version" <<<"$text" || fail "manual page $program is not of version $version"
     help=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" "$root/usr/bin/$program" \
         --help)
     for option in $(grep -Eo -- '--[a-z][a-z-]+' <<<"$help" | sort -u); do
