@@ -68,10 +68,11 @@ set(CPACK_PACKAGE_NAME kv7700)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming software for the KV-7700 radio")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Reads the whole configuration of a KV-7700 mobile HF transceiver over a serial\n"
-    "programming cable, edits its channels, groups, settings, roger-beep tones and DTMF\n"
-    "codes, saves them as data files and writes them back to the radio. Includes\n"
-    "kv7700-cli, a command-line companion, and kv7700-sim, a simulated radio.")
+    "Reads the whole configuration of a KV-7700 mobile HF transceiver over a\n"
+    "serial programming cable, edits its channels, groups, settings, roger-beep\n"
+    "tones and DTMF codes, saves them as data files and writes them back to the\n"
+    "radio. Includes kv7700-cli, a command-line companion, and kv7700-sim, a\n"
+    "simulated radio.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_CONTACT "KV-7700 CPS developers <kv7700-cps@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
