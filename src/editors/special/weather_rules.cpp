@@ -128,14 +128,15 @@ std::string WeatherCellText(const RadioSettings& settings, int channel, int colu
 WeatherCommit CommitWeatherFrequency(RadioSettings& settings, int channel, std::string_view typed) {
     if (!ValidChannel(channel)) return WeatherCommit::Unchanged;
     typed = Trimmed(typed);
-    if (typed == WeatherCellText(settings, channel, 1, kLanguageEnglish))
-        return WeatherCommit::Unchanged;
     WeatherRecord& record = WeatherChannel(settings, channel);
+    // Empty first: a channel whose stored frequency cannot be shown has an empty cell too.
     if (typed.empty()) {
         if (record.WxInUse != 1) return WeatherCommit::Unchanged;
         record.WxInUse = 0;
         return WeatherCommit::Removed;
     }
+    if (typed == WeatherCellText(settings, channel, 1, kLanguageEnglish))
+        return WeatherCommit::Unchanged;
     const auto value = ParseNumber(TV_CH_CheckFre(typed));
     if (!value) return WeatherCommit::NotANumber;
     if (record.WxInUse != 1) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "model/text_pair.h"
@@ -103,6 +104,15 @@ TEST(CommitWeatherFrequency, CreatesChangesRemovesOrRefuses) {
         EXPECT_EQ(WeatherChannel(*settings, 2), WeatherRecord{});
         EXPECT_EQ(WeatherChannel(*settings, 4), WeatherRecord{});
     }
+}
+
+// A damaged file can hold a frequency the cell cannot show; clearing the cell still removes it.
+TEST(CommitWeatherFrequency, EmptyRemovesAChannelShownEmpty) {
+    auto settings = std::make_unique<RadioSettings>();
+    WeatherChannel(*settings, 9) = Channel(1, std::numeric_limits<double>::quiet_NaN(), 0, 1, 0);
+    ASSERT_EQ(WeatherCellText(*settings, 9, 1, kLanguageEnglish), "");
+    EXPECT_EQ(CommitWeatherFrequency(*settings, 9, ""), WeatherCommit::Removed);
+    EXPECT_EQ(WeatherChannel(*settings, 9).WxInUse, 0);
 }
 
 TEST(CommitWeatherFrequency, OutsideTheGridChangesNothing) {
