@@ -31,7 +31,7 @@ namespace kv {
 namespace {
 
 constexpr int kCaptionGapTwips = 100;  // a caption ends this far left of its control
-constexpr int kListTwips = 1500;
+constexpr int kListTwips = 1800;
 constexpr int kPublicListTwips = 1000;
 constexpr int kRowSpacingPixels = 2;
 
