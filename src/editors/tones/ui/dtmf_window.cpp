@@ -126,8 +126,10 @@ QWidget* DtmfWindow::buildAutodialTab(int language) {
     grid_->setItem(0, kCodeColumn, Cell(Text(t.AutodialHeading, language)));
     QFont heading = grid_->font();
     heading.setBold(true);
-    grid_->item(0, 0)->setFont(heading);
-    grid_->item(0, kCodeColumn)->setFont(heading);
+    for (int column = 0; column < 2; ++column) {
+        grid_->item(0, column)->setFont(heading);
+        grid_->item(0, column)->setFlags(Qt::ItemIsEnabled);
+    }
     for (int n = 1; n <= kDtmfCodeCount; ++n) {
         grid_->setItem(n, 0, Cell(QString::number(n)));
         grid_->setItem(n, kCodeColumn, Cell(QString()));
@@ -156,6 +158,11 @@ QWidget* DtmfWindow::buildAutodialTab(int language) {
         const QSignalBlocker blocker(grid_);
         grid_->setCurrentCell(1, kCodeColumn);
     }
+
+    // Every row in sight, and room for a whole code.
+    grid_->setMinimumHeight((kDtmfCodeCount + 1) * grid_->verticalHeader()->defaultSectionSize() +
+                            2 * grid_->frameWidth());
+    grid_->setMinimumWidth(grid_->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('8'))));
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(grid_);

@@ -13,8 +13,8 @@ namespace kv {
 namespace {
 
 constexpr int kTickMs = 10;
-// How long the device may take, after the melody's time, to play what it still holds.
-constexpr int kDrainGraceMs = 1000;
+// How long the device may lag behind the melody's time before playback is ended anyway.
+constexpr int kStallGraceMs = 3000;
 
 // One mono sample in the device's sample format, repeated for each channel.
 void AppendFrame(QByteArray& out, std::int16_t sample, const QAudioFormat& format) {
@@ -125,11 +125,18 @@ void TonePlayer::feed() {
 void TonePlayer::tick() {
     feed();
     const qint64 elapsed = clock_.elapsed();
-    if (elapsed < melody_.TotalMs()) return;
-    // A device that fell silent early or never drains does not hold the window up for long.
-    const bool deviceDone = sink_ == nullptr || sink_->state() != QAudio::ActiveState ||
-                            elapsed >= melody_.TotalMs() + kDrainGraceMs;
-    if (!deviceDone) return;
+    const long long total = melody_.TotalMs();
+    bool ended = elapsed >= total;
+    if (sink_ != nullptr) {
+        // The device starts late and holds a buffer: the melody has ended when the device has
+        // played all of it, or has run dry after the last piece was handed over.
+        const bool played =
+            renderer_ != nullptr && renderer_->AtEnd() &&
+            (sink_->processedUSecs() >= total * 1000 || sink_->state() != QAudio::ActiveState);
+        // A device that stalls does not hold the window up for long.
+        ended = (ended && played) || elapsed >= total + kStallGraceMs;
+    }
+    if (!ended) return;
     Stop();
     emit finished();
 }

@@ -39,14 +39,15 @@ class ToneWindowsTest : public ShellTest {
 protected:
     void SetUp() override { ShellTest::SetUp(); }
 
-    void StartWithToneWindows(const std::string& localeName = "en_US") {
+    // `realWindows`: every window the program registers, no stand-ins.
+    void StartWithToneWindows(const std::string& localeName = "en_US", bool realWindows = false) {
         StartupOptions options;
         options.Folders = ProgramFolders::ForProgramFolder(programFolder());
         options.Locale = LocaleFactsFor(localeName);
         options.Placement = std::make_shared<PlacementStore>(placementPath());
         options.Chooser = chooser_;
         options.Store = store_;
-        options.ExtraEditors = &RegisterListWindowStandIns;
+        options.ExtraEditors = realWindows ? nullptr : &RegisterListWindowStandIns;
         app_ = std::make_unique<Application>(options);
         main().show();
         main().activateWindow();
