@@ -128,11 +128,7 @@ void DetailsPanel::ShowRecord(const ChannelRecord& record, const DetailContext& 
         row.combo->setVisible(shown);
         rowShown[row.desc->row] = rowShown[row.desc->row] || shown;
     }
-    for (const Row& row : rows_) {
-        // Rows 4 and 6 keep their label while the tone type is Off, as the value boxes go.
-        const bool toneRow = row.desc->shown >= DetailShown::RxCtcss;
-        row.label->setVisible(toneRow || rowShown[row.desc->row]);
-    }
+    for (const Row& row : rows_) row.label->setVisible(rowShown[row.desc->row]);
     applyPublic(record.PublicCh == 1);
 }
 
