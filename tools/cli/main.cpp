@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/shell_texts.h"
 #include "command.h"
 
 namespace {
@@ -52,6 +53,10 @@ int UsageError(const std::string& message) {
 int main(int argc, char** argv) {
     // The version file is found from the program's own folder, which QCoreApplication knows.
     QCoreApplication application(argc, argv);
+    // The same per-user configuration folder as the program, so that an installed copy shares
+    // the port numbering with it.
+    QCoreApplication::setApplicationName(QString::fromLatin1(kv::kAppTitle));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kv::kAppTitle));
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) return UsageError("no command given");
     if (words[0] == "--help" || words[0] == "-h") {

@@ -518,8 +518,12 @@ void MainWindow::FileOpen() {
         doc.DocumentUntitled ? QDir::homePath() : QFileInfo(Text(doc.DocumentName)).absolutePath();
     const auto chosen = chooser_.chooseOpen(this, fileFilter(), start);
     if (!chosen) return;
-    const std::string path = chosen->toStdString();
+    OpenDataFile(*chosen);
+}
 
+bool MainWindow::OpenDataFile(const QString& file) {
+    Document& doc = context_.Doc;
+    const std::string path = file.toStdString();
     CloseAllEditors();
     const OpenOutcome outcome = store_.Open(doc, path);
     switch (outcome.Result) {
@@ -530,7 +534,7 @@ void MainWindow::FileOpen() {
             UpdateTitle();
             Change_Language();
             CascadeEditors();
-            break;
+            return true;
         case OpenOutcome::Kind::Failed:
             ShowMessage(this, language(),
                         outcome.Message.empty() ? SharedMessages().FileError : outcome.Message);
@@ -541,6 +545,7 @@ void MainWindow::FileOpen() {
                 HandOverTo(outcome.OtherVersion);
             break;
     }
+    return false;
 }
 
 bool MainWindow::HandOverTo(const std::string& otherVersion) {
