@@ -172,8 +172,13 @@ cp "$work/installed.fre" "$work/mine.fre"
 "${as_user[@]}" "$root/usr/bin/kv7700" "$work/mine.dat" 2>"$scratch/gui.log" &
 gui=$!
 background+=($gui)
-[ -n "$(await_window 'mine\.dat')" ] ||
+main=$(await_window 'mine\.dat')
+[ -n "$main" ] ||
     fail "the program did not show its main window with mine.dat: $(cat "$scratch/gui.log")"
+# The desktop tells the program's windows by this class; it must be the one the program sets.
+window_class=$(xprop -id "$main" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
+[ "$window_class" = "$(sed -n 's/^StartupWMClass=//p' "$desktop")" ] ||
+    fail "the main window's class $window_class is not the desktop entry's StartupWMClass"
 kill "$gui"
 wait "$gui" 2>/dev/null || true
 [ -f "$settings" ] || fail "no settings in the per-user folder"

@@ -3,6 +3,8 @@
 // whose window is not registered opens nothing.
 #include "app/main_window_tables.h"
 #include "app/ui/window_registry.h"
+#include "editors/channels/ui/channel_window.h"
+#include "editors/channels/ui/group_name_window.h"
 #include "editors/settings/ui/settings_window.h"
 #include "editors/special/ui/block_window.h"
 #include "editors/special/ui/weather_window.h"
@@ -19,6 +21,8 @@ void RegisterEditorWindows(WindowRegistry& registry) {
     registry.Register(kWeatherWindow, CreateWeatherWindow);
     registry.Register(kRogerBeepWindow, CreateRogerBeepWindow);
     registry.Register(kDtmfWindow, CreateDtmfWindow);
+    registry.Register(kChannelWindow, CreateChannelWindow);
+    registry.Register(kGroupNameWindow, CreateGroupNameWindow);
 }
 
 }  // namespace kv

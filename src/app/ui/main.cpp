@@ -20,6 +20,8 @@ int main(int argc, char* argv[]) {
                                             .arg(kv::kVersionMinor)
                                             .arg(kv::kVersionRevision));
     QApplication::setWindowIcon(kv::AppIcon());
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.kv7700.cps"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Programming software for the KV-7700 radio."));

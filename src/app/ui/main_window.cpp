@@ -47,6 +47,25 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The list-edit items drive the channel window's list commands. They start disabled: the
+// channel window enables them while it is open.
+void ConnectListEditCommands(MainWindow& main) {
+    static constexpr std::pair<const char*, const char*> kItems[] = {
+        {"mnuCopy", "ListCopy"},
+        {"mnuCut", "ListCut"},
+        {"mnuPaste", "ListPaste"},
+        {"mnuDelete", "ListDelete"},
+        {"mnuInsertPaste", "ListInsertPaste"},
+    };
+    for (const auto& [item, operation] : kItems) {
+        QAction* action = main.menuAction(QString::fromLatin1(item));
+        action->setEnabled(false);
+        QObject::connect(action, &QAction::triggered, &main, [&main, operation = operation] {
+            main.CallEditor(QString::fromLatin1(kChannelWindow), operation);
+        });
+    }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, DocumentStore& store,
@@ -219,6 +238,8 @@ void MainWindow::connectCommands() {
     onTool("CommSet", port);
     onTool("WriteRadio", write);
     onTool("About", [this] { ShowAbout(); });
+
+    ConnectListEditCommands(*this);
 
     connect(tree_, &TreePanel::windowRequested, this, [this](const QString& w) { OpenEditor(w); });
     connect(tree_, &TreePanel::closeRequested, this, [this] {

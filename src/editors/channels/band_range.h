@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "editors/channels/freq_text.h"
 #include "model/document.h"
 #include "model/group_arrays.h"
 
@@ -26,5 +27,9 @@ inline int BandRangeClass(std::string_view rangeText) {
 // Reads doc.BandRangeText ("lower - upper MHz") into doc.FreqMin and doc.FreqMax. A text without
 // " - " gives 100 to 500 MHz; a limit that is not a number gives 100 (lower) or 500 (upper).
 void ParseBandRange(Document& doc);
+
+// The limits of a band as its range text gives them (HF 24.715–30.105, HAM 28.0–29.7 MHz),
+// whatever range text is in force; 100 to 500 MHz for a number that is not a band.
+FreqLimits BandLimits(int band);
 
 }  // namespace kv

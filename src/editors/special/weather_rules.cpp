@@ -128,14 +128,15 @@ std::string WeatherCellText(const RadioSettings& settings, int channel, int colu
 WeatherCommit CommitWeatherFrequency(RadioSettings& settings, int channel, std::string_view typed) {
     if (!ValidChannel(channel)) return WeatherCommit::Unchanged;
     typed = Trimmed(typed);
-    if (typed == WeatherCellText(settings, channel, 1, kLanguageEnglish))
-        return WeatherCommit::Unchanged;
     WeatherRecord& record = WeatherChannel(settings, channel);
+    // Empty first: a channel whose stored frequency cannot be shown has an empty cell too.
     if (typed.empty()) {
         if (record.WxInUse != 1) return WeatherCommit::Unchanged;
         record.WxInUse = 0;
         return WeatherCommit::Removed;
     }
+    if (typed == WeatherCellText(settings, channel, 1, kLanguageEnglish))
+        return WeatherCommit::Unchanged;
     const auto value = ParseNumber(TV_CH_CheckFre(typed));
     if (!value) return WeatherCommit::NotANumber;
     if (record.WxInUse != 1) {
@@ -157,6 +158,26 @@ WeatherCommit CommitWeatherColumn(RadioSettings& settings, int channel, int colu
     if (member == nullptr || position < 0 || position >= size || *member == position)
         return WeatherCommit::Unchanged;
     *member = static_cast<i16>(position);
+    return WeatherCommit::Changed;
+}
+
+WeatherCommit CommitWeatherSetting(RadioSettings& settings, i16 RadioSettings::*member,
+                                   int position, int count) {
+    if (position < 0 || position >= count || settings.*member == position)
+        return WeatherCommit::Unchanged;
+    settings.*member = static_cast<i16>(position);
+    return WeatherCommit::Changed;
+}
+
+WeatherCommit CommitCurrentWeatherChannel(RadioSettings& settings, std::string_view entry) {
+    int number = 1;
+    entry = Trimmed(entry);
+    const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), number);
+    if (error != std::errc() || end != entry.data() + entry.size() || number < 1 ||
+        number >= kWeatherVfoChannel)
+        number = 1;
+    if (settings.WxCurrentChannel == number - 1) return WeatherCommit::Unchanged;
+    settings.WxCurrentChannel = static_cast<i16>(number - 1);
     return WeatherCommit::Changed;
 }
 

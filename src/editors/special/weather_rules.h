@@ -51,6 +51,14 @@ WeatherCommit CommitWeatherFrequency(RadioSettings& settings, int channel, std::
 // Commits the position picked in the list over column 2 (option), 3 (bandwidth) or 4 (scan).
 WeatherCommit CommitWeatherColumn(RadioSettings& settings, int channel, int column, int position);
 
+// Stores the position picked in a settings list of `count` entries into `member`.
+WeatherCommit CommitWeatherSetting(RadioSettings& settings, i16 RadioSettings::*member,
+                                   int position, int count);
+
+// Stores the entry picked in the current-channel list: its number − 1; an entry that is not a
+// number counts as channel 1.
+WeatherCommit CommitCurrentWeatherChannel(RadioSettings& settings, std::string_view entry);
+
 // Channels 1 to 40 in use, ascending: what the current-channel list offers.
 std::vector<int> CurrentWeatherChannels(const RadioSettings& settings);
 

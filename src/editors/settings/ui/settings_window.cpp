@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
@@ -31,7 +32,7 @@ namespace kv {
 namespace {
 
 constexpr int kCaptionGapTwips = 100;  // a caption ends this far left of its control
-constexpr int kListTwips = 1500;
+constexpr int kListTwips = 1800;
 constexpr int kPublicListTwips = 1000;
 constexpr int kRowSpacingPixels = 2;
 
@@ -314,57 +315,56 @@ void FrmOptFeatures::applyEnabledState() {
 
 // ---- Storing -----------------------------------------------------------------------------------
 
+void FrmOptFeatures::store(const DocumentEdit& edit, const std::function<void()>& change) {
+    const auto before = std::make_unique<ConfigRecord>(context_.Doc.config());
+    change();
+    if (context_.Doc.config() == *before)
+        showValues();  // nothing changed: show the stored values again (a kept mode box)
+    else
+        main_.DocumentEdited(edit);
+}
+
 void FrmOptFeatures::SaveOptFeat(QObject* control) {
     if (!loaded_) return;
-    Document& doc = context_.Doc;
-    const SettingsView view{doc.Radio.RadioOptionFlag};
+    ConfigRecord& config = context_.Doc.config();
+    const SettingsView view{context_.Doc.Radio.RadioOptionFlag};
     for (const ListBinding& b : lists_)
-        if (b.Box == control) {
-            if (StoreSettingChoice(*b.Row, doc.config(), view, b.Box->currentIndex()))
-                main_.DocumentEdited({EditSection::Settings});
-            return;
-        }
+        if (b.Box == control)
+            return store({EditSection::Settings},
+                         [&] { StoreSettingChoice(*b.Row, config, view, b.Box->currentIndex()); });
     for (const CheckBinding& b : checks_)
-        if (b.Box == control) {
-            StoreSettingCheck(*b.Row, doc.config(), b.Box->isChecked());
-            main_.DocumentEdited({EditSection::Settings});
-            return;
-        }
+        if (b.Box == control)
+            return store({EditSection::Settings},
+                         [&] { StoreSettingCheck(*b.Row, config, b.Box->isChecked()); });
     for (const PublicBinding& b : publicLists_)
-        if (b.Box == control) {
-            if (StorePublicChoice(*b.Row, *b.Band, doc.config(), b.Box->currentIndex()))
-                main_.DocumentEdited({EditSection::PublicChannels, b.Band->Band});
-            return;
-        }
+        if (b.Box == control)
+            return store({EditSection::PublicChannels, b.Band->Band}, [&] {
+                StorePublicChoice(*b.Row, *b.Band, config, b.Box->currentIndex());
+            });
     for (const SwitchBinding& b : switches_)
-        if (b.Box == control) {
-            switchBandPublic(b);
-            return;
-        }
+        if (b.Box == control) return switchBandPublic(b);
 }
 
 void FrmOptFeatures::commitText(const TextBinding& binding) {
     QLineEdit* box = binding.Box;
     if (!loaded_ || !box->isModified()) return;
+    box->setModified(false);
     if (binding.Row->Kind == SettingKind::Text) {
         commitDeviceName(box);
         return;
     }
-    box->setModified(false);
-    CommitSettingNumber(*binding.Row, context_.Doc.config(), box->text().toStdString());
-    main_.DocumentEdited({EditSection::Settings});
+    store({EditSection::Settings}, [&] {
+        CommitSettingNumber(*binding.Row, context_.Doc.config(), box->text().toStdString());
+    });
 }
 
 void FrmOptFeatures::commitDeviceName(QLineEdit* box) {
-    box->setModified(false);
-    ConfigRecord& config = context_.Doc.config();
-    const DeviceNameCommit result =
-        CommitDeviceName(config, box->text().toStdU16String(), context_.Codec);
-    if (result == DeviceNameCommit::Stored) {
-        main_.DocumentEdited({EditSection::Settings});
-        return;
-    }
-    box->setText(QString::fromStdU16String(ShownDeviceName(config, context_.Codec)));
+    DeviceNameCommit result = DeviceNameCommit::Stored;
+    store({EditSection::Settings}, [&] {
+        result =
+            CommitDeviceName(context_.Doc.config(), box->text().toStdU16String(), context_.Codec);
+    });
+    if (result == DeviceNameCommit::Stored) return;
     ShowMessage(this, language_,
                 result == DeviceNameCommit::Unfit ? SettingsTexts().DeviceNameUnfit
                                                   : SettingsTexts().DeviceNameTooLong,

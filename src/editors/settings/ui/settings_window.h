@@ -5,7 +5,10 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <vector>
+
+#include "model/document_edit.h"
 
 class QCheckBox;
 class QComboBox;
@@ -78,6 +81,9 @@ private:
     void showValues();
     void showPublicLists(bool roger, bool dtmf);
     void applyEnabledState();
+    // Runs `change` on the document and announces `edit` when it changed anything; otherwise
+    // shows the stored values again.
+    void store(const DocumentEdit& edit, const std::function<void()>& change);
     void commitText(const TextBinding& binding);
     void commitDeviceName(QLineEdit* box);
     void switchBandPublic(const SwitchBinding& binding);

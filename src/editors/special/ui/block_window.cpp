@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -16,7 +15,7 @@
 #include "app/twips.h"
 #include "app/ui/main_window.h"
 #include "app/ui/shell_context.h"
-#include "editors/special/ui/fixed_outer_size.h"
+#include "editors/special/ui/editor_frame.h"
 
 namespace kv {
 namespace {
@@ -107,10 +106,7 @@ void BlockWindow::onPicked(int list, int position) {
 void BlockWindow::save() {
     edit_.Save(context_.Doc);
     main_.DocumentEdited(DocumentEdit{EditSection::SpecialBlocks});
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        frame->close();
-    else
-        close();
+    CloseEditorFrame(this);
 }
 
 void BlockWindow::onDocumentEdited(const DocumentEdit& edit) {

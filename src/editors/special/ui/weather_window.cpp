@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -22,6 +21,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
+#include "editors/special/ui/editor_frame.h"
 #include "editors/special/ui/weather_grid_model.h"
 #include "editors/special/weather_rules.h"
 #include "editors/special/weather_texts.h"
@@ -59,12 +59,7 @@ WeatherWindow::WeatherWindow(ShellContext& context, MainWindow& main, QWidget* p
 
     auto* close = new QPushButton(this);
     close->setObjectName(QStringLiteral("CommandClose"));
-    connect(close, &QPushButton::clicked, this, [this] {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            frame->close();
-        else
-            this->close();
-    });
+    connect(close, &QPushButton::clicked, this, [this] { CloseEditorFrame(this); });
     ApplyButtonCaptions(this, language_);
 
     auto* side = new QVBoxLayout;
@@ -99,18 +94,17 @@ void WeatherWindow::buildSettings(QGridLayout* layout) {
         if (setting.Entries.empty()) {
             currentList_ = list;
             list->installEventFilter(this);
-            connect(list, &QComboBox::activated, this, [this, member](int position) {
-                bool numeric = false;
-                const int number = currentList_->itemText(position).toInt(&numeric);
-                context_.Doc.settings().*member = static_cast<i16>((numeric ? number : 1) - 1);
-                announce(-1);
+            connect(list, &QComboBox::activated, this, [this](int position) {
+                const std::string entry = currentList_->itemText(position).toStdString();
+                if (CommitCurrentWeatherChannel(context_.Doc.settings(), entry) !=
+                    WeatherCommit::Unchanged)
+                    announce(-1);
             });
         } else {
-            connect(list, &QComboBox::activated, this, [this, member](int position) {
-                i16& value = context_.Doc.settings().*member;
-                if (value == position) return;
-                value = static_cast<i16>(position);
-                announce(-1);
+            connect(list, &QComboBox::activated, this, [this, list, member](int position) {
+                if (CommitWeatherSetting(context_.Doc.settings(), member, position,
+                                         list->count()) != WeatherCommit::Unchanged)
+                    announce(-1);
             });
         }
     }

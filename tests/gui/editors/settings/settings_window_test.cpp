@@ -242,6 +242,8 @@ TEST_F(SettingsWindowTest, NumberBoxesClampReplaceAndExchange) {
     EXPECT_EQ(doc().settings().BatteryMin, 100);
     EXPECT_EQ(doc().settings().BatteryMax, 120);
     EXPECT_EQ(edits_->count(), 7);
+    TypeAndLeave("SwrLimit", Q("1.4"));  // the value it holds: no edit to announce
+    EXPECT_EQ(edits_->count(), 7);
 }
 
 // The key filter sees no paste: the committed text is checked again.
@@ -299,6 +301,7 @@ TEST_F(SettingsWindowTest, TheLastModeEnableBoxStaysTicked) {
     Click("ModeEnableCW");
     EXPECT_TRUE(Check("ModeEnableCW")->isChecked());
     EXPECT_EQ(doc().config().ModeEnable[4], 1);
+    EXPECT_EQ(edits_->count(), 0);
     Click("ModeEnablePA");
     Click("ModeEnableCW");
     EXPECT_FALSE(Check("ModeEnableCW")->isChecked());
@@ -330,6 +333,18 @@ TEST_F(SettingsWindowTest, TheDeviceNameRefusesWhatTheRadioCannotHold) {
     TypeAndLeave("BtDeviceName", Q("Car Handset  "));
     EXPECT_EQ(doc().settings().BtDeviceName.raw(), "Car Handset     ");
     EXPECT_EQ(Asked.size(), 2u);
+}
+
+TEST_F(SettingsWindowTest, EnteringABoxSelectsItsText) {
+    StartApp();
+    doc().settings().RepeaterOffset = 12345;
+    Open();
+    main().show();
+    QApplication::setActiveWindow(&main());
+    QLineEdit* box = Box("RepeaterOffset");
+    box->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box->selectedText() == Q("1.2345"); }, 2000));
 }
 
 TEST_F(SettingsWindowTest, TypedTextIsCommittedWhenTheWindowCloses) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/shared_messages.h"
 #include "app/twips.h"
 #include "editors/channels/channel_edit.h"
 #include "gui/editors/special/special_fixture.h"
@@ -165,6 +166,43 @@ TEST_F(BlockWindowTest, EditsElsewhereRefillTheListsAndKeepTheCopy) {
     main().DocumentEdited(DocumentEdit{EditSection::Channels, kBandCb, 4});
     EXPECT_EQ(Items(List(window, 12)), (QStringList{"6"}));
     EXPECT_EQ(List(window, 1)->currentText(), "CW");
+}
+
+// What the three windows save reaches the radio and comes back from it.
+TEST_F(BlockWindowTest, SavedBlocksSurviveWriteAndRead) {
+    ASSERT_TRUE(StartRadio(test::PatternImage(6)));
+    QWidget* emg = main().OpenEditor(QString::fromLatin1(kEmergencyWindow));
+    Pick(List(emg, 4), "30");
+    Pick(List(emg, 31), "HB");
+    Pick(List(emg, 32), "5");
+    Pick(List(emg, 39), "CW");
+    QTest::mouseClick(Child<QPushButton>(emg, QStringLiteral("cmdSave")), Qt::LeftButton);
+    QWidget* dw = main().OpenEditor(QString::fromLatin1(kDualWatchWindow));
+    Pick(List(dw, 2), "12");
+    Pick(List(dw, 12), "HB");
+    QTest::mouseClick(Child<QPushButton>(dw, QStringLiteral("cmdSave")), Qt::LeftButton);
+    QWidget* mem = main().OpenEditor(QString::fromLatin1(kMemoryKeyWindow));
+    Pick(List(mem, 2), "4");
+    Pick(List(mem, 3), "On");
+    QTest::mouseClick(Child<QPushButton>(mem, QStringLiteral("cmdSave")), Qt::LeftButton);
+    const ConfigRecord saved = doc_->config();
+    EXPECT_EQ(saved.EmgBlock[1], 29);
+    EXPECT_EQ(saved.EmgBlock[25], 1);
+    EXPECT_EQ(saved.EmgBlock[27], 4);
+    EXPECT_EQ(saved.DwBlock[13], 1);  // group 2's first channel, 2
+    EXPECT_EQ(saved.MemKeyBlock[1], 3);
+
+    Trigger("mnuWriteToRadio");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return CountShown(SharedMessages().WriteCompleted) > 0; }, 60000));
+    doc_->config().EmgBlock = {};
+    doc_->config().DwBlock = {};
+    doc_->config().MemKeyBlock = {};
+    Trigger("mnuReadFromRadio");
+    ASSERT_EQ(CountShown(SharedMessages().ReadCompleted), 1);
+    EXPECT_EQ(doc_->config().EmgBlock, saved.EmgBlock);
+    EXPECT_EQ(doc_->config().DwBlock, saved.DwBlock);
+    EXPECT_EQ(doc_->config().MemKeyBlock, saved.MemKeyBlock);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "model/text_pair.h"
@@ -105,6 +106,15 @@ TEST(CommitWeatherFrequency, CreatesChangesRemovesOrRefuses) {
     }
 }
 
+// A damaged file can hold a frequency the cell cannot show; clearing the cell still removes it.
+TEST(CommitWeatherFrequency, EmptyRemovesAChannelShownEmpty) {
+    auto settings = std::make_unique<RadioSettings>();
+    WeatherChannel(*settings, 9) = Channel(1, std::numeric_limits<double>::quiet_NaN(), 0, 1, 0);
+    ASSERT_EQ(WeatherCellText(*settings, 9, 1, kLanguageEnglish), "");
+    EXPECT_EQ(CommitWeatherFrequency(*settings, 9, ""), WeatherCommit::Removed);
+    EXPECT_EQ(WeatherChannel(*settings, 9).WxInUse, 0);
+}
+
 TEST(CommitWeatherFrequency, OutsideTheGridChangesNothing) {
     auto settings = std::make_unique<RadioSettings>();
     const auto before = settings->WeatherChannels;
@@ -156,6 +166,41 @@ TEST(CurrentWeatherChannels, ChannelsInUseWithoutTheVfo) {
     auto settings = std::make_unique<RadioSettings>();
     for (int channel : {40, 3, 41, 17}) WeatherChannel(*settings, channel).WxInUse = 1;
     EXPECT_EQ(CurrentWeatherChannels(*settings), (std::vector<int>{3, 17, 40}));
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(CommitWeatherSetting, StoresPositionsTheListHas) {
+    auto settings = std::make_unique<RadioSettings>();
+    settings->WxStep = 12;  // a value no list entry has
+    EXPECT_EQ(CommitWeatherSetting(*settings, &RadioSettings::WxStep, 9, 9),
+              WeatherCommit::Unchanged);
+    EXPECT_EQ(CommitWeatherSetting(*settings, &RadioSettings::WxStep, -1, 9),
+              WeatherCommit::Unchanged);
+    EXPECT_EQ(settings->WxStep, 12);
+    EXPECT_EQ(CommitWeatherSetting(*settings, &RadioSettings::WxStep, 3, 9),
+              WeatherCommit::Changed);
+    EXPECT_EQ(settings->WxStep, 3);
+    EXPECT_EQ(CommitWeatherSetting(*settings, &RadioSettings::WxStep, 3, 9),
+              WeatherCommit::Unchanged);
+}
+
+TEST(CommitCurrentWeatherChannel, StoresTheNumberLessOne) {
+    const struct {
+        const char* entry;
+        int stored;
+    } cases[] = {{"7", 6}, {"40", 39}, {"1", 0}, {"x", 0}, {"", 0}, {"41", 0}, {"7a", 0}};
+    for (const auto& c : cases) {
+        auto settings = std::make_unique<RadioSettings>();
+        settings->WxCurrentChannel = 20;
+        EXPECT_EQ(CommitCurrentWeatherChannel(*settings, c.entry), WeatherCommit::Changed);
+        EXPECT_EQ(settings->WxCurrentChannel, c.stored) << c.entry;
+        EXPECT_EQ(CommitCurrentWeatherChannel(*settings, c.entry), WeatherCommit::Unchanged);
+    }
 }
 
 }  // namespace

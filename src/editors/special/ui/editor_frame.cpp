@@ -1,5 +1,5 @@
-// Fixed outer size of an editor's child frame.
-#include "editors/special/ui/fixed_outer_size.h"
+// An editor's child frame.
+#include "editors/special/ui/editor_frame.h"
 
 #include <QMdiSubWindow>
 
@@ -14,6 +14,13 @@ void FixOuterSize(QWidget* editor, int widthTwips, int heightTwips) {
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     frame->setFixedSize(TwipsToPixels(widthTwips, frame->logicalDpiX()),
                         TwipsToPixels(heightTwips, frame->logicalDpiY()));
+}
+
+void CloseEditorFrame(QWidget* editor) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(editor->parentWidget()))
+        frame->close();
+    else
+        editor->close();
 }
 
 }  // namespace kv
