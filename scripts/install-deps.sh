@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev
+    zlib1g-dev
     xvfb xauth fonts-noto-cjk
 )
 
