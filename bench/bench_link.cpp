@@ -2,6 +2,7 @@
 // kv7700-sim on a pseudo-terminal.
 //  (a) unpaced: the simulator answers at once, so the figures are the program's own cost:
 //      wall time and processor time (this process, getrusage) per session and per exchange;
+//      each once without and once with the session trace that the program keeps;
 //  (b) paced at 115200 baud: the simulator lets every byte take its wire time, and the session
 //      time is compared with the wire-time minimum of all bytes that crossed the line. The same
 //      exchanges made by a bare reference client (blocking reads, no event loop, no engine) show
@@ -80,11 +81,13 @@ struct Measurement {
     double cpuSeconds = 0;
 };
 
-Measurement RunSession(TransferKind kind, const QString& path) {
+// `traceFolder` keeps the session's trace there, as the program does; empty: no trace.
+Measurement RunSession(TransferKind kind, const QString& path, const QString& traceFolder = {}) {
     auto image = std::make_unique<MemoryImage>();
     RadioFacts facts;
     const VersionTable versions{"V100", {"V100"}, {{"V100", "V100"}}};
     SerialSession session(*image, facts, versions);
+    session.setTraceFolder(traceFolder);
     std::optional<SessionOutcome> outcome;
     QEventLoop loop;
     QObject::connect(&session, &SerialSession::finished, [&](const SessionOutcome& o) {
@@ -153,23 +156,28 @@ const char* Name(TransferKind kind) {
 bool Unpaced(int sessions) {
     Simulator sim({});
     if (sim.path().isEmpty()) return false;
-    std::printf("(a) unpaced, %d sessions per kind, %d exchanges per session\n", sessions,
-                kExchangesPerSession);
-    std::printf("    kind   wall/session  cpu/session  wall/exchange  cpu/exchange\n");
+    QTemporaryDir traces;
+    std::printf("(a) unpaced, %d sessions per kind and tracing, %d exchanges per session\n",
+                sessions, kExchangesPerSession);
+    std::printf("    kind   trace  wall/session  cpu/session  wall/exchange  cpu/exchange\n");
     for (TransferKind kind : {TransferKind::Read, TransferKind::Write}) {
-        double wall = 0, cpu = 0, worstCpu = 0;
-        for (int i = 0; i < sessions; ++i) {
-            const Measurement m = RunSession(kind, sim.path());
-            if (!m.succeeded) return false;
-            wall += m.wallSeconds;
-            cpu += m.cpuSeconds;
-            worstCpu = std::max(worstCpu, m.cpuSeconds);
+        for (bool traced : {false, true}) {
+            double wall = 0, cpu = 0, worstCpu = 0;
+            for (int i = 0; i < sessions; ++i) {
+                const Measurement m =
+                    RunSession(kind, sim.path(), traced ? traces.path() : QString());
+                if (!m.succeeded) return false;
+                wall += m.wallSeconds;
+                cpu += m.cpuSeconds;
+                worstCpu = std::max(worstCpu, m.cpuSeconds);
+            }
+            wall /= sessions;
+            cpu /= sessions;
+            std::printf(
+                "    %s  %-5s  %9.3f s  %9.3f s  %10.1f us  %10.1f us   (worst cpu %.3f s)\n",
+                Name(kind), traced ? "on" : "off", wall, cpu, wall / kExchangesPerSession * 1e6,
+                cpu / kExchangesPerSession * 1e6, worstCpu);
         }
-        wall /= sessions;
-        cpu /= sessions;
-        std::printf("    %s  %9.3f s  %9.3f s  %10.1f us  %10.1f us   (worst cpu %.3f s)\n",
-                    Name(kind), wall, cpu, wall / kExchangesPerSession * 1e6,
-                    cpu / kExchangesPerSession * 1e6, worstCpu);
     }
     return true;
 }
@@ -178,17 +186,24 @@ bool Paced() {
     std::printf("(b) paced at %d baud (10 bits a byte)\n", kBaud);
     std::printf("    client     kind   session     wire minimum  ratio   cpu/session\n");
     for (TransferKind kind : {TransferKind::Read, TransferKind::Write}) {
-        for (bool program : {true, false}) {
+        enum class Client { Program, TracedProgram, Reference };
+        for (Client client : {Client::Program, Client::TracedProgram, Client::Reference}) {
             Simulator sim({"--baud", QString::number(kBaud)});
             if (sim.path().isEmpty()) return false;
-            const Measurement m =
-                program ? RunSession(kind, sim.path()) : RunReferenceClient(kind, sim.path());
+            QTemporaryDir traces;
+            const bool program = client != Client::Reference;
+            const Measurement m = client == Client::Reference ? RunReferenceClient(kind, sim.path())
+                                  : client == Client::Program
+                                      ? RunSession(kind, sim.path())
+                                      : RunSession(kind, sim.path(), traces.path());
             if (!m.succeeded) return false;
             const long long bytes = sim.LoggedBytes();
             const double wire = bytes * 10.0 / kBaud;
-            std::printf("    %s  %s  %8.3f s  %8.3f s    %6.4f  ",
-                        program ? "program  " : "reference", Name(kind), m.wallSeconds, wire,
-                        m.wallSeconds / wire);
+            const char* name = client == Client::Reference ? "reference"
+                               : client == Client::Program ? "program  "
+                                                           : "+trace   ";
+            std::printf("    %s  %s  %8.3f s  %8.3f s    %6.4f  ", name, Name(kind), m.wallSeconds,
+                        wire, m.wallSeconds / wire);
             if (program)
                 std::printf("%8.3f s   (%lld bytes)\n", m.cpuSeconds, bytes);
             else

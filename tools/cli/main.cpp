@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "command.h"
+#include "platform/user_data_folder.h"
 
 namespace {
 
@@ -23,9 +24,10 @@ constexpr std::array kCommands = {
             kv::cli::RunInfo},
     Command{"read", "--port PORT OUT", 3,
             "read the radio into OUT: a memory image (.img) or a data file pair", kv::cli::RunRead},
-    Command{"write", "--port PORT IN [--verify]", 3,
-            "write IN (.img or data file pair) to the radio; --verify reads it back and compares",
-            kv::cli::RunWrite, 1},
+    Command{"write", "--port PORT IN [--verify] [--backup FILE]", 3,
+            "write IN (.img or data file pair) to the radio; --backup FILE first keeps the "
+            "radio's image in FILE, --verify reads the radio back and compares",
+            kv::cli::RunWrite, 3},
     Command{"new", "DATA.dat", 1, "save the new document of start-up as a data file pair",
             kv::cli::RunNew},
 };
@@ -52,6 +54,8 @@ int UsageError(const std::string& message) {
 int main(int argc, char** argv) {
     // The version file is found from the program's own folder, which QCoreApplication knows.
     QCoreApplication application(argc, argv);
+    // Session traces go to the per-user data folder the program uses.
+    kv::UseApplicationNames();
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) return UsageError("no command given");
     if (words[0] == "--help" || words[0] == "-h") {
