@@ -2,12 +2,9 @@
 #include "link/session_trace.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <span>
+#include <fstream>
 #include <system_error>
-
-#include "files/file_io.h"
 
 namespace kv {
 namespace {
@@ -144,11 +141,24 @@ std::optional<std::filesystem::path> KeepTrace(const std::filesystem::path& fold
         path = folder / name;
         if (!std::filesystem::exists(path, error)) break;
     }
+    // A trace is worth less than the time a flush to the disk takes at the end of every
+    // session: it is written without one, under a temporary name until it is complete.
     const std::string text = trace.Text();
-    const std::array<FileContent, 1> file = {FileContent{
-        path.string(), std::span<const std::uint8_t>(
-                           reinterpret_cast<const std::uint8_t*>(text.data()), text.size())}};
-    if (!WriteFilesAtomically(file)) return std::nullopt;
+    std::filesystem::path partial = path;
+    partial += ".part";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        if (!out.flush()) {
+            std::filesystem::remove(partial, error);
+            return std::nullopt;
+        }
+    }
+    std::filesystem::rename(partial, path, error);
+    if (error) {
+        std::filesystem::remove(partial, error);
+        return std::nullopt;
+    }
 
     const std::vector<std::filesystem::path> kept = KeptTraces(folder);
     for (std::size_t i = 0; i + kTracesKept < kept.size(); ++i)
