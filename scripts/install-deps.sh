@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     zlib1g-dev
     xvfb xauth fonts-noto-cjk
+    dpkg-dev desktop-file-utils appstream man-db bsdextrautils xdotool
 )
 
 missing=()

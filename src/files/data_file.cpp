@@ -24,6 +24,12 @@ constexpr std::size_t kCompanionLimit = [] {
     return records * kChannelRecordSize;
 }();
 
+// The pair's files in the order a save replaces them: the data file is what a user picks, so it
+// appears last.
+std::array<std::string, 2> PairFiles(const std::string& path) {
+    return {CompanionPath(path), path};
+}
+
 FileResult Failure(FileStatus status, TextPair message) {
     return {status, std::move(message), {}};
 }
@@ -48,10 +54,10 @@ FileResult SaveDataFile(Document& doc, const std::string& path) {
         return Failure(FileStatus::FileError, FileErrorText());
     StageDocument(doc);
     const PairBytes pair = EncodePair(doc.Staged);
-    // The companion goes first: the data file is what a user picks, so it appears last.
+    const auto names = PairFiles(path);
     const std::array<FileContent, 2> files = {
-        FileContent{CompanionPath(path), pair.Companion},
-        FileContent{path, pair.Data},
+        FileContent{names[0], pair.Companion},
+        FileContent{names[1], pair.Data},
     };
     if (!WriteFilesAtomically(files)) return Failure(FileStatus::FileError, FileErrorText());
     doc.DocumentName = path;
@@ -60,6 +66,8 @@ FileResult SaveDataFile(Document& doc, const std::string& path) {
 }
 
 FileResult OpenDataFile(Document& doc, const std::string& path, const VersionTable& table) {
+    // A save killed half-way must not be read as a pair of one new and one old file.
+    RecoverInterruptedReplacement(PairFiles(path));
     const auto data = ReadFileHead(path, kConfigRecordSize);
     if (!data || data->Bytes.size() < kVersionMarkSize)
         return Failure(FileStatus::FileError, FileErrorText());

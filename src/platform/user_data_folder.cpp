@@ -1,19 +1,12 @@
 // The per-user data folder.
 #include "platform/user_data_folder.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
-#include "app/shell_texts.h"
-
 namespace kv {
-
-void UseApplicationNames() {
-    QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
-    QCoreApplication::setOrganizationName(QString::fromLatin1(kAppTitle));
-}
 
 QString UserDataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -14,9 +14,6 @@
 
 namespace kv {
 
-// Sets the application and organisation names the per-user folders are derived from.
-void UseApplicationNames();
-
 QString UserDataFolder();
 QString BackupFolder();  // UserDataFolder()/backups
 QString TraceFolder();   // UserDataFolder()/traces

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/shell_texts.h"
 #include "command.h"
-#include "platform/user_data_folder.h"
 
 namespace {
 
@@ -54,8 +54,10 @@ int UsageError(const std::string& message) {
 int main(int argc, char** argv) {
     // The version file is found from the program's own folder, which QCoreApplication knows.
     QCoreApplication application(argc, argv);
-    // Session traces go to the per-user data folder the program uses.
-    kv::UseApplicationNames();
+    // The same per-user configuration and data folders as the program, so that an installed copy
+    // shares the port numbering with it and its sessions leave their traces beside the program's.
+    QCoreApplication::setApplicationName(QString::fromLatin1(kv::kAppTitle));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kv::kAppTitle));
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) return UsageError("no command given");
     if (words[0] == "--help" || words[0] == "-h") {

@@ -508,12 +508,16 @@ void MainWindow::FileOpen() {
         doc.DocumentUntitled ? QDir::homePath() : QFileInfo(Text(doc.DocumentName)).absolutePath();
     const auto chosen = chooser_.chooseOpen(this, openFilter(), start);
     if (!chosen) return;
-    const std::string path = chosen->toStdString();
     if (chosen->endsWith(QStringLiteral(".img"), Qt::CaseInsensitive)) {
-        openRadioImage(path);
+        openRadioImage(chosen->toStdString());
         return;
     }
+    OpenDataFile(*chosen);
+}
 
+bool MainWindow::OpenDataFile(const QString& file) {
+    Document& doc = context_.Doc;
+    const std::string path = file.toStdString();
     CloseAllEditors();
     const OpenOutcome outcome = store_.Open(doc, path);
     switch (outcome.Result) {
@@ -524,7 +528,7 @@ void MainWindow::FileOpen() {
             UpdateTitle();
             Change_Language();
             CascadeEditors();
-            break;
+            return true;
         case OpenOutcome::Kind::Failed:
             ShowMessage(this, language(),
                         outcome.Message.empty() ? SharedMessages().FileError : outcome.Message);
@@ -535,6 +539,7 @@ void MainWindow::FileOpen() {
                 HandOverTo(outcome.OtherVersion);
             break;
     }
+    return false;
 }
 
 void MainWindow::openRadioImage(const std::string& path) {

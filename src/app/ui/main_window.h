@@ -91,6 +91,9 @@ public:
     // The document commands.
     void FileNew(bool warn);
     void FileOpen();
+    // Opens the data file `file` as Open does once a file is chosen, without the unsaved-changes
+    // question. True when it is the working document now.
+    bool OpenDataFile(const QString& file);
     bool FileSave();
     bool FileSaveAs();
     void InitialSetting();
