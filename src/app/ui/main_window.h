@@ -24,6 +24,7 @@ namespace kv {
 class DocumentStore;
 class FileChooser;
 class LinkCommands;
+class MemoryImage;
 class PlacementStore;
 class TreePanel;
 class WindowRegistry;
@@ -54,6 +55,14 @@ public:
     // Hands over to the program version fitting `otherVersion`, after the unsaved-changes
     // question. Returns false when the user cancelled or no such version is installed.
     bool HandOverTo(const std::string& otherVersion);
+
+    // Makes a radio image the untitled document, as a read from the radio does: every editor
+    // closes, the image is decoded onto the working data, the document is named "new.dat" and
+    // the channel window opens.
+    void ShowRadioData(const MemoryImage& image);
+
+    // The file windows, for the commands that choose files beside the document commands.
+    FileChooser& fileChooser() const { return chooser_; }
 
     // The editor windows, by object name: bring to front or create; find; close.
     QWidget* OpenEditor(const QString& name);
@@ -112,6 +121,10 @@ private:
     void updateClock();
     void fillWindowMenu();
     QString fileFilter() const;
+    // Open offers data files and radio images.
+    QString openFilter() const;
+    // Restores a radio image chosen in Open; a file that is not one is refused and changes nothing.
+    void openRadioImage(const std::string& path);
     // Writes the document to `path`; on failure shows the message and returns false.
     bool writeDocument(const std::string& path);
     int language() const;

@@ -67,13 +67,16 @@ public:
 
 class ScriptedChooser : public FileChooser {
 public:
-    std::optional<QString> chooseOpen(QWidget*, const QString&, const QString&) override {
-        return std::nullopt;
+    std::optional<QString> chooseOpen(QWidget*, const QString& filter, const QString&) override {
+        openFilter = filter;
+        return openPath;
     }
     std::optional<QString> chooseSave(QWidget*, const QString&, const QString&) override {
         return savePath;
     }
     std::optional<QString> savePath;
+    std::optional<QString> openPath;
+    QString openFilter;  // the filter Open last offered
 };
 
 // The port number the simulated radio is mapped to.
