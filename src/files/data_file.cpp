@@ -46,14 +46,17 @@ FileResult SaveDataFile(Document& doc, const std::string& path) {
     // store cannot hold would write a file that is refused when opened.
     if (CompanionPath(path) == path || !CountsFit(doc.Working.Config))
         return Failure(FileStatus::FileError, FileErrorText());
-    StageDocument(doc);
-    const PairBytes pair = EncodePair(doc.Staged);
+    // The document is staged only once both files are in place: a failed save must leave it
+    // counting as changed, or the next Exit, Open or New would drop the edits without asking.
+    const std::unique_ptr<RadioData> staged = StagedCopy(doc);
+    const PairBytes pair = EncodePair(*staged);
     // The companion goes first: the data file is what a user picks, so it appears last.
     const std::array<FileContent, 2> files = {
         FileContent{CompanionPath(path), pair.Companion},
         FileContent{path, pair.Data},
     };
     if (!WriteFilesAtomically(files)) return Failure(FileStatus::FileError, FileErrorText());
+    AdoptStagedCopy(doc, *staged);
     doc.DocumentName = path;
     doc.DocumentUntitled = false;
     return {};

@@ -13,13 +13,13 @@
 #include <optional>
 #include <string>
 
-#include "model/text_pair.h"
 #include "files/version_table.h"
 #include "link/protocol_engine.h"
 #include "link/receive_buffer.h"
 #include "link/session_actions.h"
 #include "model/memory_image.h"
 #include "model/radio_facts.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -28,10 +28,11 @@ inline constexpr std::chrono::milliseconds kReplyInterval{1000};
 class SerialSession : public QObject {
     Q_OBJECT
 public:
-    // Asked when the radio's firmware is not listed with this program's version. Returns true
-    // when the user chose to hand over to the fitting program version and that version exists;
-    // the session then ends as HandedOver (port closed, no end request) and the caller starts
-    // the other version. The default answer is No.
+    // Asked when the radio's firmware is not listed with this program's version, from the event
+    // loop once the handler that received the identification has returned; no timer runs while
+    // it is open. Returns true when the user chose to hand over to the fitting program version
+    // and that version exists; the session then ends as HandedOver (port closed, no end request)
+    // and the caller starts the other version. The default answer is No.
     using VersionQuestion = std::function<bool(const std::string& firmware, const TextPair& text)>;
 
     SerialSession(MemoryImage& image, RadioFacts& radio, const VersionTable& versions,
@@ -46,7 +47,11 @@ public:
     std::optional<TextPair> OpenLink(TransferKind kind, const QString& devicePath);
     // Starts the handshake once the user has confirmed; a read clears the image first.
     void start();
-    // Ends the session as failed at once: the user gave up, or cancelled at the confirmation.
+    // The user stopped the transfer: the end request goes out once and the session ends as
+    // failed when it is answered or its reply timer expires (at once before the handshake).
+    void stop();
+    // Ends the session as failed at once: the user cancelled at the confirmation, or the program
+    // is closing.
     void abandon();
 
     bool isActive() const { return engine_.SessionKind() != TransferKind::Idle; }
@@ -63,6 +68,7 @@ private:
     bool transmit(const SendFrame& frame);
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
+    void askVersionQuestion(const AskVersionQuestion& ask);
 
     ProtocolEngine engine_;
     QSerialPort port_;

@@ -35,6 +35,7 @@
 #include "app/ui/system_info_tool.h"
 #include "app/ui/tree_panel.h"
 #include "app/ui/window_registry.h"
+#include "files/version_table.h"
 #include "platform/placement_store.h"
 
 namespace kv {
@@ -424,13 +425,19 @@ void MainWindow::LoadNewDoc() {
 }
 
 void MainWindow::FileNew(bool warn) {
-    if (warn && ShowMessage(this, language(), SharedMessages().NewDocumentWarning,
-                            MessageButtons::OkCancel, MessageIcon::Warning) != MessageAnswer::Ok)
+    if (warn) {
+        if (ShowMessage(this, language(), SharedMessages().NewDocumentWarning,
+                        MessageButtons::OkCancel, MessageIcon::Warning) != MessageAnswer::Ok)
+            return;
+    } else if (!ConfirmDiscardOrSave()) {
+        // Without the warning one click would throw away edits or a radio read.
         return;
+    }
     LoadNewDoc();
 }
 
 void MainWindow::InitialSetting() {
+    if (!ConfirmDiscardOrSave()) return;
     CloseAllEditors();
     store_.LoadTemplate(context_.Doc, TemplateKind::InitialSetting);
     UpdateTitle();
@@ -515,15 +522,27 @@ void MainWindow::FileOpen() {
                         outcome.Message.empty() ? SharedMessages().FileError : outcome.Message);
             break;
         case OpenOutcome::Kind::OtherVersion:
+            // The unsaved-changes question was asked before the file was chosen.
             if (ShowMessage(this, language(), outcome.Message, MessageButtons::YesNo) ==
                 MessageAnswer::Yes)
-                HandOverTo(outcome.OtherVersion);
+                StartHandOver(outcome.OtherVersion);
             break;
     }
 }
 
 bool MainWindow::HandOverTo(const std::string& otherVersion) {
-    if (!ConfirmDiscardOrSave()) return false;
+    return PrepareHandOver(otherVersion) && StartHandOver(otherVersion);
+}
+
+bool MainWindow::PrepareHandOver(const std::string& otherVersion) {
+    if (!store_.HasOtherVersion(otherVersion)) {
+        ShowMessage(this, language(), VersionMissingText());
+        return false;
+    }
+    return ConfirmDiscardOrSave();
+}
+
+bool MainWindow::StartHandOver(const std::string& otherVersion) {
     const StoreResult result = store_.StartOtherVersion(otherVersion);
     if (!result.Ok) {
         ShowMessage(this, language(), result.Message);

@@ -14,6 +14,7 @@
 #include "document_samples.h"
 #include "files/data_file_pair.h"
 #include "files/staging.h"
+#include "unprivileged.h"
 
 namespace kv {
 namespace {
@@ -209,7 +210,8 @@ TEST(DataFile, IncompatibleVersionCarriesTheMarkInBothLanguages) {
               FileStatus::IncompatibleVersion);
 }
 
-// A save that fails at any step leaves the pair on the disk as it was and the document's name.
+// A save that fails at any step leaves the pair on the disk as it was, and the document as it
+// was: its name, and its unsaved changes still counting as changes.
 class AtomicSave : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -220,22 +222,30 @@ protected:
         doc_ = RandomDocument(8);
         doc_->Working.channelCount(1, 16) = 99;  // a companion well above 8000 bytes
         doc_->DocumentName = "new.dat";
+        StageDocument(*doc_);
+        ++doc_->settings().Squelch;  // the edit a failed save must not make look saved
+    }
+
+    // True when the save failed with "file error." and left the document as it was.
+    bool SaveFailsKeepingTheDocument() {
+        const FileResult result = SaveDataFile(*doc_, dat_);
+        return result.Status == FileStatus::FileError && result.Message.en == "file error." &&
+               result.Message.zh == "文件错误。" && doc_->DocumentName == "new.dat" &&
+               doc_->DocumentUntitled && IsDocumentChanged(*doc_);
+    }
+
+    // Both files of the old pair are still there with their old bytes, and nothing else.
+    void ExpectOldPairKept() {
+        ASSERT_TRUE(fs::is_regular_file(dat_));
+        ASSERT_TRUE(fs::is_regular_file(fre_));
+        EXPECT_EQ(ReadBytes(dat_), oldData_);
+        EXPECT_EQ(ReadBytes(fre_), oldCompanion_);
+        EXPECT_EQ(FilesIn(folder_.path()), 2u) << "no temporary or backup file is left behind";
     }
 
     void ExpectFailedSaveKeptEverything() {
-        const FileResult result = SaveDataFile(*doc_, dat_);
-        EXPECT_EQ(result.Status, FileStatus::FileError);
-        EXPECT_EQ(result.Message.en, "file error.");
-        EXPECT_EQ(result.Message.zh, "文件错误。");
-        EXPECT_EQ(doc_->DocumentName, "new.dat");
-        EXPECT_TRUE(doc_->DocumentUntitled);
-        if (fs::is_regular_file(dat_)) {
-            EXPECT_EQ(ReadBytes(dat_), oldData_);
-        }
-        if (fs::is_regular_file(fre_)) {
-            EXPECT_EQ(ReadBytes(fre_), oldCompanion_);
-        }
-        EXPECT_EQ(FilesIn(folder_.path()), 2u) << "no temporary or backup file is left behind";
+        EXPECT_TRUE(SaveFailsKeepingTheDocument());
+        ExpectOldPairKept();
     }
 
     TempFolder folder_;
@@ -263,24 +273,28 @@ TEST_F(AtomicSave, CompanionWriteFailure) {
 TEST_F(AtomicSave, FolderWhereTheCompanionGoes) {
     fs::remove(fre_);
     fs::create_directory(fre_);
-    ExpectFailedSaveKeptEverything();
+    EXPECT_TRUE(SaveFailsKeepingTheDocument());
+    EXPECT_TRUE(fs::is_directory(fre_));
+    EXPECT_EQ(ReadBytes(dat_), oldData_);
+    EXPECT_EQ(FilesIn(folder_.path()), 2u);
 }
 
 TEST_F(AtomicSave, FolderWhereTheDataFileGoesRestoresTheCompanion) {
     fs::remove(dat_);
     fs::create_directory(dat_);
-    ExpectFailedSaveKeptEverything();
+    EXPECT_TRUE(SaveFailsKeepingTheDocument());
+    EXPECT_TRUE(fs::is_directory(dat_));
     EXPECT_EQ(ReadBytes(fre_), oldCompanion_) << "the companion renamed first is put back";
+    EXPECT_EQ(FilesIn(folder_.path()), 2u);
 }
 
 TEST_F(AtomicSave, ReadOnlyFolder) {
-    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(folder_.path().c_str(), W_OK) == 0) {
-        fs::permissions(folder_.path(), fs::perms::owner_all);
-        GTEST_SKIP() << "this user writes into read-only folders";
-    }
-    ExpectFailedSaveKeptEverything();
-    fs::permissions(folder_.path(), fs::perms::owner_all);
+    // Readable and enterable by everybody, writable by nobody but root.
+    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_TRUE(test::RunUnprivileged([this] { return SaveFailsKeepingTheDocument(); }));
+    ExpectOldPairKept();
 }
 
 TEST_F(AtomicSave, SuccessReplacesBothFiles) {
