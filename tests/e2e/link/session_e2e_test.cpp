@@ -2,8 +2,6 @@
 // pseudo-terminal: what arrives, what the radio receives, and how faults are survived.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-
 #include "codec/image_codec.h"
 #include "e2e/link/session_driver.h"
 #include "e2e/link/sim_process.h"
