@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "files/file_io.h"
 #include "files/version_table.h"
 #include "model/document.h"
 #include "model/text_pair.h"
@@ -26,6 +27,8 @@ struct FileResult {
 };
 
 TextPair FileErrorText();  // "file error."
+// "file error." and, on a second line, the file's path and why it failed, in both languages.
+TextPair FileErrorText(const FileFailure& failure);
 
 // Writes the pair to path and its companion; both files are replaced together or not at all. On
 // success the document is staged, DocumentName := path and DocumentUntitled := false; on failure

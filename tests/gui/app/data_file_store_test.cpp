@@ -48,7 +48,10 @@ TEST_F(DataFileStoreTest, AFailedSaveAsKeepsTheUntitledDocument) {
     Answer({kOk});
     trigger("mnuFileSaveAs");
     ASSERT_EQ(Asked.size(), 1u);
-    EXPECT_EQ(Asked[0].Shown, "file error.");
+    EXPECT_EQ(Asked[0].Shown,
+              "file error.\n" +
+                  dir_.filePath(QStringLiteral("missing/folder/b.fre")).toStdString() +
+                  ": the file or its folder does not exist");
     EXPECT_EQ(doc().DocumentName, "new.dat");
     EXPECT_TRUE(doc().DocumentUntitled);
 }
