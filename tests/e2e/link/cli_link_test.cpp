@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "codec/image_codec.h"
 #include "e2e/link/session_driver.h"
@@ -61,7 +62,9 @@ TEST(CliLink, ReadSavesAnImageOrADataFilePair) {
 }
 
 TEST(CliLink, WriteWithVerifyReadsBackAndComparesEveryBlock) {
-    const QString written = QDir::temp().filePath("kv_cli_link_write.img");
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString written = folder.filePath("write.img");
     const MemoryImage source = PatternImage(0x77);
     ASSERT_EQ(SaveRawImage(written, source), QString());
 
@@ -82,7 +85,6 @@ TEST(CliLink, WriteWithVerifyReadsBackAndComparesEveryBlock) {
     EXPECT_TRUE(bad.err.contains("block 0x00000 differs\nblock 0x00090 differs\n"))
         << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains("kv7700-cli: 2 blocks differ")) << bad.err.toStdString();
-    QFile::remove(written);
 }
 
 TEST(CliLink, RadioRefusalsFailWithTheirMessages) {
