@@ -64,6 +64,10 @@ void SerialSession::start() {
     apply(engine_.StartHandshake());
 }
 
+void SerialSession::stop() {
+    apply(engine_.Stop());
+}
+
 void SerialSession::abandon() {
     apply(engine_.Abandon());
 }
@@ -71,13 +75,13 @@ void SerialSession::abandon() {
 // Carries the actions out in order. A port failure noticed meanwhile (a write that fails, an
 // error signal raised inside a write) ends the session once the list is done.
 void SerialSession::apply(SessionActions actions) {
-    const bool nested = std::exchange(applying_, true);
+    applying_ = true;
     for (auto& action : actions) {
         if (linkLost_) break;
         carryOut(action);
     }
-    applying_ = nested;
-    if (nested || !linkLost_) return;
+    applying_ = false;
+    if (!linkLost_) return;
     linkLost_ = false;
     apply(engine_.LinkFailed(PortLostText()));
 }
@@ -98,9 +102,9 @@ void SerialSession::carryOut(SessionAction& action) {
             } else if constexpr (std::is_same_v<A, ShowProgress>) {
                 emit progress(a.Percent);
             } else if constexpr (std::is_same_v<A, AskVersionQuestion>) {
-                const bool handedOver =
-                    versionQuestion_ && versionQuestion_(a.FirmwareVersion, a.Question);
-                apply(engine_.AnswerVersionQuestion(handedOver));
+                // A question is a modal loop: never run one inside the port's handler.
+                QMetaObject::invokeMethod(
+                    this, [this, ask = a] { askVersionQuestion(ask); }, Qt::QueuedConnection);
             } else if constexpr (std::is_same_v<A, ClosePort>) {
                 if (!holdPort_) port_.close();
             } else if constexpr (std::is_same_v<A, SessionEnded>) {
@@ -118,6 +122,13 @@ bool SerialSession::transmit(const SendFrame& frame) {
     trace(TraceEvent::Sent, frame.Bytes);
     const auto size = static_cast<qint64>(frame.Bytes.size());
     return port_.write(reinterpret_cast<const char*>(frame.Bytes.data()), size) == size;
+}
+
+void SerialSession::askVersionQuestion(const AskVersionQuestion& ask) {
+    // The session may have ended meanwhile (the port failed, the user stopped it).
+    if (!engine_.awaitingVersionAnswer()) return;
+    const bool handedOver = versionQuestion_ && versionQuestion_(ask.FirmwareVersion, ask.Question);
+    apply(engine_.AnswerVersionQuestion(handedOver));
 }
 
 // The receive threshold: the bytes wait here until the expected reply length has arrived.

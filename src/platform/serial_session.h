@@ -29,10 +29,11 @@ inline constexpr std::chrono::milliseconds kReplyInterval{1000};
 class SerialSession : public QObject {
     Q_OBJECT
 public:
-    // Asked when the radio's firmware is not listed with this program's version. Returns true
-    // when the user chose to hand over to the fitting program version and that version exists;
-    // the session then ends as HandedOver (port closed, no end request) and the caller starts
-    // the other version. The default answer is No.
+    // Asked when the radio's firmware is not listed with this program's version, from the event
+    // loop once the handler that received the identification has returned; no timer runs while
+    // it is open. Returns true when the user chose to hand over to the fitting program version
+    // and that version exists; the session then ends as HandedOver (port closed, no end request)
+    // and the caller starts the other version. The default answer is No.
     using VersionQuestion = std::function<bool(const std::string& firmware, const TextPair& text)>;
 
     SerialSession(MemoryImage& image, RadioFacts& radio, const VersionTable& versions,
@@ -56,7 +57,11 @@ public:
     void setTraceFolder(const QString& folder) { traceFolder_ = folder; }
     // Starts the handshake once the user has confirmed; a read clears the image first.
     void start();
-    // Ends the session as failed at once: the user gave up, or cancelled at the confirmation.
+    // The user stopped the transfer: the end request goes out once and the session ends as
+    // failed when it is answered or its reply timer expires (at once before the handshake).
+    void stop();
+    // Ends the session as failed at once: the user cancelled at the confirmation, or the program
+    // is closing.
     void abandon();
 
     bool isActive() const { return engine_.SessionKind() != TransferKind::Idle; }
@@ -75,6 +80,7 @@ private:
     void keepTrace(const SessionOutcome& outcome);
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
+    void askVersionQuestion(const AskVersionQuestion& ask);
 
     ProtocolEngine engine_;
     QSerialPort port_;

@@ -41,6 +41,7 @@
 #include "link/backup_store.h"
 #include "link/safety_texts.h"
 #include "model/memory_image.h"
+#include "files/version_table.h"
 #include "platform/placement_store.h"
 
 namespace kv {
@@ -456,13 +457,19 @@ void MainWindow::LoadNewDoc() {
 }
 
 void MainWindow::FileNew(bool warn) {
-    if (warn && ShowMessage(this, language(), SharedMessages().NewDocumentWarning,
-                            MessageButtons::OkCancel, MessageIcon::Warning) != MessageAnswer::Ok)
+    if (warn) {
+        if (ShowMessage(this, language(), SharedMessages().NewDocumentWarning,
+                        MessageButtons::OkCancel, MessageIcon::Warning) != MessageAnswer::Ok)
+            return;
+    } else if (!ConfirmDiscardOrSave()) {
+        // Without the warning one click would throw away edits or a radio read.
         return;
+    }
     LoadNewDoc();
 }
 
 void MainWindow::InitialSetting() {
+    if (!ConfirmDiscardOrSave()) return;
     CloseAllEditors();
     store_.LoadTemplate(context_.Doc, TemplateKind::InitialSetting);
     UpdateTitle();
@@ -555,9 +562,10 @@ bool MainWindow::OpenDataFile(const QString& file) {
                         outcome.Message.empty() ? SharedMessages().FileError : outcome.Message);
             break;
         case OpenOutcome::Kind::OtherVersion:
+            // The unsaved-changes question was asked before the file was chosen.
             if (ShowMessage(this, language(), outcome.Message, MessageButtons::YesNo) ==
                 MessageAnswer::Yes)
-                HandOverTo(outcome.OtherVersion);
+                StartHandOver(outcome.OtherVersion);
             break;
     }
     return false;
@@ -589,7 +597,18 @@ void MainWindow::ShowRadioData(const MemoryImage& image) {
 }
 
 bool MainWindow::HandOverTo(const std::string& otherVersion) {
-    if (!ConfirmDiscardOrSave()) return false;
+    return PrepareHandOver(otherVersion) && StartHandOver(otherVersion);
+}
+
+bool MainWindow::PrepareHandOver(const std::string& otherVersion) {
+    if (!store_.HasOtherVersion(otherVersion)) {
+        ShowMessage(this, language(), VersionMissingText());
+        return false;
+    }
+    return ConfirmDiscardOrSave();
+}
+
+bool MainWindow::StartHandOver(const std::string& otherVersion) {
     const StoreResult result = store_.StartOtherVersion(otherVersion);
     if (!result.Ok) {
         ShowMessage(this, language(), result.Message);

@@ -52,9 +52,16 @@ public:
     // Asks to save unsaved changes (Yes / No / Cancel). True when the caller may go on: nothing
     // was changed, the user said No, or Yes saved the document (through Save As when untitled).
     bool ConfirmDiscardOrSave();
-    // Hands over to the program version fitting `otherVersion`, after the unsaved-changes
-    // question. Returns false when the user cancelled or no such version is installed.
+    // Hands over to the program version fitting `otherVersion`: PrepareHandOver, then
+    // StartHandOver. Returns false when the user cancelled or no such version is installed.
     bool HandOverTo(const std::string& otherVersion);
+    // The steps before a hand-over: says so and returns false when no version fitting
+    // `otherVersion` is installed, then asks the unsaved-changes question; true when the caller
+    // may go on (a radio session then closes its port before StartHandOver).
+    bool PrepareHandOver(const std::string& otherVersion);
+    // Starts the fitting version and asks the process to end, without asking anything about
+    // unsaved changes; says why and returns false when it cannot be started.
+    bool StartHandOver(const std::string& otherVersion);
 
     // Makes a radio image the untitled document, as a read from the radio does: every editor
     // closes, the image is decoded onto the working data, the document is named "new.dat" and
@@ -88,7 +95,8 @@ public:
     QAction* menuAction(const QString& name) const;
     QMdiArea* mdiArea() const { return mdi_; }
 
-    // The document commands.
+    // The document commands. New with `warn` (the menu) warns that all data will be cleared;
+    // without (the toolbar) it asks the unsaved-changes question, as Initial Setting does.
     void FileNew(bool warn);
     void FileOpen();
     // Opens the data file `file` as Open does once a file is chosen, without the unsaved-changes

@@ -85,7 +85,9 @@ TEST(CliLink, ReadSavesAnImageOrADataFilePair) {
 }
 
 TEST(CliLink, WriteWithVerifyReadsBackAndComparesEveryBlock) {
-    const QString written = QDir::temp().filePath("kv_cli_link_write.img");
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString written = folder.filePath("write.img");
     const MemoryImage source = PatternImage(0x77);
     ASSERT_EQ(SaveRawImage(written, source), QString());
 
@@ -111,7 +113,6 @@ TEST(CliLink, WriteWithVerifyReadsBackAndComparesEveryBlock) {
                          "the first at 0x00000, 0x00090."))
         << bad.err.toStdString();
     EXPECT_TRUE(bad.out.isEmpty()) << "no completion for a radio that lost blocks";
-    QFile::remove(written);
 }
 
 TEST(CliLink, WriteWithBackupKeepsTheRadioAsItWasThenWritesAndLeavesTraces) {
