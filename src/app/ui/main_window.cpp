@@ -90,6 +90,10 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
     tree_->setMinimumWidth(TwipsToPixels(kTreeMinimumTwips, logicalDpiX()));
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
+    // Editor windows of a fixed size can be larger than a small screen's frame; scroll bars keep
+    // their far side (and its Save button) within reach.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     plainBackground_ = mdi_->background();
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName(QStringLiteral("imgSplitter"));

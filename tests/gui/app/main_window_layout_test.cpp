@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
@@ -120,6 +122,27 @@ TEST_F(MainWindowLayoutTest, CloseAllWindowsAndCascade) {
     EXPECT_EQ(openEditors().size(), 2u);
     trigger("mnuWindowCloseAll");
     EXPECT_TRUE(openEditors().empty());
+}
+
+TEST_F(MainWindowLayoutTest, AnEditorLargerThanTheFrameCanBeScrolledIntoView) {
+    Start();
+    main().show();
+    main().resize(800, 600);
+    QWidget* editor = main().OpenEditor(QString::fromLatin1(kEmergencyWindow));
+    ASSERT_NE(editor, nullptr);
+    QMdiSubWindow* sub = main().mdiArea()->activeSubWindow();
+    sub->resize(main().mdiArea()->viewport()->size() + QSize(300, 300));
+    QCoreApplication::processEvents();
+    QScrollBar* vertical = main().mdiArea()->verticalScrollBar();
+    QScrollBar* horizontal = main().mdiArea()->horizontalScrollBar();
+    EXPECT_TRUE(vertical->isVisible());
+    EXPECT_TRUE(horizontal->isVisible());
+    vertical->setValue(vertical->maximum());
+    horizontal->setValue(horizontal->maximum());
+    QCoreApplication::processEvents();
+    // The window's far corner is now inside the frame.
+    const QPoint farCorner = sub->mapTo(main().mdiArea()->viewport(), sub->rect().bottomRight());
+    EXPECT_TRUE(main().mdiArea()->viewport()->rect().contains(farCorner));
 }
 
 TEST_F(MainWindowLayoutTest, SystemInformationThatCannotStartSaysSo) {
