@@ -102,7 +102,7 @@ int RunInfo(Arguments arguments) {
         const auto image = ReadImage(path);
         if (!image) return kExitFailure;
         doc = NewDocument();
-        DecodeImage(*image, doc->Working);
+        DecodeImage(*image, doc->Working, SystemCodec());
         std::cout << path << ": memory image\n";
     } else {
         doc = OpenPair(path);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/shell_texts.h"
 #include "command.h"
 
 namespace {
@@ -50,8 +51,11 @@ int UsageError(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The version file is found from the program's own folder, which QCoreApplication knows.
+    // The version file is found from the program's own folder, which QCoreApplication knows; the
+    // names are the program's, so the per-user settings file is the one the program uses.
     QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(kv::kAppTitle));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kv::kAppTitle));
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) return UsageError("no command given");
     if (words[0] == "--help" || words[0] == "-h") {
