@@ -1,30 +1,5 @@
-// The band range in force: the range texts of the three bands, the range class that names the
-// template files and the radio identity, and the two limits parsed from the text in force.
+// The band range rules of the channel editors live with the document model, where the data files
+// and start-up use them too.
 #pragma once
 
-#include <array>
-#include <string_view>
-
-#include "model/document.h"
-#include "model/group_arrays.h"
-
-namespace kv {
-
-// The range text the band selector sets for each band, indexed by BandMode.
-inline constexpr std::array<const char*, kBandCount> kBandRangeTexts = {
-    "26.96500 - 27.86125 MHz",
-    "24.7150 - 30.1050 MHz",
-    "28.0000 - 29.7000 MHz",
-};
-
-// 0 when the text is exactly the HF range text, 1 for any other text. The template digit and the
-// radio identity's range class follow the text, not BandMode.
-inline int BandRangeClass(std::string_view rangeText) {
-    return rangeText == kBandRangeTexts[kBandHf] ? 0 : 1;
-}
-
-// Reads doc.BandRangeText ("lower - upper MHz") into doc.FreqMin and doc.FreqMax. A text without
-// " - " gives 100 to 500 MHz; a limit that is not a number gives 100 (lower) or 500 (upper).
-void ParseBandRange(Document& doc);
-
-}  // namespace kv
+#include "model/band_range.h"

@@ -1,3 +1,4 @@
+#include "files/templates.h"
 #include "model/default_data.h"
 
 #include <gtest/gtest.h>

@@ -16,6 +16,7 @@
 #include "editors/channels/freq_text.h"
 #include "files/data_file.h"
 #include "files/staging.h"
+#include "files/templates.h"
 #include "model/default_data.h"
 
 namespace kv {

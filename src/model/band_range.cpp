@@ -1,11 +1,20 @@
-// Parsing the band range text into its limits.
-#include "editors/channels/band_range.h"
-
-#include <string_view>
+// The band range texts and the limits parsed from the text in force.
+#include "model/band_range.h"
 
 #include "model/numeric_text.h"
 
 namespace kv {
+
+std::string BandRangeTextFor(int bandMode) {
+    switch (bandMode) {
+        case 0:
+            return kBandRangeTexts[kBandHf];
+        case 1:
+            return "28.0000 - 29.6950 MHz";
+        default:
+            return kStartupBandRangeText;
+    }
+}
 
 void ParseBandRange(Document& doc) {
     constexpr double kDefaultMin = 100.0;
