@@ -24,7 +24,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/cb_memory.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_names.h"

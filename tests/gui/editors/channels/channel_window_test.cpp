@@ -6,7 +6,7 @@
 
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/ui/channel_editor_state.h"
 #include "model/radio_data.h"
