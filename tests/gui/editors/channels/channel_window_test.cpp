@@ -200,5 +200,20 @@ TEST_F(ChannelWindowTest, ListEditItemsAreOffWithoutTheWindowAndPasteFollowsTheC
     EXPECT_FALSE(paste->isEnabled());
 }
 
+TEST_F(ChannelWindowTest, AStoredBandOutsideTheListShowsCbAndIsKeptUntilTheUserPicks) {
+    StartWithBands();
+    doc().config().BandMode = 7;
+    doc().settings().WorkGroup[kBandCb] = 30;
+    main().CloseAllEditors();
+    FlushDeletes();
+    main().OpenEditor(QString::fromLatin1(kChannelWindow));
+    EXPECT_EQ(combo("Combo2")->currentIndex(), kBandCb);
+    EXPECT_EQ(combo("Combo6")->currentIndex(), 0);
+    EXPECT_EQ(grid()->model()->rowCount(), 56);
+    EXPECT_EQ(doc().config().BandMode, 7);
+    Pick(combo("Combo2"), kBandCb);
+    EXPECT_EQ(doc().config().BandMode, kBandCb);
+}
+
 }  // namespace
 }  // namespace kv::test
