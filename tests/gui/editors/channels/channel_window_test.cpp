@@ -9,6 +9,7 @@
 #include "editors/channels/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/ui/channel_editor_state.h"
+#include "files/staging.h"
 #include "model/radio_data.h"
 
 namespace kv::test {
@@ -139,6 +140,7 @@ TEST_F(ChannelWindowTest, BandChangeSetsTheRangeAndTitleAndOpeningStoresNoChanne
     main().OpenEditor(QString::fromLatin1(kChannelWindow));
     EXPECT_TRUE(doc().Working.Store.Channels == before->Store.Channels);
     EXPECT_TRUE(doc().Working.Config.ChannelCount == before->Config.ChannelCount);
+    EXPECT_FALSE(IsDocumentChanged(doc()));  // no question about saving a document just opened
 
     Pick(combo("Combo2"), kBandHf);
     EXPECT_EQ(doc().config().BandMode, kBandHf);
