@@ -217,5 +217,18 @@ TEST_F(ChannelWindowTest, AStoredBandOutsideTheListShowsCbAndIsKeptUntilTheUserP
     EXPECT_EQ(doc().config().BandMode, kBandCb);
 }
 
+TEST_F(ChannelWindowTest, ClosingTheWindowCommitsTheFrequencyBeingTyped) {
+    StartWithBands();
+    ShowBandGroup(kBandHf, 6);
+    SelectRow(12);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    QTest::keyClicks(editBox(), "26.5");
+    main().CloseAllEditors();
+    const int slot = FindSlot(doc().Working, kBandHf, 6, 12);
+    ASSERT_GT(slot, 0);
+    EXPECT_EQ(doc().Working.channel(kBandHf, slot, 6).RxFreqText.raw(), "2650000 ");
+    EXPECT_FALSE(doc().ChannelEditorOpen);
+}
+
 }  // namespace
 }  // namespace kv::test
