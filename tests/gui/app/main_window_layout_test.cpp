@@ -1,5 +1,6 @@
 // The main window's frame: placement, background, tree panel, splitter, view items, the radio
 // commands and the About windows.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -185,6 +186,22 @@ TEST(AboutWindow, OneWindowPerLanguageWithTheProgramVersion) {
 
     AboutWindow withoutTool(kLanguageChinese, QString());
     EXPECT_EQ(withoutTool.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), nullptr);
+}
+
+// The disclaimer wraps over several lines; at the size the window opens with, every line shows.
+TEST(AboutWindow, TheWholeDisclaimerShowsAtTheOpeningSize) {
+    for (const int language : {kLanguageEnglish, kLanguageChinese}) {
+        AboutWindow window(language, QString());
+        window.show();
+        QApplication::processEvents();
+        const auto* disclaimer = window.findChild<QLabel*>(QStringLiteral("lblDisclaimer"));
+        ASSERT_NE(disclaimer, nullptr);
+        EXPECT_GE(disclaimer->height(), disclaimer->heightForWidth(disclaimer->width()))
+            << "language " << language;
+        EXPECT_GT(disclaimer->heightForWidth(disclaimer->width()),
+                  2 * disclaimer->fontMetrics().height())
+            << "the text wraps";
+    }
 }
 
 }  // namespace
