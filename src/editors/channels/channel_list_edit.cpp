@@ -13,8 +13,6 @@
 namespace kv {
 namespace {
 
-constexpr int kCbMemoriesPerBlock = 16;
-
 bool WithinRows(int band, int group, int row) {
     return row >= 1 && row <= ListEditLastRow(band, group);
 }

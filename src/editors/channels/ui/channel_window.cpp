@@ -775,6 +775,7 @@ void ChannelWindow::onDocumentEdited(const DocumentEdit& edit) {
         case EditSection::Channels:
         case EditSection::GroupSettings:
         case EditSection::PublicChannels:
+        case EditSection::Settings:
         case EditSection::Whole:
             if (edit.Band >= 0 && edit.Band != band_) break;
             ReShow_Group_Name();
