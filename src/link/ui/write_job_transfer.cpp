@@ -13,6 +13,7 @@ namespace kv {
 WriteJobTransfer::WriteJobTransfer(SerialSession& session, MemoryImage& image,
                                    SafetyCommands& safety, QObject* parent)
     : QObject(parent),
+      session_(session),
       runner_(std::make_unique<WriteJobRunner>(session, image,
                                                [&safety](const MemoryImage& kept, BackupKind kind) {
                                                    return safety.keepBackup(kept, kind);
@@ -46,8 +47,14 @@ SessionOutcome WriteJobTransfer::Run(std::unique_ptr<WriteJob> job, int language
     QTimer::singleShot(0, &window, [this] { runner_->start(std::move(pending_)); });
     window.exec();
     progress_ = nullptr;
-    // The loop also ends when the application quits; the job must not outlive the window.
-    if (runner_->isRunning()) runner_->abandon();
+    // The loop also ends when the application quits, perhaps before the job has started; neither
+    // the job nor the session prepared for it may outlive the window.
+    if (runner_->isRunning()) {
+        runner_->abandon();
+    } else if (pending_) {
+        pending_.reset();
+        if (session_.isActive()) session_.abandon();
+    }
     return outcome_.value_or(SessionOutcome{TransferKind::Write, SessionResult::Failed, {}, {}});
 }
 

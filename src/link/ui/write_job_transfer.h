@@ -35,6 +35,7 @@ public:
     bool isRunning() const;
 
 private:
+    SerialSession& session_;
     std::unique_ptr<WriteJobRunner> runner_;
     std::unique_ptr<WriteJob> pending_;  // handed to the runner once the window runs
     QPointer<ProgressWindow> progress_;
