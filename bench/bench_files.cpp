@@ -74,8 +74,9 @@ int main() {
     kv::PairBytes pair;
     const double encode = MillisecondsPer(kRepeats, [&] { pair = kv::EncodePair(doc->Staged); });
     auto decoded = std::make_unique<kv::RadioData>();
-    const double decode = MillisecondsPer(
-        kRepeats, [&] { ok = kv::DecodePair(pair.Data, pair.Companion, *decoded) && ok; });
+    const double decode = MillisecondsPer(kRepeats, [&] {
+        ok = kv::DecodePair(pair.Data, pair.Companion, *decoded) == kv::PairProblem::None && ok;
+    });
     const double changed =
         MillisecondsPer(kRepeats, [&] { ok = !IsDocumentChanged(*opened) && ok; });
 

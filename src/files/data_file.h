@@ -3,9 +3,10 @@
 
 #include <string>
 
-#include "model/text_pair.h"
+#include "files/file_io.h"
 #include "files/version_table.h"
 #include "model/document.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -26,10 +27,13 @@ struct FileResult {
 };
 
 TextPair FileErrorText();  // "file error."
+// "file error." and, on a second line, the file's path and why it failed, in both languages.
+TextPair FileErrorText(const FileFailure& failure);
 
-// Stages the document and writes the pair to path and its companion; both files are replaced
-// together or not at all. On success DocumentName := path and DocumentUntitled := false; on
-// failure neither changes. The caller rebuilds the main window's title.
+// Writes the pair to path and its companion; both files are replaced together or not at all. On
+// success the document is staged, DocumentName := path and DocumentUntitled := false; on failure
+// nothing of the document changes, so it still counts as changed. The caller rebuilds the main
+// window's title.
 FileResult SaveDataFile(Document& doc, const std::string& path);
 
 // Checks the file's version mark against the version table and its size, reads the pair, and only

@@ -32,11 +32,12 @@ PairBytes EncodePair(const RadioData& data) {
     return pair;
 }
 
-bool DecodePair(std::span<const std::uint8_t> data, std::span<const std::uint8_t> companion,
-                RadioData& into) {
+PairProblem DecodePair(std::span<const std::uint8_t> data, std::span<const std::uint8_t> companion,
+                       RadioData& into) {
     auto config = std::make_unique<ConfigRecord>();
-    if (!ReadConfigRecord(data, *config) || !CountsFit(*config)) return false;
-    if (companion.size() < CompanionRecordCount(*config) * kChannelRecordSize) return false;
+    if (!ReadConfigRecord(data, *config) || !CountsFit(*config)) return PairProblem::DataDamaged;
+    if (companion.size() < CompanionRecordCount(*config) * kChannelRecordSize)
+        return PairProblem::CompanionShort;
 
     into.Config = *config;
     ByteReader reader(companion);
@@ -45,7 +46,8 @@ bool DecodePair(std::span<const std::uint8_t> data, std::span<const std::uint8_t
     });
     for (int memory = 1; memory <= kCbMemCount; ++memory)
         ReadChannelRecord(reader, into.Store.cbMem(memory));
-    return !reader.failed();
+    // The size was checked above, so the reader cannot run short.
+    return PairProblem::None;
 }
 
 }  // namespace kv

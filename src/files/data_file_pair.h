@@ -26,11 +26,16 @@ struct PairBytes {
 
 PairBytes EncodePair(const RadioData& data);
 
+enum class PairProblem {
+    None,
+    DataDamaged,     // the data file is short or a count lies outside 0..99
+    CompanionShort,  // the companion holds fewer records than the counts need
+};
+
 // Reads the first 2885 bytes of `data` and the records `companion` must hold for its counts into
 // `into`: the configuration record, the used slots and the CB memory records; slots above the
-// counts keep their contents. Returns false, leaving `into` untouched, when the data is short, a
-// count lies outside its group's capacity or the companion is shorter than the counts need.
-bool DecodePair(std::span<const std::uint8_t> data, std::span<const std::uint8_t> companion,
-                RadioData& into);
+// counts keep their contents. On a problem `into` is left untouched.
+PairProblem DecodePair(std::span<const std::uint8_t> data, std::span<const std::uint8_t> companion,
+                       RadioData& into);
 
 }  // namespace kv

@@ -66,15 +66,22 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-// Creates the temporary file (failing rather than sharing it with another save of the same target
-// under way), writes and flushes it; removes it again when that fails.
-bool WriteTemporary(const std::string& temporary, std::span<const std::uint8_t> bytes) {
+// Records the system's reason for the failure on `path`, when the caller asked for it.
+void Fail(FileFailure* failure, const std::string& path, int error) {
+    if (failure != nullptr) *failure = {path, FileFailure::Kind::System, error};
+}
+
+// Creates the temporary file (never reusing an existing name), writes and flushes it; removes it
+// again when that fails, and returns the errno value then, 0 on success.
+int WriteTemporary(const std::string& temporary, std::span<const std::uint8_t> bytes) {
     Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() < 0) return false;
-    const bool written = WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    if (fd.close() && written) return true;
+    if (fd.get() < 0) return errno;
+    int error = 0;
+    if (!WriteAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno;
+    if (!fd.close() && error == 0) error = errno;
+    if (error == 0) return 0;
     ::unlink(temporary.c_str());
-    return false;
+    return error;
 }
 
 void FlushFolder(const std::string& folder) {
@@ -132,12 +139,19 @@ void RollBack(std::vector<Replacement>& plan) {
 
 }  // namespace
 
-std::optional<FileHead> ReadFileHead(const std::string& path, std::size_t limit) {
+std::optional<FileHead> ReadFileHead(const std::string& path, std::size_t limit,
+                                     FileFailure* failure) {
     // Not blocking: a named pipe given as a data file must not hang the program.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+        Fail(failure, path, errno);
         return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        if (failure != nullptr) *failure = {path, FileFailure::Kind::NotRegularFile, 0};
+        return std::nullopt;
+    }
     FileHead head;
     head.Size = static_cast<std::uint64_t>(info.st_size);
     head.Bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(head.Size, limit)));
@@ -145,6 +159,8 @@ std::optional<FileHead> ReadFileHead(const std::string& path, std::size_t limit)
     while (done < head.Bytes.size()) {
         const ssize_t n = ::read(fd.get(), head.Bytes.data() + done, head.Bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0) Fail(failure, path, errno);
+        if (n == 0 && failure != nullptr) *failure = {path, FileFailure::Kind::TooShort, 0};
         if (n <= 0) return std::nullopt;
         done += static_cast<std::size_t>(n);
     }
@@ -167,7 +183,7 @@ void RecoverInterruptedReplacement(std::span<const std::string> targets) {
     if (interrupted) FlushFolder(FolderOf(targets.back()));
 }
 
-bool WriteFilesAtomically(std::span<const FileContent> files) {
+bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failure) {
     if (files.empty()) return true;
     RecoverInterruptedReplacement(TargetsOf(files));
     std::vector<Replacement> plan;
@@ -178,8 +194,10 @@ bool WriteFilesAtomically(std::span<const FileContent> files) {
     }
 
     for (std::size_t i = 0; i < files.size(); ++i) {
-        plan[i].Written = WriteTemporary(plan[i].Temporary, files[i].Bytes);
+        const int error = WriteTemporary(plan[i].Temporary, files[i].Bytes);
+        plan[i].Written = error == 0;
         if (!plan[i].Written) {
+            Fail(failure, files[i].Path, error);
             RollBack(plan);
             return false;
         }
@@ -196,6 +214,7 @@ bool WriteFilesAtomically(std::span<const FileContent> files) {
     FlushFolders(files);
     for (auto& step : plan) {
         if (::rename(step.Temporary.c_str(), step.Target.c_str()) != 0) {
+            Fail(failure, step.Target, errno);
             RollBack(plan);
             return false;
         }

@@ -11,13 +11,24 @@
 
 namespace kv {
 
+// Why a file could not be read or written: the file, and the system's error number or what was
+// wrong with its contents.
+struct FileFailure {
+    enum class Kind { System, NotRegularFile, TooShort, Damaged };
+    std::string Path;
+    Kind Problem = Kind::System;
+    int Error = 0;  // the errno value of a System failure
+};
+
 struct FileHead {
     std::vector<std::uint8_t> Bytes;  // at most the limit asked for
     std::uint64_t Size = 0;           // the whole file's size
 };
 
-// Reads up to `limit` bytes of a regular file; nothing when it cannot be opened or read.
-std::optional<FileHead> ReadFileHead(const std::string& path, std::size_t limit);
+// Reads up to `limit` bytes of a regular file; nothing when it cannot be opened or read, and then
+// `failure`, when given, says why.
+std::optional<FileHead> ReadFileHead(const std::string& path, std::size_t limit,
+                                     FileFailure* failure = nullptr);
 
 struct FileContent {
     std::string Path;
@@ -28,8 +39,9 @@ struct FileContent {
 // when all are complete renames them into place, in the order given. When a rename fails the
 // targets already replaced get their previous contents back, so a failure leaves every target
 // as it was. A process killed between the renames leaves backups of the previous contents that
-// RecoverInterruptedReplacement puts back. Returns false on failure.
-bool WriteFilesAtomically(std::span<const FileContent> files);
+// RecoverInterruptedReplacement puts back. Returns false on failure, and then `failure`, when
+// given, says why.
+bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failure = nullptr);
 
 // Completes what a killed WriteFilesAtomically of these targets (in the same order) left: when it
 // was interrupted between its renames, every target gets its previous contents back; the side

@@ -28,6 +28,17 @@ void CopyUsedChannels(const RadioData& from, RadioData& to) {
     to.Store.CbMemChannels = from.Store.CbMemChannels;
 }
 
+// The identity members and the version mark a save stores with the record.
+void StampIdentity(const Document& doc, ConfigRecord& config) {
+    const std::string model = TrimBlanks(doc.Radio.ExpectedModel) + '\0';
+    RadioIdentity& identity = config.Identity;
+    identity.IdentModel.assign(model);
+    identity.IdentRangeClass = doc.BandRangeText == kHfRangeText ? 0 : 1;
+    identity.IdentCode = kIdentCode;
+    identity.IdentModelShort.assign(model);
+    config.FileVersion.assign(kProgramDataVersion);
+}
+
 // The bytes a save would store for the record, without the editor positions and with texts that
 // are shown trimmed compared as shown.
 std::vector<std::uint8_t> ComparableBytes(const ConfigRecord& record) {
@@ -55,18 +66,22 @@ std::string BandRangeTextFor(int bandMode) {
     }
 }
 
-void StageDocument(Document& doc) {
-    doc.Radio.ExpectedModel = TrimBlanks(doc.Radio.ExpectedModel);
-    const std::string model = doc.Radio.ExpectedModel + '\0';
-    RadioIdentity& identity = doc.Working.Config.Identity;
-    identity.IdentModel.assign(model);
-    identity.IdentRangeClass = doc.BandRangeText == kHfRangeText ? 0 : 1;
-    identity.IdentCode = kIdentCode;
-    identity.IdentModelShort.assign(model);
-    doc.Working.Config.FileVersion.assign(kProgramDataVersion);
+std::unique_ptr<RadioData> StagedCopy(const Document& doc) {
+    auto staged = std::make_unique<RadioData>(doc.Staged);
+    staged->Config = doc.Working.Config;
+    StampIdentity(doc, staged->Config);
+    CopyUsedChannels(doc.Working, *staged);
+    return staged;
+}
 
-    doc.Staged.Config = doc.Working.Config;
-    CopyUsedChannels(doc.Working, doc.Staged);
+void AdoptStagedCopy(Document& doc, const RadioData& staged) {
+    doc.Radio.ExpectedModel = TrimBlanks(doc.Radio.ExpectedModel);
+    StampIdentity(doc, doc.Working.Config);
+    doc.Staged = staged;
+}
+
+void StageDocument(Document& doc) {
+    AdoptStagedCopy(doc, *StagedCopy(doc));
 }
 
 void ApplyStagedDocument(Document& doc) {

@@ -2,6 +2,7 @@
 // the baseline against which the unsaved-changes test compares the working data.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "model/document.h"
@@ -11,8 +12,17 @@ namespace kv {
 // The band range text a document's BandMode stands for when a file is opened.
 std::string BandRangeTextFor(int bandMode);
 
-// Sets the identity members and the version mark of the working data, then copies the working
-// data into the staging copy: the configuration record, the used slots and the CB memory records.
+// The staging copy a save of the document stores, built without changing the document: the
+// current staging copy with the working data laid over it (the configuration record with its
+// identity members and version mark set, the used slots and the CB memory records).
+std::unique_ptr<RadioData> StagedCopy(const Document& doc);
+
+// Makes `staged`, built by StagedCopy, the document's staging copy, and sets the same identity
+// members and version mark in the working data. A save calls this only once its files are in place,
+// so that a failed save leaves the document as changed as it was.
+void AdoptStagedCopy(Document& doc, const RadioData& staged);
+
+// Both of the above at once: the working data becomes the staging copy.
 void StageDocument(Document& doc);
 
 // Copies the staging copy into the working data and sets what follows from it: the firmware

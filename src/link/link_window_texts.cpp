@@ -12,11 +12,6 @@ const LinkWindowTextTable& LinkWindowTexts() {
         t.SetProgressValueError = {"SetProgressValueError", "SetProgressValueError"};
         t.AbandonQuestion = {"The transfer is still running.\r\nStop it now?",
                              "数据传输仍在进行。\r\n是否立即停止？"};
-        t.PartlyWritten = {
-            "The transfer was stopped after part of the data had been written: the radio is only "
-            "partly programmed. Write to the radio again before you use it.",
-            "传输在部分数据写入后被停止：对讲机只被写入了一部分数据。使用前请重新向对讲机写入数据"
-            "。"};
         t.AddPathLabel = {"Device:", "设备:"};
         t.AddButton = {"&Add", "添加(&A)"};
         t.AddedByHand = {"added by hand", "手动添加"};

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "model/text_pair.h"
 #include "link/session_actions.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -15,7 +15,6 @@ struct LinkWindowTextTable {
     TextPair ProgressLabel;  // "Completion percentage:"
     TextPair SetProgressValueError;
     TextPair AbandonQuestion;  // closing the progress window while the transfer runs
-    TextPair PartlyWritten;    // a write abandoned after its first data frame
     TextPair AddPathLabel;     // the port window's box for a device path typed by the user
     TextPair AddButton;
     TextPair AddedByHand;      // description of an entry the user added

@@ -30,7 +30,7 @@ const ProtocolEngine::StepRow& ProtocolEngine::currentRow() const {
         {kStepWriteBlock, ReplyKind::Acknowledgement, &ProtocolEngine::WriteNextBlock},
         {kStepEnd, ReplyKind::Acknowledgement, &ProtocolEngine::endWithSuccess},
     };
-    // Step 70, and any step the tables do not name, ends the session as failed.
+    // Step 70, the stop step and any step the tables do not name end the session as failed.
     static constexpr StepRow kOtherStep = {kStepEndAfterFailedIdentification,
                                            ReplyKind::Acknowledgement,
                                            &ProtocolEngine::endWithFailure};
@@ -51,6 +51,8 @@ void ProtocolEngine::Prepare(TransferKind kind) {
     lastFrame_.clear();
     expectedReplyLength_ = 1;
     awaitingVersionAnswer_ = false;
+    dataSent_ = false;
+    blocksOutstanding_ = false;
 }
 
 SessionActions ProtocolEngine::StartHandshake() {
@@ -88,6 +90,10 @@ SessionActions ProtocolEngine::Retransmit() {
     if (!running() || awaitingVersionAnswer_) return actions;
     actions.emplace_back(StopReplyTimer{});
     if (retryCount_ >= kMaxTransmissions) {
+        // After a failed identification the message or the question has said why already, and
+        // a user who stopped the transfer knows.
+        if (step_ != kStepEndAfterFailedIdentification && step_ != kStepStopping)
+            AddPendingMessage(NoAnswerText());
         EndSession(SessionResult::Failed, actions);
         return actions;
     }
@@ -114,6 +120,17 @@ SessionActions ProtocolEngine::LinkFailed(const TextPair& reason) {
     if (kind_ == TransferKind::Idle) return actions;
     AddPendingMessage(reason);
     EndSession(SessionResult::Failed, actions);
+    return actions;
+}
+
+SessionActions ProtocolEngine::Stop() {
+    if (!running()) return Abandon();
+    SessionActions actions;
+    if (step_ == kStepStopping) return actions;
+    awaitingVersionAnswer_ = false;
+    step_ = kStepStopping;
+    send(EndRequest(), kEndExpects, actions);
+    retryCount_ = kMaxTransmissions;  // one reply timer, no retransmission
     return actions;
 }
 
@@ -189,11 +206,14 @@ void ProtocolEngine::WriteNextBlock(SessionActions& actions) {
     }
     const auto address = static_cast<std::uint32_t>(currentAddress_);
     Frame frame = DataFrame(address, ImageBlock(image_, address));
+    dataSent_ = true;
+    blocksOutstanding_ = true;
     UpdateProgress(actions);
     send(std::move(frame), kWriteExpects, actions);
 }
 
 void ProtocolEngine::SendEnd(bool afterFailedIdentification, SessionActions& actions) {
+    blocksOutstanding_ = false;
     step_ = afterFailedIdentification ? kStepEndAfterFailedIdentification : kStepEnd;
     send(EndRequest(), kEndExpects, actions);
 }
@@ -217,6 +237,9 @@ void ProtocolEngine::EndSession(SessionResult result, SessionActions& actions) {
     SessionOutcome outcome;
     outcome.Kind = kind_;
     outcome.Result = result;
+    outcome.DataSent = dataSent_;
+    outcome.PartlyWritten = result != SessionResult::Succeeded && blocksOutstanding_;
+    if (outcome.PartlyWritten) AddPendingMessage(PartlyWrittenText());
     outcome.PendingMessages = std::exchange(pendingMessages_, {});
     if (result == SessionResult::Succeeded)
         outcome.Completion =
@@ -225,6 +248,8 @@ void ProtocolEngine::EndSession(SessionResult result, SessionActions& actions) {
     kind_ = TransferKind::Idle;
     step_ = kStepPrepared;
     awaitingVersionAnswer_ = false;
+    dataSent_ = false;
+    blocksOutstanding_ = false;
     actions.emplace_back(StopReplyTimer{});
     actions.emplace_back(ClosePort{});
     actions.emplace_back(SessionEnded{std::move(outcome)});

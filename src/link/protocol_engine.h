@@ -9,13 +9,13 @@
 #include <span>
 #include <vector>
 
-#include "model/text_pair.h"
 #include "files/version_table.h"
 #include "link/frames.h"
 #include "link/reply_classifier.h"
 #include "link/session_actions.h"
 #include "model/memory_image.h"
 #include "model/radio_facts.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -27,6 +27,7 @@ inline constexpr int kStepWriteBlock = 4;
 inline constexpr int kStepReadBlock = 5;
 inline constexpr int kStepEnd = 69;
 inline constexpr int kStepEndAfterFailedIdentification = 70;
+inline constexpr int kStepStopping = 71;  // the user stopped: the end request goes out once
 
 // Transmissions of one frame before the session fails.
 inline constexpr int kMaxTransmissions = 5;
@@ -62,7 +63,13 @@ public:
     SessionActions Retransmit();               // `WaitTimer` expired
     SessionActions AnswerVersionQuestion(bool handedOver);
     SessionActions LinkFailed(const TextPair& reason);  // the port cannot carry the session on
-    SessionActions Abandon();  // the user gave up, or cancelled before the handshake
+    // The user stopped the transfer. Once the handshake has gone out, the end request is sent
+    // once, so that the radio leaves programming mode, and its acknowledgement or the expiry of
+    // one reply timer ends the session as failed; before that the session ends at once.
+    SessionActions Stop();
+    // Ends the session as failed at once, without the end request: the user cancelled before the
+    // handshake, or the program is closing.
+    SessionActions Abandon();
 
     // Session state, as the transport and tests read it.
     TransferKind SessionKind() const { return kind_; }
@@ -76,6 +83,7 @@ public:
     const std::vector<TextPair>& PendingMessages() const { return pendingMessages_; }
     bool running() const { return kind_ != TransferKind::Idle && step_ != kStepPrepared; }
     bool awaitingVersionAnswer() const { return awaitingVersionAnswer_; }
+    bool stopping() const { return step_ == kStepStopping; }
 
     // The identification check against the facts the last identification reply stored.
     IdentificationCheck CheckIdentification() const;
@@ -118,6 +126,8 @@ private:
     std::size_t expectedReplyLength_ = 1;
     std::vector<TextPair> pendingMessages_;
     bool awaitingVersionAnswer_ = false;
+    bool dataSent_ = false;           // a data frame of this write has gone out
+    bool blocksOutstanding_ = false;  // ... and not every block has been acknowledged yet
 };
 
 }  // namespace kv

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "model/text_pair.h"
 #include "link/frames.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -23,6 +23,8 @@ struct SessionOutcome {
     SessionResult Result = SessionResult::Failed;
     std::vector<TextPair> PendingMessages;  // shown one by one, oldest first
     TextPair Completion;                    // "Read Data Completed." etc.; empty unless succeeded
+    bool DataSent = false;                  // a write sent at least one data frame
+    bool PartlyWritten = false;  // a write ended with data blocks the radio had not acknowledged
 
     bool succeeded() const { return Result == SessionResult::Succeeded; }
 };

@@ -13,13 +13,14 @@
 #include <optional>
 #include <string>
 
-#include "model/text_pair.h"
 #include "files/version_table.h"
 #include "link/protocol_engine.h"
 #include "link/receive_buffer.h"
 #include "link/session_actions.h"
+#include "link/session_trace.h"
 #include "model/memory_image.h"
 #include "model/radio_facts.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -28,10 +29,11 @@ inline constexpr std::chrono::milliseconds kReplyInterval{1000};
 class SerialSession : public QObject {
     Q_OBJECT
 public:
-    // Asked when the radio's firmware is not listed with this program's version. Returns true
-    // when the user chose to hand over to the fitting program version and that version exists;
-    // the session then ends as HandedOver (port closed, no end request) and the caller starts
-    // the other version. The default answer is No.
+    // Asked when the radio's firmware is not listed with this program's version, from the event
+    // loop once the handler that received the identification has returned; no timer runs while
+    // it is open. Returns true when the user chose to hand over to the fitting program version
+    // and that version exists; the session then ends as HandedOver (port closed, no end request)
+    // and the caller starts the other version. The default answer is No.
     using VersionQuestion = std::function<bool(const std::string& firmware, const TextPair& text)>;
 
     SerialSession(MemoryImage& image, RadioFacts& radio, const VersionTable& versions,
@@ -44,9 +46,22 @@ public:
     // Prepares a session of `kind` and opens `devicePath`. Empty on success; otherwise the
     // two-line message to show, and no session exists.
     std::optional<TextPair> OpenLink(TransferKind kind, const QString& devicePath);
+    // Prepares the next session of a job on the port a held session left open (see holdPort).
+    // Empty on success; otherwise why not (the port is gone), and no session exists.
+    std::optional<TextPair> ContinueLink(TransferKind kind);
+    // While held, the end of a session leaves the port open for the next session of a job.
+    void holdPort(bool hold) { holdPort_ = hold; }
+    // Ends the hold and closes the port unless a session runs on it.
+    void releasePort();
+    // Keeps a trace of every session as a text file in `folder`; an empty folder keeps none.
+    void setTraceFolder(const QString& folder) { traceFolder_ = folder; }
     // Starts the handshake once the user has confirmed; a read clears the image first.
     void start();
-    // Ends the session as failed at once: the user gave up, or cancelled at the confirmation.
+    // The user stopped the transfer: the end request goes out once and the session ends as
+    // failed when it is answered or its reply timer expires (at once before the handshake).
+    void stop();
+    // Ends the session as failed at once: the user cancelled at the confirmation, or the program
+    // is closing.
     void abandon();
 
     bool isActive() const { return engine_.SessionKind() != TransferKind::Idle; }
@@ -61,8 +76,11 @@ private:
     void apply(SessionActions actions);
     void carryOut(SessionAction& action);
     bool transmit(const SendFrame& frame);
+    void trace(TraceEvent event, ByteView bytes);
+    void keepTrace(const SessionOutcome& outcome);
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
+    void askVersionQuestion(const AskVersionQuestion& ask);
 
     ProtocolEngine engine_;
     QSerialPort port_;
@@ -71,6 +89,9 @@ private:
     VersionQuestion versionQuestion_;
     bool applying_ = false;
     bool linkLost_ = false;
+    bool holdPort_ = false;
+    QString traceFolder_;
+    SessionTrace trace_;
 };
 
 }  // namespace kv

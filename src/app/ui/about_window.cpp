@@ -76,7 +76,13 @@ AboutWindow::AboutWindow(int language, QString systemInfoTool, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(bottom);
-    setFixedWidth(480);
+    // The disclaimer wraps, and a dialog takes no height-for-width into account when it opens:
+    // fix the width, then open with the height the wrapped text needs.
+    constexpr int kWidth = 480;
+    setFixedWidth(kWidth);
+    const int height = layout->totalHeightForWidth(kWidth);
+    setMinimumHeight(height);
+    resize(kWidth, height);
 }
 
 void AboutWindow::startSystemInfo() {

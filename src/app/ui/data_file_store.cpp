@@ -6,8 +6,8 @@
 #include <QDate>
 
 #include "files/data_file.h"
-#include "model/default_data.h"
 #include "files/staging.h"
+#include "model/default_data.h"
 #include "platform/handover.h"
 #include "platform/version_file.h"
 
@@ -20,7 +20,8 @@ DataFileStore::DataFileStore(ProgramFolders folders, const VersionTable& version
     : folders_(std::move(folders)), versions_(versions) {}
 
 void DataFileStore::BuildStartupDocument(Document& doc) {
-    const std::string today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString();
+    const std::string today =
+        QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString();
     BuildNewDocument(doc, folders_.Program.toStdString(), today);
 }
 
@@ -47,6 +48,11 @@ OpenOutcome DataFileStore::Open(Document& doc, const std::string& path) {
         default:
             return {OpenOutcome::Kind::Failed, result.Message, {}};
     }
+}
+
+bool DataFileStore::HasOtherVersion(const std::string& otherVersion) const {
+    return OtherVersionProgram(versions_, otherVersion, QCoreApplication::applicationFilePath())
+        .has_value();
 }
 
 StoreResult DataFileStore::StartOtherVersion(const std::string& otherVersion) {

@@ -11,7 +11,7 @@ namespace kv {
 // The installation's version table; an empty table when the version file is missing or unusable.
 VersionTable LoadInstalledVersions(const ProgramFolders& folders);
 
-class DataFileStore final : public DocumentStore {
+class DataFileStore : public DocumentStore {
 public:
     DataFileStore(ProgramFolders folders, const VersionTable& versions);
 
@@ -20,6 +20,7 @@ public:
     bool IsChanged(const Document& doc) const override;
     StoreResult Save(Document& doc, const std::string& path) override;
     OpenOutcome Open(Document& doc, const std::string& path) override;
+    bool HasOtherVersion(const std::string& otherVersion) const override;
     StoreResult StartOtherVersion(const std::string& otherVersion) override;
 
 private:

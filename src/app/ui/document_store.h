@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "model/text_pair.h"
 #include "model/default_data.h"
 #include "model/document.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -37,6 +37,8 @@ public:
     // Writes the document to `path`. The caller sets DocumentName on success.
     virtual StoreResult Save(Document& doc, const std::string& path) = 0;
     virtual OpenOutcome Open(Document& doc, const std::string& path) = 0;
+    // True when a program version that fits `otherVersion` is installed to be started.
+    virtual bool HasOtherVersion(const std::string& otherVersion) const = 0;
     // Starts the program version that fits `otherVersion`. Ok means this process should end now.
     virtual StoreResult StartOtherVersion(const std::string& otherVersion) = 0;
 };

@@ -18,6 +18,8 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <memory>
+#include <optional>
 
 #include "app/document_title.h"
 #include "app/main_window_tables.h"
@@ -35,6 +37,11 @@
 #include "app/ui/system_info_tool.h"
 #include "app/ui/tree_panel.h"
 #include "app/ui/window_registry.h"
+#include "codec/image_codec.h"
+#include "link/backup_store.h"
+#include "link/safety_texts.h"
+#include "model/memory_image.h"
+#include "files/version_table.h"
 #include "platform/placement_store.h"
 
 namespace kv {
@@ -83,6 +90,10 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
     tree_->setMinimumWidth(TwipsToPixels(kTreeMinimumTwips, logicalDpiX()));
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
+    // Editor windows of a fixed size can be larger than a small screen's frame; scroll bars keep
+    // their far side (and its Save button) within reach.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     plainBackground_ = mdi_->background();
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName(QStringLiteral("imgSplitter"));
@@ -320,6 +331,11 @@ QString MainWindow::fileFilter() const {
     return Text(SharedMessages().DataFileLabel.in(language())) + QStringLiteral(" (*.dat)");
 }
 
+QString MainWindow::openFilter() const {
+    return fileFilter() + QStringLiteral(";;") +
+           Text(SafetyTexts().RadioImageLabel.in(language())) + QStringLiteral(" (*.img)");
+}
+
 void MainWindow::updateClock() {
     const QLocale locale = QLocale::system();
     panels_[3]->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
@@ -445,13 +461,19 @@ void MainWindow::LoadNewDoc() {
 }
 
 void MainWindow::FileNew(bool warn) {
-    if (warn && ShowMessage(this, language(), SharedMessages().NewDocumentWarning,
-                            MessageButtons::OkCancel, MessageIcon::Warning) != MessageAnswer::Ok)
+    if (warn) {
+        if (ShowMessage(this, language(), SharedMessages().NewDocumentWarning,
+                        MessageButtons::OkCancel, MessageIcon::Warning) != MessageAnswer::Ok)
+            return;
+    } else if (!ConfirmDiscardOrSave()) {
+        // Without the warning one click would throw away edits or a radio read.
         return;
+    }
     LoadNewDoc();
 }
 
 void MainWindow::InitialSetting() {
+    if (!ConfirmDiscardOrSave()) return;
     CloseAllEditors();
     store_.LoadTemplate(context_.Doc, TemplateKind::InitialSetting);
     UpdateTitle();
@@ -516,8 +538,12 @@ void MainWindow::FileOpen() {
     Document& doc = context_.Doc;
     const QString start =
         doc.DocumentUntitled ? QDir::homePath() : QFileInfo(Text(doc.DocumentName)).absolutePath();
-    const auto chosen = chooser_.chooseOpen(this, fileFilter(), start);
+    const auto chosen = chooser_.chooseOpen(this, openFilter(), start);
     if (!chosen) return;
+    if (chosen->endsWith(QStringLiteral(".img"), Qt::CaseInsensitive)) {
+        openRadioImage(chosen->toStdString());
+        return;
+    }
     OpenDataFile(*chosen);
 }
 
@@ -540,16 +566,53 @@ bool MainWindow::OpenDataFile(const QString& file) {
                         outcome.Message.empty() ? SharedMessages().FileError : outcome.Message);
             break;
         case OpenOutcome::Kind::OtherVersion:
+            // The unsaved-changes question was asked before the file was chosen.
             if (ShowMessage(this, language(), outcome.Message, MessageButtons::YesNo) ==
                 MessageAnswer::Yes)
-                HandOverTo(outcome.OtherVersion);
+                StartHandOver(outcome.OtherVersion);
             break;
     }
     return false;
 }
 
+void MainWindow::openRadioImage(const std::string& path) {
+    auto image = std::make_unique<MemoryImage>();
+    if (const std::optional<TextPair> reason = LoadImageFile(path, *image)) {
+        const TextPair& head = SharedMessages().FileError;
+        ShowMessage(
+            this, language(),
+            {head.en + "\n" + path + ": " + reason->en, head.zh + "\n" + path + "：" + reason->zh});
+        return;
+    }
+    ShowRadioData(*image);
+}
+
+void MainWindow::ShowRadioData(const MemoryImage& image) {
+    CloseAllEditors();
+    Document& doc = context_.Doc;
+    DecodeImage(image, doc.Working, context_.Codec);
+    // The radio's data has no file yet: the title and the next Save must not name the old one.
+    doc.DocumentName = kUntitledName;
+    doc.DocumentUntitled = true;
+    UpdateTitle();
+    Change_Language();
+    OpenEditor(QString::fromLatin1(kChannelWindow));
+    CascadeEditors();
+}
+
 bool MainWindow::HandOverTo(const std::string& otherVersion) {
-    if (!ConfirmDiscardOrSave()) return false;
+    return PrepareHandOver(otherVersion) && StartHandOver(otherVersion);
+}
+
+bool MainWindow::PrepareHandOver(const std::string& otherVersion) {
+    if (!store_.HasOtherVersion(otherVersion)) {
+        ShowMessage(this, language(), VersionMissingText());
+        return false;
+    }
+    return ConfirmDiscardOrSave();
+}
+
+bool MainWindow::StartHandOver(const std::string& otherVersion) {
     const StoreResult result = store_.StartOtherVersion(otherVersion);
     if (!result.Ok) {
         ShowMessage(this, language(), result.Message);

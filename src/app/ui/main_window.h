@@ -24,6 +24,7 @@ namespace kv {
 class DocumentStore;
 class FileChooser;
 class LinkCommands;
+class MemoryImage;
 class PlacementStore;
 class TreePanel;
 class WindowRegistry;
@@ -51,9 +52,24 @@ public:
     // Asks to save unsaved changes (Yes / No / Cancel). True when the caller may go on: nothing
     // was changed, the user said No, or Yes saved the document (through Save As when untitled).
     bool ConfirmDiscardOrSave();
-    // Hands over to the program version fitting `otherVersion`, after the unsaved-changes
-    // question. Returns false when the user cancelled or no such version is installed.
+    // Hands over to the program version fitting `otherVersion`: PrepareHandOver, then
+    // StartHandOver. Returns false when the user cancelled or no such version is installed.
     bool HandOverTo(const std::string& otherVersion);
+    // The steps before a hand-over: says so and returns false when no version fitting
+    // `otherVersion` is installed, then asks the unsaved-changes question; true when the caller
+    // may go on (a radio session then closes its port before StartHandOver).
+    bool PrepareHandOver(const std::string& otherVersion);
+    // Starts the fitting version and asks the process to end, without asking anything about
+    // unsaved changes; says why and returns false when it cannot be started.
+    bool StartHandOver(const std::string& otherVersion);
+
+    // Makes a radio image the untitled document, as a read from the radio does: every editor
+    // closes, the image is decoded onto the working data, the document is named "new.dat" and
+    // the channel window opens.
+    void ShowRadioData(const MemoryImage& image);
+
+    // The file windows, for the commands that choose files beside the document commands.
+    FileChooser& fileChooser() const { return chooser_; }
 
     // The editor windows, by object name: bring to front or create; find; close.
     QWidget* OpenEditor(const QString& name);
@@ -79,7 +95,8 @@ public:
     QAction* menuAction(const QString& name) const;
     QMdiArea* mdiArea() const { return mdi_; }
 
-    // The document commands.
+    // The document commands. New with `warn` (the menu) warns that all data will be cleared;
+    // without (the toolbar) it asks the unsaved-changes question, as Initial Setting does.
     void FileNew(bool warn);
     void FileOpen();
     // Opens the data file `file` as Open does once a file is chosen, without the unsaved-changes
@@ -112,6 +129,10 @@ private:
     void updateClock();
     void fillWindowMenu();
     QString fileFilter() const;
+    // Open offers data files and radio images.
+    QString openFilter() const;
+    // Restores a radio image chosen in Open; a file that is not one is refused and changes nothing.
+    void openRadioImage(const std::string& path);
     // Writes the document to `path`; on failure shows the message and returns false.
     bool writeDocument(const std::string& path);
     int language() const;

@@ -1,9 +1,10 @@
 // The band public parameter tables and the band PUBLIC switches.
 #include "editors/settings/public_params.h"
 
-#include <algorithm>
 #include <string>
 
+#include "editors/tones/dtmf_rules.h"
+#include "editors/tones/tone_rules.h"
 #include "model/channel_store.h"
 
 namespace kv {
@@ -39,11 +40,12 @@ ChoiceList Positions(const std::vector<TextPair>& texts) {
     return choices;
 }
 
-ChoiceList OffThenDefined(const ConfigRecord& config, int count,
-                          int (*defined)(const ConfigRecord&, int)) {
+// Off, then the numbers 1..count for which `defined` gives the number back.
+template <typename Defined>
+ChoiceList OffThenDefined(int count, Defined defined) {
     ChoiceList choices{{OffText(), 0}};
     for (int n = 1; n <= count; ++n)
-        if (defined(config, n) != 0) choices.push_back({Same(std::to_string(n)), n});
+        if (defined(n) == n) choices.push_back({Same(std::to_string(n)), n});
     return choices;
 }
 
@@ -69,25 +71,13 @@ bool IsPublicRowShown(const PublicRow& row, const PublicBand& band) {
     return band.Band != kBandCb || row.InCbFrame;
 }
 
-int DefinedToneNumber(const ConfigRecord& config, int n) {
-    if (n < 1 || n > kToneCount) return 0;
-    const ToneRecord& tone = config.ToneTable[static_cast<std::size_t>(n - 1)];
-    const bool lasts = std::any_of(tone.Steps.begin(), tone.Steps.end(),
-                                   [](const ToneStep& s) { return s.ToneTime > 0; });
-    return tone.ToneRepeat >= 1 && lasts ? n : 0;
-}
-
-int DefinedCodeNumber(const ConfigRecord& config, int n) {
-    if (n < 1 || n > kDtmfCodeCount) return 0;
-    return config.Settings.DtmfCodes[static_cast<std::size_t>(n - 1)].trimmed().empty() ? 0 : n;
-}
-
 ChoiceList PublicChoices(const PublicRow& row, const ConfigRecord& config) {
     switch (row.List) {
         case PublicList::Dtmf:
-            return OffThenDefined(config, kDtmfCodeCount, &DefinedCodeNumber);
+            return OffThenDefined(kDtmfCodeCount,
+                                  [&](int n) { return IsCodeDefined(config.Settings, n); });
         case PublicList::Roger:
-            return OffThenDefined(config, kToneCount, &DefinedToneNumber);
+            return OffThenDefined(kToneCount, [&](int n) { return IsToneDefined(config, n); });
         case PublicList::OffOn:
             return Positions({OffText(), OnText()});
         case PublicList::NbAnl:

@@ -50,11 +50,6 @@ TextPair PublicFrameCaption(const PublicBand& band);
 const char* PublicRowCaption(const PublicRow& row, const PublicBand& band);
 bool IsPublicRowShown(const PublicRow& row, const PublicBand& band);
 
-// Tone n (1..8) is defined when it repeats at least once and one of its steps lasts; code n
-// (1..16) when its text is not empty. Both return n when defined, otherwise 0.
-int DefinedToneNumber(const ConfigRecord& config, int n);
-int DefinedCodeNumber(const ConfigRecord& config, int n);
-
 ChoiceList PublicChoices(const PublicRow& row, const ConfigRecord& config);
 int StoredPublicValue(const PublicRow& row, const PublicBand& band, const ConfigRecord& config);
 // The entry the stored value shows: a tone or code that is not defined shows Off, a position

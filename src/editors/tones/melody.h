@@ -45,7 +45,6 @@ public:
     MelodyRenderer(Melody melody, int sampleRate);
 
     std::size_t TotalSamples() const { return total_; }
-    std::size_t Position() const { return position_; }
     bool AtEnd() const { return position_ >= total_; }
     // Writes up to `count` samples into `out`; returns how many were written (0 at the end).
     std::size_t Render(std::int16_t* out, std::size_t count);

@@ -2,10 +2,12 @@
 #include "editors/tones/wav_file.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <system_error>
+#include <vector>
 
 namespace kv {
 namespace {
@@ -35,8 +37,7 @@ bool WriteSamples(std::ofstream& file, MelodyRenderer& renderer) {
     return true;
 }
 
-}  // namespace
-
+// The 44-byte header of a file holding `sampleCount` samples.
 std::vector<std::uint8_t> WavHeader(std::size_t sampleCount, int sampleRate) {
     const auto dataBytes = static_cast<std::uint32_t>(sampleCount * kBytesPerSample);
     std::vector<std::uint8_t> out;
@@ -55,6 +56,8 @@ std::vector<std::uint8_t> WavHeader(std::size_t sampleCount, int sampleRate) {
     Put(out, dataBytes, 4);
     return out;
 }
+
+}  // namespace
 
 bool WriteMelodyWav(const Melody& melody, const std::string& path) {
     MelodyRenderer renderer(melody, kWavSampleRate);

@@ -1,10 +1,7 @@
 // Sound files: 16-bit mono PCM samples in the RIFF WAVE container.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "editors/tones/melody.h"
 
@@ -13,9 +10,6 @@ namespace kv {
 // The sample rate of exported sound files: every step length (a multiple of 10 ms) is a whole
 // number of samples.
 inline constexpr int kWavSampleRate = 44100;
-
-// The 44-byte header of a file holding `sampleCount` samples.
-std::vector<std::uint8_t> WavHeader(std::size_t sampleCount, int sampleRate);
 
 // Renders the melody into `path` piece by piece (a long melody never sits in memory whole). The
 // file is written beside the target and renamed into place when complete, so a failure leaves

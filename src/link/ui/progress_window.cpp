@@ -3,6 +3,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -68,6 +69,8 @@ void ProgressWindow::ShowPercent(int percent) {
 
 void ProgressWindow::SessionEnded() {
     ended_ = true;
+    // The stop question asked from reject(): the transfer it is about is over.
+    for (QMessageBox* box : findChildren<QMessageBox*>()) box->done(QMessageBox::NoButton);
     done(QDialog::Accepted);
 }
 
@@ -76,10 +79,13 @@ void ProgressWindow::reject() {
         QDialog::reject();
         return;
     }
+    if (stopRequested_) return;
     if (ShowMessage(this, language_, LinkWindowTexts().AbandonQuestion, MessageButtons::YesNo,
-                    MessageIcon::Question) == MessageAnswer::Yes &&
-        !ended_)
-        emit abandonRequested();
+                    MessageIcon::Question) != MessageAnswer::Yes ||
+        ended_)
+        return;
+    stopRequested_ = true;
+    emit stopRequested();
 }
 
 }  // namespace kv

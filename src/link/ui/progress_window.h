@@ -1,6 +1,7 @@
 // The progress window (ProgressForm): the modal window a read or a write runs under. It shows
 // the completion percentage and, when the user closes it while the transfer runs, asks whether
-// to abandon the transfer; the session itself belongs to the radio commands.
+// to stop the transfer; the session itself belongs to the radio commands. A question still open
+// when the session ends closes by itself: the session's outcome stands.
 #pragma once
 
 #include <QDialog>
@@ -22,12 +23,14 @@ public:
     void SetProgressValue(int value);
     // The session's progress step: the bar and the percentage label, only while shown.
     void ShowPercent(int percent);
-    // The session has ended: closes the window without asking.
+    // The session has ended (or never ran): closes the window, and an open stop question,
+    // without asking.
     void SessionEnded();
 
 signals:
-    // The user closed the window and confirmed that the transfer is to stop.
-    void abandonRequested();
+    // The user closed the window and confirmed that the transfer is to stop. The window stays
+    // open until the session has ended.
+    void stopRequested();
 
 protected:
     // Escape and the window frame's close button come here.
@@ -36,6 +39,7 @@ protected:
 private:
     int language_;
     bool ended_ = false;
+    bool stopRequested_ = false;
     QLabel* label_;
     QLabel* percent_;
     QProgressBar* bar_;

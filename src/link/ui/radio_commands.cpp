@@ -12,9 +12,7 @@
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
 #include "codec/image_codec.h"
-#include "link/link_window_texts.h"
 #include "link/port_numbering.h"
-#include "link/protocol_engine.h"
 #include "link/ui/port_window.h"
 #include "link/ui/progress_window.h"
 #include "platform/port_list.h"
@@ -53,11 +51,11 @@ void RadioCommands::ReadFromRadio() {
     if (!confirm(SharedMessages().ReadConfirmation)) return;
     // The read replaces the document: unsaved changes are saved first, or kept by cancelling.
     if (!main_.ConfirmDiscardOrSave()) {
-        session_->abandon();
+        cancelSession();
         return;
     }
     image_->clear();
-    endSession(transfer(TransferKind::Read));
+    runSession(TransferKind::Read);
 }
 
 void RadioCommands::WriteToRadio() {
@@ -74,7 +72,7 @@ void RadioCommands::TimerWriteExpired() {
     if (!confirm(SharedMessages().WriteConfirmation)) return;
     image_->clear();
     EncodeImage(context_.Doc.Working, *image_, context_.Codec);
-    endSession(transfer(TransferKind::Write));
+    runSession(TransferKind::Write);
 }
 
 void RadioCommands::CommunicationPort() {
@@ -86,6 +84,7 @@ void RadioCommands::CommunicationPort() {
 // ---- Steps -------------------------------------------------------------------------------------
 
 bool RadioCommands::openLink(TransferKind kind) {
+    outcome_.reset();
     const int number = context_.State.comPort;
     std::optional<TextPair> failure;
     if (number == 0) {
@@ -105,34 +104,37 @@ bool RadioCommands::confirm(const TextPair& question) {
     if (ShowMessage(&main_, language(), question, MessageButtons::OkCancel,
                     MessageIcon::Question) == MessageAnswer::Ok)
         return true;
-    session_->abandon();
+    cancelSession();
     return false;
 }
 
-SessionOutcome RadioCommands::transfer(TransferKind kind) {
-    outcome_.reset();
-    abandonedAfterData_ = false;
+void RadioCommands::cancelSession() {
+    if (session_->isActive())
+        session_->abandon();
+    else if (outcome_)
+        endSession(*outcome_);  // the port failed while the question was open: say so
+}
+
+void RadioCommands::runSession(TransferKind kind) {
+    if (session_->isActive()) transfer(kind);
+    endSession(outcome_.value_or(SessionOutcome{kind, SessionResult::Failed, {}, {}}));
+}
+
+void RadioCommands::transfer(TransferKind kind) {
     ProgressWindow window(kind, language(), &main_);
     progress_ = &window;
     connect(session_.get(), &SerialSession::progress, &window, &ProgressWindow::ShowPercent);
-    connect(&window, &ProgressWindow::abandonRequested, this, &RadioCommands::abandonTransfer);
+    connect(&window, &ProgressWindow::stopRequested, session_.get(), &SerialSession::stop);
     // The handshake starts from within the window's own event loop, so that a session that ends
     // at once still finds the window running and closes it.
-    QTimer::singleShot(0, &window, [this] { session_->start(); });
+    QTimer::singleShot(0, &window, [this, &window] {
+        session_->start();
+        if (!session_->isActive()) window.SessionEnded();
+    });
     window.exec();
     progress_ = nullptr;
     // The loop also ends when the application quits; the session must not outlive the window.
     if (session_->isActive()) session_->abandon();
-    SessionOutcome outcome = outcome_.value_or(SessionOutcome{kind, SessionResult::Failed, {}, {}});
-    if (abandonedAfterData_) outcome.PendingMessages.push_back(LinkWindowTexts().PartlyWritten);
-    return outcome;
-}
-
-void RadioCommands::abandonTransfer() {
-    if (!session_->isActive()) return;
-    const int step = session_->engine().WriteStep();
-    abandonedAfterData_ = step == kStepWriteBlock || step == kStepEnd;
-    session_->abandon();
 }
 
 void RadioCommands::onSessionFinished(const SessionOutcome& outcome) {
@@ -142,12 +144,19 @@ void RadioCommands::onSessionFinished(const SessionOutcome& outcome) {
 
 bool RadioCommands::askVersionQuestion(const std::string& firmware, const TextPair& question) {
     QWidget* parent = progress_ ? static_cast<QWidget*>(progress_.data()) : &main_;
-    return ShowMessage(parent, language(), question, MessageButtons::YesNo) == MessageAnswer::Yes &&
-           main_.HandOverTo(firmware);
+    if (ShowMessage(parent, language(), question, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
+    if (!main_.PrepareHandOver(firmware)) return false;
+    handOverVersion_ = firmware;
+    return true;
 }
 
 void RadioCommands::endSession(const SessionOutcome& outcome) {
-    if (outcome.Result == SessionResult::HandedOver) return;
+    // The port is closed by now, so the other version finds it free.
+    if (outcome.Result == SessionResult::HandedOver) {
+        main_.StartHandOver(handOverVersion_);
+        return;
+    }
     for (const TextPair& message : outcome.PendingMessages)
         ShowMessage(&main_, language(), message);
     if (!outcome.succeeded()) return;

@@ -1,7 +1,8 @@
 // The radio commands of the main window: Read from Radio, Write to Radio and the communication
 // port window. A command resolves `comPort` to a device, asks for confirmation, runs the session
 // under the modal progress window and, once the session has ended, shows its messages and, after
-// a read, makes the radio's data the untitled document.
+// a read, makes the radio's data the untitled document. A session that ended while a question
+// was still open (the port failed) gets no progress window: its outcome is shown at once.
 //
 // Write lets every open editor store what is still being typed (MainWindow::FinishEdits) before
 // anything is encoded.
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/ui/link_commands.h"
 #include "link/session_actions.h"
@@ -48,14 +50,21 @@ private:
     bool openLink(TransferKind kind);
     // The confirmation; on Cancel the prepared session ends and the port closes.
     bool confirm(const TextPair& question);
-    // Runs the prepared session under the progress window; returns when it has ended.
-    SessionOutcome transfer(TransferKind kind);
-    void abandonTransfer();
+    // The user cancelled before the transfer: the prepared session ends without a word, or, when
+    // it has ended already because the port failed, its messages are shown.
+    void cancelSession();
+    // Runs the confirmed session under the progress window, when it still runs, then shows how
+    // it ended.
+    void runSession(TransferKind kind);
+    // Runs the session under the progress window; returns when it has ended.
+    void transfer(TransferKind kind);
     void onSessionFinished(const SessionOutcome& outcome);
     // The common end once the progress window has closed: messages, read completion, completion
-    // message.
+    // message, or the hand-over.
     void endSession(const SessionOutcome& outcome);
     void completeRead();
+    // Yes to the version question, with unsaved changes dealt with and the other version
+    // installed; it starts once the session has closed the port.
     bool askVersionQuestion(const std::string& firmware, const TextPair& question);
     int language() const;
 
@@ -65,8 +74,8 @@ private:
     std::unique_ptr<SerialSession> session_;  // refers to image_, so it goes first
     QTimer* timerWrite_;
     QPointer<ProgressWindow> progress_;
-    std::optional<SessionOutcome> outcome_;
-    bool abandonedAfterData_ = false;
+    std::optional<SessionOutcome> outcome_;  // of the last session, once it has ended
+    std::string handOverVersion_;            // the firmware the user chose to hand over for
 };
 
 }  // namespace kv

@@ -141,6 +141,7 @@ TEST(SimProcess, LogsReceivedFrames) {
     ASSERT_TRUE(sim.Start(MemoryImage(), {"--model", "OTHER"}));
     Peer peer(sim.path());
     const Bytes reply = peer.Exchange({0x02}, 16);
+    ASSERT_GE(reply.size(), 8u);
     EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 8),
               (Bytes{'I', 'O', 'T', 'H', 'E', 'R', ' ', ' '}));
     EXPECT_EQ(peer.Exchange({'E', 'N', 'D'}, 1), Bytes{0x06});

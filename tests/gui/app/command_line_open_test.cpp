@@ -89,11 +89,12 @@ TEST_F(CommandLineOpenTest, AFileThatCannotBeOpenedLeavesTheStartupDocumentShown
     struct Case {
         const char* name;
         std::function<void(const QString& path)> make;
-        const char* message;  // null: any message naming the fault
+        const char* reason;  // the second line's reason after the path; null: any message
     };
     const Case cases[] = {
-        {"missing file", [](const QString&) {}, "file error."},
-        {"a folder", [](const QString& path) { QDir().mkpath(path); }, "file error."},
+        {"missing file", [](const QString&) {}, "the file or its folder does not exist"},
+        {"a folder", [](const QString& path) { QDir().mkpath(path); },
+         "this is not a regular file"},
         {"short file",
          [](const QString& path) {
              QFile file(path);
@@ -114,8 +115,8 @@ TEST_F(CommandLineOpenTest, AFileThatCannotBeOpenedLeavesTheStartupDocumentShown
         app_->OpenCommandLineFile(path);
 
         ASSERT_EQ(shown_.size(), 1u);
-        if (c.message)
-            EXPECT_EQ(shown_[0], c.message);
+        if (c.reason)
+            EXPECT_EQ(shown_[0], "file error.\n" + path.toStdString() + ": " + c.reason);
         else
             EXPECT_FALSE(shown_[0].empty());
         const Document& doc = app_->document();

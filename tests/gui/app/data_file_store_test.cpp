@@ -48,7 +48,10 @@ TEST_F(DataFileStoreTest, AFailedSaveAsKeepsTheUntitledDocument) {
     Answer({kOk});
     trigger("mnuFileSaveAs");
     ASSERT_EQ(Asked.size(), 1u);
-    EXPECT_EQ(Asked[0].Shown, "file error.");
+    EXPECT_EQ(Asked[0].Shown,
+              "file error.\n" +
+                  dir_.filePath(QStringLiteral("missing/folder/b.fre")).toStdString() +
+                  ": the file or its folder does not exist");
     EXPECT_EQ(doc().DocumentName, "new.dat");
     EXPECT_TRUE(doc().DocumentUntitled);
 }
@@ -69,6 +72,50 @@ TEST_F(DataFileStoreTest, ChangesAreNoticedAndOpenBringsTheSavedDataBack) {
     EXPECT_NE(doc().settings().GroupName(1, 1).trimmed(), "ZZ");
     EXPECT_FALSE(doc().DocumentUntitled);
 }
+
+struct FailedSaveCase {
+    const char* name;
+    const char* command;
+    bool named;  // the document already has a file, in a folder that is then removed
+};
+
+class FailedSaveTest : public DataFileStoreTest,
+                       public ::testing::WithParamInterface<FailedSaveCase> {};
+
+// A save that fails keeps the edits counting as unsaved: Exit still asks, and No lets it go.
+TEST_P(FailedSaveTest, ExitStillAsksAboutTheEdits) {
+    WriteVersionFile();
+    Start();
+    main().show();
+    const QString folder = dir_.filePath(QStringLiteral("gone"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/a.dat");
+    if (GetParam().named) {
+        chooser_->Answers.push_back(path);
+        trigger("mnuFileSaveAs");
+        Answer({kOk});  // the overwrite question
+    } else {
+        chooser_->Answers.push_back(path);
+    }
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    RenameGroup();
+
+    Answer({kOk});  // "file error."
+    trigger(GetParam().command);
+    ASSERT_FALSE(Asked.empty());
+    EXPECT_EQ(Asked.back().Text.en.substr(0, 11), "file error.");
+
+    Answer({MessageAnswer::Cancel});
+    EXPECT_FALSE(main().close());
+    EXPECT_EQ(Asked.back().Shown, "File has been modify,save it now?");
+    Answer({kNo});
+    EXPECT_TRUE(main().close());
+}
+
+INSTANTIATE_TEST_SUITE_P(SaveAndSaveAs, FailedSaveTest,
+                         ::testing::Values(FailedSaveCase{"Save", "mnuFileSave", true},
+                                           FailedSaveCase{"SaveAs", "mnuFileSaveAs", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DataFileStoreTest, AFileNoInstalledVersionListsAsksTheVersionQuestion) {
     WriteVersionFile();

@@ -277,12 +277,64 @@ TEST_F(DocumentCommandsTest, HandOverToAMissingVersionSaysSoAndKeepsRunning) {
     EXPECT_EQ(quit.count(), 0);
 }
 
-TEST_F(DocumentCommandsTest, InitialSettingReloadsTheTemplateWithoutAsking) {
+TEST_F(DocumentCommandsTest, InitialSettingReloadsTheTemplateWithoutAskingWhenUnchanged) {
     main().OpenEditor(QString::fromLatin1(kDtmfWindow));
     trigger("mnuInitialSetting");
     EXPECT_EQ(store_->Templates.back(), TemplateKind::InitialSetting);
     EXPECT_EQ(openEditors(), std::vector<std::string>{kChannelWindow});
     EXPECT_TRUE(Asked.empty());
+}
+
+// Toolbar New and Initial Setting replace the document without the menu's warning, so unsaved
+// changes are offered for saving first: Yes saves, No discards, Cancel keeps everything.
+TEST_F(DocumentCommandsTest, ToolbarNewAndInitialSettingAskAboutUnsavedChanges) {
+    SaveAs("a.dat");
+    struct Case {
+        const char* command;
+        TemplateKind kind;
+        MessageAnswer reply;
+        bool saved;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"tbrNew", TemplateKind::New, kCancel, false, false},
+        {"tbrNew", TemplateKind::New, kNo, false, true},
+        {"tbrNew", TemplateKind::New, kYes, true, true},
+        {"mnuInitialSetting", TemplateKind::InitialSetting, kCancel, false, false},
+        {"mnuInitialSetting", TemplateKind::InitialSetting, kNo, false, true},
+        {"mnuInitialSetting", TemplateKind::InitialSetting, kYes, true, true},
+    };
+    for (const auto& c : cases) {
+        main().OpenEditor(QString::fromLatin1(kDtmfWindow));
+        store_->Changed = true;
+        const size_t saves = store_->Saved.size();
+        const size_t templates = store_->Templates.size();
+        Asked.clear();
+        Answer({c.reply});
+        trigger(c.command);
+        ASSERT_FALSE(Asked.empty()) << c.command;
+        EXPECT_EQ(Asked[0].Text, SharedMessages().UnsavedChanges) << c.command;
+        EXPECT_EQ(store_->Saved.size() - saves, c.saved ? 1u : 0u) << c.command;
+        EXPECT_EQ(store_->Templates.size() - templates, c.replaced ? 1u : 0u) << c.command;
+        if (c.replaced) {
+            EXPECT_EQ(store_->Templates.back(), c.kind) << c.command;
+        }
+        EXPECT_EQ(openEditors().size(), c.replaced ? 1u : 2u) << c.command;
+    }
+}
+
+// Opening a file of another version asks about unsaved changes once, before the file window.
+TEST_F(DocumentCommandsTest, OpeningAFileOfAnotherVersionAsksAboutChangesOnce) {
+    store_->Changed = true;
+    store_->NextOpen = {OpenOutcome::Kind::OtherVersion, VersionMismatchText("V100", "V101", 1),
+                        "V101"};
+    chooser_->Answers.push_back(dir_.filePath(QStringLiteral("v101.dat")));
+    Answer({kNo, kYes});  // keep no changes; start the other version
+    trigger("mnuFileOpen");
+    ASSERT_EQ(Asked.size(), 2u);
+    EXPECT_EQ(Asked[0].Text, SharedMessages().UnsavedChanges);
+    EXPECT_EQ(Asked[1].Text, VersionMismatchText("V100", "V101", 1));
+    EXPECT_EQ(store_->HandOvers, std::vector<std::string>{"V101"});
 }
 
 }  // namespace

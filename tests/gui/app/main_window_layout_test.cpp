@@ -1,10 +1,13 @@
 // The main window's frame: placement, background, tree panel, splitter, view items, the radio
 // commands and the About windows.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
@@ -121,6 +124,27 @@ TEST_F(MainWindowLayoutTest, CloseAllWindowsAndCascade) {
     EXPECT_TRUE(openEditors().empty());
 }
 
+TEST_F(MainWindowLayoutTest, AnEditorLargerThanTheFrameCanBeScrolledIntoView) {
+    Start();
+    main().show();
+    main().resize(800, 600);
+    QWidget* editor = main().OpenEditor(QString::fromLatin1(kEmergencyWindow));
+    ASSERT_NE(editor, nullptr);
+    QMdiSubWindow* sub = main().mdiArea()->activeSubWindow();
+    sub->resize(main().mdiArea()->viewport()->size() + QSize(300, 300));
+    QCoreApplication::processEvents();
+    QScrollBar* vertical = main().mdiArea()->verticalScrollBar();
+    QScrollBar* horizontal = main().mdiArea()->horizontalScrollBar();
+    EXPECT_TRUE(vertical->isVisible());
+    EXPECT_TRUE(horizontal->isVisible());
+    vertical->setValue(vertical->maximum());
+    horizontal->setValue(horizontal->maximum());
+    QCoreApplication::processEvents();
+    // The window's far corner is now inside the frame.
+    const QPoint farCorner = sub->mapTo(main().mdiArea()->viewport(), sub->rect().bottomRight());
+    EXPECT_TRUE(main().mdiArea()->viewport()->rect().contains(farCorner));
+}
+
 TEST_F(MainWindowLayoutTest, SystemInformationThatCannotStartSaysSo) {
     AboutWindow chinese(kLanguageChinese, dir_.filePath(QStringLiteral("no-such-tool")));
     Answer({MessageAnswer::Ok});
@@ -185,6 +209,22 @@ TEST(AboutWindow, OneWindowPerLanguageWithTheProgramVersion) {
 
     AboutWindow withoutTool(kLanguageChinese, QString());
     EXPECT_EQ(withoutTool.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), nullptr);
+}
+
+// The disclaimer wraps over several lines; at the size the window opens with, every line shows.
+TEST(AboutWindow, TheWholeDisclaimerShowsAtTheOpeningSize) {
+    for (const int language : {kLanguageEnglish, kLanguageChinese}) {
+        AboutWindow window(language, QString());
+        window.show();
+        QApplication::processEvents();
+        const auto* disclaimer = window.findChild<QLabel*>(QStringLiteral("lblDisclaimer"));
+        ASSERT_NE(disclaimer, nullptr);
+        EXPECT_GE(disclaimer->height(), disclaimer->heightForWidth(disclaimer->width()))
+            << "language " << language;
+        EXPECT_GT(disclaimer->heightForWidth(disclaimer->width()),
+                  2 * disclaimer->fontMetrics().height())
+            << "the text wraps";
+    }
 }
 
 }  // namespace

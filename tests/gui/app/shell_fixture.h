@@ -52,6 +52,7 @@ public:
         if (NextOpen.Result == OpenOutcome::Kind::Opened) Changed = false;
         return NextOpen;
     }
+    bool HasOtherVersion(const std::string&) const override { return OtherVersionStarts; }
     StoreResult StartOtherVersion(const std::string& version) override {
         HandOvers.push_back(version);
         if (OtherVersionStarts) return {};

@@ -80,9 +80,12 @@ TEST_F(StartupTest, HiddenCommandsAreHiddenAndShortcutsSet) {
     Start();
     for (const auto& row : MainMenuRows())
         EXPECT_EQ(action(row.Name)->isVisible(), row.Shown) << row.Name;
-    EXPECT_EQ(action("mnuFileNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(action("mnuFileOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(action("mnuInsertPaste")->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+    for (const auto& [item, keys] : {std::pair{"mnuFileNew", "Ctrl+N"},
+                                     {"mnuFileOpen", "Ctrl+O"},
+                                     {"mnuFileSave", "Ctrl+S"},
+                                     {"mnuFileExit", "Ctrl+Q"},
+                                     {"mnuInsertPaste", "Ctrl+I"}})
+        EXPECT_EQ(action(item)->shortcut(), QKeySequence(QString::fromLatin1(keys))) << item;
     EXPECT_FALSE(action("tbrMWriteRadio")->isVisible());
     EXPECT_TRUE(action("tbrReadRadio")->isVisible());
     EXPECT_EQ(action("tbrOpen")->toolTip(), QStringLiteral("Open"));

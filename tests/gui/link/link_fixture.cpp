@@ -28,12 +28,6 @@ void StandInEditor::FinishEdit() {
     pendingBeepLevel.reset();
 }
 
-StoreResult RecordingStore::Save(Document&, const std::string& path) {
-    saved.push_back(path);
-    changed = false;
-    return {};
-}
-
 StoreResult RecordingStore::StartOtherVersion(const std::string& otherVersion) {
     started.push_back(otherVersion);
     return {};
@@ -50,8 +44,9 @@ LinkFixture::LinkFixture() {
     const ProgramFolders folders = ProgramFolders::ForProgramFolder(dir_.filePath("KV7700"));
     settings_ = std::make_unique<SettingsFile>(folders.settingsFile(), dir_.filePath("user.ini"));
     placement_ = std::make_unique<PlacementStore>(dir_.filePath("placement.ini"));
-    doc_->BandRangeText = "28.0000 - 29.6990 MHz";
-    store_.BuildStartupDocument(*doc_);
+    doc_->BandRangeText = kStartupBandRangeText;
+    store_ = std::make_unique<RecordingStore>(folders, versions_);
+    store_->BuildStartupDocument(*doc_);
     context_ = std::unique_ptr<ShellContext>(
         new ShellContext{*doc_, state_, *settings_, versions_, folders, CodecOptions{}});
     editors_.Register(kChannelWindow, [](ShellContext& context, MainWindow&) -> QWidget* {
@@ -60,6 +55,8 @@ LinkFixture::LinkFixture() {
 
     SetMessageAnswerer([this](const MessageRequest& request) {
         shown_.push_back(request);
+        if (const auto hook = hooks_.find(request.Text.en); hook != hooks_.end() && hook->second)
+            hook->second();
         const auto scripted = answers_.find(request.Text.en);
         if (scripted != answers_.end() && !scripted->second.empty()) {
             std::vector<MessageAnswer>& answers = scripted->second;
@@ -71,7 +68,7 @@ LinkFixture::LinkFixture() {
             request.Buttons == MessageButtons::Ok || request.Buttons == MessageButtons::OkCancel;
         return hasOk ? MessageAnswer::Ok : MessageAnswer::No;
     });
-    main_ = std::make_unique<MainWindow>(*context_, editors_, store_, chooser_, *placement_);
+    main_ = std::make_unique<MainWindow>(*context_, editors_, *store_, chooser_, *placement_);
     commands_ = new RadioCommands(*context_, *main_);
     main_->SetLinkCommands(commands_);
 }

@@ -1,6 +1,7 @@
 // A main window with the radio commands plugged in, built from parts the tests control: a
-// scratch installation, a version table listing V100-V100, a stand-in channel window, a document
-// store that records saves and hand-overs, and message boxes answered by the test.
+// scratch installation, a version table listing V100-V100, a stand-in channel window, the
+// application's document store (recording hand-overs instead of starting other programs), and
+// message boxes answered by the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -15,7 +17,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/ui/document_store.h"
+#include "app/ui/data_file_store.h"
 #include "app/ui/file_chooser.h"
 #include "app/ui/message_box.h"
 #include "app/ui/window_registry.h"
@@ -51,29 +53,29 @@ private:
     Document& doc_;
 };
 
-class RecordingStore : public DocumentStore {
+// The real data files and unsaved-changes test; every other version counts as installed, and
+// starting one is only recorded.
+class RecordingStore : public DataFileStore {
 public:
-    void BuildStartupDocument(Document& doc) override { doc.Staged = doc.Working; }
-    void LoadTemplate(Document&, TemplateKind) override {}
-    bool IsChanged(const Document&) const override { return changed; }
-    StoreResult Save(Document&, const std::string& path) override;
-    OpenOutcome Open(Document&, const std::string&) override { return {}; }
+    using DataFileStore::DataFileStore;
+    bool HasOtherVersion(const std::string&) const override { return true; }
     StoreResult StartOtherVersion(const std::string& otherVersion) override;
 
-    bool changed = false;
-    std::vector<std::string> saved;
     std::vector<std::string> started;
 };
 
 class ScriptedChooser : public FileChooser {
 public:
-    std::optional<QString> chooseOpen(QWidget*, const QString&, const QString&) override {
-        return std::nullopt;
+    std::optional<QString> chooseOpen(QWidget*, const QString& filter, const QString&) override {
+        openFilter = filter;
+        return openPath;
     }
     std::optional<QString> chooseSave(QWidget*, const QString&, const QString&) override {
         return savePath;
     }
     std::optional<QString> savePath;
+    std::optional<QString> openPath;
+    QString openFilter;  // the filter Open last offered
 };
 
 // The port number the simulated radio is mapped to.
@@ -100,6 +102,11 @@ protected:
     void Answer(const TextPair& text, std::vector<MessageAnswer> answers) {
         answers_[text.en] = std::move(answers);
     }
+    // Runs `hook` while the box showing `text` is open, before it is answered; an empty hook
+    // removes it.
+    void SetQuestionHook(const TextPair& text, std::function<void()> hook) {
+        hooks_[text.en] = std::move(hook);
+    }
 
     QTemporaryDir dir_;
     std::unique_ptr<Document> doc_ = std::make_unique<Document>();
@@ -108,7 +115,7 @@ protected:
     std::unique_ptr<SettingsFile> settings_;
     std::unique_ptr<ShellContext> context_;
     WindowRegistry editors_;
-    RecordingStore store_;
+    std::unique_ptr<RecordingStore> store_;
     ScriptedChooser chooser_;
     std::unique_ptr<PlacementStore> placement_;
     test::SimProcess sim_;
@@ -116,6 +123,7 @@ protected:
 private:
     std::vector<MessageRequest> shown_;
     std::map<std::string, std::vector<MessageAnswer>> answers_;
+    std::map<std::string, std::function<void()>> hooks_;
     std::unique_ptr<MainWindow> main_;
     RadioCommands* commands_ = nullptr;
 };

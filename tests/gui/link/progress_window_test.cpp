@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "app/ui/message_box.h"
 #include "link/link_window_texts.h"
@@ -79,24 +82,59 @@ TEST_F(ProgressWindowTest, ValueOutOfRangeIsReportedAndIgnored) {
     EXPECT_EQ(shown_[0], LinkWindowTexts().SetProgressValueError);
 }
 
-TEST_F(ProgressWindowTest, ClosingAsksAndOnlyYesAbandons) {
-    QSignalSpy abandon(&window_, &ProgressWindow::abandonRequested);
+TEST_F(ProgressWindowTest, ClosingAsksAndOnlyYesStops) {
+    QSignalSpy stop(&window_, &ProgressWindow::stopRequested);
     window_.show();
 
     window_.close();
     EXPECT_TRUE(window_.isVisible());
-    EXPECT_EQ(abandon.count(), 0);
+    EXPECT_EQ(stop.count(), 0);
 
     answer_ = MessageAnswer::Yes;
     QTest::keyClick(&window_, Qt::Key_Escape);
-    EXPECT_EQ(abandon.count(), 1);
+    EXPECT_EQ(stop.count(), 1);
     ASSERT_EQ(shown_.size(), 2u);
     EXPECT_EQ(shown_[1], LinkWindowTexts().AbandonQuestion);
+
+    // While the session stops, closing again asks nothing and the window stays until it ends.
+    window_.close();
+    EXPECT_EQ(shown_.size(), 2u);
+    EXPECT_TRUE(window_.isVisible());
 
     // Once the session has ended the window closes without a question.
     window_.SessionEnded();
     EXPECT_FALSE(window_.isVisible());
     EXPECT_EQ(shown_.size(), 2u);
+}
+
+// The session ends while the user still reads the stop question: the real question box closes
+// by itself and the transfer is not stopped after the fact.
+TEST_F(ProgressWindowTest, TheStopQuestionClosesWhenTheSessionEnds) {
+    // A quit asked for earlier in the run (a hand-over) would end every modal loop at once.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    SetMessageAnswerer({});
+    QSignalSpy stop(&window_, &ProgressWindow::stopRequested);
+    window_.show();
+    bool questionSeen = false;
+    QTimer::singleShot(100, &window_, [&] {
+        questionSeen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+        window_.SessionEnded();
+    });
+    // Should the question stay open, this answers it so that the test fails instead of hanging.
+    QTimer rescue;
+    QObject::connect(&rescue, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->reject();
+    });
+    rescue.start(5000);
+
+    window_.close();
+
+    EXPECT_TRUE(questionSeen);
+    EXPECT_FALSE(window_.isVisible());
+    EXPECT_EQ(stop.count(), 0);
+    EXPECT_TRUE(window_.findChildren<QMessageBox*>().isEmpty());
 }
 
 }  // namespace

@@ -32,21 +32,27 @@ TEST(Big5CodePage, ConvertsTraditionalChinese) {
     EXPECT_EQ(Big5().toUtf16("\xA4\xA4\xA4\xE5"), u"中文");
 }
 
-TEST(AnsiCodePageFor, FollowsTheSystemLocale) {
-    EXPECT_EQ(&AnsiCodePageFor("804"), &Gbk());
-    EXPECT_EQ(&AnsiCodePageFor("1004"), &Gbk());
-    EXPECT_EQ(&AnsiCodePageFor("404"), &Big5());
-    EXPECT_EQ(&AnsiCodePageFor("407"), &Windows1252());
-    EXPECT_EQ(&AnsiCodePageFor("409"), &Windows1252());
-}
-
-TEST(LocaleFacts, IdentifyTheLocaleAndTheSystemVersion) {
-    EXPECT_EQ(LocaleFactsFor("zh_CN").SystemLocaleHex, "804");
-    EXPECT_EQ(LocaleFactsFor("de_DE").SystemLocaleHex, "407");
-    const LocaleFacts facts = LocaleFactsFor("en_US");
-    EXPECT_GT(facts.OsMajorVersion, 0);
-    EXPECT_FALSE(facts.IsVistaOrSimilar);
-    EXPECT_FALSE(SystemLocaleFacts().SystemLocaleHex.empty());
+// From the system's locale name to its identifier and to the code page the program then uses
+// for texts in the radio and the files: the facts that decide what a user sees.
+TEST(LocaleFacts, LocaleNameGivesTheIdentifierAndTheCodePage) {
+    struct Case {
+        const char* localeName;
+        const char* localeHex;
+        const CodePage* codePage;
+    };
+    const Case cases[] = {
+        {"zh_CN", "804", &Gbk()},         {"zh_CN.UTF-8", "804", &Gbk()},
+        {"zh_SG", "1004", &Gbk()},        {"zh_TW", "404", &Big5()},
+        {"de_DE", "407", &Windows1252()}, {"de-DE", "407", &Windows1252()},
+        {"en_US", "409", &Windows1252()}, {"en_GB", "809", &Windows1252()},
+        {"C", "409", &Windows1252()},     {"POSIX", "409", &Windows1252()},
+    };
+    for (const auto& c : cases) {
+        const LocaleFacts facts = LocaleFactsFor(c.localeName);
+        EXPECT_EQ(facts.LocaleName, c.localeName);
+        EXPECT_EQ(facts.SystemLocaleHex, c.localeHex) << c.localeName;
+        EXPECT_EQ(&AnsiCodePageFor(facts.SystemLocaleHex), c.codePage) << c.localeName;
+    }
 }
 
 }  // namespace

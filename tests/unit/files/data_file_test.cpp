@@ -14,6 +14,7 @@
 #include "document_samples.h"
 #include "files/data_file_pair.h"
 #include "files/staging.h"
+#include "unprivileged.h"
 
 namespace kv {
 namespace {
@@ -109,13 +110,16 @@ TEST(DataFile, CompanionHoldsUsedSlotsThenMemories) {
     EXPECT_EQ(companion[83 * 70], 0x07);
 }
 
-// Damaged pairs: each is refused with its message and the document keeps everything it held.
+// Damaged pairs: each is refused with its message and the document keeps everything it held. A
+// "file error." names on a second line the file that failed and why.
 TEST(DataFile, DamagedPairsAreRefusedWithoutChangingTheDocument) {
     struct Case {
         const char* what;
         std::function<void(const std::string& dat, const std::string& fre)> damage;
         FileStatus status;
-        std::string message;
+        std::string message;  // the whole message, or the first line of a file error
+        bool onCompanion;     // a file error: the companion failed rather than the data file
+        std::string reason;   // a file error: the reason after the path
     };
     auto patchData = [](std::size_t offset, Bytes bytes) {
         return [=](const std::string& dat, const std::string&) {
@@ -133,18 +137,19 @@ TEST(DataFile, DamagedPairsAreRefusedWithoutChangingTheDocument) {
     };
     const std::string fileError = "file error.";
     const std::string wrongSize = "Fail to start the software. This version does not exist.";
+    const std::string missing = "the file or its folder does not exist";
     const Case cases[] = {
         {"missing data file", [](const std::string& dat, const std::string&) { fs::remove(dat); },
-         FileStatus::FileError, fileError},
+         FileStatus::FileError, fileError, false, missing},
         {"data file is a named pipe",
          [](const std::string& dat, const std::string&) {
              fs::remove(dat);
              ::mkfifo(dat.c_str(), 0600);
          },
-         FileStatus::FileError, fileError},
+         FileStatus::FileError, fileError, false, "this is not a regular file"},
         {"data file of 3 bytes",
          [](const std::string& dat, const std::string&) { fs::resize_file(dat, 3); },
-         FileStatus::FileError, fileError},
+         FileStatus::FileError, fileError, false, "the file is too short"},
         {"short data file", resize(true, -1), FileStatus::WrongSize, wrongSize},
         {"long data file", resize(true, +1), FileStatus::WrongSize, wrongSize},
         {"small v", patchData(0, {'v'}), FileStatus::UnknownVersion,
@@ -154,20 +159,20 @@ TEST(DataFile, DamagedPairsAreRefusedWithoutChangingTheDocument) {
         {"unlisted mark", patchData(0, {'V', '1', '0', '1'}), FileStatus::IncompatibleVersion,
          "incompatible version. It may cause unknown error.To start the corresponding software "
          "version, or not?\r\nDataFile version is V1.01\r\nprogramming software is V1.00"},
-        {"count above capacity", patchData(114 + 2 * (3 * 2 + 0), {81, 0}), FileStatus::FileError,
-         fileError},
-        {"VFO count 2", patchData(114 + 2 * (3 * 16 + 1), {2, 0}), FileStatus::FileError,
-         fileError},
-        {"negative count", patchData(114 + 2 * 4, {0xFF, 0xFF}), FileStatus::FileError, fileError},
-        {"short companion", resize(false, -1), FileStatus::FileError, fileError},
+        {"count above the store's 99 slots", patchData(114 + 2 * (3 * 2 + 0), {100, 0}),
+         FileStatus::FileError, fileError, false, "the file is damaged"},
+        {"negative count", patchData(114 + 2 * 4, {0xFF, 0xFF}), FileStatus::FileError, fileError,
+         false, "the file is damaged"},
+        {"short companion", resize(false, -1), FileStatus::FileError, fileError, true,
+         "the file is too short"},
         {"missing companion", [](const std::string&, const std::string& fre) { fs::remove(fre); },
-         FileStatus::FileError, fileError},
+         FileStatus::FileError, fileError, true, missing},
         {"companion is a folder",
          [](const std::string&, const std::string& fre) {
              fs::remove(fre);
              fs::create_directory(fre);
          },
-         FileStatus::FileError, fileError},
+         FileStatus::FileError, fileError, true, "this is not a regular file"},
     };
     TempFolder folder;
     auto source = RandomDocument(5);
@@ -184,7 +189,13 @@ TEST(DataFile, DamagedPairsAreRefusedWithoutChangingTheDocument) {
         const auto before = std::make_unique<Document>(*doc);
         const FileResult result = OpenDataFile(*doc, dat, ListingV100());
         EXPECT_EQ(result.Status, c.status) << c.what;
-        EXPECT_EQ(result.Message.en, c.message) << c.what;
+        if (c.status == FileStatus::FileError) {
+            const std::string failed = c.onCompanion ? fre : dat;
+            EXPECT_EQ(result.Message.en, c.message + "\n" + failed + ": " + c.reason) << c.what;
+            EXPECT_EQ(result.Message.zh.rfind("文件错误。\n" + failed + "：", 0), 0u) << c.what;
+        } else {
+            EXPECT_EQ(result.Message.en, c.message) << c.what;
+        }
         EXPECT_TRUE(test::SameData(doc->Working, before->Working)) << c.what;
         EXPECT_TRUE(test::SameData(doc->Staged, before->Staged)) << c.what;
         EXPECT_EQ(doc->DocumentName, before->DocumentName) << c.what;
@@ -209,7 +220,8 @@ TEST(DataFile, IncompatibleVersionCarriesTheMarkInBothLanguages) {
               FileStatus::IncompatibleVersion);
 }
 
-// A save that fails at any step leaves the pair on the disk as it was and the document's name.
+// A save that fails at any step leaves the pair on the disk as it was, and the document as it
+// was: its name, and its unsaved changes still counting as changes.
 class AtomicSave : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -220,22 +232,31 @@ protected:
         doc_ = RandomDocument(8);
         doc_->Working.channelCount(1, 16) = 99;  // a companion well above 8000 bytes
         doc_->DocumentName = "new.dat";
+        StageDocument(*doc_);
+        ++doc_->settings().Squelch;  // the edit a failed save must not make look saved
+    }
+
+    // True when the save failed with "file error." and left the document as it was.
+    bool SaveFailsKeepingTheDocument() {
+        const FileResult result = SaveDataFile(*doc_, dat_);
+        return result.Status == FileStatus::FileError &&
+               result.Message.en.rfind("file error.\n", 0) == 0 &&
+               result.Message.zh.rfind("文件错误。\n", 0) == 0 && doc_->DocumentName == "new.dat" &&
+               doc_->DocumentUntitled && IsDocumentChanged(*doc_);
+    }
+
+    // Both files of the old pair are still there with their old bytes, and nothing else.
+    void ExpectOldPairKept() {
+        ASSERT_TRUE(fs::is_regular_file(dat_));
+        ASSERT_TRUE(fs::is_regular_file(fre_));
+        EXPECT_EQ(ReadBytes(dat_), oldData_);
+        EXPECT_EQ(ReadBytes(fre_), oldCompanion_);
+        EXPECT_EQ(FilesIn(folder_.path()), 2u) << "no temporary or backup file is left behind";
     }
 
     void ExpectFailedSaveKeptEverything() {
-        const FileResult result = SaveDataFile(*doc_, dat_);
-        EXPECT_EQ(result.Status, FileStatus::FileError);
-        EXPECT_EQ(result.Message.en, "file error.");
-        EXPECT_EQ(result.Message.zh, "文件错误。");
-        EXPECT_EQ(doc_->DocumentName, "new.dat");
-        EXPECT_TRUE(doc_->DocumentUntitled);
-        if (fs::is_regular_file(dat_)) {
-            EXPECT_EQ(ReadBytes(dat_), oldData_);
-        }
-        if (fs::is_regular_file(fre_)) {
-            EXPECT_EQ(ReadBytes(fre_), oldCompanion_);
-        }
-        EXPECT_EQ(FilesIn(folder_.path()), 2u) << "no temporary or backup file is left behind";
+        EXPECT_TRUE(SaveFailsKeepingTheDocument());
+        ExpectOldPairKept();
     }
 
     TempFolder folder_;
@@ -263,24 +284,28 @@ TEST_F(AtomicSave, CompanionWriteFailure) {
 TEST_F(AtomicSave, FolderWhereTheCompanionGoes) {
     fs::remove(fre_);
     fs::create_directory(fre_);
-    ExpectFailedSaveKeptEverything();
+    EXPECT_TRUE(SaveFailsKeepingTheDocument());
+    EXPECT_TRUE(fs::is_directory(fre_));
+    EXPECT_EQ(ReadBytes(dat_), oldData_);
+    EXPECT_EQ(FilesIn(folder_.path()), 2u);
 }
 
 TEST_F(AtomicSave, FolderWhereTheDataFileGoesRestoresTheCompanion) {
     fs::remove(dat_);
     fs::create_directory(dat_);
-    ExpectFailedSaveKeptEverything();
+    EXPECT_TRUE(SaveFailsKeepingTheDocument());
+    EXPECT_TRUE(fs::is_directory(dat_));
     EXPECT_EQ(ReadBytes(fre_), oldCompanion_) << "the companion renamed first is put back";
+    EXPECT_EQ(FilesIn(folder_.path()), 2u);
 }
 
 TEST_F(AtomicSave, ReadOnlyFolder) {
-    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(folder_.path().c_str(), W_OK) == 0) {
-        fs::permissions(folder_.path(), fs::perms::owner_all);
-        GTEST_SKIP() << "this user writes into read-only folders";
-    }
-    ExpectFailedSaveKeptEverything();
-    fs::permissions(folder_.path(), fs::perms::owner_all);
+    // Readable and enterable by everybody, writable by nobody but root.
+    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_TRUE(test::RunUnprivileged([this] { return SaveFailsKeepingTheDocument(); }));
+    ExpectOldPairKept();
 }
 
 TEST_F(AtomicSave, SuccessReplacesBothFiles) {
@@ -290,12 +315,46 @@ TEST_F(AtomicSave, SuccessReplacesBothFiles) {
     EXPECT_EQ(FilesIn(folder_.path()), 2u);
 }
 
+// A save that fails names the file and the system's reason on the message's second line.
+TEST(DataFile, FailedSaveSaysWhichFileAndWhy) {
+    TempFolder folder;
+    auto doc = RandomDocument(3);
+    const std::string dat = folder.file("gone/a.dat");
+    const FileResult result = SaveDataFile(*doc, dat);
+    EXPECT_EQ(result.Message.en,
+              "file error.\n" + CompanionPath(dat) + ": the file or its folder does not exist");
+    EXPECT_EQ(result.Message.zh, "文件错误。\n" + CompanionPath(dat) + "：文件或其文件夹不存在");
+}
+
+// Paste into a full group raises its count past the group's 40 slots, and the earlier program
+// saved such files: any count up to the store's 99 slots opens, and saves back as it stands.
+TEST(DataFile, CountsUpToTheStoresSlotsOpenAndSaveAsTheyStand) {
+    TempFolder folder;
+    auto source = RandomDocument(11);
+    source->Working.channelCount(kBandHf, 2) = 60;
+    source->Working.channelCount(kBandHf, 17) = 2;  // a VFO group
+    const std::string dat = folder.file("a.dat");
+    ASSERT_TRUE(SaveDataFile(*source, dat).ok());
+
+    auto doc = std::make_unique<Document>();
+    ASSERT_TRUE(OpenDataFile(*doc, dat, ListingV100()).ok());
+    EXPECT_EQ(doc->Working.channelCount(kBandHf, 2), 60);
+    EXPECT_EQ(doc->Working.channelCount(kBandHf, 17), 2);
+    EXPECT_TRUE(doc->Working.channel(kBandHf, 60, 2) == source->Working.channel(kBandHf, 60, 2));
+    EXPECT_FALSE(IsDocumentChanged(*doc));
+
+    const std::string again = folder.file("b.dat");
+    ASSERT_TRUE(SaveDataFile(*doc, again).ok());
+    EXPECT_EQ(ReadBytes(again), ReadBytes(dat));
+    EXPECT_EQ(ReadBytes(CompanionPath(again)), ReadBytes(CompanionPath(dat)));
+}
+
 TEST(DataFile, SaveRefusesPairsThatCouldNotBeReadBack) {
     TempFolder folder;
     auto doc = std::make_unique<Document>();
     EXPECT_EQ(SaveDataFile(*doc, folder.file("a.fre")).Status, FileStatus::FileError)
         << "the companion would overwrite the data file";
-    doc->Working.channelCount(1, 1) = 41;
+    doc->Working.channelCount(1, 1) = 100;
     EXPECT_EQ(SaveDataFile(*doc, folder.file("a.dat")).Status, FileStatus::FileError);
     EXPECT_EQ(FilesIn(folder.path()), 0u);
     EXPECT_TRUE(doc->DocumentUntitled);

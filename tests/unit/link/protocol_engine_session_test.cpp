@@ -90,17 +90,25 @@ TEST(ProtocolEngineSession, ProgressOnlyGrowsAndEndsAtHundred) {
     }
 }
 
+// A radio that falls silent: five transmissions, then the session fails saying that the radio
+// does not answer, and a write that had blocks outstanding says the radio is partly written.
 TEST(ProtocolEngineSession, SilentRadioFailsAfterFiveTransmissions) {
+    const std::vector<TextPair> noAnswer{NoAnswerText()};
+    const std::vector<TextPair> partly{NoAnswerText(), PartlyWrittenText()};
     struct Case {
         const char* name;
         int answered;  // frames the radio answers before it falls silent
         TransferKind kind;
+        std::vector<TextPair> messages;
+        bool dataSent;
     };
     const Case cases[] = {
-        {"handshake", 0, TransferKind::Read},
-        {"identification", 1, TransferKind::Write},
-        {"during the walk", 40, TransferKind::Read},
-        {"end request", 2 + 1872, TransferKind::Write},
+        {"handshake", 0, TransferKind::Read, noAnswer, false},
+        {"identification", 1, TransferKind::Write, noAnswer, false},
+        {"during the walk", 40, TransferKind::Read, noAnswer, false},
+        {"first data block", 2, TransferKind::Write, partly, true},
+        {"during the write", 2 + 130, TransferKind::Write, partly, true},
+        {"end request", 2 + 1872, TransferKind::Write, noAnswer, true},
     };
     for (const auto& c : cases) {
         test::EngineFixture f;
@@ -125,7 +133,9 @@ TEST(ProtocolEngineSession, SilentRadioFailsAfterFiveTransmissions) {
         f.Link.advance(1000);
         ASSERT_TRUE(f.Link.Outcome) << c.name;
         EXPECT_EQ(f.Link.Outcome->Result, SessionResult::Failed) << c.name;
-        EXPECT_TRUE(f.Link.Outcome->PendingMessages.empty()) << c.name;
+        EXPECT_EQ(f.Link.Outcome->PendingMessages, c.messages) << c.name;
+        EXPECT_EQ(f.Link.Outcome->DataSent, c.dataSent) << c.name;
+        EXPECT_EQ(f.Link.Outcome->PartlyWritten, c.messages.size() == 2) << c.name;
         EXPECT_TRUE(f.Link.Outcome->Completion.empty()) << c.name;
         EXPECT_EQ(f.Link.Sent.size(), before + 4) << c.name;
         for (std::size_t i = before - 1; i < f.Link.Sent.size(); ++i)
@@ -291,6 +301,63 @@ TEST(ProtocolEngineSession, AbandonAndLostPortEndAtOnce) {
         EXPECT_TRUE(f.Engine.Retransmit().empty()) << c.name;
         EXPECT_TRUE(f.Engine.OnReceive(DataFrame(0x80, BlockData{})).empty()) << c.name;
     }
+}
+
+// Stopping a running transfer sends the end request once and waits one reply timer for it; only
+// a write stopped before every block was acknowledged is partly written.
+TEST(ProtocolEngineSession, StopSendsTheEndRequestOnce) {
+    struct Case {
+        const char* name;
+        TransferKind kind;
+        int answered;     // frames the radio answers before the user stops
+        bool answersEnd;  // the radio acknowledges the end request
+        bool partlyWritten;
+    };
+    const Case cases[] = {
+        {"read", TransferKind::Read, 2 + 50, true, false},
+        {"write during the blocks", TransferKind::Write, 2 + 50, true, true},
+        {"write, silent radio", TransferKind::Write, 2 + 50, false, true},
+        {"write during the end request", TransferKind::Write, 2 + 1872, false, false},
+        {"at the identification", TransferKind::Write, 1, true, false},
+    };
+    for (const auto& c : cases) {
+        test::EngineFixture f;
+        f.prepare(c.kind);
+        int answered = 0;
+        bool stopped = false;
+        f.Link.Radio = [&](const Frame& request) -> std::optional<Frame> {
+            if (stopped ? !c.answersEnd : answered == c.answered) return std::nullopt;
+            ++answered;
+            return f.Radio.answer(request);
+        };
+        f.Link.start();
+        f.Link.deliver();
+        ASSERT_FALSE(f.Link.Outcome) << c.name;
+        const std::size_t before = f.Link.Sent.size();
+
+        stopped = true;
+        f.Link.apply(f.Engine.Stop());
+        EXPECT_TRUE(f.Engine.stopping()) << c.name;
+        EXPECT_TRUE(f.Engine.Stop().empty()) << "a second stop changes nothing";
+        f.Link.deliver();
+        f.Link.advance(10000);
+
+        ASSERT_TRUE(f.Link.Outcome) << c.name;
+        EXPECT_EQ(f.Link.Outcome->Result, SessionResult::Failed) << c.name;
+        EXPECT_EQ(f.Link.Sent.size(), before + 1) << c.name << ": no retransmission";
+        EXPECT_EQ(f.Link.Sent.back().Bytes, EndRequest()) << c.name;
+        EXPECT_EQ(f.Link.Outcome->PartlyWritten, c.partlyWritten) << c.name;
+        EXPECT_EQ(f.Link.Outcome->PendingMessages, c.partlyWritten
+                                                       ? std::vector<TextPair>{PartlyWrittenText()}
+                                                       : std::vector<TextPair>{})
+            << c.name;
+        EXPECT_FALSE(f.Link.PortOpen) << c.name;
+    }
+
+    // Before the handshake nothing has reached the radio: the session ends at once.
+    test::EngineFixture f;
+    f.prepare(TransferKind::Write);
+    EXPECT_EQ(Describe(f.Engine.Stop()), (Lines{"timer stop", "close", "ended failed"}));
 }
 
 TEST(ProtocolEngineSession, PendingMessagesAreCappedAndEmptiedAtTheEnd) {

@@ -65,6 +65,35 @@ TEST_P(StagedTemplateTest, HoldsThePlanTable) {
     }
 }
 
+// Channels of each plan typed from the published plans, not derived from the table: a wrong plan
+// in the table or a wrong conversion fails here.
+TEST_P(StagedTemplateTest, KnownChannelsHaveTheirPublishedFrequencies) {
+    struct Known {
+        int band;
+        int group;
+        int chNo;
+        const char* mhz;
+    };
+    const Known known[] = {
+        {kBandCb, 1, 1, "26.96500"},                                 // CEPT channel 1
+        {kBandCb, 1, 40, "27.40500"},                                // CEPT channel 40
+        {kBandCb, 2, 1, "26.96000"},                                 // Poland: 5 kHz below CEPT
+        {kBandCb, 2, 40, "27.40000"}, {kBandCb, 3, 41, "26.56500"},  // Germany: channels 41 to 80
+                                                                     // below channel 1
+        {kBandCb, 3, 80, "26.95500"}, {kBandCb, 7, 1, "27.60125"},   // United Kingdom
+        {kBandCb, 7, 40, "27.99125"}, {kBandHf, 1, 1, "28.01500"},  {kBandHam, 1, 1, "28.01500"},
+    };
+    const auto doc = OpenTemplate(GetParam());
+    for (const Known& k : known) {
+        const int slot = FindSlot(doc->Working, k.band, k.group, k.chNo);
+        ASSERT_GT(slot, 0) << k.band << "/" << k.group << " channel " << k.chNo;
+        const ChannelRecord& channel = doc->Working.channel(k.band, slot, k.group);
+        EXPECT_EQ(FreqStoreToText(*doc, channel.RxFreqText.trimmed()).text, k.mhz)
+            << k.band << "/" << k.group << " channel " << k.chNo;
+        EXPECT_EQ(channel.TxFreqText, channel.RxFreqText);
+    }
+}
+
 TEST_P(StagedTemplateTest, KeepsBuiltInDefaultsElsewhere) {
     const auto doc = OpenTemplate(GetParam());
     auto defaults = std::make_unique<Document>();

@@ -34,7 +34,9 @@ DetailsPanel::DetailsPanel(QWidget* parent) : QGroupBox(parent) {
         }
         auto* combo = new QComboBox(this);
         combo->setObjectName(QStringLiteral("Combo8_%1").arg(desc.box));
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // Sized once: measuring 104 entries on every refill would slow every row change.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(14);
         layout->addWidget(combo, desc.row - 1, 1);
         if (desc.list == DetailList::CtcssTones)
             for (const std::string& entry : CtcssToneEntries()) combo->addItem(Text(entry));
@@ -115,7 +117,7 @@ void DetailsPanel::ShowRecord(const ChannelRecord& record, const DetailContext& 
     std::map<int, bool> rowShown;
     for (const Row& row : rows_) {
         const QSignalBlocker block(row.combo);
-        if (row.desc->list == DetailList::CbMemChannels) {
+        if (row.desc->list == DetailList::CbMemChannels && context.cbMemoryRow) {
             row.combo->clear();
             row.combo->addItem(Text(CbMemOffText().in(language_)), kCbMemEmpty);
             for (int chNo : context.cbMemChoices) row.combo->addItem(QString::number(chNo), chNo);
@@ -126,11 +128,7 @@ void DetailsPanel::ShowRecord(const ChannelRecord& record, const DetailContext& 
         row.combo->setVisible(shown);
         rowShown[row.desc->row] = rowShown[row.desc->row] || shown;
     }
-    for (const Row& row : rows_) {
-        // Rows 4 and 6 keep their label while the tone type is Off, as the value boxes go.
-        const bool toneRow = row.desc->shown >= DetailShown::RxCtcss;
-        row.label->setVisible(toneRow || rowShown[row.desc->row]);
-    }
+    for (const Row& row : rows_) row.label->setVisible(rowShown[row.desc->row]);
     applyPublic(record.PublicCh == 1);
 }
 

@@ -37,9 +37,6 @@ public:
     // Commits the text box being typed in.
     Q_INVOKABLE void FinishEdit();
 
-    // False while the window fills itself; nothing is stored then.
-    bool Loaded() const { return loaded_; }
-
     // Stores the value of the list or check box `control` (one of this window's).
     void SaveOptFeat(QObject* control);
 
@@ -92,7 +89,7 @@ private:
     ShellContext& context_;
     MainWindow& main_;
     int language_;
-    bool loaded_ = false;
+    bool loaded_ = false;  // false while the window fills itself: nothing is stored then
     std::vector<ListBinding> lists_;
     std::vector<CheckBinding> checks_;
     std::vector<TextBinding> texts_;

@@ -254,7 +254,8 @@ void RogerBeepWindow::exportWav() {
     const QString filter = Text(t.WavFileLabel, language) + QStringLiteral(" (*.wav)");
     const QString start = QDir::home().filePath(
         Text(ToneTabCaption(currentTone_), kLanguageEnglish) + QStringLiteral(".wav"));
-    const std::optional<QString> path = ChooseWavPath(this, filter, start);
+    const QString title = QString::fromStdString(CaptionWithoutAccessKey(t.ExportWav.in(language)));
+    const std::optional<QString> path = ChooseWavPath(this, title, filter, start);
     if (!path) return;
     if (!WriteMelodyWav(MelodyOf(tone()), QFile::encodeName(*path).toStdString()))
         ShowMessage(this, language, t.WavWriteFailed, MessageButtons::Ok, MessageIcon::Warning);

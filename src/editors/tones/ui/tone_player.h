@@ -29,8 +29,6 @@ public:
     // Ends playback at once, pauses and the sound already handed to the device included.
     void Stop();
     bool IsPlaying() const;
-    // Whether the running playback reaches an audio device.
-    bool IsAudible() const { return sink_ != nullptr; }
     // The length of the running playback in ms.
     long long DurationMs() const { return melody_.TotalMs(); }
 

@@ -17,9 +17,10 @@ void SetWavPathChooser(WavPathChooser chooser) {
     Chooser() = std::move(chooser);
 }
 
-std::optional<QString> ChooseWavPath(QWidget* parent, const QString& filter, const QString& start) {
-    if (Chooser()) return Chooser()(parent, filter, start);
-    QFileDialog dialog(parent, QString(), start, filter);
+std::optional<QString> ChooseWavPath(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& start) {
+    if (Chooser()) return Chooser()(parent, title, filter, start);
+    QFileDialog dialog(parent, title, start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("wav"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -10,12 +10,13 @@ class QWidget;
 namespace kv {
 
 // nullopt when the user cancels.
-using WavPathChooser = std::function<std::optional<QString>(QWidget* parent, const QString& filter,
-                                                            const QString& start)>;
+using WavPathChooser = std::function<std::optional<QString>(
+    QWidget* parent, const QString& title, const QString& filter, const QString& start)>;
 
 // An empty chooser brings the save window back.
 void SetWavPathChooser(WavPathChooser chooser);
 
-std::optional<QString> ChooseWavPath(QWidget* parent, const QString& filter, const QString& start);
+std::optional<QString> ChooseWavPath(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& start);
 
 }  // namespace kv

@@ -21,7 +21,7 @@ void RegisterChannelStandIn(WindowRegistry& registry) {
 
 }  // namespace
 
-void SettingsWindowTest::StartApp(int language, bool radioOption) {
+void SettingsWindowTest::StartApp(int language, bool radioOption, const std::string& localeName) {
     store_.reset();  // the application's own data files
     QFile version(dir_.filePath(QStringLiteral("Version.ini")));
     ASSERT_TRUE(version.open(QIODevice::WriteOnly));
@@ -31,7 +31,7 @@ void SettingsWindowTest::StartApp(int language, bool radioOption) {
     version.close();
     StartupOptions options;
     options.Folders = ProgramFolders::ForProgramFolder(programFolder());
-    options.Locale = LocaleFactsFor("en_US");
+    options.Locale = LocaleFactsFor(localeName);
     options.Placement = std::make_shared<PlacementStore>(placementPath());
     options.Chooser = chooser_;
     options.ExtraEditors = &RegisterChannelStandIn;

@@ -23,8 +23,10 @@ public:
 
 class SettingsWindowTest : public test::ShellTest {
 protected:
-    // Starts the application on the installation's data files with a version table listing V100.
-    void StartApp(int language = kLanguageEnglish, bool radioOption = false);
+    // Starts the application on the installation's data files with a version table listing V100,
+    // for a system with the locale `localeName`.
+    void StartApp(int language = kLanguageEnglish, bool radioOption = false,
+                  const std::string& localeName = "en_US");
     // Opens the settings window (or brings it to the front).
     FrmOptFeatures* Open();
     // Closes the settings window through its close button.

@@ -335,6 +335,23 @@ TEST_F(SettingsWindowTest, TheDeviceNameRefusesWhatTheRadioCannotHold) {
     EXPECT_EQ(Asked.size(), 2u);
 }
 
+// In a Simplified Chinese system the name is kept in GBK: two bytes a character.
+TEST_F(SettingsWindowTest, TheDeviceNameUsesTheSystemsCodePage) {
+    StartApp(kLanguageChinese, false, "zh_CN");
+    Open();
+    Compose("BtDeviceName", Q("蓝牙耳机"));
+    QTest::keyClick(Box("BtDeviceName"), Qt::Key_Return);
+    EXPECT_EQ(doc().settings().BtDeviceName.raw(), "\xC0\xB6\xD1\xC0\xB6\xFA\xBB\xFA        ");
+    EXPECT_EQ(Box("BtDeviceName")->text(), Q("蓝牙耳机"));
+
+    Answer({MessageAnswer::Ok});
+    Compose("BtDeviceName", Q("蓝牙耳机蓝牙"));  // added to the four: 20 bytes
+    QTest::keyClick(Box("BtDeviceName"), Qt::Key_Return);
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Shown, SettingsTexts().DeviceNameTooLong.zh);
+    EXPECT_EQ(Box("BtDeviceName")->text(), Q("蓝牙耳机"));
+}
+
 TEST_F(SettingsWindowTest, EnteringABoxSelectsItsText) {
     StartApp();
     doc().settings().RepeaterOffset = 12345;

@@ -1,4 +1,5 @@
-// The real settings window's roger-beep and DTMF lists follow the tone and DTMF windows.
+// The real settings and channel windows' roger-beep and DTMF lists follow the tone and DTMF
+// windows.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabBar>
@@ -24,6 +25,11 @@ protected:
         EXPECT_NE(settings, nullptr);
         return settings ? child<QComboBox>(settings, QString::fromLatin1(name)) : nullptr;
     }
+    QComboBox* channelList(const char* name) {
+        QWidget* channels = main().FindEditor(QString::fromLatin1(kChannelWindow));
+        EXPECT_NE(channels, nullptr);
+        return channels ? child<QComboBox>(channels, QString::fromLatin1(name)) : nullptr;
+    }
     static QStringList Items(QComboBox* box) {
         QStringList items;
         for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
@@ -44,6 +50,11 @@ TEST_F(ListsFollowTest, RogerListsDropAToneThatBecomesUndefined) {
     config.Settings.CbPublicParams.RogerBeep = 3;
     QComboBox* roger = settingsList("CbRogerBeep");
     ASSERT_NE(roger, nullptr);
+    // The channel window opened before the tones were set: it rebuilds its lists first.
+    main().CallEditor(QString::fromLatin1(kChannelWindow), "ShowRB");
+    QComboBox* channelRoger = channelList("Combo8_11");
+    ASSERT_NE(channelRoger, nullptr);
+    EXPECT_TRUE(Items(channelRoger).contains(QStringLiteral("3")));
     EXPECT_EQ(Items(roger),
               (QStringList{QStringLiteral("Off"), QStringLiteral("1"), QStringLiteral("3")}));
     EXPECT_EQ(roger->currentText(), QStringLiteral("3"));
@@ -57,6 +68,8 @@ TEST_F(ListsFollowTest, RogerListsDropAToneThatBecomesUndefined) {
     EXPECT_EQ(config.Settings.CbPublicParams.RogerBeep, 0);
     EXPECT_EQ(Items(roger), (QStringList{QStringLiteral("Off"), QStringLiteral("1")}));
     EXPECT_EQ(roger->currentText(), QStringLiteral("Off"));
+    EXPECT_TRUE(Items(channelRoger).contains(QStringLiteral("1")));
+    EXPECT_FALSE(Items(channelRoger).contains(QStringLiteral("3")));
 }
 
 TEST_F(ListsFollowTest, DtmfListsDropACodeThatIsEmptied) {
@@ -66,6 +79,11 @@ TEST_F(ListsFollowTest, DtmfListsDropACodeThatIsEmptied) {
     s.CbPublicParams.DtmfEot = 5;
     QComboBox* eot = settingsList("CbDtmfEot");
     ASSERT_NE(eot, nullptr);
+    // The channel window opened before the codes were set: it rebuilds its lists first.
+    main().CallEditor(QString::fromLatin1(kChannelWindow), "ShowDTMF");
+    QComboBox* channelBot = channelList("Combo8_13");
+    ASSERT_NE(channelBot, nullptr);
+    EXPECT_TRUE(Items(channelBot).contains(QStringLiteral("5")));
     EXPECT_EQ(Items(eot),
               (QStringList{QStringLiteral("Off"), QStringLiteral("2"), QStringLiteral("5")}));
     EXPECT_EQ(eot->currentText(), QStringLiteral("5"));
@@ -85,6 +103,8 @@ TEST_F(ListsFollowTest, DtmfListsDropACodeThatIsEmptied) {
     EXPECT_EQ(s.CbPublicParams.DtmfEot, 0);
     EXPECT_EQ(Items(eot), (QStringList{QStringLiteral("Off"), QStringLiteral("2")}));
     EXPECT_EQ(eot->currentText(), QStringLiteral("Off"));
+    EXPECT_TRUE(Items(channelBot).contains(QStringLiteral("2")));
+    EXPECT_FALSE(Items(channelBot).contains(QStringLiteral("5")));
 }
 
 }  // namespace

@@ -309,11 +309,14 @@ TEST_F(RogerBeepWindowTest, ExportWritesTheMelody) {
     RogerBeepWindow* w = open();
     const QString path = dir_.filePath(QStringLiteral("tone.wav"));
     QString filterSeen;
-    SetWavPathChooser([&](QWidget*, const QString& filter, const QString&) {
+    QString titleSeen;
+    SetWavPathChooser([&](QWidget*, const QString& title, const QString& filter, const QString&) {
+        titleSeen = title;
         filterSeen = filter;
         return std::optional<QString>(path);
     });
     QTest::mouseClick(button(w, "CommandExport"), Qt::LeftButton);
+    EXPECT_EQ(titleSeen, QStringLiteral("Export WAV…"));
     EXPECT_EQ(filterSeen, QStringLiteral("Wave File (*.wav)"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -322,7 +325,8 @@ TEST_F(RogerBeepWindowTest, ExportWritesTheMelody) {
     EXPECT_EQ(bytes.size(), 44 + 2 * 57330);
     EXPECT_TRUE(bytes.startsWith("RIFF"));
 
-    SetWavPathChooser([](QWidget*, const QString&, const QString&) { return std::nullopt; });
+    SetWavPathChooser(
+        [](QWidget*, const QString&, const QString&, const QString&) { return std::nullopt; });
     QTest::mouseClick(button(w, "CommandExport"), Qt::LeftButton);
     EXPECT_TRUE(Asked.empty());
 }
@@ -332,8 +336,9 @@ TEST_F(RogerBeepWindowTest, ExportThatCannotWriteSaysSo) {
     define(1, {{100, 10}});
     RogerBeepWindow* w = open();
     const QString path = dir_.filePath(QStringLiteral("missing/tone.wav"));
-    SetWavPathChooser(
-        [&](QWidget*, const QString&, const QString&) { return std::optional<QString>(path); });
+    SetWavPathChooser([&](QWidget*, const QString&, const QString&, const QString&) {
+        return std::optional<QString>(path);
+    });
     Answer({MessageAnswer::Ok});
     QTest::mouseClick(button(w, "CommandExport"), Qt::LeftButton);
     ASSERT_EQ(Asked.size(), 1u);

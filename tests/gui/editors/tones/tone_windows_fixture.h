@@ -37,8 +37,6 @@ void RegisterListWindowStandIns(WindowRegistry& registry);
 
 class ToneWindowsTest : public ShellTest {
 protected:
-    void SetUp() override { ShellTest::SetUp(); }
-
     // `realWindows`: every window the program registers, no stand-ins.
     void StartWithToneWindows(const std::string& localeName = "en_US", bool realWindows = false) {
         StartupOptions options;

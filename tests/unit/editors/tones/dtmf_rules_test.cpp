@@ -13,7 +13,8 @@ TEST(DtmfRules, KeyFilterTakesTheDtmfSetOnly) {
     for (const char c : std::string("0123456789ABCD*#")) EXPECT_EQ(DtmfKeyCharacter(c), c);
     EXPECT_EQ(DtmfKeyCharacter('a'), 'A');
     EXPECT_EQ(DtmfKeyCharacter('d'), 'D');
-    for (const char c : std::string("EeFf xX-+.,\t\r\n\0\x80\xff", 21))
+    static const char kRefused[] = "EeFf xX-+.,\t\r\n\0\x80\xff";
+    for (const char c : std::string(kRefused, sizeof kRefused - 1))
         EXPECT_EQ(DtmfKeyCharacter(c), 0) << static_cast<int>(c);
 }
 
