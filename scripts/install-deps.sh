@@ -6,7 +6,10 @@ packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev
+    clang libclang-rt-14-dev
+    zlib1g-dev
     xvfb xauth fonts-noto-cjk
+    dpkg-dev desktop-file-utils appstream man-db bsdextrautils xdotool x11-utils
 )
 
 missing=()

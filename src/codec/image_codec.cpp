@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "codec/bcd_frequency.h"
 #include "codec/block_codec.h"
 #include "codec/channel_codec.h"
 #include "codec/channel_layout.h"
@@ -19,6 +20,11 @@ void EncodeImage(const RadioData& data, MemoryImage& image, const CodecOptions& 
             const int count = std::min<int>(data.channelCount(band, g), SlotCapacity(band, g));
             for (int s = 1; s <= count; ++s)
                 EncodeChannel(band, g, data.channel(band, s, g), image);
+            // The VFO always exists when read: with no channel its slot is written empty, so that
+            // it is dropped again on reading instead of coming back as a channel at 0 Hz.
+            if (count <= 0 && IsVfoGroup(band, g))
+                if (const auto slot = SlotAddress(band, g, 1))
+                    PutChannelFrequency(image, *slot, FixedText<8>{});
         }
     for (int n = 1; n <= kCbMemCount; ++n) EncodeCbMemory(n, data, image);
     EncodeCbMemoryRefs(data, image);

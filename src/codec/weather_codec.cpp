@@ -36,7 +36,12 @@ void EncodeWeather(const ConfigRecord& config, MemoryImage& image) {
     for (const auto& field : kWeatherSettings) EncodeField(field, config, image);
     for (int i = 0; i < kWeatherCount; ++i) {
         const WeatherRecord& channel = config.Settings.WeatherChannels[i];
-        if (channel.WxInUse != 1) continue;
+        if (channel.WxInUse != 1) {
+            // Channel 41 always exists when read: when it is not in use its slot is written
+            // empty, so that it is dropped again instead of coming back at 0 MHz.
+            if (i == kWeatherCount - 1) PutChannelFrequency(image, WeatherSlot(i), FixedText<8>{});
+            continue;
+        }
         OrMapBit(image, kInUseMap, i, 1);
         OrMapBit(image, kScanMap, i, channel.WxScan);
         PutWeatherFrequency(image, WeatherSlot(i), channel.WxFrequency);

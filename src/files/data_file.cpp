@@ -26,6 +26,12 @@ constexpr std::size_t kCompanionLimit = [] {
     return records * kChannelRecordSize;
 }();
 
+// The pair's files in the order a save replaces them: the data file is what a user picks, so it
+// appears last.
+std::array<std::string, 2> PairFiles(const std::string& path) {
+    return {CompanionPath(path), path};
+}
+
 FileResult Failure(FileStatus status, TextPair message) {
     return {status, std::move(message), {}};
 }
@@ -106,9 +112,10 @@ FileResult SaveDataFile(Document& doc, const std::string& path) {
     const std::unique_ptr<RadioData> staged = StagedCopy(doc);
     const PairBytes pair = EncodePair(*staged);
     // The companion goes first: the data file is what a user picks, so it appears last.
+    const auto names = PairFiles(path);
     const std::array<FileContent, 2> files = {
-        FileContent{CompanionPath(path), pair.Companion},
-        FileContent{path, pair.Data},
+        FileContent{names[0], pair.Companion},
+        FileContent{names[1], pair.Data},
     };
     FileFailure failure;
     if (!WriteFilesAtomically(files, &failure))
@@ -120,6 +127,8 @@ FileResult SaveDataFile(Document& doc, const std::string& path) {
 }
 
 FileResult OpenDataFile(Document& doc, const std::string& path, const VersionTable& table) {
+    // A save killed half-way must not be read as a pair of one new and one old file.
+    RecoverInterruptedReplacement(PairFiles(path));
     FileFailure failure;
     const auto data = ReadFileHead(path, kConfigRecordSize, &failure);
     if (!data) return Failure(FileStatus::FileError, FileErrorText(failure));

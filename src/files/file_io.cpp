@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 
 namespace kv {
@@ -39,14 +38,22 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A name beside the target that no other save of this or another process uses.
+// The side files of a target, beside it: its new contents while they are written, and a second
+// link to its previous contents while the targets are replaced. The names are fixed, so that a
+// save killed half-way leaves files the next save or open recognises and clears away.
 std::string SideName(const std::string& target, const char* suffix) {
-    static std::atomic<unsigned> counter{0};
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    return folder + "." + name + "." + std::to_string(::getpid()) + "-" +
-           std::to_string(counter++) + suffix;
+    return folder + "." + name + suffix;
+}
+
+std::string TemporaryName(const std::string& target) {
+    return SideName(target, ".tmp");
+}
+
+std::string BackupName(const std::string& target) {
+    return SideName(target, ".bak");
 }
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
@@ -98,19 +105,35 @@ bool Exists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0;
 }
 
+void FlushFolders(std::span<const FileContent> files) {
+    std::vector<std::string> folders;
+    for (const auto& file : files) {
+        const std::string folder = FolderOf(file.Path);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            FlushFolder(folder);
+            folders.push_back(folder);
+        }
+    }
+}
+
+std::vector<std::string> TargetsOf(std::span<const FileContent> files) {
+    std::vector<std::string> targets;
+    for (const auto& file : files) targets.push_back(file.Path);
+    return targets;
+}
+
 // Puts back what the renamed targets held. A target whose previous contents could not be linked
 // (a file system without hard links) keeps its new contents rather than being removed.
 void RollBack(std::vector<Replacement>& plan) {
     for (auto& step : plan) {
         if (step.Renamed) {
-            if (!step.Backup.empty()) {
-                if (::rename(step.Backup.c_str(), step.Target.c_str()) == 0) step.Backup.clear();
-            } else if (!step.HadPrevious) {
+            if (!step.Backup.empty())
+                ::rename(step.Backup.c_str(), step.Target.c_str());
+            else if (!step.HadPrevious)
                 ::unlink(step.Target.c_str());
-            }
         }
-        if (step.Written && !step.Renamed) ::unlink(step.Temporary.c_str());
         if (!step.Backup.empty()) ::unlink(step.Backup.c_str());
+        if (step.Written && !step.Renamed) ::unlink(step.Temporary.c_str());
     }
 }
 
@@ -144,12 +167,30 @@ std::optional<FileHead> ReadFileHead(const std::string& path, std::size_t limit,
     return head;
 }
 
+void RecoverInterruptedReplacement(std::span<const std::string> targets) {
+    if (targets.empty()) return;
+    // The last target's backup is made after all the others and removed before them: while it
+    // exists, the targets may be partly replaced and every backup holds the previous contents.
+    const bool interrupted = Exists(BackupName(targets.back()));
+    for (const std::string& target : targets) {
+        const std::string backup = BackupName(target);
+        // A backup still linked to its target (killed before that target was replaced) is left in
+        // place by the rename, so it is removed in any case.
+        if (interrupted) ::rename(backup.c_str(), target.c_str());
+        ::unlink(backup.c_str());
+        ::unlink(TemporaryName(target).c_str());
+    }
+    if (interrupted) FlushFolder(FolderOf(targets.back()));
+}
+
 bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failure) {
+    if (files.empty()) return true;
+    RecoverInterruptedReplacement(TargetsOf(files));
     std::vector<Replacement> plan;
     for (const auto& file : files) {
         Replacement& step = plan.emplace_back();
         step.Target = file.Path;
-        step.Temporary = SideName(file.Path, ".tmp");
+        step.Temporary = TemporaryName(file.Path);
     }
 
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -162,13 +203,16 @@ bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failu
         }
     }
 
+    // Keep the previous contents reachable until every target is replaced. The last target's
+    // backup marks the replacement as under way, so it is made only once the others are on disk.
     for (auto& step : plan) {
-        // Keep the previous contents reachable until every target is replaced.
         step.HadPrevious = Exists(step.Target);
-        if (step.HadPrevious && &step != &plan.back()) {
-            const std::string backup = SideName(step.Target, ".bak");
-            if (::link(step.Target.c_str(), backup.c_str()) == 0) step.Backup = backup;
-        }
+        if (&step == &plan.back()) FlushFolders(files);
+        if (step.HadPrevious && ::link(step.Target.c_str(), BackupName(step.Target).c_str()) == 0)
+            step.Backup = BackupName(step.Target);
+    }
+    FlushFolders(files);
+    for (auto& step : plan) {
         if (::rename(step.Temporary.c_str(), step.Target.c_str()) != 0) {
             Fail(failure, step.Target, errno);
             RollBack(plan);
@@ -176,17 +220,11 @@ bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failu
         }
         step.Renamed = true;
     }
-    for (auto& step : plan)
-        if (!step.Backup.empty()) ::unlink(step.Backup.c_str());
-
-    std::vector<std::string> folders;
-    for (const auto& file : files) {
-        const std::string folder = FolderOf(file.Path);
-        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
-            FlushFolder(folder);
-            folders.push_back(folder);
-        }
-    }
+    FlushFolders(files);
+    // Removing the last target's backup first commits the replacement.
+    for (auto step = plan.rbegin(); step != plan.rend(); ++step)
+        if (!step->Backup.empty()) ::unlink(step->Backup.c_str());
+    FlushFolders(files);
     return true;
 }
 

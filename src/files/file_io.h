@@ -38,7 +38,15 @@ struct FileContent {
 // Writes every file to a temporary file beside its target, flushes them to the disk, and only
 // when all are complete renames them into place, in the order given. When a rename fails the
 // targets already replaced get their previous contents back, so a failure leaves every target
-// as it was. Returns false on failure, and then `failure`, when given, says why.
+// as it was. A process killed between the renames leaves backups of the previous contents that
+// RecoverInterruptedReplacement puts back. Returns false on failure, and then `failure`, when
+// given, says why.
 bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failure = nullptr);
+
+// Completes what a killed WriteFilesAtomically of these targets (in the same order) left: when it
+// was interrupted between its renames, every target gets its previous contents back; the side
+// files it left are removed. Writing calls it first; a reader of the targets calls it before
+// reading, so that it never sees some targets old and others new.
+void RecoverInterruptedReplacement(std::span<const std::string> targets);
 
 }  // namespace kv

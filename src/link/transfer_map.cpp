@@ -39,4 +39,12 @@ void PutImageBlock(MemoryImage& image, std::uint32_t address, const BlockData& d
     for (std::size_t i = 0; i < data.size(); ++i) image.put(address + i, data[i]);
 }
 
+std::vector<std::uint32_t> DifferingBlocks(const MemoryImage& a, const MemoryImage& b) {
+    std::vector<std::uint32_t> differing;
+    for (const auto& region : kTransferRegions)
+        for (std::uint32_t address = region.First; address < region.Last; address += kBlockLength)
+            if (ImageBlock(a, address) != ImageBlock(b, address)) differing.push_back(address);
+    return differing;
+}
+
 }  // namespace kv

@@ -54,4 +54,8 @@ std::vector<std::uint32_t> TransferBlockAddresses();
 BlockData ImageBlock(const MemoryImage& image, std::uint32_t address);
 void PutImageBlock(MemoryImage& image, std::uint32_t address, const BlockData& data);
 
+// The blocks of the transfer map whose bytes differ between the two images, in walk order.
+// Bytes outside the map are never compared: no session carries them.
+std::vector<std::uint32_t> DifferingBlocks(const MemoryImage& a, const MemoryImage& b);
+
 }  // namespace kv

@@ -1,4 +1,4 @@
-// The band range texts and the limits parsed from the text in force.
+// The band range texts and the limits parsed from them.
 #include "model/band_range.h"
 
 #include "model/numeric_text.h"
@@ -16,21 +16,22 @@ std::string BandRangeTextFor(int bandMode) {
     }
 }
 
-void ParseBandRange(Document& doc) {
+RangeLimits ParseRangeText(std::string_view text) {
     constexpr double kDefaultMin = 100.0;
     constexpr double kDefaultMax = 500.0;
-    const std::string_view text = doc.BandRangeText;
     const std::size_t dash = text.find(" - ");
-    if (dash == std::string_view::npos) {
-        doc.FreqMin = kDefaultMin;
-        doc.FreqMax = kDefaultMax;
-        return;
-    }
+    if (dash == std::string_view::npos) return {kDefaultMin, kDefaultMax};
     const std::size_t mhz = text.find(" MHz", dash);
     const std::string_view upper = text.substr(
         dash + 3, mhz == std::string_view::npos ? std::string_view::npos : mhz - (dash + 3));
-    doc.FreqMin = ParseNumber(text.substr(0, dash)).value_or(kDefaultMin);
-    doc.FreqMax = ParseNumber(upper).value_or(kDefaultMax);
+    return {ParseNumber(text.substr(0, dash)).value_or(kDefaultMin),
+            ParseNumber(upper).value_or(kDefaultMax)};
+}
+
+void ParseBandRange(Document& doc) {
+    const RangeLimits limits = ParseRangeText(doc.BandRangeText);
+    doc.FreqMin = limits.min;
+    doc.FreqMax = limits.max;
 }
 
 }  // namespace kv

@@ -32,8 +32,15 @@ inline int BandRangeClass(std::string_view rangeText) {
     return rangeText == kBandRangeTexts[kBandHf] ? 0 : 1;
 }
 
-// Reads doc.BandRangeText ("lower - upper MHz") into doc.FreqMin and doc.FreqMax. A text without
-// " - " gives 100 to 500 MHz; a limit that is not a number gives 100 (lower) or 500 (upper).
+// The two limits of a range text ("lower - upper MHz") in MHz. A text without " - " gives 100 to
+// 500 MHz; a limit that is not a number gives 100 (lower) or 500 (upper).
+struct RangeLimits {
+    double min = 0.0;
+    double max = 0.0;
+};
+RangeLimits ParseRangeText(std::string_view text);
+
+// Reads doc.BandRangeText into doc.FreqMin and doc.FreqMax by ParseRangeText.
 void ParseBandRange(Document& doc);
 
 }  // namespace kv

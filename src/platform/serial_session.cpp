@@ -6,6 +6,7 @@
 
 #include "link/link_texts.h"
 #include "platform/serial_port_open.h"
+#include "platform/user_data_folder.h"
 
 namespace kv {
 
@@ -14,7 +15,10 @@ SerialSession::SerialSession(MemoryImage& image, RadioFacts& radio, const Versio
     : QObject(parent), engine_(image, radio, versions), port_(this), waitTimer_(this) {
     waitTimer_.setSingleShot(true);
     waitTimer_.setInterval(kReplyInterval);
-    connect(&waitTimer_, &QTimer::timeout, this, [this] { apply(engine_.Retransmit()); });
+    connect(&waitTimer_, &QTimer::timeout, this, [this] {
+        trace(TraceEvent::Timeout, {});
+        apply(engine_.Retransmit());
+    });
     connect(&port_, &QSerialPort::readyRead, this, &SerialSession::onReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialSession::onError);
 }
@@ -41,7 +45,22 @@ std::optional<TextPair> SerialSession::OpenLink(TransferKind kind, const QString
     return std::nullopt;
 }
 
+std::optional<TextPair> SerialSession::ContinueLink(TransferKind kind) {
+    if (isActive()) abandon();
+    input_ = ReceiveBuffer{};
+    linkLost_ = false;
+    if (!port_.isOpen()) return PortLostText();
+    engine_.Prepare(kind);
+    return std::nullopt;
+}
+
+void SerialSession::releasePort() {
+    holdPort_ = false;
+    if (!isActive()) port_.close();
+}
+
 void SerialSession::start() {
+    if (!traceFolder_.isEmpty() && isActive()) trace_.Begin(engine_.SessionKind(), LocalNow());
     apply(engine_.StartHandshake());
 }
 
@@ -87,9 +106,10 @@ void SerialSession::carryOut(SessionAction& action) {
                 QMetaObject::invokeMethod(
                     this, [this, ask = a] { askVersionQuestion(ask); }, Qt::QueuedConnection);
             } else if constexpr (std::is_same_v<A, ClosePort>) {
-                port_.close();
+                if (!holdPort_) port_.close();
             } else if constexpr (std::is_same_v<A, SessionEnded>) {
                 waitTimer_.stop();
+                keepTrace(a.Outcome);
                 emit finished(a.Outcome);
             }
         },
@@ -99,6 +119,7 @@ void SerialSession::carryOut(SessionAction& action) {
 bool SerialSession::transmit(const SendFrame& frame) {
     input_.setThreshold(frame.ExpectedReplyLength);
     if (!port_.isOpen()) return false;
+    trace(TraceEvent::Sent, frame.Bytes);
     const auto size = static_cast<qint64>(frame.Bytes.size());
     return port_.write(reinterpret_cast<const char*>(frame.Bytes.data()), size) == size;
 }
@@ -113,8 +134,10 @@ void SerialSession::askVersionQuestion(const AskVersionQuestion& ask) {
 // The receive threshold: the bytes wait here until the expected reply length has arrived.
 void SerialSession::onReadyRead() {
     const QByteArray bytes = port_.readAll();
-    input_.append(ByteView(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                           static_cast<std::size_t>(bytes.size())));
+    const ByteView received(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                            static_cast<std::size_t>(bytes.size()));
+    trace(TraceEvent::Received, received);
+    input_.append(received);
     if (!engine_.running()) {
         input_.discard();
         return;
@@ -131,6 +154,17 @@ void SerialSession::onError(QSerialPort::SerialPortError error) {
     if (!isActive()) return;
     linkLost_ = true;
     if (!applying_) apply({});
+}
+
+void SerialSession::trace(TraceEvent event, ByteView bytes) {
+    if (!trace_.recording()) return;
+    trace_.Add(event, bytes, engine_.ReadStep() + engine_.WriteStep(), engine_.RetryCount());
+}
+
+void SerialSession::keepTrace(const SessionOutcome& outcome) {
+    if (!trace_.recording()) return;
+    trace_.End(outcome);
+    KeepTrace(ToPath(traceFolder_), trace_);
 }
 
 }  // namespace kv

@@ -17,6 +17,7 @@
 #include "link/protocol_engine.h"
 #include "link/receive_buffer.h"
 #include "link/session_actions.h"
+#include "link/session_trace.h"
 #include "model/memory_image.h"
 #include "model/radio_facts.h"
 #include "model/text_pair.h"
@@ -45,6 +46,15 @@ public:
     // Prepares a session of `kind` and opens `devicePath`. Empty on success; otherwise the
     // two-line message to show, and no session exists.
     std::optional<TextPair> OpenLink(TransferKind kind, const QString& devicePath);
+    // Prepares the next session of a job on the port a held session left open (see holdPort).
+    // Empty on success; otherwise why not (the port is gone), and no session exists.
+    std::optional<TextPair> ContinueLink(TransferKind kind);
+    // While held, the end of a session leaves the port open for the next session of a job.
+    void holdPort(bool hold) { holdPort_ = hold; }
+    // Ends the hold and closes the port unless a session runs on it.
+    void releasePort();
+    // Keeps a trace of every session as a text file in `folder`; an empty folder keeps none.
+    void setTraceFolder(const QString& folder) { traceFolder_ = folder; }
     // Starts the handshake once the user has confirmed; a read clears the image first.
     void start();
     // The user stopped the transfer: the end request goes out once and the session ends as
@@ -66,6 +76,8 @@ private:
     void apply(SessionActions actions);
     void carryOut(SessionAction& action);
     bool transmit(const SendFrame& frame);
+    void trace(TraceEvent event, ByteView bytes);
+    void keepTrace(const SessionOutcome& outcome);
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
     void askVersionQuestion(const AskVersionQuestion& ask);
@@ -77,6 +89,9 @@ private:
     VersionQuestion versionQuestion_;
     bool applying_ = false;
     bool linkLost_ = false;
+    bool holdPort_ = false;
+    QString traceFolder_;
+    SessionTrace trace_;
 };
 
 }  // namespace kv

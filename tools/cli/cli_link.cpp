@@ -7,24 +7,29 @@
 #include <QEventLoop>
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <iostream>
 
 #include "cli_support.h"
 #include "platform/port_list.h"
 #include "platform/serial_session.h"
+#include "platform/user_data_folder.h"
 #include "platform/version_file.h"
+#include "platform/write_job_runner.h"
 
 namespace kv::cli {
 namespace {
 
-// Progress as a percentage: one updating line on a terminal, a line per step otherwise.
+// Progress as a percentage: one updating line per phase on a terminal, a line per step
+// otherwise.
 class ProgressLine {
 public:
-    explicit ProgressLine(TransferKind kind)
-        : label_(kind == TransferKind::Read ? "Read data from radio" : "Write data to radio"),
-          terminal_(::isatty(STDERR_FILENO) == 1) {}
-    ~ProgressLine() {
-        if (terminal_ && shown_) std::cerr << '\n';
+    explicit ProgressLine(std::string label)
+        : label_(std::move(label)), terminal_(::isatty(STDERR_FILENO) == 1) {}
+    ~ProgressLine() { EndLine(); }
+    void SetLabel(std::string label) {
+        EndLine();
+        label_ = std::move(label);
     }
     void Show(int percent) {
         shown_ = true;
@@ -35,21 +40,61 @@ public:
     }
 
 private:
-    const char* label_;
+    void EndLine() {
+        if (terminal_ && shown_) std::cerr << '\n';
+        shown_ = false;
+    }
+
+    std::string label_;
     bool terminal_;
     bool shown_ = false;
 };
 
+// One serial session runner with the port resolved and opened for a first session of `kind`.
+struct Link {
+    VersionTable versions = LoadVersionTable(VersionFilePath());
+    RadioFacts facts;
+    std::unique_ptr<SerialSession> session;
+
+    bool Open(const std::string& port, TransferKind kind, MemoryImage& image) {
+        const ResolvedPort resolved =
+            ResolvePortName(QString::fromStdString(port), SettingsFilePath());
+        if (resolved.path.isEmpty()) {
+            Fail(resolved.error.toStdString());
+            return false;
+        }
+        session = std::make_unique<SerialSession>(image, facts, versions);
+        session->setTraceFolder(TraceFolder());
+        // The command line cannot start another program version: it shows the question the
+        // window would ask, and the session ends as the answer No ends it.
+        session->setVersionQuestion([](const std::string&, const TextPair& question) {
+            std::cerr << question.en << '\n';
+            return false;
+        });
+        if (const std::optional<TextPair> failure = session->OpenLink(kind, resolved.path)) {
+            Fail(failure->en);
+            return false;
+        }
+        return true;
+    }
+};
+
+void PrintMessages(const SessionOutcome& outcome) {
+    for (const TextPair& message : outcome.PendingMessages) std::cerr << message.en << '\n';
+}
+
 }  // namespace
 
-std::optional<LinkArguments> ParseLinkArguments(Arguments arguments, bool allowVerify) {
+std::optional<LinkArguments> ParseLinkArguments(Arguments arguments, bool writing) {
     LinkArguments parsed;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "--port" && i + 1 < arguments.size()) {
             parsed.port = arguments[++i];
-        } else if (arguments[i] == "--verify" && allowVerify) {
+        } else if (arguments[i] == "--verify" && writing) {
             parsed.verify = true;
+        } else if (arguments[i] == "--backup" && writing && i + 1 < arguments.size()) {
+            parsed.backup = arguments[++i];
         } else if (arguments[i].starts_with("--")) {
             std::cerr << "kv7700-cli: unknown option " << arguments[i] << '\n';
             return std::nullopt;
@@ -65,44 +110,74 @@ std::optional<LinkArguments> ParseLinkArguments(Arguments arguments, bool allowV
     return parsed;
 }
 
-bool RunLinkSession(TransferKind kind, const std::string& port, MemoryImage& image) {
-    const ResolvedPort resolved = ResolvePortName(QString::fromStdString(port), SettingsFilePath());
-    if (resolved.path.isEmpty()) {
-        Fail(resolved.error.toStdString());
-        return false;
-    }
-
-    const VersionTable versions = LoadVersionTable(VersionFilePath());
-    RadioFacts facts;
-    SerialSession session(image, facts, versions);
-    ProgressLine progress(kind);
+bool RunReadSession(const std::string& port, MemoryImage& image) {
+    Link link;
+    if (!link.Open(port, TransferKind::Read, image)) return false;
+    ProgressLine progress("Read data from radio");
     std::optional<SessionOutcome> outcome;
     QEventLoop loop;
-    QObject::connect(&session, &SerialSession::progress,
+    QObject::connect(link.session.get(), &SerialSession::progress,
                      [&](int percent) { progress.Show(percent); });
-    QObject::connect(&session, &SerialSession::finished, [&](const SessionOutcome& o) {
+    QObject::connect(link.session.get(), &SerialSession::finished, [&](const SessionOutcome& o) {
         outcome = o;
         loop.quit();
     });
-    // The command line cannot start another program version: it shows the question the window
-    // would ask, and the session ends as the answer No ends it.
-    session.setVersionQuestion([](const std::string&, const TextPair& question) {
-        std::cerr << question.en << '\n';
-        return false;
-    });
-
-    if (const std::optional<TextPair> failure = session.OpenLink(kind, resolved.path)) {
-        Fail(failure->en);
-        return false;
-    }
-    session.start();
+    link.session->start();
     if (!outcome) loop.exec();
 
-    for (const TextPair& message : outcome->PendingMessages) std::cerr << message.en << '\n';
+    PrintMessages(*outcome);
     if (!outcome->succeeded()) {
         // The window says nothing more; a script needs to know the session did not complete.
-        Fail(kind == TransferKind::Read ? "the read from the radio did not complete"
-                                        : "the write to the radio did not complete");
+        Fail("the read from the radio did not complete");
+        return false;
+    }
+    std::cout << outcome->Completion.en << '\n';
+    return true;
+}
+
+bool RunWriteJob(const std::string& port, const MemoryImage& toWrite, bool verify,
+                 const std::string& backupFile) {
+    auto job = std::make_unique<WriteJob>(toWrite, WriteJobOptions{!backupFile.empty(), verify});
+    auto image = std::make_unique<MemoryImage>();
+    Link link;
+    if (!link.Open(port, job->SessionKind(), *image)) return false;
+
+    WriteJobRunner runner(*link.session, *image,
+                          [&](const MemoryImage& read, BackupKind kind) -> std::optional<TextPair> {
+                              if (kind != BackupKind::Read || WriteImage(read, backupFile))
+                                  return std::nullopt;
+                              const std::string reason =
+                                  "the backup " + backupFile + " cannot be written";
+                              return TextPair{reason, reason};
+                          });
+    ProgressLine progress("");
+    std::optional<SessionOutcome> outcome;
+    QEventLoop loop;
+    QObject::connect(&runner, &WriteJobRunner::phaseStarted,
+                     [&](JobPhase phase) { progress.SetLabel(JobPhaseText(phase).en); });
+    QObject::connect(&runner, &WriteJobRunner::progress,
+                     [&](int percent) { progress.Show(percent); });
+    QObject::connect(&runner, &WriteJobRunner::finished, [&](const SessionOutcome& o) {
+        outcome = o;
+        loop.quit();
+    });
+    runner.start(std::move(job));
+    if (!outcome) loop.exec();
+    progress.SetLabel("");
+
+    const std::vector<std::uint32_t>& differing = runner.job()->differingBlocks();
+    for (std::uint32_t address : differing) {
+        char line[40];
+        std::snprintf(line, sizeof line, "block 0x%05X differs\n", address);
+        std::cerr << line;
+    }
+    PrintMessages(*outcome);
+    if (!differing.empty()) {
+        Fail(std::to_string(differing.size()) + " blocks differ");
+        return false;
+    }
+    if (!outcome->succeeded()) {
+        Fail("the write to the radio did not complete");
         return false;
     }
     std::cout << outcome->Completion.en << '\n';

@@ -12,7 +12,7 @@ int RunRead(Arguments arguments) {
     const std::optional<LinkArguments> link = ParseLinkArguments(arguments, false);
     if (!link) return kExitUsage;
     auto image = std::make_unique<MemoryImage>();
-    if (!RunLinkSession(TransferKind::Read, link->port, *image)) return kExitFailure;
+    if (!RunReadSession(link->port, *image)) return kExitFailure;
     if (IsImageFileName(link->file)) return WriteImage(*image, link->file) ? kExitOk : kExitFailure;
     auto doc = NewDocument();
     DecodeImage(*image, doc->Working, SystemCodec());

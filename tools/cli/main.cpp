@@ -24,9 +24,10 @@ constexpr std::array kCommands = {
             kv::cli::RunInfo},
     Command{"read", "--port PORT OUT", 3,
             "read the radio into OUT: a memory image (.img) or a data file pair", kv::cli::RunRead},
-    Command{"write", "--port PORT IN [--verify]", 3,
-            "write IN (.img or data file pair) to the radio; --verify reads it back and compares",
-            kv::cli::RunWrite, 1},
+    Command{"write", "--port PORT IN [--verify] [--backup FILE]", 3,
+            "write IN (.img or data file pair) to the radio; --backup FILE first keeps the "
+            "radio's image in FILE, --verify reads the radio back and compares",
+            kv::cli::RunWrite, 3},
     Command{"new", "DATA.dat", 1, "save the new document of start-up as a data file pair",
             kv::cli::RunNew},
 };
@@ -51,9 +52,10 @@ int UsageError(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The version file is found from the program's own folder, which QCoreApplication knows; the
-    // names are the program's, so the per-user settings file is the one the program uses.
+    // The version file is found from the program's own folder, which QCoreApplication knows.
     QCoreApplication application(argc, argv);
+    // The same per-user configuration and data folders as the program, so that an installed copy
+    // shares the port numbering with it and its sessions leave their traces beside the program's.
     QCoreApplication::setApplicationName(QString::fromLatin1(kv::kAppTitle));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kv::kAppTitle));
     const std::vector<std::string> words(argv + 1, argv + argc);

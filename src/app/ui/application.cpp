@@ -2,8 +2,10 @@
 #include "app/ui/application.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 
+#include "app/main_window_tables.h"
 #include "app/shell_texts.h"
 #include "app/startup_settings.h"
 #include "app/ui/data_file_store.h"
@@ -66,5 +68,12 @@ Application::Application(StartupOptions options)
 }
 
 Application::~Application() = default;
+
+void Application::OpenCommandLineFile(const QString& path) {
+    if (main_->OpenDataFile(QFileInfo(path).absoluteFilePath())) return;
+    // Open closed every window before it tried; the start-up document is still the working one.
+    main_->OpenEditor(QString::fromLatin1(kChannelWindow));
+    main_->CascadeEditors();
+}
 
 }  // namespace kv

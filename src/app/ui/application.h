@@ -39,6 +39,10 @@ public:
     explicit Application(StartupOptions options);
     ~Application();
 
+    // Opens the data file named on the command line (relative to the current folder) as File →
+    // Open does. When it cannot be opened, the start-up document stays and is shown again.
+    void OpenCommandLineFile(const QString& path);
+
     MainWindow& mainWindow() { return *main_; }
     Document& document() { return *doc_; }
     AppState& state() { return state_; }

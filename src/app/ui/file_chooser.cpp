@@ -11,6 +11,14 @@ std::optional<QString> Chosen(const QString& path) {
     return path;
 }
 
+// The extension of the filter's first pattern: "Data File (*.dat)" gives "dat".
+QString DefaultSuffix(const QString& filter) {
+    const qsizetype start = filter.indexOf(QStringLiteral("(*."));
+    if (start < 0) return {};
+    const qsizetype end = filter.indexOf(QLatin1Char(')'), start);
+    return filter.mid(start + 3, end - start - 3).section(QLatin1Char(' '), 0, 0);
+}
+
 }  // namespace
 
 std::optional<QString> DialogFileChooser::chooseOpen(QWidget* parent, const QString& filter,
@@ -22,7 +30,7 @@ std::optional<QString> DialogFileChooser::chooseSave(QWidget* parent, const QStr
                                                      const QString& start) {
     QFileDialog dialog(parent, QString(), start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDefaultSuffix(DefaultSuffix(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return Chosen(dialog.selectedFiles().first());
 }

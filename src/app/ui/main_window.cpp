@@ -18,6 +18,8 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <memory>
+#include <optional>
 
 #include "app/document_title.h"
 #include "app/main_window_tables.h"
@@ -35,6 +37,10 @@
 #include "app/ui/system_info_tool.h"
 #include "app/ui/tree_panel.h"
 #include "app/ui/window_registry.h"
+#include "codec/image_codec.h"
+#include "link/backup_store.h"
+#include "link/safety_texts.h"
+#include "model/memory_image.h"
 #include "files/version_table.h"
 #include "platform/placement_store.h"
 
@@ -46,6 +52,25 @@ constexpr int kTreeStartTwips = 3000;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The list-edit items drive the channel window's list commands. They start disabled: the
+// channel window enables them while it is open.
+void ConnectListEditCommands(MainWindow& main) {
+    static constexpr std::pair<const char*, const char*> kItems[] = {
+        {"mnuCopy", "ListCopy"},
+        {"mnuCut", "ListCut"},
+        {"mnuPaste", "ListPaste"},
+        {"mnuDelete", "ListDelete"},
+        {"mnuInsertPaste", "ListInsertPaste"},
+    };
+    for (const auto& [item, operation] : kItems) {
+        QAction* action = main.menuAction(QString::fromLatin1(item));
+        action->setEnabled(false);
+        QObject::connect(action, &QAction::triggered, &main, [&main, operation = operation] {
+            main.CallEditor(QString::fromLatin1(kChannelWindow), operation);
+        });
+    }
 }
 
 }  // namespace
@@ -221,6 +246,8 @@ void MainWindow::connectCommands() {
     onTool("WriteRadio", write);
     onTool("About", [this] { ShowAbout(); });
 
+    ConnectListEditCommands(*this);
+
     connect(tree_, &TreePanel::windowRequested, this, [this](const QString& w) { OpenEditor(w); });
     connect(tree_, &TreePanel::closeRequested, this, [this] {
         tree_->hide();
@@ -298,6 +325,11 @@ void MainWindow::LoadBKPic() {
 
 QString MainWindow::fileFilter() const {
     return Text(SharedMessages().DataFileLabel.in(language())) + QStringLiteral(" (*.dat)");
+}
+
+QString MainWindow::openFilter() const {
+    return fileFilter() + QStringLiteral(";;") +
+           Text(SafetyTexts().RadioImageLabel.in(language())) + QStringLiteral(" (*.img)");
 }
 
 void MainWindow::updateClock() {
@@ -502,10 +534,18 @@ void MainWindow::FileOpen() {
     Document& doc = context_.Doc;
     const QString start =
         doc.DocumentUntitled ? QDir::homePath() : QFileInfo(Text(doc.DocumentName)).absolutePath();
-    const auto chosen = chooser_.chooseOpen(this, fileFilter(), start);
+    const auto chosen = chooser_.chooseOpen(this, openFilter(), start);
     if (!chosen) return;
-    const std::string path = chosen->toStdString();
+    if (chosen->endsWith(QStringLiteral(".img"), Qt::CaseInsensitive)) {
+        openRadioImage(chosen->toStdString());
+        return;
+    }
+    OpenDataFile(*chosen);
+}
 
+bool MainWindow::OpenDataFile(const QString& file) {
+    Document& doc = context_.Doc;
+    const std::string path = file.toStdString();
     CloseAllEditors();
     const OpenOutcome outcome = store_.Open(doc, path);
     switch (outcome.Result) {
@@ -516,7 +556,7 @@ void MainWindow::FileOpen() {
             UpdateTitle();
             Change_Language();
             CascadeEditors();
-            break;
+            return true;
         case OpenOutcome::Kind::Failed:
             ShowMessage(this, language(),
                         outcome.Message.empty() ? SharedMessages().FileError : outcome.Message);
@@ -528,6 +568,32 @@ void MainWindow::FileOpen() {
                 StartHandOver(outcome.OtherVersion);
             break;
     }
+    return false;
+}
+
+void MainWindow::openRadioImage(const std::string& path) {
+    auto image = std::make_unique<MemoryImage>();
+    if (const std::optional<TextPair> reason = LoadImageFile(path, *image)) {
+        const TextPair& head = SharedMessages().FileError;
+        ShowMessage(
+            this, language(),
+            {head.en + "\n" + path + ": " + reason->en, head.zh + "\n" + path + "：" + reason->zh});
+        return;
+    }
+    ShowRadioData(*image);
+}
+
+void MainWindow::ShowRadioData(const MemoryImage& image) {
+    CloseAllEditors();
+    Document& doc = context_.Doc;
+    DecodeImage(image, doc.Working, context_.Codec);
+    // The radio's data has no file yet: the title and the next Save must not name the old one.
+    doc.DocumentName = kUntitledName;
+    doc.DocumentUntitled = true;
+    UpdateTitle();
+    Change_Language();
+    OpenEditor(QString::fromLatin1(kChannelWindow));
+    CascadeEditors();
 }
 
 bool MainWindow::HandOverTo(const std::string& otherVersion) {

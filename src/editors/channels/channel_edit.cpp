@@ -1,6 +1,7 @@
 // Store edits behind frequency entry: add, change and remove a group's channels.
 #include "editors/channels/channel_edit.h"
 
+#include <algorithm>
 #include <array>
 
 #include "editors/channels/channel_slots.h"
@@ -37,19 +38,6 @@ int NormalChannelsInGroup(const Document& doc, int band, int group) {
     return count;
 }
 
-// An empty entry for an existing channel: removed, unless it is the last normal channel of its
-// group and no other valid group keeps one, in which case it silently stays.
-void RemoveTypedChannel(Document& doc, int slot, int band, int group,
-                        const ChannelWindowRefresh& refresh) {
-    if (NormalChannelsInGroup(doc, band, group) >= 2) {
-        RemoveChannelSlot(doc, slot, band, group);
-        RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
-    } else if (OtherNormalChannels(doc, band, group, slot) > 0) {
-        doc.settings().GroupValid(band, group) = 0;
-        RemoveChannelSlot(doc, slot, band, group);
-    }
-}
-
 }  // namespace
 
 void InitNewChannel(ChannelRecord& record, int chNo, std::string_view storedFreq) {
@@ -77,6 +65,22 @@ bool AddChannel(Document& doc, int chNo, int band, int group, std::string_view t
     return true;
 }
 
+bool RemoveGroupChannel(Document& doc, int slot, int band, int group,
+                        const ChannelWindowRefresh& refresh) {
+    if (slot < 1 || slot > UsedSlots(doc.Working, band, group)) return false;
+    if (NormalChannelsInGroup(doc, band, group) >= 2) {
+        RemoveChannelSlot(doc, slot, band, group);
+        RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
+        return true;
+    }
+    if (OtherNormalChannels(doc, band, group, slot) > 0) {
+        doc.settings().GroupValid(band, group) = 0;
+        RemoveChannelSlot(doc, slot, band, group);
+        return true;
+    }
+    return false;
+}
+
 bool RemoveChannelSlot(Document& doc, int slot, int band, int group) {
     const int used = UsedSlots(doc.Working, band, group);
     if (slot < 1 || slot > used) return false;
@@ -88,29 +92,42 @@ bool RemoveChannelSlot(Document& doc, int slot, int band, int group) {
 
 std::optional<TextPair> SetChannelFreq(Document& doc, int chNo, std::string_view typed,
                                        const ChannelWindowRefresh& refresh) {
+    const int band = doc.config().BandMode;
+    if (band < 0 || band >= kBandCount) {
+        // Nothing to store into; the entry is still checked so that its warning is not lost.
+        if (typed.empty()) return std::nullopt;
+        return CheckFreqEntry(doc, typed).message;
+    }
+    i16& current = doc.config().CurrentGroup[band];
+    if (current == 0) current = 1;
+    return ApplyChannelFreq(doc, band, current, chNo, typed, LimitsInForce(doc), refresh);
+}
+
+std::optional<TextPair> ApplyChannelFreq(Document& doc, int band, int group, int chNo,
+                                         std::string_view typed, const FreqLimits& limits,
+                                         const ChannelWindowRefresh& refresh) {
     std::optional<TextPair> warning;
     std::string text;
     if (!typed.empty()) {
-        FreqTextResult checked = CheckFreqEntry(doc, typed);
+        FreqTextResult checked = CheckFreqEntry(limits, typed);
         warning = std::move(checked.message);
         text = std::move(checked.text);
     }
-    const int band = doc.config().BandMode;
-    if (band < 0 || band >= kBandCount) return warning;
-    i16& current = doc.config().CurrentGroup[band];
-    if (current == 0) current = 1;
-    const int group = current;
     if (!IsStoreGroup(band, group)) return warning;
 
     // A rejected entry is a mistyped frequency, not a request to delete: the channel keeps its
     // frequency and the row is redisplayed with it.
     if (!warning) {
-        const int slot = FindSlot(doc.Working, band, group, chNo);
+        // The VFO group's one row is its single slot, whatever number that channel carries, and
+        // the VFO is never removed.
+        const bool vfo = IsVfoGroup(band, group);
+        const int slot = vfo ? std::min(1, UsedSlots(doc.Working, band, group))
+                             : FindSlot(doc.Working, band, group, chNo);
         if (slot > 0 && !text.empty()) {
             doc.Working.channel(band, slot, group).RxFreqText.assign(FreqTextToStore(doc, text));
-        } else if (slot > 0) {
-            RemoveTypedChannel(doc, slot, band, group, refresh);
-        } else if (!text.empty() && AddChannel(doc, chNo, band, group, text)) {
+        } else if (slot > 0 && !vfo) {
+            RemoveGroupChannel(doc, slot, band, group, refresh);
+        } else if (slot == 0 && !text.empty() && AddChannel(doc, chNo, band, group, text)) {
             RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
         }
     }

@@ -6,9 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "model/text_pair.h"
 #include "editors/channels/channel_window_refresh.h"
+#include "editors/channels/freq_text.h"
 #include "model/document.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -25,12 +26,26 @@ bool AddChannel(Document& doc, int chNo, int band, int group, std::string_view t
 // former last slot keeps its old content. False, with nothing changed, for a slot not in use.
 bool RemoveChannelSlot(Document& doc, int slot, int band, int group);
 
+// Removes the group's channel in the slot under the rule that keeps a band's last normal channel:
+// with two or more normal channels in the group it goes and the group's references follow; as
+// the group's last normal channel it goes only when another valid group keeps one, and the
+// group is switched off. False when the channel stays.
+bool RemoveGroupChannel(Document& doc, int slot, int band, int group,
+                        const ChannelWindowRefresh& refresh = {});
+
 // Applies a frequency typed for channel chNo of the group CurrentGroup holds for BandMode (HF and
 // HAM): a new number creates the channel, a known one changes its receive frequency, and an empty
 // text removes it unless it is the last normal channel of the band's valid groups. An entry that
 // is rejected (out of range, not a number) changes nothing and returns the warning to show.
 std::optional<TextPair> SetChannelFreq(Document& doc, int chNo, std::string_view typed,
                                        const ChannelWindowRefresh& refresh = {});
+
+// The same for an explicit band and group, checked against the given limits (the channel window
+// passes the limits of the band it shows). In the VFO group the one row is the group's single
+// slot whatever its number, and an empty entry leaves it as it is.
+std::optional<TextPair> ApplyChannelFreq(Document& doc, int band, int group, int chNo,
+                                         std::string_view typed, const FreqLimits& limits,
+                                         const ChannelWindowRefresh& refresh = {});
 
 // The frequency text of channel 1 of a group that is switched on while it holds no normal
 // channel (groups 1 to 10, the same in every band); "" for other groups.

@@ -1,6 +1,7 @@
 // Checking, snapping and converting channel frequency texts.
 #include "editors/channels/freq_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -51,22 +52,22 @@ std::string FormatFreq(double mhz) {
     return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
-double SnapFreq(const Document& doc, double mhz) {
+double SnapFreq(const FreqLimits& limits, double mhz) {
     // Beyond 2^53 Hz a double has no 10 Hz resolution left to snap (and no integer to hold it).
     constexpr double kExactHz = 9007199254740992.0;
-    if (!(std::fabs(mhz * kHzPerMhz) < kExactHz && std::fabs(doc.FreqMin * kHzPerMhz) < kExactHz))
+    if (!(std::fabs(mhz * kHzPerMhz) < kExactHz && std::fabs(limits.min * kHzPerMhz) < kExactHz))
         return mhz;
-    const std::int64_t base = RoundHalfEven(doc.FreqMin * kHzPerMhz);
+    const std::int64_t base = RoundHalfEven(limits.min * kHzPerMhz);
     std::int64_t hz = RoundHalfEven(mhz * kHzPerMhz);
     const std::int64_t remainder = (hz - base) % kGridHz;  // sign of the dividend
     hz -= remainder;
     return static_cast<double>(hz) / kHzPerMhz;
 }
 
-FreqTextResult CheckFreqEntry(const Document& doc, std::string_view typed) {
+FreqTextResult CheckFreqEntry(const FreqLimits& limits, std::string_view typed) {
     const std::optional<double> value = ParseNumber(typed);
-    if (!value || *value < doc.FreqMin || *value > doc.FreqMax) return {"", FreqOutOfRangeText()};
-    const std::string display = FormatFreq(SnapFreq(doc, *value));
+    if (!value || *value < limits.min || *value > limits.max) return {"", FreqOutOfRangeText()};
+    const std::string display = FormatFreq(SnapFreq(limits, *value));
     if (ParseNumber(display).value_or(0.0) == 0.0) return {};
     return {display, std::nullopt};
 }
@@ -81,6 +82,13 @@ FreqTextResult FreqStoreToText(const Document& doc, std::string_view stored) {
             return {FormatFreq(*value), std::nullopt};
     }
     return {PlainNumber(doc.FreqMin), NotNumericFreqText()};
+}
+
+std::optional<double> StoredFreqMhz(std::string_view stored) {
+    const std::string digits = TrimName(stored);
+    if (IsEmptyStoredFreq(digits) || !IsNumeric(digits)) return std::nullopt;
+    const std::size_t split = std::min<std::size_t>(2, digits.size());
+    return ParseNumber(digits.substr(0, split) + "." + digits.substr(split));
 }
 
 std::string FreqTextToStore(const Document& doc, std::string_view text) {

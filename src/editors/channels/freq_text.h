@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/text_pair.h"
 #include "model/document.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -26,12 +26,32 @@ struct FreqTextResult {
 // The value in MHz formatted as "#0.00000": at least one integer digit, exactly five decimals.
 std::string FormatFreq(double mhz);
 
-// f moved down onto the 10 Hz grid anchored at doc.FreqMin.
-double SnapFreq(const Document& doc, double mhz);
+// The two limits of a band in MHz, both inclusive.
+struct FreqLimits {
+    double min = 0.0;
+    double max = 0.0;
+};
+
+// The limits in force: those parsed from the document's range text.
+inline FreqLimits LimitsInForce(const Document& doc) {
+    return {doc.FreqMin, doc.FreqMax};
+}
+
+// f moved down onto the 10 Hz grid anchored at the lower limit.
+double SnapFreq(const FreqLimits& limits, double mhz);
+inline double SnapFreq(const Document& doc, double mhz) {
+    return SnapFreq(LimitsInForce(doc), mhz);
+}
 
 // The display form of an accepted entry (limits inclusive, snapped), or "" with the out-of-range
 // warning when the text is not a number or outside FreqMin..FreqMax.
-FreqTextResult CheckFreqEntry(const Document& doc, std::string_view typed);
+FreqTextResult CheckFreqEntry(const FreqLimits& limits, std::string_view typed);
+inline FreqTextResult CheckFreqEntry(const Document& doc, std::string_view typed) {
+    return CheckFreqEntry(LimitsInForce(doc), typed);
+}
+
+// The value in MHz of a stored frequency text; nothing for an empty or non-numeric one.
+std::optional<double> StoredFreqMhz(std::string_view stored);
 
 // Stored form to display form. Empty or "FFFFFFFF" gives "". A stored text that is not a number
 // gives FreqMin as a plain number with the "Not IsNumeric" message.

@@ -43,13 +43,11 @@ void RevalidateGroupReferences(Document& doc, int band, int group,
     if (doc.ChannelEditorOpen && refreshWorkChannelBox) refreshWorkChannelBox();
 }
 
-std::vector<std::string> ChannelNumberList(Document& doc, int band, int group) {
-    doc.Working.channelCount(kBandHf, 17) = 1;
-    doc.Working.channelCount(kBandHam, 14) = 1;
+std::vector<std::string> NormalChannelNumbers(const RadioData& data, int band, int group) {
     std::vector<int> numbers;
-    const int used = UsedSlots(doc.Working, band, group);
+    const int used = UsedSlots(data, band, group);
     for (int slot = 1; slot <= used; ++slot) {
-        const int chNo = doc.Working.channel(band, slot, group).ChNo;
+        const int chNo = data.channel(band, slot, group).ChNo;
         if (IsNormalSide(chNo)) numbers.push_back(chNo);
     }
     std::sort(numbers.begin(), numbers.end());
@@ -57,6 +55,12 @@ std::vector<std::string> ChannelNumberList(Document& doc, int band, int group) {
     list.reserve(numbers.size());
     for (int chNo : numbers) list.push_back(std::to_string(chNo));
     return list;
+}
+
+std::vector<std::string> ChannelNumberList(Document& doc, int band, int group) {
+    doc.Working.channelCount(kBandHf, 17) = 1;
+    doc.Working.channelCount(kBandHam, 14) = 1;
+    return NormalChannelNumbers(doc.Working, band, group);
 }
 
 }  // namespace kv

@@ -19,6 +19,10 @@ int ValidChannelReference(const RadioData& data, int band, int group, int refere
 void RevalidateGroupReferences(Document& doc, int band, int group,
                                const std::function<void()>& refreshWorkChannelBox = {});
 
+// The numbers of the group's channels numbered 40 or below, ascending, as decimal texts; reads
+// only, so that a window can show the list without changing the document.
+std::vector<std::string> NormalChannelNumbers(const RadioData& data, int band, int group);
+
 // The group's channel numbers 1..40 (and 0 or below, should a slot hold one) as decimal texts,
 // ascending. Like every list build it first sets the single-slot VFO groups' counts to 1.
 std::vector<std::string> ChannelNumberList(Document& doc, int band, int group);

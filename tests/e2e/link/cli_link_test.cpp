@@ -10,6 +10,7 @@
 #include "e2e/link/session_driver.h"
 #include "e2e/link/sim_process.h"
 #include "files/data_file.h"
+#include "link/link_texts.h"
 #include "platform/raw_image_file.h"
 
 namespace kv::test {
@@ -21,8 +22,25 @@ struct CliRun {
     QString err;
 };
 
+// The per-user data folder the command line's traces go to: XDG_DATA_HOME/KV-7700/KV-7700.
+const QTemporaryDir& DataHome() {
+    static QTemporaryDir home;
+    return home;
+}
+
+QString TraceFolder() {
+    return DataHome().filePath("KV-7700/KV-7700/traces");
+}
+
+QStringList TraceFiles() {
+    return QDir(TraceFolder()).entryList({"trace_*.txt"}, QDir::Files, QDir::Name);
+}
+
 CliRun Cli(const QStringList& arguments) {
     QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", DataHome().path());
+    cli.setProcessEnvironment(environment);
     cli.start(KV_PROGRAM_DIR "/kv7700-cli", arguments);
     CliRun run;
     if (!cli.waitForFinished(60000)) return run;
@@ -44,8 +62,14 @@ TEST(CliLink, ReadSavesAnImageOrADataFilePair) {
     const QString img = sim.FilePath("read.img");
     const QString dat = sim.FilePath("read.dat");
 
+    const QStringList tracesBefore = TraceFiles();
     const CliRun toImage = Cli({"read", "--port", sim.path(), img});
     EXPECT_EQ(toImage.exitCode, 0) << toImage.err.toStdString();
+    ASSERT_FALSE(TraceFiles().isEmpty());
+    EXPECT_FALSE(tracesBefore.contains(TraceFiles().last()));
+    const QByteArray trace = FileBytes(QDir(TraceFolder()).filePath(TraceFiles().last()));
+    EXPECT_TRUE(trace.contains("Session: read\n"));
+    EXPECT_TRUE(trace.contains(" tx 5 1 52 00 02 21 60 10\n")) << "the last read request";
     EXPECT_EQ(toImage.out, "Read Data Completed.\n");
     EXPECT_TRUE(toImage.err.endsWith("Read data from radio: 100%\n")) << toImage.err.toStdString();
     auto read = std::make_unique<MemoryImage>();
@@ -72,7 +96,7 @@ TEST(CliLink, WriteWithVerifyReadsBackAndComparesEveryBlock) {
     ASSERT_TRUE(good.Start(MemoryImage()));
     const CliRun ok = Cli({"write", "--port", good.path(), written, "--verify"});
     EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();
-    EXPECT_EQ(ok.out, "Write Data Completed.\nRead Data Completed.\n");
+    EXPECT_EQ(ok.out, "Write Data Completed.\n");
     ASSERT_TRUE(good.Stop());
     EXPECT_TRUE(good.SavedImage() == *MaskedToTransferMap(source));
 
@@ -85,6 +109,69 @@ TEST(CliLink, WriteWithVerifyReadsBackAndComparesEveryBlock) {
     EXPECT_TRUE(bad.err.contains("block 0x00000 differs\nblock 0x00090 differs\n"))
         << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains("kv7700-cli: 2 blocks differ")) << bad.err.toStdString();
+    EXPECT_TRUE(
+        bad.err.contains("Verifying found 2 blocks that differ from what was written, "
+                         "the first at 0x00000, 0x00090."))
+        << bad.err.toStdString();
+    EXPECT_TRUE(bad.out.isEmpty()) << "no completion for a radio that lost blocks";
+}
+
+TEST(CliLink, WriteWithBackupKeepsTheRadioAsItWasThenWritesAndLeavesTraces) {
+    const MemoryImage radio = PatternImage(0x35);
+    const MemoryImage source = PatternImage(0x78);
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(radio));
+    const QString in = sim.FilePath("in.img");
+    const QString backup = sim.FilePath("before.img");
+    ASSERT_EQ(SaveRawImage(in, source), QString());
+    const QStringList tracesBefore = TraceFiles();
+
+    const CliRun run = Cli({"write", "--backup", backup, "--port", sim.path(), in, "--verify"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Write Data Completed.\n");
+    for (const char* phase :
+         {"Backing up the radio: 33%", "Writing to the radio: 66%", "Verifying the radio: 100%"})
+        EXPECT_TRUE(run.err.contains(phase)) << phase << run.err.toStdString();
+    auto kept = std::make_unique<MemoryImage>();
+    ASSERT_EQ(LoadRawImage(backup, *kept), QString());
+    EXPECT_TRUE(*kept == *MaskedToTransferMap(radio));
+    ASSERT_TRUE(sim.Stop());
+    EXPECT_TRUE(*MaskedToTransferMap(sim.SavedImage()) == *MaskedToTransferMap(source));
+
+    // One trace per session, each ending with its outcome; twenty at most are kept.
+    QStringList traces = TraceFiles();
+    for (const QString& old : tracesBefore) traces.removeOne(old);
+    ASSERT_EQ(traces.size(), 3) << TraceFiles().join(' ').toStdString();
+    const QByteArray write = FileBytes(QDir(TraceFolder()).filePath(traces[1]));
+    EXPECT_TRUE(write.startsWith("KV-7700 session trace\nSession: write\n"));
+    EXPECT_TRUE(write.contains(" tx 4 1 57 00 00 00 00 10 ")) << "the first data frame, step 4";
+    EXPECT_TRUE(write.endsWith("Outcome: succeeded\n"));
+    EXPECT_LE(TraceFiles().size(), 20);
+}
+
+TEST(CliLink, WriteWithBackupWritesNothingWhenTheRadioFallsSilent) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(PatternImage(4), {"--silent-after", "50"}));
+    const QString in = sim.FilePath("in.img");
+    const QString backup = sim.FilePath("before.img");
+    ASSERT_EQ(SaveRawImage(in, PatternImage(9)), QString());
+
+    const CliRun run = Cli({"write", "--port", sim.path(), in, "--backup", backup});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        run.err.contains("The radio could not be read for the backup before writing, so "
+                         "nothing was written."))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_FALSE(QFile::exists(backup));
+    ASSERT_TRUE(sim.Stop());
+    for (const auto& frame : sim.ReceivedFrames()) EXPECT_NE(frame.size(), kDataFrameLength);
+    EXPECT_TRUE(sim.SavedImage() == PatternImage(4));
+    const QByteArray trace = FileBytes(QDir(TraceFolder()).filePath(TraceFiles().last()));
+    EXPECT_TRUE(trace.contains(" -- ")) << "the reply timer's expiries are in the trace";
+    EXPECT_TRUE(trace.endsWith(
+        "Outcome: failed\nMessage: " + QByteArray::fromStdString(NoAnswerText().en) + "\n"))
+        << trace.right(300).toStdString();
 }
 
 TEST(CliLink, RadioRefusalsFailWithTheirMessages) {

@@ -107,6 +107,20 @@ std::vector<Example> Examples() {
              EXPECT_EQ(d.channel(kBandHf, 1, 16).ChNo, 99);
          }},
 
+        {"VFOs and weather channel 41 not in use are written empty and stay so when read back",
+         [](RadioData&) {},
+         {{0x12640, {0xFF, 0xFF, 0xFF, 0xFF}},
+          {0x14640, {0xFF, 0xFF, 0xFF, 0xFF}},
+          {0x1C180, {0xFF, 0xFF, 0xFF, 0xFF}},
+          {0x160D0, {0x00}},
+          {0x16141, {0x00}},
+          {0x22071, {0x00}}},
+         [](const RadioData& d) {
+             EXPECT_EQ(d.channelCount(kBandHf, 17), 0);
+             EXPECT_EQ(d.channelCount(kBandHam, 14), 0);
+             EXPECT_EQ(d.Config.Settings.WeatherChannels[40].WxInUse, 0);
+         }},
+
         {"the HAM VFO keeps its bits at 0x16141 and 0x16341",
          [](RadioData& d) { Append(d, kBandHam, 14, MakeChannel(1, "28400000")).ScanAdd = 1; },
          {{0x14640, {0x28, 0x40, 0x00, 0x00}}, {0x16141, {0x01}}, {0x16341, {0x01}}},

@@ -64,5 +64,24 @@ TEST(TransferMap, ImageBlocksCopyExactlySixteenBytes) {
     EXPECT_EQ(image->at(0x22170), 0x00);
 }
 
+TEST(TransferMap, DifferingBlocksComparesOnlyInsideTheMap) {
+    auto a = std::make_unique<MemoryImage>();
+    auto b = std::make_unique<MemoryImage>();
+    EXPECT_TRUE(DifferingBlocks(*a, *b).empty());
+    struct Change {
+        std::uint32_t address;
+        bool inMap;
+    };
+    const Change changes[] = {{0x00000, true},  {0x0001F, true},  {0x00C80, false},
+                              {0x1646F, true},  {0x16470, false}, {0x2216F, true},
+                              {0x22170, false}, {0x22200, false}};
+    std::vector<std::uint32_t> expected;
+    for (const Change& c : changes) {
+        b->put(c.address, 0x5A);
+        if (c.inMap) expected.push_back(c.address - c.address % kBlockLength);
+    }
+    EXPECT_EQ(DifferingBlocks(*a, *b), expected);
+}
+
 }  // namespace
 }  // namespace kv

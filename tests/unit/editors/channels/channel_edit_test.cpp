@@ -173,5 +173,30 @@ TEST_F(ChannelEditTest, OpenChannelWindowIsAskedToRedisplay) {
     EXPECT_EQ(boxRefreshes, 2);
 }
 
+TEST_F(ChannelEditTest, EntryIsCheckedAgainstTheShownBandNotTheRangeTextInForce) {
+    doc->BandRangeText = "28.0000 - 29.6950 MHz";  // as after New, Open or a read
+    ParseBandRange(*doc);
+    EXPECT_FALSE(
+        ApplyChannelFreq(*doc, kBandHam, 1, 3, "29.698", BandLimits(kBandHam)).has_value());
+    EXPECT_EQ(Slot(1).RxFreqText.raw(), "2969800 ");
+    EXPECT_TRUE(ApplyChannelFreq(*doc, kBandHam, 1, 4, "29.7001", BandLimits(kBandHam)));
+    EXPECT_TRUE(ApplyChannelFreq(*doc, kBandHam, 1, 4, "24.8", BandLimits(kBandHam)));
+    EXPECT_FALSE(ApplyChannelFreq(*doc, kBandHf, 1, 4, "24.8", BandLimits(kBandHf)));
+    EXPECT_EQ(Numbers(1), std::vector<int>{3});
+}
+
+TEST_F(ChannelEditTest, TheVfoRowIsItsOneSlotAndIsNeverRemoved) {
+    ASSERT_TRUE(AddChannel(*doc, 7, kBandHam, 14, "28.5"));
+    const FreqLimits ham = BandLimits(kBandHam);
+    ApplyChannelFreq(*doc, kBandHam, 14, 1, "28.6", ham);
+    EXPECT_EQ(doc->Working.channelCount(kBandHam, 14), 1);
+    EXPECT_EQ(Slot(1, 14).RxFreqText.raw(), "2860000 ");
+    for (const char* entry : {"", "1.2.3"}) {
+        ApplyChannelFreq(*doc, kBandHam, 14, 1, entry, ham);
+        EXPECT_EQ(doc->Working.channelCount(kBandHam, 14), 1) << entry;
+        EXPECT_EQ(Slot(1, 14).RxFreqText.raw(), "2860000 ") << entry;
+    }
+}
+
 }  // namespace
 }  // namespace kv

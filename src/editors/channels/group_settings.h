@@ -1,0 +1,47 @@
+// The group rules the channel window applies on the user's choices: switching a group valid or
+// not (creating its first channel), and renaming a group.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editors/channels/channel_window_refresh.h"
+#include "model/document.h"
+#include "model/text_pair.h"
+
+namespace kv {
+
+struct GroupValidOutcome {
+    bool Stored = false;          // false: switching off the band's only valid group is refused
+    bool CreatedChannel = false;  // channel 1 was created in the group
+};
+
+// Stores choice (0 OFF, 1 ON) into GroupValid of the band's regular group. Switching OFF is
+// refused when no other regular group of the band is valid. A group switched ON that holds no
+// channel numbered 40 or below gets channel 1, in CB at its channel plan's first frequency, in
+// HF and HAM at the first-channel frequency of its group number.
+GroupValidOutcome SetGroupValid(Document& doc, int band, int group, int choice,
+                                const ChannelWindowRefresh& refresh = {});
+
+// The frequency of channel 1 of each CB channel plan (groups 1..7), as the plan table holds it.
+std::string CbPlanFirstChannelFreq(int group);
+
+// A character typed into a half of the rename box: the digits, "+", "-", "*", "/" and the
+// capitals pass, small letters become capitals, control codes pass unchanged, anything else is
+// discarded (nullopt).
+std::optional<char32_t> FilterGroupNameChar(char32_t typed);
+
+// The stored two-character name of the two halves: a lone second half keeps a leading blank.
+std::string ComposeGroupName(std::string_view first, std::string_view second);
+
+// The message of a rename holding a character a group name cannot carry.
+TextPair GroupNameRefusedText();
+
+// Renames the band's regular group from the two halves, checking the characters again (paste
+// and input methods pass no key filter). An unchanged name is not rewritten, so stored bytes
+// after a NUL survive. Returns the refusal message, or nothing; `changed` tells whether it stored.
+std::optional<TextPair> RenameGroup(Document& doc, int band, int group, std::string_view first,
+                                    std::string_view second, bool& changed);
+
+}  // namespace kv

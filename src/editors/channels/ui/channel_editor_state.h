@@ -1,0 +1,33 @@
+// What the channel editor keeps for the whole run beside the document: the band the channel
+// window last applied (the group names window shows and renames that band) and the one-record
+// clipboard of the list commands. One instance lives as a child of the main window, so that it
+// outlasts the windows and every window of the run finds the same one.
+#pragma once
+
+#include <QObject>
+
+#include "editors/channels/channel_list_edit.h"
+
+namespace kv {
+
+class MainWindow;
+
+class ChannelEditorState : public QObject {
+    Q_OBJECT
+public:
+    // The main window's instance, created on first use.
+    static ChannelEditorState& Of(MainWindow& main);
+
+    // -1 until the channel window has applied a band.
+    int DisplayedBandMode = -1;
+    ChannelClipboard Clipboard;
+
+private:
+    explicit ChannelEditorState(QObject* parent);
+};
+
+// The band the channel editor shows: the one the channel window last applied, else BandMode
+// when it names a band, else CB.
+int DisplayedBand(MainWindow& main, const Document& doc);
+
+}  // namespace kv

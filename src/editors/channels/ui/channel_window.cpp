@@ -1,0 +1,799 @@
+// The channel window.
+#include "editors/channels/ui/channel_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <exception>
+
+#include "app/main_window_tables.h"
+#include "app/twips.h"
+#include "app/ui/button_captions.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/shell_context.h"
+#include "editors/channels/band_range.h"
+#include "editors/channels/cb_memory.h"
+#include "editors/channels/channel_edit.h"
+#include "editors/channels/channel_names.h"
+#include "editors/channels/channel_window_texts.h"
+#include "editors/channels/defined_references.h"
+#include "editors/channels/detail_rows.h"
+#include "editors/channels/freq_text.h"
+#include "editors/channels/grid_rows.h"
+#include "editors/channels/group_references.h"
+#include "editors/channels/group_settings.h"
+#include "editors/channels/shared_captions.h"
+#include "editors/channels/ui/channel_editor_state.h"
+#include "editors/channels/ui/channel_grid_model.h"
+#include "editors/channels/ui/details_panel.h"
+
+namespace kv {
+namespace {
+
+constexpr int kLabelGapTwips = 100;
+constexpr int kChannelColumnTwips = 500;
+constexpr int kHeaderRowTwips = 510;
+constexpr const char* kListItems[] = {"mnuCopy", "mnuCut", "mnuDelete", "mnuInsertPaste"};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLabel* NamedLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QComboBox* NamedCombo(const char* name, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+// What an edit can change in a group: its channels, its valid flag and its references.
+struct GroupSnapshot {
+    std::vector<ChannelRecord> records;
+    i16 count = 0;
+    i16 valid = 0;
+    i16 workChannel = 0;
+    std::array<i16, 4> references{};
+
+    static GroupSnapshot Of(const Document& doc, int band, int group) {
+        GroupSnapshot s;
+        if (SlotCapacity(band, group) == 0) return s;
+        s.count = doc.Working.channelCount(band, group);
+        for (int slot = 1; slot <= SlotCapacity(band, group); ++slot)
+            s.records.push_back(doc.Working.channel(band, slot, group));
+        const RadioSettings& set = doc.settings();
+        s.valid = set.GroupValid(band, group);
+        s.workChannel = set.GroupWorkChannel(band, group);
+        s.references = {set.GroupRefChannelA(band, group, 0), set.GroupRefChannelA(band, group, 1),
+                        set.GroupRefChannelB(band, group, 0), set.GroupRefChannelB(band, group, 1)};
+        return s;
+    }
+    bool operator==(const GroupSnapshot&) const = default;
+};
+
+}  // namespace
+
+ChannelWindow::ChannelWindow(ShellContext& context, MainWindow& main, QWidget* parent)
+    : QWidget(parent), context_(context), main_(main) {
+    setObjectName(QString::fromLatin1(kChannelWindow));
+    buildControls();
+    connect(&main_, &MainWindow::documentEdited, this, &ChannelWindow::onDocumentEdited);
+    guarded("frmCommChInfo_Form_Load", [this] {
+        Document& doc = context_.Doc;
+        if (!doc.Radio.RadioOptionFlag) doc.config().BandMode = kBandCb;
+        bandBox_->setEnabled(doc.Radio.RadioOptionFlag);
+        const int stored = doc.config().BandMode;
+        const int band = stored >= 0 && stored < kBandCount ? stored : kBandCb;
+        ChangShowByLanguage();
+        ShowRB();
+        ShowDTMF();
+        {
+            const QSignalBlocker blockBand(bandBox_);
+            const QSignalBlocker blockCopy(bandCopy_);
+            bandCopy_->setCurrentIndex(band);
+            bandBox_->setCurrentIndex(band);
+        }
+        applyBand(band);
+        doc.ChannelEditorOpen = true;
+        setListCommandsEnabled(true);
+    });
+}
+
+ChannelWindow::~ChannelWindow() {
+    context_.Doc.ChannelEditorOpen = false;
+}
+
+int ChannelWindow::language() const {
+    return context_.State.CurrentLanguage;
+}
+
+void ChannelWindow::guarded(const char* operation, const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const std::exception&) {
+        ShowMessage(this, language(), OperationFailedText(operation));
+    }
+}
+
+QWidget* CreateChannelWindow(ShellContext& context, MainWindow& main) {
+    return new ChannelWindow(context, main);
+}
+
+// ---- Building --------------------------------------------------------------------------------
+
+void ChannelWindow::buildControls() {
+    const int gap = TwipsToPixels(kLabelGapTwips, logicalDpiX());
+    bandLabel_ = NamedLabel("Label3", this);
+    bandBox_ = NamedCombo("Combo2", this);
+    bandCopy_ = NamedCombo("Combo7", this);
+    bandCopy_->hide();
+    for (const std::string& entry : ChannelTexts().BandEntries) {
+        bandBox_->addItem(Text(entry));
+        bandCopy_->addItem(Text(entry));
+    }
+    connect(bandBox_, &QComboBox::activated, this, &ChannelWindow::bandChosen);
+
+    groupFrame_ = new QGroupBox(this);
+    groupFrame_->setObjectName(QStringLiteral("Frame1"));
+    groupLabel_ = NamedLabel("Label1", groupFrame_);
+    groupBox_ = NamedCombo("Combo6", groupFrame_);
+    groupCopy_ = NamedCombo("Combo4", groupFrame_);
+    groupCopy_->hide();
+    workGroupLabel_ = NamedLabel("Label6", groupFrame_);
+    workGroupBox_ = NamedCombo("Combo3", groupFrame_);
+    validLabel_ = NamedLabel("Label2_6", groupFrame_);
+    validBox_ = NamedCombo("Combo1_6", groupFrame_);
+    workChannelLabel_ = NamedLabel("Label2_4", groupFrame_);
+    workChannelBox_ = NamedCombo("Combo1_4", groupFrame_);
+    auto* frameLayout = new QGridLayout(groupFrame_);
+    frameLayout->setHorizontalSpacing(gap);
+    const std::pair<QLabel*, QComboBox*> frameRows[] = {{groupLabel_, groupBox_},
+                                                        {workGroupLabel_, workGroupBox_},
+                                                        {validLabel_, validBox_},
+                                                        {workChannelLabel_, workChannelBox_}};
+    for (int i = 0; i < 4; ++i) {
+        frameLayout->addWidget(frameRows[i].first, i, 0);
+        frameLayout->addWidget(frameRows[i].second, i, 1);
+    }
+    frameLayout->setColumnStretch(1, 1);
+    connect(groupBox_, &QComboBox::activated, this, &ChannelWindow::groupChosen);
+    connect(workGroupBox_, &QComboBox::activated, this, &ChannelWindow::workGroupChosen);
+    connect(validBox_, &QComboBox::activated, this, &ChannelWindow::groupValidChosen);
+    connect(workChannelBox_, &QComboBox::activated, this, &ChannelWindow::workChannelChosen);
+
+    model_ = new ChannelGridModel(context_.Doc, this);
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->setModel(model_);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    grid_->horizontalHeader()->setFixedHeight(TwipsToPixels(kHeaderRowTwips, logicalDpiY()));
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid_->installEventFilter(this);
+    connect(grid_, &QWidget::customContextMenuRequested, this, &ChannelWindow::contextMenuAt);
+    connect(grid_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.column() >= 1)
+            guarded("frmCommChInfo_MSFlexGrid1_EnterCell", [this] { EnterGridEdit(); });
+    });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { ShowChIfoDataOther(); });
+    // The box floats over its cell: a scrolled grid would leave it over another row.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (editBox_->isVisible()) grid_->setFocus();
+    });
+
+    editBox_ = new QLineEdit(grid_->viewport());
+    editBox_->setObjectName(QStringLiteral("Text1"));
+    editBox_->setMaxLength(8);
+    editBox_->setAlignment(Qt::AlignCenter);
+    editBox_->setContextMenuPolicy(Qt::NoContextMenu);
+    editBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    editBox_->installEventFilter(this);
+    editBox_->hide();
+
+    details_ = new DetailsPanel(this);
+    details_->hide();
+    connect(details_, &DetailsPanel::boxChosen, this, &ChannelWindow::detailChosen);
+
+    closeButton_ = new QPushButton(this);
+    closeButton_->setObjectName(QStringLiteral("CommandClose"));
+    connect(closeButton_, &QPushButton::clicked, this, [this] {
+        if (QWidget* frame = parentWidget())
+            frame->close();
+        else
+            close();
+    });
+    // Controls the window has but never shows.
+    for (const char* name : {"Label2_5", "Label4"}) NamedLabel(name, this)->hide();
+    NamedCombo("Combo1_5", this)->hide();
+    auto* hiddenText = new QLineEdit(this);
+    hiddenText->setObjectName(QStringLiteral("Text2"));
+    hiddenText->hide();
+    auto* hiddenCheck = new QCheckBox(this);
+    hiddenCheck->setObjectName(QStringLiteral("Check1"));
+    hiddenCheck->hide();
+    for (const char* name : {"CommandCheckBand", "CommandCHInfoEdit", "CommandHelp"}) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->hide();
+    }
+
+    auto* layout = new QGridLayout(this);
+    auto* bandRow = new QHBoxLayout;
+    bandRow->setSpacing(gap);
+    bandRow->addWidget(bandLabel_);
+    bandRow->addWidget(bandBox_, 1);
+    layout->addLayout(bandRow, 0, 0);
+    layout->addWidget(groupFrame_, 1, 0);
+    layout->addWidget(grid_, 2, 0);
+    layout->addWidget(details_, 0, 1, 3, 1, Qt::AlignTop);
+    layout->addWidget(closeButton_, 3, 1, Qt::AlignRight);
+    layout->setRowStretch(2, 1);
+    layout->setColumnMinimumWidth(1, 260);
+}
+
+void ChannelWindow::ChangShowByLanguage() {
+    guarded("frmCommChInfo_ChangShowByLanguage", [this] {
+        const int lang = language();
+        const ChannelWindowTexts& t = ChannelTexts();
+        setWindowTitle(Text(t.Caption.in(lang)));
+        bandLabel_->setText(Text(t.BandLabel.in(lang)));
+        groupLabel_->setText(Text(t.GroupLabel.in(lang)));
+        workGroupLabel_->setText(Text(SharedCaptionText(SharedCaption::WorkGroup).in(lang)));
+        validLabel_->setText(Text(SharedCaptionText(SharedCaption::GroupValid).in(lang)));
+        workChannelLabel_->setText(
+            Text(SharedCaptionText(SharedCaption::CurrentWorkChannel).in(lang)));
+        model_->SetHeaders(Text(t.ChannelHeader.in(lang)), Text(t.FrequencyHeader.in(lang)));
+        {
+            const QSignalBlocker block(validBox_);
+            const int current = validBox_->currentIndex();
+            validBox_->clear();
+            for (const TextPair& entry : t.OffOn) validBox_->addItem(Text(entry.in(lang)));
+            validBox_->setCurrentIndex(current);
+        }
+        details_->SetLanguage(lang);
+        ApplyButtonCaptions(this, lang);
+        if (groupBox_->count() > 0)
+            groupFrame_->setTitle(groupLabel_->text() + QStringLiteral(" -- ") +
+                                  groupBox_->currentText());
+    });
+}
+
+// ---- Band and group --------------------------------------------------------------------------
+
+void ChannelWindow::bandChosen(int index) {
+    if (index < 0 || index >= kBandCount) return;
+    Document& doc = context_.Doc;
+    {
+        const QSignalBlocker block(bandCopy_);
+        bandCopy_->setCurrentIndex(index);
+    }
+    const bool changed = doc.config().BandMode != index;
+    if (changed) {
+        doc.config().BandMode = static_cast<i16>(index);
+        doc.BandRangeText = kBandRangeTexts[index];
+        ParseBandRange(doc);
+        main_.UpdateTitle();
+    }
+    if (changed || index != band_) {
+        applyBand(index);
+        announce(EditSection::GroupSettings);
+    }
+}
+
+void ChannelWindow::applyBand(int band) {
+    band_ = band;
+    ChannelEditorState::Of(main_).DisplayedBandMode = band;
+    FillGroupLists(band);
+    const int workGroup = context_.Doc.settings().WorkGroup[band];
+    {
+        const QSignalBlocker block(groupBox_);
+        groupBox_->setCurrentIndex(workGroup >= 1 && workGroup <= groupBox_->count() ? workGroup - 1
+                                                                                     : 0);
+    }
+    applyGroup(false);
+    context_.Doc.config().GroupCurrentChannel(band, DisplayedGroup()) = static_cast<i16>(EditRow);
+}
+
+void ChannelWindow::FillGroupLists(int band) {
+    const QSignalBlocker blockGroup(groupBox_);
+    const QSignalBlocker blockCopy(groupCopy_);
+    groupBox_->clear();
+    groupCopy_->clear();
+    for (int group = 1; group <= SelectableGroups(band); ++group) {
+        const QString name = Text(GroupIndexToName(context_.Doc, band, group));
+        groupBox_->addItem(name);
+        groupCopy_->addItem(name);
+    }
+    InitComboWorkGroup();
+}
+
+void ChannelWindow::InitComboWorkGroup() {
+    const QSignalBlocker block(workGroupBox_);
+    workGroupBox_->clear();
+    for (int i = 0; i < groupBox_->count(); ++i) workGroupBox_->addItem(groupBox_->itemText(i));
+    const int workGroup = context_.Doc.settings().WorkGroup[band_];
+    workGroupBox_->setCurrentIndex(
+        workGroup >= 1 && workGroup <= workGroupBox_->count() ? workGroup - 1 : 0);
+}
+
+int ChannelWindow::DisplayedGroup() const {
+    return std::max(1, groupBox_->currentIndex() + 1);
+}
+
+void ChannelWindow::groupChosen(int) {
+    applyGroup(true);
+}
+
+void ChannelWindow::applyGroup(bool byUser) {
+    Document& doc = context_.Doc;
+    const int group = DisplayedGroup();
+    if (byUser) doc.config().CurrentGroup[band_] = static_cast<i16>(group);
+    groupFrame_->setTitle(groupLabel_->text() + QStringLiteral(" -- ") + groupBox_->currentText());
+    InitValidComboList();
+    // The radio works in the group the user looks at, except in the HF MEM and VFO groups.
+    const bool follows =
+        band_ == kBandCb || (band_ == kBandHf && group <= 15) || (band_ == kBandHam && group <= 13);
+    if (follows) doc.settings().WorkGroup[band_] = static_cast<i16>(group);
+    InitComboWorkGroup();
+    SetEditNoVisable();
+    SetGridData();
+    selectRow(1);
+    ShowChIfoDataOther();
+    if (byUser) announce(EditSection::GroupSettings);
+}
+
+void ChannelWindow::ShowGroupControls(int group) {
+    const bool mem = IsMemGroup(band_, group);
+    const bool vfo = IsVfoGroup(band_, group);
+    for (QWidget* w :
+         {static_cast<QWidget*>(workChannelLabel_), static_cast<QWidget*>(workChannelBox_),
+          static_cast<QWidget*>(validLabel_), static_cast<QWidget*>(validBox_)})
+        w->setVisible(!mem && !vfo);
+    workGroupLabel_->setVisible(!vfo);
+    workGroupBox_->setVisible(!vfo);
+}
+
+void ChannelWindow::SetGridData() {
+    guarded("frmCommChInfo_SetGridData", [this] {
+        const Document& doc = context_.Doc;
+        const int group = DisplayedGroup();
+        ShowGroupControls(group);
+        if (!IsMemGroup(band_, group)) {
+            const QSignalBlocker blockCopy(groupCopy_);
+            groupCopy_->setCurrentIndex(groupBox_->currentIndex());
+            const QSignalBlocker blockValid(validBox_);
+            const int valid = doc.settings().GroupValid(band_, group);
+            validBox_->setCurrentIndex(valid == 1 ? 1 : 0);
+        }
+        ShowValidComboText();
+        model_->ShowGroup(band_, group);
+        const GridShape& shape = model_->shape();
+        grid_->setColumnWidth(0, TwipsToPixels(kChannelColumnTwips, logicalDpiX()));
+        grid_->setColumnWidth(1, TwipsToPixels(shape.freqColumnTwips, logicalDpiX()));
+        // The row remembered for the group, when the grid has it; otherwise row 1.
+        const int remembered = doc.config().GroupCurrentChannel(band_, group);
+        EditRow = remembered >= 1 && remembered <= shape.rows ? remembered : 1;
+        selectRow(EditRow);
+        reportNotNumeric();
+    });
+}
+
+void ChannelWindow::InitValidComboList() {
+    const QSignalBlocker block(workChannelBox_);
+    workChannelBox_->clear();
+    const int group = DisplayedGroup();
+    if (IsMemGroup(band_, group)) return;
+    for (const std::string& number : NormalChannelNumbers(context_.Doc.Working, band_, group))
+        workChannelBox_->addItem(Text(number));
+}
+
+void ChannelWindow::ShowValidComboText() {
+    const QSignalBlocker block(workChannelBox_);
+    const int chNo = context_.Doc.settings().GroupWorkChannel(band_, DisplayedGroup());
+    workChannelBox_->setCurrentIndex(workChannelBox_->findText(Text(GetCHName(chNo))));
+}
+
+void ChannelWindow::workChannelChosen(int index) {
+    const int group = DisplayedGroup();
+    // CB group 7 keeps no work channel of its own.
+    if (index < 0 || (band_ == kBandCb && group == 7)) {
+        ShowValidComboText();
+        return;
+    }
+    i16& stored = context_.Doc.settings().GroupWorkChannel(band_, group);
+    const int chosen = GetCHID(workChannelBox_->itemText(index).toStdString());
+    if (stored == chosen) return;
+    stored = static_cast<i16>(chosen);
+    announce(EditSection::GroupSettings);
+}
+
+void ChannelWindow::workGroupChosen(int index) {
+    const int group = index + 1;
+    const bool allowed =
+        band_ == kBandCb || (band_ == kBandHf && group <= 15) || (band_ == kBandHam && group <= 13);
+    i16& stored = context_.Doc.settings().WorkGroup[band_];
+    if (!allowed || stored == group) {
+        InitComboWorkGroup();
+        return;
+    }
+    stored = static_cast<i16>(group);
+    announce(EditSection::GroupSettings);
+}
+
+void ChannelWindow::groupValidChosen(int index) {
+    const int group = DisplayedGroup();
+    const GroupValidOutcome outcome = SetGroupValid(context_.Doc, band_, group, index, refresher());
+    if (!outcome.Stored) {
+        const QSignalBlocker block(validBox_);
+        validBox_->setCurrentIndex(context_.Doc.settings().GroupValid(band_, group) == 1 ? 1 : 0);
+        return;
+    }
+    InitComboWorkGroup();
+    if (outcome.CreatedChannel) reShowGrid(1);
+    announce(outcome.CreatedChannel ? EditSection::Channels : EditSection::GroupSettings);
+}
+
+void ChannelWindow::ReShow_Group_Name() {
+    const int index = groupBox_->currentIndex();
+    FillGroupLists(band_);
+    {
+        const QSignalBlocker block(groupBox_);
+        groupBox_->setCurrentIndex(index);
+    }
+    groupFrame_->setTitle(groupLabel_->text() + QStringLiteral(" -- ") + groupBox_->currentText());
+}
+
+void ChannelWindow::ReShowChInfoByLanguage() {
+    const int row = currentRow();
+    ChangShowByLanguage();
+    SetGridData();
+    selectRow(row);
+    ShowChIfoDataOther();
+}
+
+// ---- Grid ------------------------------------------------------------------------------------
+
+int ChannelWindow::currentRow() const {
+    const QModelIndex index = grid_->currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+void ChannelWindow::selectRow(int row) {
+    if (row < 1 || row > model_->rowCount()) return;
+    const int column = std::max(1, grid_->currentIndex().column());
+    grid_->setCurrentIndex(model_->index(row - 1, column));
+}
+
+void ChannelWindow::reportNotNumeric() {
+    if (model_->TakeNotNumeric()) ShowMessage(this, language(), NotNumericFreqText());
+}
+
+void ChannelWindow::reShowGrid(int row) {
+    guarded("frmCommChInfo_reShowGrid", [this, row] {
+        const int group = DisplayedGroup();
+        if (!IsMemGroup(band_, group)) {
+            const QSignalBlocker block(validBox_);
+            validBox_->setCurrentIndex(context_.Doc.settings().GroupValid(band_, group) == 1 ? 1
+                                                                                             : 0);
+        }
+        InitComboWorkGroup();
+        model_->RefreshRow(row);
+        if (row == currentRow()) ShowChIfoDataOther();
+        reportNotNumeric();
+    });
+}
+
+void ChannelWindow::reShowGrid() {
+    guarded("frmCommChInfo_reShowGrid", [this] {
+        const int group = DisplayedGroup();
+        if (!IsMemGroup(band_, group)) {
+            const QSignalBlocker block(validBox_);
+            validBox_->setCurrentIndex(context_.Doc.settings().GroupValid(band_, group) == 1 ? 1
+                                                                                             : 0);
+        }
+        InitComboWorkGroup();
+        InitValidComboList();
+        ShowValidComboText();
+        model_->RefreshAll();
+        ShowChIfoDataOther();
+        reportNotNumeric();
+    });
+}
+
+void ChannelWindow::SetEditNoVisable() {
+    details_->hide();
+}
+
+void ChannelWindow::ShowChIfoDataOther() {
+    guarded("ShowChIfoDataOther", [this] {
+        const int row = currentRow();
+        const int group = DisplayedGroup();
+        Document& doc = context_.Doc;
+        const RowRecord found = FindRowRecord(doc.Working, band_, group, row);
+        const ChannelRecord* record = RecordOf(doc.Working, band_, group, found);
+        if (row < 1 || record == nullptr) {
+            details_->hide();
+            return;
+        }
+        DetailContext shown{
+            band_, group, IsMemGroup(band_, group), found.kind == RowRecord::Kind::CbMemory, {}};
+        if (shown.cbMemoryRow)
+            shown.cbMemChoices = CbMemChannelChoices(doc.Working, group, *record);
+        details_->ShowRecord(*record, shown, Text(DetailCaption(GridRowLabel(band_, group, row))));
+        details_->show();
+    });
+}
+
+void ChannelWindow::detailChosen(int box, int value) {
+    const int row = currentRow();
+    const int group = DisplayedGroup();
+    Document& doc = context_.Doc;
+    const RowRecord found = FindRowRecord(doc.Working, band_, group, row);
+    ChannelRecord* record = RecordOf(doc.Working, band_, group, found);
+    const DetailBox* desc = FindDetailBox(box);
+    if (record == nullptr || desc == nullptr) return;
+    const ChannelRecord before = *record;
+    if (desc->list == DetailList::CbMemChannels) {
+        if (found.kind == RowRecord::Kind::CbMemory)
+            SetCbMemReference(doc.Working, group, found.index, value);
+    } else if (desc->field == &ChannelRecord::MemBand) {
+        if (found.kind == RowRecord::Kind::CbMemory)
+            SetCbMemBand(doc.Working, group, found.index, value);
+    } else {
+        record->*(desc->field) = static_cast<i16>(value);
+    }
+    if (*record == before) return;
+    model_->RefreshRow(row);
+    ShowChIfoDataOther();
+    announce(EditSection::Channels, row, row);
+}
+
+// ---- Frequency entry -------------------------------------------------------------------------
+
+void ChannelWindow::EnterGridEdit() {
+    guarded("frmCommChInfo_EnterGridEdit", [this] {
+        const QModelIndex index = grid_->currentIndex();
+        if (!index.isValid()) return;
+        EditCol = index.column();
+        EditRow = index.row() + 1;
+        if (EditCol != 1 || band_ == kBandCb) return;
+        editBox_->setGeometry(grid_->visualRect(index));
+        editBox_->setText(model_->data(index, Qt::DisplayRole).toString());
+        editBox_->show();
+        editBox_->setFocus();
+        editBox_->selectAll();
+    });
+}
+
+void ChannelWindow::GridNextLine() {
+    guarded("frmCommChInfo_GridNextLine", [this] {
+        const int row = currentRow();
+        selectRow(row >= model_->rowCount() ? 1 : row + 1);
+        grid_->setFocus();
+    });
+}
+
+void ChannelWindow::SaveShowGridData() {
+    if (!editBox_->isVisible()) return;
+    const std::string typed = editBox_->text().toStdString();
+    // Hidden first: hiding moves the focus, which must not commit a second time.
+    editBox_->hide();
+    guarded("frmCommChInfo_SaveShowGridData", [this, &typed] {
+        if (EditRow <= 0 || EditCol != 1 || band_ == kBandCb) return;
+        Document& doc = context_.Doc;
+        const int group = DisplayedGroup();
+        doc.config().CurrentGroup[band_] = static_cast<i16>(group);
+        const GroupSnapshot before = GroupSnapshot::Of(doc, band_, group);
+        const std::optional<TextPair> warning =
+            ApplyChannelFreq(doc, band_, group, EditRow, typed, BandLimits(band_), refresher());
+        if (!(GroupSnapshot::Of(doc, band_, group) == before))
+            announce(EditSection::Channels, EditRow, EditRow);
+        if (warning)
+            ShowMessage(this, language(), *warning, MessageButtons::Ok, MessageIcon::Warning);
+    });
+}
+
+void ChannelWindow::FinishEdit() {
+    SaveShowGridData();
+}
+
+ChannelWindowRefresh ChannelWindow::refresher() {
+    return {[this](int row) { reShowGrid(row); },
+            [this] {
+                InitValidComboList();
+                ShowValidComboText();
+            }};
+}
+
+bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editBox_) {
+        if (event->type() == QEvent::FocusOut) {
+            SaveShowGridData();
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        bool discard = false;
+        guarded("FrmCommChInfo_Text1_KeyPress_Error", [&] {
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                // Empty or not, Enter moves to the next row; the grid taking the focus commits.
+                GridNextLine();
+                discard = true;
+                return;
+            }
+            if (key->modifiers() & Qt::ControlModifier &&
+                (key->key() == Qt::Key_X || key->key() == Qt::Key_V || key->key() == Qt::Key_C)) {
+                discard = true;
+                return;
+            }
+            const QString text = key->text();
+            if (text.isEmpty()) return;
+            const char16_t c = text.at(0).unicode();
+            if (c > 127)
+                discard = true;
+            else if (c >= 32 && c != 127 && !(c >= '0' && c <= '9') && c != '.')
+                discard = true;
+        });
+        return discard;
+    }
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            EnterGridEdit();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- List commands ---------------------------------------------------------------------------
+
+void ChannelWindow::contextMenuAt(const QPoint& pos) {
+    const int group = DisplayedGroup();
+    if (band_ == kBandHf && !IsMemGroup(band_, group)) return;
+    const QModelIndex index = grid_->indexAt(pos);
+    if (!index.isValid()) return;
+    grid_->setFocus();
+    grid_->setCurrentIndex(index);
+    setListCommandsEnabled(true);
+    QAction* menuAction = main_.menuAction(QStringLiteral("mnuListEdit"));
+    if (menuAction == nullptr || menuAction->menu() == nullptr) return;
+    contextMenuRunning_ = true;
+    menuAction->menu()->exec(grid_->viewport()->mapToGlobal(pos));
+    contextMenuRunning_ = false;
+}
+
+void ChannelWindow::setListCommandsEnabled(bool enabled) {
+    for (const char* name : kListItems)
+        if (QAction* item = main_.menuAction(QString::fromLatin1(name))) item->setEnabled(enabled);
+    if (QAction* paste = main_.menuAction(QStringLiteral("mnuPaste")))
+        paste->setEnabled(enabled && ChannelEditorState::Of(main_).Clipboard.Full);
+}
+
+bool ChannelWindow::listCommandsApply() const {
+    return contextMenuRunning_ || grid_->hasFocus();
+}
+
+void ChannelWindow::runListCommand(const std::function<ListEditOutcome()>& command) {
+    if (!listCommandsApply()) return;
+    const ListEditOutcome outcome = command();
+    setListCommandsEnabled(true);
+    if (outcome.Changed) {
+        for (int row = outcome.FirstRow; row <= outcome.LastRow; ++row) model_->RefreshRow(row);
+        reShowGrid(currentRow());
+        InitValidComboList();
+        ShowValidComboText();
+        announce(EditSection::Channels, outcome.FirstRow, outcome.LastRow);
+    }
+    if (outcome.Message)
+        ShowMessage(this, language(), *outcome.Message, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void ChannelWindow::ListCopy() {
+    runListCommand([this] {
+        CopyChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
+                    ChannelEditorState::Of(main_).Clipboard);
+        return ListEditOutcome{};
+    });
+}
+
+void ChannelWindow::ListCut() {
+    runListCommand([this] {
+        return CutChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
+                          ChannelEditorState::Of(main_).Clipboard, refresher());
+    });
+}
+
+void ChannelWindow::ListPaste() {
+    runListCommand([this] {
+        return PasteChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
+                            ChannelEditorState::Of(main_).Clipboard, refresher());
+    });
+}
+
+void ChannelWindow::ListDelete() {
+    runListCommand([this] {
+        return DeleteChannel(context_.Doc, band_, DisplayedGroup(), currentRow(), refresher());
+    });
+}
+
+void ChannelWindow::ListInsertPaste() {
+    runListCommand([this] {
+        return InsertPasteChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
+                                  ChannelEditorState::Of(main_).Clipboard, refresher());
+    });
+}
+
+// ---- Tones, codes, notifications, closing ----------------------------------------------------
+
+void ChannelWindow::ShowRB() {
+    details_->SetRogerTones(DefinedRogerTones(context_.Doc.config()));
+}
+
+void ChannelWindow::ShowDTMF() {
+    details_->SetDtmfCodes(DefinedDtmfCodes(context_.Doc.config()));
+}
+
+void ChannelWindow::announce(EditSection section, int firstRow, int lastRow) {
+    announcing_ = true;
+    main_.DocumentEdited(DocumentEdit{section, band_, DisplayedGroup(), firstRow, lastRow});
+    announcing_ = false;
+}
+
+void ChannelWindow::onDocumentEdited(const DocumentEdit& edit) {
+    if (announcing_) return;
+    switch (edit.Section) {
+        case EditSection::Tones:
+            ShowRB();
+            ShowChIfoDataOther();
+            break;
+        case EditSection::Dtmf:
+            ShowDTMF();
+            ShowChIfoDataOther();
+            break;
+        case EditSection::Channels:
+        case EditSection::GroupSettings:
+        case EditSection::PublicChannels:
+        case EditSection::Whole:
+            if (edit.Band >= 0 && edit.Band != band_) break;
+            ReShow_Group_Name();
+            ShowRB();
+            ShowDTMF();
+            reShowGrid();
+            break;
+        default:
+            break;
+    }
+}
+
+void ChannelWindow::closeEvent(QCloseEvent* event) {
+    guarded("frmCommChInfo_Form_Unload", [this] {
+        FinishEdit();
+        context_.Doc.ChannelEditorOpen = false;
+        setListCommandsEnabled(false);
+    });
+    event->accept();
+}
+
+}  // namespace kv

@@ -1,0 +1,128 @@
+// The channel window (frmCommChInfo): band and group selectors, the group's work group, group
+// valid and current work channel boxes, the channel grid with its floating frequency box, the
+// details panel and the list commands.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "editors/channels/channel_list_edit.h"
+#include "editors/channels/channel_window_refresh.h"
+#include "model/document_edit.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace kv {
+
+class ChannelGridModel;
+class DetailsPanel;
+class MainWindow;
+struct ShellContext;
+
+class ChannelWindow : public QWidget {
+    Q_OBJECT
+public:
+    ChannelWindow(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+    ~ChannelWindow() override;
+
+    // Operations other windows call by name.
+    Q_INVOKABLE void ShowRB();
+    Q_INVOKABLE void ShowDTMF();
+    Q_INVOKABLE void ReShow_Group_Name();
+    Q_INVOKABLE void InitValidComboList();
+    Q_INVOKABLE void ShowValidComboText();
+    // Redisplays every row of the group shown.
+    Q_INVOKABLE void reShowGrid();
+    Q_INVOKABLE void ReShowChInfoByLanguage();
+    // Commits a frequency being typed.
+    Q_INVOKABLE void FinishEdit();
+
+    // The list commands; they act only while the grid has the focus or its context menu runs.
+    Q_INVOKABLE void ListCopy();
+    Q_INVOKABLE void ListCut();
+    Q_INVOKABLE void ListPaste();
+    Q_INVOKABLE void ListDelete();
+    Q_INVOKABLE void ListInsertPaste();
+
+    // Redisplays one row after its channel changed.
+    void reShowGrid(int row);
+    // The band and group shown (the group selector's position + 1).
+    int DisplayedBandMode() const { return band_; }
+    int DisplayedGroup() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void ChangShowByLanguage();
+    void alignLabels();
+    void bandChosen(int index);
+    void applyBand(int band);
+    void FillGroupLists(int band);
+    void InitComboWorkGroup();
+    void groupChosen(int index);
+    void applyGroup(bool byUser);
+    void SetGridData();
+    void ShowGroupControls(int group);
+    void groupValidChosen(int index);
+    void workGroupChosen(int index);
+    void workChannelChosen(int index);
+    void ShowChIfoDataOther();
+    void detailChosen(int box, int value);
+    void SetEditNoVisable();
+    void EnterGridEdit();
+    void SaveShowGridData();
+    void GridNextLine();
+    void selectRow(int row);
+    int currentRow() const;
+    void contextMenuAt(const QPoint& pos);
+    void runListCommand(const std::function<ListEditOutcome()>& command);
+    bool listCommandsApply() const;
+    void setListCommandsEnabled(bool enabled);
+    void announce(EditSection section, int firstRow = -1, int lastRow = -1);
+    void onDocumentEdited(const DocumentEdit& edit);
+    void reportNotNumeric();
+    ChannelWindowRefresh refresher();
+    // Runs an operation; a failure shows its name and leaves the window open.
+    void guarded(const char* operation, const std::function<void()>& body);
+    int language() const;
+
+    ShellContext& context_;
+    MainWindow& main_;
+    int band_ = 0;
+    int EditRow = 0;
+    int EditCol = 0;
+    bool contextMenuRunning_ = false;
+    bool announcing_ = false;
+
+    QLabel* bandLabel_ = nullptr;
+    QComboBox* bandBox_ = nullptr;   // Combo2
+    QComboBox* bandCopy_ = nullptr;  // Combo7
+    QGroupBox* groupFrame_ = nullptr;
+    QLabel* groupLabel_ = nullptr;         // Label1
+    QComboBox* groupBox_ = nullptr;        // Combo6
+    QComboBox* groupCopy_ = nullptr;       // Combo4
+    QLabel* workGroupLabel_ = nullptr;     // Label6
+    QComboBox* workGroupBox_ = nullptr;    // Combo3
+    QLabel* validLabel_ = nullptr;         // Label2_6
+    QComboBox* validBox_ = nullptr;        // Combo1_6
+    QLabel* workChannelLabel_ = nullptr;   // Label2_4
+    QComboBox* workChannelBox_ = nullptr;  // Combo1_4
+    QTableView* grid_ = nullptr;           // MSFlexGrid1
+    ChannelGridModel* model_ = nullptr;
+    QLineEdit* editBox_ = nullptr;  // Text1
+    DetailsPanel* details_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+};
+
+// The factory the main window's registry holds.
+QWidget* CreateChannelWindow(ShellContext& context, MainWindow& main);
+
+}  // namespace kv

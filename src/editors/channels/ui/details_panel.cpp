@@ -1,0 +1,151 @@
+// The details panel.
+#include "editors/channels/ui/details_panel.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace kv {
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool IsNumberList(DetailList list) {
+    return list == DetailList::RogerTones || list == DetailList::DtmfCodes;
+}
+
+}  // namespace
+
+DetailsPanel::DetailsPanel(QWidget* parent) : QGroupBox(parent) {
+    setObjectName(QStringLiteral("FrameDetails"));
+    auto* layout = new QGridLayout(this);
+    layout->setVerticalSpacing(2);
+    std::map<int, QLabel*> rowLabels;
+    for (const DetailBox& desc : DetailBoxes()) {
+        QLabel*& label = rowLabels[desc.row];
+        if (label == nullptr) {
+            label = new QLabel(this);
+            label->setObjectName(QStringLiteral("Label8_%1").arg(desc.box));
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            layout->addWidget(label, desc.row - 1, 0);
+        }
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(QStringLiteral("Combo8_%1").arg(desc.box));
+        // Sized once: measuring 104 entries on every refill would slow every row change.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(14);
+        layout->addWidget(combo, desc.row - 1, 1);
+        if (desc.list == DetailList::CtcssTones)
+            for (const std::string& entry : CtcssToneEntries()) combo->addItem(Text(entry));
+        if (desc.list == DetailList::DcsCodes)
+            for (const std::string& entry : DcsCodeEntries()) combo->addItem(Text(entry));
+        byBox_[desc.box] = rows_.size();
+        rows_.push_back({&desc, label, combo});
+        connect(combo, &QComboBox::activated, this, [this, combo, &desc](int index) {
+            int value = index;
+            if (IsNumberList(desc.list) || desc.list == DetailList::CbMemChannels)
+                value = combo->itemData(index).toInt();
+            emit boxChosen(desc.box, value);
+        });
+    }
+    layout->setColumnStretch(1, 1);
+    SetLanguage(kLanguageEnglish);
+}
+
+QComboBox* DetailsPanel::box(int box) const {
+    const auto found = byBox_.find(box);
+    return found == byBox_.end() ? nullptr : rows_[found->second].combo;
+}
+
+void DetailsPanel::SetLanguage(int language) {
+    language_ = language;
+    for (const Row& row : rows_) {
+        row.label->setText(Text(row.desc->label.in(language)));
+        if (row.desc->list != DetailList::Fixed) continue;
+        const QSignalBlocker block(row.combo);
+        const int current = row.combo->currentIndex();
+        row.combo->clear();
+        for (const TextPair& entry : row.desc->entries)
+            row.combo->addItem(Text(entry.in(language)));
+        row.combo->setCurrentIndex(current);
+    }
+    SetRogerTones(rogerTones_);
+    SetDtmfCodes(dtmfCodes_);
+}
+
+void DetailsPanel::fillNumberList(QComboBox* combo, const TextPair& off,
+                                  const std::vector<int>& numbers) {
+    const QSignalBlocker block(combo);
+    const QVariant shown = combo->currentData();
+    combo->clear();
+    combo->addItem(Text(off.in(language_)), 0);
+    for (int number : numbers) combo->addItem(QString::number(number), number);
+    const int again = shown.isValid() ? combo->findData(shown) : 0;
+    combo->setCurrentIndex(again < 0 ? 0 : again);
+}
+
+void DetailsPanel::SetRogerTones(const std::vector<int>& tones) {
+    rogerTones_ = tones;
+    for (const Row& row : rows_)
+        if (row.desc->list == DetailList::RogerTones)
+            fillNumberList(row.combo, DetailOffText(), tones);
+}
+
+void DetailsPanel::SetDtmfCodes(const std::vector<int>& codes) {
+    dtmfCodes_ = codes;
+    for (const Row& row : rows_)
+        if (row.desc->list == DetailList::DtmfCodes)
+            fillNumberList(row.combo, DetailOffText(), codes);
+}
+
+void DetailsPanel::select(const Row& row, const ChannelRecord& record) {
+    const int value = record.*(row.desc->field);
+    int index = 0;
+    if (IsNumberList(row.desc->list) || row.desc->list == DetailList::CbMemChannels)
+        index = row.combo->findData(value);
+    else if (value >= 0 && value < row.combo->count())
+        index = value;
+    row.combo->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+void DetailsPanel::ShowRecord(const ChannelRecord& record, const DetailContext& context,
+                              const QString& caption) {
+    setTitle(caption);
+    std::map<int, bool> rowShown;
+    for (const Row& row : rows_) {
+        const QSignalBlocker block(row.combo);
+        if (row.desc->list == DetailList::CbMemChannels && context.cbMemoryRow) {
+            row.combo->clear();
+            row.combo->addItem(Text(CbMemOffText().in(language_)), kCbMemEmpty);
+            for (int chNo : context.cbMemChoices) row.combo->addItem(QString::number(chNo), chNo);
+        }
+        select(row, record);
+        const bool shown = DetailBoxShown(*row.desc, context.band, context.memGroup,
+                                          context.cbMemoryRow, context.group, record);
+        row.combo->setVisible(shown);
+        rowShown[row.desc->row] = rowShown[row.desc->row] || shown;
+    }
+    for (const Row& row : rows_) row.label->setVisible(rowShown[row.desc->row]);
+    applyPublic(record.PublicCh == 1);
+}
+
+void DetailsPanel::applyPublic(bool publicOn) {
+    for (const Row& row : rows_) {
+        switch (row.desc->publicRule) {
+            case DetailPublic::Independent:
+                break;
+            case DetailPublic::Disabled:
+                row.label->setEnabled(!publicOn);
+                row.combo->setEnabled(!publicOn);
+                break;
+            case DetailPublic::LabelGreyed:
+                row.label->setEnabled(!publicOn);
+                break;
+        }
+    }
+}
+
+}  // namespace kv

@@ -1,0 +1,65 @@
+// The details panel of the channel window: one labelled drop-down box per row of the detail
+// table, built from that table. It shows a record and reports the user's choices; the window
+// stores them.
+#pragma once
+
+#include <QGroupBox>
+#include <map>
+#include <vector>
+
+#include "editors/channels/detail_rows.h"
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+
+namespace kv {
+
+// Where the shown record belongs, for the rows that depend on it.
+struct DetailContext {
+    int band = 0;
+    int group = 1;
+    bool memGroup = false;
+    bool cbMemoryRow = false;
+    std::vector<int> cbMemChoices;  // the CB memory channel list, for a CB memory row
+};
+
+class DetailsPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit DetailsPanel(QWidget* parent = nullptr);
+
+    // Captions and list texts in the language; keeps every box's selection.
+    void SetLanguage(int language);
+    // Shows the record: selects every box's entry for its field and shows the rows that apply.
+    void ShowRecord(const ChannelRecord& record, const DetailContext& context,
+                    const QString& caption);
+    // Rebuilds the roger-beep and DTMF number lists, keeping the entries shown when still there.
+    void SetRogerTones(const std::vector<int>& tones);
+    void SetDtmfCodes(const std::vector<int>& codes);
+
+    QComboBox* box(int box) const;
+
+signals:
+    // The user picked an entry; value is what the box stores (a position, a number, or
+    // kCbMemEmpty for the CB memory channel list's "Off").
+    void boxChosen(int box, int value);
+
+private:
+    struct Row {
+        const DetailBox* desc;
+        QLabel* label;
+        QComboBox* combo;
+    };
+    void fillNumberList(QComboBox* combo, const TextPair& off, const std::vector<int>& numbers);
+    void applyPublic(bool publicOn);
+    void select(const Row& row, const ChannelRecord& record);
+
+    std::vector<Row> rows_;
+    std::map<int, std::size_t> byBox_;
+    int language_ = kLanguageEnglish;
+    std::vector<int> rogerTones_;
+    std::vector<int> dtmfCodes_;
+};
+
+}  // namespace kv

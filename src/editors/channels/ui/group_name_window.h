@@ -1,0 +1,55 @@
+// The group names window (Frm_GroupName): the names of the regular groups of the band the channel
+// editor shows, renamed in place through a two-half box, one character each.
+#pragma once
+
+#include <QWidget>
+
+#include "model/document_edit.h"
+
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace kv {
+
+class MainWindow;
+struct ShellContext;
+
+class GroupNameWindow : public QWidget {
+    Q_OBJECT
+public:
+    GroupNameWindow(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+
+    // Commits a rename in progress.
+    Q_INVOKABLE void SaveOldData();
+    Q_INVOKABLE void FinishEdit() { SaveOldData(); }
+
+    int band() const { return band_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FillGroupNameRows();
+    void ShowGroupNameRow(int group);
+    void beginRename();
+    bool filterKey(QLineEdit* half, QKeyEvent* key);
+    void onDocumentEdited(const DocumentEdit& edit);
+    int language() const;
+
+    ShellContext& context_;
+    MainWindow& main_;
+    int band_ = 0;
+    int RenameRow = 0;
+    int renameBand_ = 0;  // the band a rename writes to, fixed when it begins
+    bool announcing_ = false;
+    QTableWidget* grid_ = nullptr;
+    QLineEdit* halves_[2] = {};
+    QPushButton* closeButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+};
+
+QWidget* CreateGroupNameWindow(ShellContext& context, MainWindow& main);
+
+}  // namespace kv

@@ -1,0 +1,137 @@
+// The block windows, built from their descriptions.
+#include "editors/special/ui/block_window.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <map>
+
+#include "app/twips.h"
+#include "app/ui/main_window.h"
+#include "app/ui/shell_context.h"
+#include "editors/special/ui/editor_frame.h"
+
+namespace kv {
+namespace {
+
+// A label ends 100 twips left of its list.
+constexpr int kLabelGapTwips = 100;
+constexpr int kListWidthTwips = 1500;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+BlockWindow::BlockWindow(const BlockWindowDescription& description, ShellContext& context,
+                         MainWindow& main, QWidget* parent)
+    : QWidget(parent), context_(context), main_(main), edit_(description, context.Doc) {
+    setObjectName(QString::fromLatin1(description.ObjectName));
+    setWindowTitle(Text(description.Caption));
+    build();
+    showValues();
+    connect(&main_, &MainWindow::documentEdited, this, &BlockWindow::onDocumentEdited);
+}
+
+void BlockWindow::build() {
+    const BlockWindowDescription& d = edit_.Description();
+    const int dpi = logicalDpiX();
+    std::map<BlockFrame, QGridLayout*> grids;
+    auto* layout = new QVBoxLayout(this);
+    for (BlockFrame frame : {BlockFrame::Cb, BlockFrame::Hf, BlockFrame::Ham}) {
+        auto* box = new QGroupBox(QString::fromLatin1(BlockFrameCaption(frame)), this);
+        box->setObjectName(QString::fromLatin1(BlockFrameName(frame)));
+        auto* grid = new QGridLayout(box);
+        grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips, dpi));
+        grids[frame] = grid;
+        layout->addWidget(box);
+    }
+    lists_.resize(d.Lists.size());
+    for (const BlockListRow& row : d.Lists) {
+        auto* label = new QLabel(Text(row.Caption), this);
+        label->setObjectName(QStringLiteral("lblEuEmg_%1").arg(row.Index));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("Combo1_%1").arg(row.Index));
+        list->setMinimumWidth(TwipsToPixels(kListWidthTwips, dpi));
+        label->setBuddy(list);
+        lists_[row.Index] = list;
+        if (row.Hidden) {
+            label->hide();
+            list->hide();
+        } else {
+            QGridLayout* grid = grids.at(row.Frame);
+            grid->addWidget(label, row.Row, 2 * row.Column);
+            grid->addWidget(list, row.Row, 2 * row.Column + 1);
+        }
+        connect(list, &QComboBox::activated, this,
+                [this, index = row.Index](int position) { onPicked(index, position); });
+    }
+    for (auto& [frame, grid] : grids)
+        for (int c = 1; c < grid->columnCount(); c += 2) grid->setColumnStretch(c, 1);
+
+    auto* save = new QPushButton(QStringLiteral("Save"), this);
+    save->setObjectName(QStringLiteral("cmdSave"));
+    connect(save, &QPushButton::clicked, this, &BlockWindow::save);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+void BlockWindow::showValues() {
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        QComboBox* list = lists_[i];
+        const QSignalBlocker block(list);
+        list->clear();
+        for (const BlockListEntry& entry : edit_.Entries(static_cast<int>(i)))
+            list->addItem(Text(entry.Text));
+        list->setCurrentIndex(edit_.Shown(static_cast<int>(i)));
+    }
+}
+
+void BlockWindow::onPicked(int list, int position) {
+    edit_.Choose(context_.Doc, list, position);
+    showValues();
+}
+
+void BlockWindow::save() {
+    edit_.Save(context_.Doc);
+    main_.DocumentEdited(DocumentEdit{EditSection::SpecialBlocks});
+    CloseEditorFrame(this);
+}
+
+void BlockWindow::onDocumentEdited(const DocumentEdit& edit) {
+    // The lists show channels, memories and group names; the copy is the window's own.
+    if (edit.Section == EditSection::SpecialBlocks) return;
+    edit_.Refill(context_.Doc);
+    showValues();
+}
+
+bool BlockWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange)
+        FixOuterSize(this, edit_.Description().WidthTwips, edit_.Description().HeightTwips);
+    return QWidget::event(event);
+}
+
+QWidget* CreateEmergencyWindow(ShellContext& context, MainWindow& main) {
+    return new BlockWindow(EmergencyWindowDescription(), context, main);
+}
+
+QWidget* CreateDualWatchWindow(ShellContext& context, MainWindow& main) {
+    return new BlockWindow(DualWatchWindowDescription(), context, main);
+}
+
+QWidget* CreateMemoryKeyWindow(ShellContext& context, MainWindow& main) {
+    return new BlockWindow(MemoryKeyWindowDescription(), context, main);
+}
+
+}  // namespace kv

@@ -1,0 +1,45 @@
+// The emergency, dual-watch and memory-key windows: one window class built from a block
+// description. The window shows a copy of its block, stores picks into the copy and writes the
+// copy back on Save; closing it any other way discards the copy.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "editors/special/block_edit.h"
+
+class QComboBox;
+
+namespace kv {
+
+class MainWindow;
+struct ShellContext;
+struct DocumentEdit;
+
+class BlockWindow : public QWidget {
+    Q_OBJECT
+public:
+    BlockWindow(const BlockWindowDescription& description, ShellContext& context, MainWindow& main,
+                QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void build();
+    void showValues();
+    void onPicked(int list, int position);
+    void save();
+    void onDocumentEdited(const DocumentEdit& edit);
+
+    ShellContext& context_;
+    MainWindow& main_;
+    BlockEdit edit_;
+    std::vector<QComboBox*> lists_;
+};
+
+QWidget* CreateEmergencyWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateDualWatchWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateMemoryKeyWindow(ShellContext& context, MainWindow& main);
+
+}  // namespace kv

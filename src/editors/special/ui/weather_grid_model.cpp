@@ -1,0 +1,45 @@
+// The weather grid model.
+#include "editors/special/ui/weather_grid_model.h"
+
+#include "editors/special/weather_rules.h"
+#include "editors/special/weather_texts.h"
+#include "model/document.h"
+
+namespace kv {
+namespace {
+
+constexpr int kColumns = 5;
+
+}  // namespace
+
+WeatherGridModel::WeatherGridModel(const Document& doc, int language, QObject* parent)
+    : QAbstractTableModel(parent), doc_(doc), language_(language) {}
+
+int WeatherGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kWeatherCount;
+}
+
+int WeatherGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant WeatherGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    if (role != Qt::DisplayRole) return {};
+    return QString::fromStdString(
+        WeatherCellText(doc_.settings(), ChannelOf(index), index.column(), language_));
+}
+
+QVariant WeatherGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    if (role != Qt::DisplayRole) return {};
+    return QString::fromStdString(WeatherHeaderText(section).in(language_));
+}
+
+void WeatherGridModel::Refresh() {
+    emit dataChanged(index(0, 0), index(kWeatherCount - 1, kColumns - 1));
+}
+
+}  // namespace kv

@@ -1,0 +1,273 @@
+// The roger-beep window.
+#include "editors/tones/ui/roger_beep_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "app/main_window_tables.h"
+#include "app/twips.h"
+#include "app/ui/button_captions.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/shell_context.h"
+#include "editors/tones/tone_rules.h"
+#include "editors/tones/tone_texts.h"
+#include "editors/tones/ui/tone_graph_widget.h"
+#include "editors/tones/ui/tone_player.h"
+#include "editors/tones/ui/wav_path_chooser.h"
+#include "editors/tones/wav_file.h"
+
+namespace kv {
+namespace {
+
+constexpr int kStepsPerColumn = 7;
+
+QString Text(const TextPair& text, int language) {
+    return QString::fromStdString(text.in(language));
+}
+
+QComboBox* PickList(const std::vector<TextPair>& entries, int language, const QString& name,
+                    QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(false);
+    for (const TextPair& entry : entries) list->addItem(Text(entry, language));
+    return list;
+}
+
+QLabel* Caption(const TextPair& text, int language, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(Text(text, language), parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+RogerBeepWindow::RogerBeepWindow(ShellContext& context, MainWindow& main, QWidget* parent)
+    : QWidget(parent), context_(context), main_(main), player_(new TonePlayer(this)) {
+    setObjectName(QString::fromLatin1(kRogerBeepWindow));
+    const int language = context_.State.CurrentLanguage;
+    setWindowTitle(Text(ToneTexts().Caption, language));
+    buildControls(language);
+    connect(&main_, &MainWindow::documentEdited, this, &RogerBeepWindow::onDocumentEdited);
+    connect(player_, &TonePlayer::finished, this, [this] { play_->setEnabled(true); });
+    showTone();
+}
+
+RogerBeepWindow::~RogerBeepWindow() = default;
+
+void RogerBeepWindow::buildControls(int language) {
+    const ToneWindowTexts& t = ToneTexts();
+    // A caption's right edge lies 100 twips left of its list.
+    const int gap = TwipsToPixels(100, logicalDpiX());
+
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    for (int n = 1; n <= kToneCount; ++n) tabs_->addTab(Text(ToneTabCaption(n), language));
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        currentTone_ = index + 1;
+        showTone();
+    });
+
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(gap);
+
+    recycle_ = PickList(RecycleList(), language, QStringLiteral("cboRecycle"), frame);
+    interval_ = PickList(IntervalList(), language, QStringLiteral("cboInterval"), frame);
+    grid->addWidget(Caption(t.RecycleTimes, language, QStringLiteral("lblRecycle"), frame), 0, 0);
+    grid->addWidget(recycle_, 0, 1);
+    grid->addWidget(Caption(t.InterTime, language, QStringLiteral("lblInterval"), frame), 0, 4);
+    grid->addWidget(interval_, 0, 5);
+    connect(recycle_, &QComboBox::activated, this, &RogerBeepWindow::recycleChosen);
+    connect(interval_, &QComboBox::activated, this, &RogerBeepWindow::intervalChosen);
+
+    for (int column = 0; column < 2; ++column) {
+        const int at = 1 + 4 * column;
+        const auto heading = [&](const TextPair& text, int offset) {
+            auto* label = new QLabel(Text(text, language), frame);
+            label->setObjectName(QStringLiteral("lblHeading_%1").arg(2 * column + offset));
+            grid->addWidget(label, 1, at + offset);
+        };
+        heading(t.FrequencyHeading, 0);
+        heading(t.LengthHeading, 1);
+    }
+    const std::vector<TextPair> frequencyEntries = FrequencyList();
+    const std::vector<TextPair> lengthEntries = LengthList();
+    for (int step = 1; step <= 14; ++step) {
+        const int row = 2 + (step - 1) % kStepsPerColumn;
+        const int at = 4 * ((step - 1) / kStepsPerColumn);
+        auto* frequency =
+            PickList(frequencyEntries, language, QStringLiteral("cboFreq_%1").arg(step), frame);
+        auto* length =
+            PickList(lengthEntries, language, QStringLiteral("cboLong_%1").arg(step), frame);
+        grid->addWidget(
+            Caption(StepCaption(step), language, QStringLiteral("lblStep_%1").arg(step), frame),
+            row, at);
+        grid->addWidget(frequency, row, at + 1);
+        grid->addWidget(length, row, at + 2);
+        frequencies_[static_cast<std::size_t>(step - 1)] = frequency;
+        lengths_[static_cast<std::size_t>(step - 1)] = length;
+        connect(frequency, &QComboBox::activated, this,
+                [this, step](int index) { frequencyChosen(step, index); });
+        connect(length, &QComboBox::activated, this,
+                [this, step](int index) { lengthChosen(step, index); });
+    }
+    grid->setColumnMinimumWidth(3, 3 * gap);
+
+    graph_ = new ToneGraphWidget(this);
+    graph_->setObjectName(QStringLiteral("Picture1"));
+    graph_->setMinimumHeight(TwipsToPixels(1500, logicalDpiY()));
+
+    play_ = new QPushButton(Text(t.Play, language), this);
+    play_->setObjectName(QStringLiteral("CommandPlay"));
+    stop_ = new QPushButton(Text(t.Stop, language), this);
+    stop_->setObjectName(QStringLiteral("CommandStop"));
+    auto* exportWav = new QPushButton(Text(t.ExportWav, language), this);
+    exportWav->setObjectName(QStringLiteral("CommandExport"));
+    auto* close = new QPushButton(this);
+    close->setObjectName(QStringLiteral("CommandClose"));
+    ApplyButtonCaptions(this, language);
+    connect(play_, &QPushButton::clicked, this, &RogerBeepWindow::play);
+    connect(stop_, &QPushButton::clicked, this, &RogerBeepWindow::stop);
+    connect(exportWav, &QPushButton::clicked, this, &RogerBeepWindow::exportWav);
+    connect(close, &QPushButton::clicked, this, [this] {
+        // Inside the main window the child frame is what closes.
+        if (parentWidget() != nullptr)
+            parentWidget()->close();
+        else
+            this->close();
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(play_);
+    buttons->addWidget(stop_);
+    buttons->addWidget(exportWav);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(frame);
+    layout->addWidget(graph_, 1);
+    layout->addLayout(buttons);
+}
+
+const ToneRecord& RogerBeepWindow::tone() const {
+    return context_.Doc.config().ToneTable[static_cast<std::size_t>(currentTone_ - 1)];
+}
+
+void RogerBeepWindow::showTone() {
+    const ToneRecord& t = tone();
+    const auto show = [](QComboBox* list, int index) {
+        const QSignalBlocker blocker(list);
+        list->setCurrentIndex(index);
+    };
+    show(recycle_, ListIndexFor(t.ToneRepeat, recycle_->count()));
+    show(interval_, ListIndexFor(t.ToneInterval, interval_->count()));
+    for (std::size_t i = 0; i < t.Steps.size(); ++i) {
+        show(frequencies_[i], FrequencyListIndex(t.Steps[i].ToneFreq));
+        show(lengths_[i], ListIndexFor(t.Steps[i].ToneTime, lengths_[i]->count()));
+    }
+    graph_->SetTone(t);
+}
+
+void RogerBeepWindow::onDocumentEdited(const DocumentEdit& edit) {
+    if (announcing_) return;
+    if (edit.Section == EditSection::Tones || edit.Section == EditSection::Whole) showTone();
+}
+
+void RogerBeepWindow::announce(bool referencesRepaired) {
+    announcing_ = true;
+    if (referencesRepaired) {
+        main_.CallEditor(QString::fromLatin1(kChannelWindow), "ShowRB");
+        main_.CallEditor(QString::fromLatin1(kSettingsWindow), "ShowRB");
+    }
+    main_.DocumentEdited(DocumentEdit{EditSection::Tones});
+    announcing_ = false;
+}
+
+void RogerBeepWindow::recycleChosen(int index) {
+    switch (SetToneRepeat(context_.Doc.Working, currentTone_, index)) {
+        case ToneEdit::Stored:
+            announce(true);
+            break;
+        case ToneEdit::Refused:
+            showTone();
+            break;
+        case ToneEdit::Unchanged:
+            break;
+    }
+}
+
+void RogerBeepWindow::intervalChosen(int index) {
+    if (SetToneInterval(context_.Doc.Working, currentTone_, index) == ToneEdit::Stored)
+        announce(false);
+}
+
+void RogerBeepWindow::frequencyChosen(int step, int index) {
+    if (SetToneFreq(context_.Doc.Working, currentTone_, step, FrequencyListValue(index)) !=
+        ToneEdit::Stored)
+        return;
+    graph_->SetTone(tone());
+    announce(false);
+}
+
+void RogerBeepWindow::lengthChosen(int step, int index) {
+    switch (SetToneTime(context_.Doc.Working, currentTone_, step, index)) {
+        case ToneEdit::Stored:
+            graph_->SetTone(tone());
+            announce(true);
+            break;
+        case ToneEdit::Refused:
+            showTone();
+            break;
+        case ToneEdit::Unchanged:
+            break;
+    }
+}
+
+void RogerBeepWindow::play() {
+    if (player_->IsPlaying()) return;
+    if (player_->Play(tone())) play_->setEnabled(false);
+}
+
+void RogerBeepWindow::stop() {
+    player_->Stop();
+    play_->setEnabled(true);
+}
+
+void RogerBeepWindow::exportWav() {
+    const int language = context_.State.CurrentLanguage;
+    const ToneWindowTexts& t = ToneTexts();
+    const QString filter = Text(t.WavFileLabel, language) + QStringLiteral(" (*.wav)");
+    const QString start = QDir::home().filePath(
+        Text(ToneTabCaption(currentTone_), kLanguageEnglish) + QStringLiteral(".wav"));
+    const QString title = QString::fromStdString(CaptionWithoutAccessKey(t.ExportWav.in(language)));
+    const std::optional<QString> path = ChooseWavPath(this, title, filter, start);
+    if (!path) return;
+    if (!WriteMelodyWav(MelodyOf(tone()), QFile::encodeName(*path).toStdString()))
+        ShowMessage(this, language, t.WavWriteFailed, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void RogerBeepWindow::closeEvent(QCloseEvent* event) {
+    stop();
+    QWidget::closeEvent(event);
+}
+
+QWidget* CreateRogerBeepWindow(ShellContext& context, MainWindow& main) {
+    return new RogerBeepWindow(context, main);
+}
+
+}  // namespace kv

@@ -1,0 +1,69 @@
+// The roger-beep window (FrmRogerBeep): the eight tones on tabs, each with its recycle count,
+// interval and fourteen steps, the bar graph, the preview and the sound-file export.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "model/config_record.h"
+#include "model/document_edit.h"
+
+class QComboBox;
+class QPushButton;
+class QTabBar;
+
+namespace kv {
+
+class MainWindow;
+class TonePlayer;
+class ToneGraphWidget;
+struct ShellContext;
+
+class RogerBeepWindow : public QWidget {
+    Q_OBJECT
+public:
+    RogerBeepWindow(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+    ~RogerBeepWindow() override;
+
+    // The tone the shown tab edits, 1..8.
+    int CurrentTone() const { return currentTone_; }
+    TonePlayer& Player() { return *player_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls(int language);
+    void showTone();
+    void onDocumentEdited(const DocumentEdit& edit);
+    void recycleChosen(int index);
+    void intervalChosen(int index);
+    void frequencyChosen(int step, int index);
+    void lengthChosen(int step, int index);
+    void play();
+    void stop();
+    void exportWav();
+    // After an edit was stored: the other windows' roger-beep lists follow when references may
+    // have been repaired, and every window hears of the edit.
+    void announce(bool referencesRepaired);
+    const ToneRecord& tone() const;
+
+    ShellContext& context_;
+    MainWindow& main_;
+    int currentTone_ = 1;
+    bool announcing_ = false;
+    QTabBar* tabs_ = nullptr;
+    QComboBox* recycle_ = nullptr;
+    QComboBox* interval_ = nullptr;
+    std::array<QComboBox*, 14> frequencies_{};
+    std::array<QComboBox*, 14> lengths_{};
+    ToneGraphWidget* graph_ = nullptr;
+    QPushButton* play_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    TonePlayer* player_ = nullptr;
+};
+
+// The factory the window registry calls.
+QWidget* CreateRogerBeepWindow(ShellContext& context, MainWindow& main);
+
+}  // namespace kv

@@ -1,0 +1,90 @@
+// Sound files.
+#include "editors/tones/wav_file.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <system_error>
+#include <vector>
+
+namespace kv {
+namespace {
+
+constexpr int kChannels = 1;
+constexpr int kBytesPerSample = 2;
+
+void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
+    out.insert(out.end(), tag, tag + 4);
+}
+
+bool WriteSamples(std::ofstream& file, MelodyRenderer& renderer) {
+    std::array<std::int16_t, 4096> samples{};
+    std::array<char, samples.size() * kBytesPerSample> bytes{};
+    while (const std::size_t n = renderer.Render(samples.data(), samples.size())) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const auto s = static_cast<std::uint16_t>(samples[i]);
+            bytes[2 * i] = static_cast<char>(s & 0xFF);
+            bytes[2 * i + 1] = static_cast<char>(s >> 8);
+        }
+        if (!file.write(bytes.data(), static_cast<std::streamsize>(2 * n))) return false;
+    }
+    return true;
+}
+
+// The 44-byte header of a file holding `sampleCount` samples.
+std::vector<std::uint8_t> WavHeader(std::size_t sampleCount, int sampleRate) {
+    const auto dataBytes = static_cast<std::uint32_t>(sampleCount * kBytesPerSample);
+    std::vector<std::uint8_t> out;
+    PutTag(out, "RIFF");
+    Put(out, 36 + dataBytes, 4);
+    PutTag(out, "WAVE");
+    PutTag(out, "fmt ");
+    Put(out, 16, 4);  // size of the format chunk
+    Put(out, 1, 2);   // PCM
+    Put(out, kChannels, 2);
+    Put(out, static_cast<std::uint32_t>(sampleRate), 4);
+    Put(out, static_cast<std::uint32_t>(sampleRate * kChannels * kBytesPerSample), 4);
+    Put(out, kChannels * kBytesPerSample, 2);
+    Put(out, 8 * kBytesPerSample, 2);
+    PutTag(out, "data");
+    Put(out, dataBytes, 4);
+    return out;
+}
+
+}  // namespace
+
+bool WriteMelodyWav(const Melody& melody, const std::string& path) {
+    MelodyRenderer renderer(melody, kWavSampleRate);
+    // The sizes in the header are 32-bit.
+    if (renderer.TotalSamples() * kBytesPerSample > std::numeric_limits<std::uint32_t>::max() - 36)
+        return false;
+    const std::string partial = path + ".part";
+    bool written = false;
+    {
+        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+        if (file) {
+            const std::vector<std::uint8_t> header =
+                WavHeader(renderer.TotalSamples(), kWavSampleRate);
+            file.write(reinterpret_cast<const char*>(header.data()),
+                       static_cast<std::streamsize>(header.size()));
+            written = file && WriteSamples(file, renderer);
+            file.close();
+            written = written && !file.fail();
+        }
+    }
+    std::error_code error;
+    if (written) std::filesystem::rename(partial, path, error);
+    if (!written || error) {
+        std::filesystem::remove(partial, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kv

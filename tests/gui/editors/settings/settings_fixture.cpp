@@ -1,0 +1,119 @@
+// The settings window fixture.
+#include "gui/editors/settings/settings_fixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/main_window_tables.h"
+#include "app/ui/window_registry.h"
+
+namespace kv::settingstest {
+namespace {
+
+void RegisterChannelStandIn(WindowRegistry& registry) {
+    registry.Register(kChannelWindow,
+                      [](ShellContext&, MainWindow&) -> QWidget* { return new ChannelStandIn; });
+}
+
+}  // namespace
+
+void SettingsWindowTest::StartApp(int language, bool radioOption, const std::string& localeName) {
+    store_.reset();  // the application's own data files
+    QFile version(dir_.filePath(QStringLiteral("Version.ini")));
+    ASSERT_TRUE(version.open(QIODevice::WriteOnly));
+    version.write(
+        "[Version]\nCurrentVersion=V100\nSoftVersionCount=1\nFirmVersionCount=1\n"
+        "[Soft]\nVersion0=V100\n[Firm]\nFirm0=V100-V100\n");
+    version.close();
+    StartupOptions options;
+    options.Folders = ProgramFolders::ForProgramFolder(programFolder());
+    options.Locale = LocaleFactsFor(localeName);
+    options.Placement = std::make_shared<PlacementStore>(placementPath());
+    options.Chooser = chooser_;
+    options.ExtraEditors = &RegisterChannelStandIn;
+    app_ = std::make_unique<Application>(options);
+    state().CurrentLanguage = language;
+    state().LanguageShownByMainWindow = language;
+    doc().Radio.RadioOptionFlag = radioOption;
+    edits_ = std::make_unique<QSignalSpy>(&main(), &MainWindow::documentEdited);
+}
+
+FrmOptFeatures* SettingsWindowTest::Open() {
+    return qobject_cast<FrmOptFeatures*>(main().OpenEditor(QString::fromLatin1(kSettingsWindow)));
+}
+
+FrmOptFeatures* SettingsWindowTest::window() const {
+    return qobject_cast<FrmOptFeatures*>(
+        app_->mainWindow().FindEditor(QString::fromLatin1(kSettingsWindow)));
+}
+
+void SettingsWindowTest::CloseWithButton() {
+    window()->findChild<QPushButton*>(QStringLiteral("CommandClose"))->click();
+    FlushDeletes();
+}
+
+ChannelStandIn* SettingsWindowTest::channelWindow() {
+    return qobject_cast<ChannelStandIn*>(main().FindEditor(QString::fromLatin1(kChannelWindow)));
+}
+
+QComboBox* SettingsWindowTest::List(const char* name) {
+    auto* box = window()->findChild<QComboBox*>(QString::fromLatin1(name));
+    EXPECT_NE(box, nullptr) << name;
+    return box;
+}
+
+QCheckBox* SettingsWindowTest::Check(const char* name) {
+    auto* box = window()->findChild<QCheckBox*>(QString::fromLatin1(name));
+    EXPECT_NE(box, nullptr) << name;
+    return box;
+}
+
+QLineEdit* SettingsWindowTest::Box(const char* name) {
+    auto* box = window()->findChild<QLineEdit*>(QString::fromLatin1(name));
+    EXPECT_NE(box, nullptr) << name;
+    return box;
+}
+
+void SettingsWindowTest::Pick(const char* list, const QString& text) {
+    QComboBox* box = List(list);
+    const int index = box->findText(text);
+    ASSERT_GE(index, 0) << list << " offers no " << text.toStdString();
+    // What the list does when the user chooses an entry.
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+void SettingsWindowTest::Click(const char* check) {
+    Check(check)->click();
+}
+
+void SettingsWindowTest::Type(const char* box, const QString& text) {
+    QLineEdit* edit = Box(box);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void SettingsWindowTest::TypeAndLeave(const char* box, const QString& text) {
+    Type(box, text);
+    QTest::keyClick(Box(box), Qt::Key_Return);
+}
+
+void SettingsWindowTest::Compose(const char* box, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(Box(box), &event);
+}
+
+QStringList SettingsWindowTest::Entries(const char* list) {
+    QComboBox* box = List(list);
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    return entries;
+}
+
+}  // namespace kv::settingstest

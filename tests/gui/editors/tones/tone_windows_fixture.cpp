@@ -1,0 +1,35 @@
+// Stand-ins for the windows that offer tone and code numbers.
+#include "tone_windows_fixture.h"
+
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "app/ui/tree_panel.h"
+#include "app/ui/window_registry.h"
+
+namespace kv::test {
+
+void RegisterListWindowStandIns(WindowRegistry& registry) {
+    for (const char* name : {kChannelWindow, kSettingsWindow}) {
+        registry.Register(name, [name](ShellContext&, MainWindow&) {
+            auto* window = new ListWindowStandIn;
+            window->setObjectName(QString::fromLatin1(name));
+            return window;
+        });
+    }
+}
+
+void ToneWindowsTest::clickTreeNode(const char* key) {
+    auto* panel = main().findChild<TreePanel*>(QStringLiteral("picTree"));
+    ASSERT_NE(panel, nullptr);
+    QTreeWidget* tree = panel->tree();
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        if ((*it)->data(0, Qt::UserRole + 1).toString() == QString::fromLatin1(key)) {
+            emit tree->itemClicked(*it, 0);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no tree node " << key;
+}
+
+}  // namespace kv::test

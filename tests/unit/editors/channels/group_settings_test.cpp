@@ -1,0 +1,101 @@
+#include "editors/channels/group_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "editors/channels/channel_edit.h"
+#include "editors/channels/channel_plan.h"
+
+namespace kv {
+namespace {
+
+class GroupSettingsTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Document> doc = std::make_unique<Document>();
+};
+
+TEST_F(GroupSettingsTest, SwitchingTheOnlyValidGroupOffIsRefused) {
+    doc->settings().GroupValid(kBandHf, 3) = 1;
+    EXPECT_FALSE(SetGroupValid(*doc, kBandHf, 3, 0).Stored);
+    EXPECT_EQ(doc->settings().GroupValid(kBandHf, 3), 1);
+    // Groups beyond the band's regular groups do not count as other valid groups.
+    doc->settings().GroupValid(kBandHam, 1) = 1;
+    doc->settings().GroupValid(kBandHam, 13) = 1;
+    EXPECT_FALSE(SetGroupValid(*doc, kBandHam, 1, 0).Stored);
+    doc->settings().GroupValid(kBandHf, 15) = 1;
+    EXPECT_TRUE(SetGroupValid(*doc, kBandHf, 3, 0).Stored);
+    EXPECT_EQ(doc->settings().GroupValid(kBandHf, 3), 0);
+}
+
+TEST_F(GroupSettingsTest, AnEmptyGroupSwitchedOnGetsChannelOneInItsBand) {
+    struct Case {
+        int band, group;
+        const char* stored;
+    };
+    for (const Case& c : {Case{kBandHf, 2, "28145000"}, Case{kBandHam, 7, "28015000"},
+                          Case{kBandCb, 2, "26960000"}, Case{kBandCb, 7, "27601250"}}) {
+        const GroupValidOutcome outcome = SetGroupValid(*doc, c.band, c.group, 1);
+        EXPECT_TRUE(outcome.CreatedChannel) << c.band << "/" << c.group;
+        ASSERT_EQ(doc->Working.channelCount(c.band, c.group), 1);
+        EXPECT_EQ(doc->Working.channel(c.band, 1, c.group).ChNo, 1);
+        EXPECT_EQ(doc->Working.channel(c.band, 1, c.group).RxFreqText.raw(), c.stored);
+    }
+    // A group that already holds a normal channel gets none.
+    ASSERT_TRUE(AddChannel(*doc, 9, kBandHf, 4, "28.5"));
+    EXPECT_FALSE(SetGroupValid(*doc, kBandHf, 4, 1).CreatedChannel);
+    EXPECT_EQ(doc->Working.channelCount(kBandHf, 4), 1);
+}
+
+TEST(CbPlanTest, FirstChannelFrequenciesMatchTheChannelPlanTable) {
+    std::ifstream file(std::string(KV_SOURCE_DIR) + "/data/channel_plan.csv");
+    ASSERT_TRUE(file.good());
+    std::stringstream text;
+    text << file.rdbuf();
+    const ChannelPlan plan = ParseChannelPlan(text.str());
+    ASSERT_TRUE(plan.error.empty()) << plan.error;
+    int checked = 0;
+    for (const ChannelPlanRow& row : plan.rows) {
+        if (row.band != kBandCb || row.chNo != 1) continue;
+        EXPECT_EQ(CbPlanFirstChannelFreq(row.group), row.freqText) << "group " << row.group;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 7);
+}
+
+TEST_F(GroupSettingsTest, RenameFiltersComposesAndKeepsUnchangedNames) {
+    struct Case {
+        const char *first, *second, *stored;
+    };
+    for (const Case& c :
+         {Case{"", "7", " 7"}, Case{"A", "", "A "}, Case{"", "", "  "}, Case{"b", "2", "B2"}}) {
+        doc->settings().GroupName(kBandHf, 1).assign("ZZ");
+        bool changed = false;
+        EXPECT_FALSE(RenameGroup(*doc, kBandHf, 1, c.first, c.second, changed).has_value());
+        EXPECT_TRUE(changed);
+        EXPECT_EQ(doc->settings().GroupName(kBandHf, 1).raw(), c.stored);
+    }
+    // What a key filter would have stopped is refused at commit.
+    bool changed = true;
+    EXPECT_TRUE(RenameGroup(*doc, kBandHf, 1, "#", "", changed).has_value());
+    EXPECT_FALSE(changed);
+    EXPECT_TRUE(RenameGroup(*doc, kBandHf, 1, "\xc3", "", changed).has_value());
+    EXPECT_EQ(doc->settings().GroupName(kBandHf, 1).raw(), "B2");
+    // An unchanged name keeps its stored bytes.
+    doc->settings().GroupName(kBandHf, 2).assignPadded("A", '\0');
+    EXPECT_FALSE(RenameGroup(*doc, kBandHf, 2, "A", "", changed).has_value());
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(doc->settings().GroupName(kBandHf, 2).raw(), std::string("A\0", 2));
+    // Key filter.
+    EXPECT_EQ(FilterGroupNameChar('b'), std::optional<char32_t>('B'));
+    EXPECT_EQ(FilterGroupNameChar('/'), std::optional<char32_t>('/'));
+    EXPECT_EQ(FilterGroupNameChar(8), std::optional<char32_t>(8));
+    EXPECT_FALSE(FilterGroupNameChar(' ').has_value());
+    EXPECT_FALSE(FilterGroupNameChar('#').has_value());
+    EXPECT_FALSE(FilterGroupNameChar(0x4e2d).has_value());
+}
+
+}  // namespace
+}  // namespace kv
