@@ -1,5 +1,6 @@
-// The data a new document starts from: the built-in defaults, and where the template files of the
-// program's Init folder are (files/templates.h lays them over the defaults).
+// The data a new document starts from: the built-in defaults, the template files of the program's
+// Init folder laid over them, and the start-up order that makes a fresh document count as
+// unchanged.
 #pragma once
 
 #include <string>
@@ -22,5 +23,21 @@ std::string TemplatePath(std::string_view programDir, std::string_view bandRange
 // Writes the built-in defaults into the working data; fields the defaults do not name keep their
 // value (all zero in a fresh Document). today is YYYYMMDD.
 void ApplyBuiltInDefaults(Document& doc, std::string_view today);
+
+// Lays the template of that kind for the range text in force over the working data. A template
+// that cannot be read, or whose HF group 1 has no name, leaves the working data as it is.
+// Returns whether the template was applied.
+bool LoadTemplate(Document& doc, std::string_view programDir, TemplateKind kind);
+inline bool LoadStartupTemplate(Document& doc, std::string_view programDir) {
+    return LoadTemplate(doc, programDir, TemplateKind::New);
+}
+inline bool LoadInitialSettingTemplate(Document& doc, std::string_view programDir) {
+    return LoadTemplate(doc, programDir, TemplateKind::InitialSetting);
+}
+
+// The new document of start-up: untitled "new.dat", the built-in defaults, the start-up template
+// over them, then staged so that it counts as unchanged. The caller has set BandRangeText and its
+// limits (start-up sets kStartupBandRangeText).
+void BuildNewDocument(Document& doc, std::string_view programDir, std::string_view today);
 
 }  // namespace kv

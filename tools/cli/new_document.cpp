@@ -7,7 +7,6 @@
 #include <string>
 
 #include "model/band_range.h"
-#include "files/templates.h"
 #include "model/default_data.h"
 
 namespace kv::cli {

@@ -10,6 +10,7 @@
 #include "e2e/link/session_driver.h"
 #include "e2e/link/sim_process.h"
 #include "files/data_file.h"
+#include "link/link_texts.h"
 #include "platform/raw_image_file.h"
 
 namespace kv::test {
@@ -168,10 +169,9 @@ TEST(CliLink, WriteWithBackupWritesNothingWhenTheRadioFallsSilent) {
     EXPECT_TRUE(sim.SavedImage() == PatternImage(4));
     const QByteArray trace = FileBytes(QDir(TraceFolder()).filePath(TraceFiles().last()));
     EXPECT_TRUE(trace.contains(" -- ")) << "the reply timer's expiries are in the trace";
-    EXPECT_TRUE(
-        trace.endsWith("Outcome: failed\nMessage: The radio does not answer. Check that it "
-                       "is switched on, the cable and the port.\n"))
-        << trace.right(200).toStdString();
+    EXPECT_TRUE(trace.endsWith(
+        "Outcome: failed\nMessage: " + QByteArray::fromStdString(NoAnswerText().en) + "\n"))
+        << trace.right(300).toStdString();
 }
 
 TEST(CliLink, RadioRefusalsFailWithTheirMessages) {

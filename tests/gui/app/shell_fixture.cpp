@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QMenu>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/main_window_tables.h"
@@ -43,6 +44,10 @@ void ShellTest::TearDown() {
     app_.reset();
     FlushDeletes();
     SetMessageAnswerer({});
+    // A hand-over asks the application to quit; until its loop has run once more, every modal
+    // window of a later test would close as soon as it opens.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
 
 void ShellTest::Start(const std::string& localeName) {

@@ -22,6 +22,7 @@
 #include "app/ui/message_box.h"
 #include "app/ui/window_registry.h"
 #include "e2e/link/sim_process.h"
+#include "files/staging.h"
 #include "files/version_table.h"
 #include "model/document.h"
 #include "platform/placement_store.h"
@@ -58,6 +59,8 @@ private:
 class RecordingStore : public DataFileStore {
 public:
     using DataFileStore::DataFileStore;
+    // The document the test built, counting as unchanged.
+    void BuildStartupDocument(Document& doc) override { StageDocument(doc); }
     bool HasOtherVersion(const std::string&) const override { return true; }
     StoreResult StartOtherVersion(const std::string& otherVersion) override;
 

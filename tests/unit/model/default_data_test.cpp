@@ -1,4 +1,3 @@
-#include "files/templates.h"
 #include "model/default_data.h"
 
 #include <gtest/gtest.h>

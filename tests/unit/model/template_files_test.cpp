@@ -16,7 +16,6 @@
 #include "editors/channels/freq_text.h"
 #include "files/data_file.h"
 #include "files/staging.h"
-#include "files/templates.h"
 #include "model/default_data.h"
 
 namespace kv {
