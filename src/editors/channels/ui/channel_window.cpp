@@ -117,9 +117,9 @@ ChannelWindow::ChannelWindow(ShellContext& context, MainWindow& main, QWidget* p
     });
 }
 
-ChannelWindow::~ChannelWindow() {
-    context_.Doc.ChannelEditorOpen = false;
-}
+// Closing clears ChannelEditorOpen; the destructor must not, because a closed window is destroyed
+// only after the window that replaced it (New, Open, Read, a language change) has opened.
+ChannelWindow::~ChannelWindow() = default;
 
 int ChannelWindow::language() const {
     return context_.State.CurrentLanguage;

@@ -230,5 +230,17 @@ TEST_F(ChannelWindowTest, ClosingTheWindowCommitsTheFrequencyBeingTyped) {
     EXPECT_FALSE(doc().ChannelEditorOpen);
 }
 
+TEST_F(ChannelWindowTest, AReopenedWindowShowsTypedFrequenciesAfterTheOldOneIsGone) {
+    StartWithBands();
+    // New, Open, Read and a language change close the window and open a new one; the old one is
+    // destroyed later, after the new one has loaded.
+    main().LoadNewDoc();
+    FlushDeletes();
+    EXPECT_TRUE(doc().ChannelEditorOpen);
+    ShowBandGroup(kBandHf, 3);
+    TypeFrequency(7, "28.5");
+    EXPECT_EQ(Cell(7), "28.50000");
+}
+
 }  // namespace
 }  // namespace kv::test
