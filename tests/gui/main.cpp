@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -10,6 +11,10 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    // Test mode keeps the per-user data (backups, session traces) below the home folder, which
+    // every suite running on this machine would otherwise share.
+    QDir().mkpath(home.filePath(QStringLiteral("home")));
+    qputenv("HOME", home.filePath(QStringLiteral("home")).toUtf8());
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KV-7700"));
