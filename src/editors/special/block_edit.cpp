@@ -143,6 +143,19 @@ void BlockEdit::Choose(const Document& doc, int list, int position) {
     }
 }
 
+bool BlockEdit::ShowsEmptyHint(BlockFrame frame) const {
+    if (description_.EmptyHint.empty()) return false;
+    bool hasMemoryList = false;
+    for (const BlockListRow& row : description_.Lists) {
+        if (row.Frame != frame || row.Hidden) continue;
+        if (row.Kind != BlockListKind::CbMemories && row.Kind != BlockListKind::MemChannels)
+            continue;
+        if (!entries_.at(row.Index).empty()) return false;
+        hasMemoryList = true;
+    }
+    return hasMemoryList;
+}
+
 void BlockEdit::Save(Document& doc) const {
     const auto block = BlockValues(doc.config(), description_.Block);
     std::copy(values_.begin(), values_.end(), block.begin());

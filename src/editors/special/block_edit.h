@@ -47,6 +47,10 @@ public:
 
     const std::vector<i16>& Values() const { return values_; }
 
+    // True when the description has an empty hint, `frame` holds memory lists and none of them
+    // offers an entry: the user sees empty lists and is told why.
+    bool ShowsEmptyHint(BlockFrame frame) const;
+
     // Writes the copy into the document's block.
     void Save(Document& doc) const;
 

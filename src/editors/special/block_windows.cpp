@@ -36,7 +36,7 @@ BlockListRow BandRow(int index, std::string caption, int value, BlockListKind ki
 }
 
 BlockWindowDescription BuildEmergency() {
-    BlockWindowDescription d{"frm_emg", "Emg Channel Setting", BlockId::Emergency, 13965, 10755,
+    BlockWindowDescription d{"frm_emg", "Emg Channel Setting", BlockId::Emergency, 13965, 10755, {},
                              {}};
     auto& lists = d.Lists;
     for (int k = 0; k < kCbListedGroups; ++k) {
@@ -87,7 +87,8 @@ BlockWindowDescription BuildEmergency() {
 }
 
 BlockWindowDescription BuildDualWatch() {
-    BlockWindowDescription d{"frm_dw", "DW Channel Setting", BlockId::DualWatch, 13965, 7155, {}};
+    BlockWindowDescription d{"frm_dw", "DW Channel Setting", BlockId::DualWatch, 13965, 7155, {},
+                             {}};
     // The work-mode captions as the radio's owners know them, blanks included.
     const std::array<const char*, kCbListedGroups> modeCaptions = {
         "Eu DW Channel  Work Mode", "PL DW Channel  Work Mode", "DE DW Channel Work Mode",
@@ -113,7 +114,14 @@ BlockWindowDescription BuildDualWatch() {
 }
 
 BlockWindowDescription BuildMemoryKey() {
-    BlockWindowDescription d{"frm_MEM", "MEM Channel Setting", BlockId::MemoryKey, 13965, 7100, {}};
+    BlockWindowDescription d{
+        "frm_MEM",
+        "MEM Channel Setting",
+        BlockId::MemoryKey,
+        13965,
+        7100,
+        {},
+        {"No memory channel is in use in this band.", "此波段没有使用中的存储信道。"}};
     auto& lists = d.Lists;
     for (int k = 0; k < kCbListedGroups; ++k) {
         const std::string g = kCbPrefixes[k];

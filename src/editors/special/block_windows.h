@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/config_record.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -51,6 +52,8 @@ struct BlockWindowDescription {
     int WidthTwips;  // fixed outer size of the window
     int HeightTwips;
     std::vector<BlockListRow> Lists;  // in index order: Lists[i].Index == i
+    // Shown in a frame while every memory list of the frame is empty (else nothing is shown).
+    TextPair EmptyHint;
 };
 
 const BlockWindowDescription& EmergencyWindowDescription();

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -52,6 +53,18 @@ void Fill(QComboBox* box, const ChoiceList& choices, int language, int shown) {
     }
     box->setCurrentIndex(shown);
 }
+
+// Asks for room for all of its content, so that the window opens at the content's size where the
+// screen allows and scrolls only when it is made (or has to be) smaller.
+class ContentScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        const QSize content = widget() != nullptr ? widget()->sizeHint() : QSize();
+        return content + QSize(frame, frame);
+    }
+};
 
 }  // namespace
 
@@ -192,13 +205,23 @@ void FrmOptFeatures::buildControls() {
     right->addStretch();
     right->addLayout(closeLine);
 
-    auto* columns = new QHBoxLayout(this);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("scrollContent"));
+    auto* columns = new QHBoxLayout(content);
     columns->setSizeConstraint(QLayout::SetFixedSize);
     columns->addLayout(left.Grid);
     columns->addSpacing(gap * 2);
     columns->addLayout(middle.Grid);
     columns->addSpacing(gap * 2);
     columns->addLayout(right);
+
+    auto* scroll = new ContentScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
 }
 
 QGroupBox* FrmOptFeatures::buildPublicFrame(const PublicBand& band) {

@@ -76,6 +76,17 @@ void BlockWindow::build() {
     }
     for (auto& [frame, grid] : grids)
         for (int c = 1; c < grid->columnCount(); c += 2) grid->setColumnStretch(c, 1);
+    if (!d.EmptyHint.empty()) {
+        const QString hint = Text(d.EmptyHint.in(context_.State.CurrentLanguage));
+        for (auto& [frame, grid] : grids) {
+            auto* label = new QLabel(hint, this);
+            label->setObjectName(QStringLiteral("lblEmptyHint_") +
+                                 QString::fromLatin1(BlockFrameName(frame)));
+            label->hide();
+            grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
+            emptyHints_.emplace_back(frame, label);
+        }
+    }
 
     auto* save = new QPushButton(QStringLiteral("Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
@@ -96,6 +107,7 @@ void BlockWindow::showValues() {
             list->addItem(Text(entry.Text));
         list->setCurrentIndex(edit_.Shown(static_cast<int>(i)));
     }
+    for (auto& [frame, label] : emptyHints_) label->setVisible(edit_.ShowsEmptyHint(frame));
 }
 
 void BlockWindow::onPicked(int list, int position) {

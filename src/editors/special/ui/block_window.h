@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "editors/special/block_edit.h"
 
 class QComboBox;
+class QLabel;
 
 namespace kv {
 
@@ -36,6 +38,7 @@ private:
     MainWindow& main_;
     BlockEdit edit_;
     std::vector<QComboBox*> lists_;
+    std::vector<std::pair<BlockFrame, QLabel*>> emptyHints_;  // why a frame's lists are empty
 };
 
 QWidget* CreateEmergencyWindow(ShellContext& context, MainWindow& main);

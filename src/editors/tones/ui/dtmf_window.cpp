@@ -229,6 +229,16 @@ void DtmfWindow::openBox(int row) {
     box_->setFocus();
 }
 
+void DtmfWindow::nextCode() {
+    // The typing goes on in the next code; the last code keeps the box, so that the focus never
+    // drops to the Close button, where the next Space would close the window.
+    if (currentCode_ >= kDtmfCodeCount) {
+        box_->selectAll();
+        return;
+    }
+    grid_->setCurrentCell(currentCode_ + 1, kCodeColumn);
+}
+
 void DtmfWindow::commitBox() {
     if (currentCode_ < 1 || box_->isHidden()) return;
     RadioData& data = context_.Doc.Working;
@@ -246,7 +256,7 @@ void DtmfWindow::commitBox() {
 bool DtmfWindow::filterKey(QKeyEvent* key) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         commitBox();
-        focusNextChild();
+        nextCode();
         return true;
     }
     if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||

@@ -5,7 +5,11 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app/main_window_tables.h"
@@ -422,6 +426,38 @@ TEST_F(SettingsWindowTest, WithoutTheRadiosOptionOnlyCbPublicCanBeChanged) {
 }
 
 // The settings reach the data files through Save, typed text included, and come back with Open.
+// Room enough: the window opens showing all of its controls. A frame smaller than the controls (a
+// small screen) scrolls, so that the lowest ones, Close and the Mode Enable boxes, come into view.
+TEST_F(SettingsWindowTest, ASmallWindowScrollsToEveryControl) {
+    StartApp(kLanguageEnglish, true);
+    main().show();
+    main().resize(2400, 1600);
+    FrmOptFeatures* w = Open();
+    ASSERT_NE(w, nullptr);
+    auto* scroll = w->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+    ASSERT_NE(scroll, nullptr);
+    auto* close = w->findChild<QPushButton*>(QStringLiteral("CommandClose"));
+    QWidget* lowest[] = {close, Check("ModeEnablePA"), Box("BtDeviceName")};
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scroll->viewport()->size(), scroll->widget()->size());
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+
+    auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    frame->resize(500, 300);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    for (QWidget* control : lowest) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        scroll->ensureWidgetVisible(control);
+        const QRect shown(control->mapTo(scroll->viewport(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
+    }
+    close->click();
+    FlushDeletes();
+    EXPECT_EQ(window(), nullptr);
+}
+
 TEST_F(SettingsWindowTest, SettingsSurviveSaveAndOpen) {
     StartApp(kLanguageEnglish, true);
     doc().settings().BatteryProtect = 1;

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "app/shared_messages.h"
@@ -166,6 +167,47 @@ TEST_F(BlockWindowTest, EditsElsewhereRefillTheListsAndKeepTheCopy) {
     main().DocumentEdited(DocumentEdit{EditSection::Channels, kBandCb, 4});
     EXPECT_EQ(Items(List(window, 12)), (QStringList{"6"}));
     EXPECT_EQ(List(window, 1)->currentText(), "CW");
+}
+
+// A frame whose memory lists are all empty says why, in the window's language; the hint goes as
+// soon as a memory of the band is in use. The other block windows have no such hint.
+TEST_F(BlockWindowTest, MemoryFramesWithNoMemoryInUseSayWhy) {
+    const struct {
+        int language;
+        const char* hint;
+    } cases[] = {
+        {kLanguageEnglish, "No memory channel is in use in this band."},
+        {kLanguageChinese, "此波段没有使用中的存储信道。"},
+    };
+    const auto hint = [](QWidget* window, const char* frame) {
+        return Child<QLabel>(window, QStringLiteral("lblEmptyHint_") + QString::fromLatin1(frame));
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        state_.CurrentLanguage = c.language;
+        QWidget* window = OpenFromTree("MEM Channel Setting", kMemoryKeyWindow);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(hint(window, "FraHFBand")->text(), QString::fromUtf8(c.hint));
+        EXPECT_FALSE(hint(window, "FraCBBAND")->isVisibleTo(window));  // PL has memories
+        EXPECT_TRUE(Items(List(window, 12)).isEmpty());
+        EXPECT_TRUE(hint(window, "FraHFBand")->isVisibleTo(window));
+        EXPECT_TRUE(hint(window, "FraHANBand")->isVisibleTo(window));
+        CloseFrame(window);
+    }
+    for (int record : {17, 18, 19, 20}) doc_->Working.Store.cbMem(record).InUse = 0;
+    QWidget* window = OpenFromTree("MEM Channel Setting", kMemoryKeyWindow);
+    EXPECT_TRUE(hint(window, "FraCBBAND")->isVisibleTo(window));
+    ASSERT_TRUE(AddChannel(*doc_, 4, kBandHf, 16, "28.5"));
+    main().DocumentEdited(DocumentEdit{EditSection::Channels, kBandHf, 16});
+    EXPECT_EQ(Items(List(window, 12)), (QStringList{"4"}));
+    EXPECT_FALSE(hint(window, "FraHFBand")->isVisibleTo(window));
+    EXPECT_TRUE(hint(window, "FraHANBand")->isVisibleTo(window));
+
+    for (const char* name : {kEmergencyWindow, kDualWatchWindow})
+        EXPECT_TRUE(main()
+                        .OpenEditor(QString::fromLatin1(name))
+                        ->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lblEmptyHint")))
+                        .isEmpty());
 }
 
 // What the three windows save reaches the radio and comes back from it.

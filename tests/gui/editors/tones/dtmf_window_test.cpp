@@ -141,11 +141,47 @@ TEST_F(DtmfWindowTest, TypedKeysAreFilteredAndStoredWithNulAndBlanks) {
     QTest::keyClicks(b, QStringLiteral("E fx-"));  // refused
     EXPECT_EQ(b->text(), QStringLiteral("12AB*#"));
     QTest::keyClick(b, Qt::Key_Return);  // moves on without inserting
-    EXPECT_FALSE(b->hasFocus());
+    EXPECT_EQ(w->CurrentCode(), 4);
     EXPECT_EQ(settings().DtmfCodes[2].raw(), std::string("12AB*#\0         ", 16));
     EXPECT_EQ(cellText(w, 3), QStringLiteral("12AB*#"));
     ASSERT_EQ(Edits.size(), 1u);
     EXPECT_EQ(Edits[0].Section, EditSection::Dtmf);
+}
+
+// Enter commits the code and the box moves to the next code row with the focus: typing goes on
+// there and a Space is refused by the box instead of pressing Close. The last row keeps the box.
+TEST_F(DtmfWindowTest, EnterMovesTheBoxToTheNextCodeAndNeverToClose) {
+    StartWithToneWindows();
+    DtmfWindow* w = open();
+    auto* close = child<QPushButton>(w, QStringLiteral("CommandClose"));
+    struct Case {
+        int From;
+        int To;
+    };
+    for (const Case c : {Case{2, 3}, Case{15, 16}, Case{16, 16}}) {
+        SCOPED_TRACE(c.From);
+        QLineEdit* b = editCode(w, c.From);
+        QTest::keyClicks(b, QStringLiteral("12ab*#"));
+        QTest::keyClick(b, Qt::Key_Return);
+        EXPECT_EQ(cellText(w, c.From), QStringLiteral("12AB*#"));
+        EXPECT_EQ(w->CurrentCode(), c.To);
+        EXPECT_TRUE(b->isVisible());
+        EXPECT_TRUE(b->hasFocus());
+        EXPECT_FALSE(close->hasFocus());
+        EXPECT_EQ(b->geometry(), grid(w)->visualItemRect(grid(w)->item(c.To, 1)));
+        // The user's next keys go wherever the focus is.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        ASSERT_NE(main().FindEditor(QString::fromLatin1(kDtmfWindow)), nullptr);
+        EXPECT_TRUE(w->isVisible());
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Backspace);
+    }
+    w->FinishEdit();
+    EXPECT_EQ(QString::fromStdString(DtmfCodeText(settings(), 2)), QStringLiteral("12AB*#"));
+    EXPECT_EQ(QString::fromStdString(DtmfCodeText(settings(), 15)), QStringLiteral("12AB*#"));
+    EXPECT_EQ(QString::fromStdString(DtmfCodeText(settings(), 3)), QString());
+    EXPECT_EQ(QString::fromStdString(DtmfCodeText(settings(), 16)), QString());
 }
 
 // Paste through the keyboard is discarded; text that reaches the box another way (the context
