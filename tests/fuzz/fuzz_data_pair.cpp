@@ -10,8 +10,9 @@
 
 #include "files/data_file.h"
 #include "files/data_file_pair.h"
+#include "files/templates.h"
 #include "fuzz_support.h"
-#include "model/default_data.h"
+#include "model/band_range.h"
 
 namespace {
 
