@@ -100,6 +100,8 @@ struct Plan {
     QStringList Arguments;
     // Only scattered spoilt replies: retransmission must carry the session through.
     bool Recoverable = true;
+    // Silence, or one frame spoilt five times running: the session fails for want of an answer.
+    bool MayFallSilent = false;
 };
 
 Plan DrawPlan(std::mt19937& rng) {
@@ -121,6 +123,7 @@ Plan DrawPlan(std::mt19937& rng) {
                 break;
             case Fault::SilentAfter:
                 plan.Recoverable = false;
+                plan.MayFallSilent = true;
                 plan.Arguments << fault.Option << QString::number(rng() % (kSessionRequests + 10));
                 break;
             default: {
@@ -128,7 +131,10 @@ Plan DrawPlan(std::mt19937& rng) {
                 QStringList numbers;
                 const int first = 1 + static_cast<int>(rng() % kSessionRequests);
                 const bool run = rng() % 4 == 0;
-                if (run) plan.Recoverable = false;
+                if (run) {
+                    plan.Recoverable = false;
+                    plan.MayFallSilent = true;
+                }
                 const int count = run ? 5 : 1 + static_cast<int>(rng() % 3);
                 for (int i = 0; i < count; ++i)
                     numbers << QString::number(
@@ -282,22 +288,25 @@ private:
         return now.Data == before.Data && now.Companion == before.Companion;
     }
 
+    // The messages a failure may end with, given the faults that caused it: the model message,
+    // the version question (answered No), or, for a radio that fell silent, that it does not
+    // answer (and, for a write cut off among its data blocks, that the radio is partly written).
     static SessionResultRecord Classify(const Plan& plan, const SessionOutcome& outcome,
                                         bool asked) {
-        const auto& messages = outcome.PendingMessages;
-        if (plan.Faults.count(Fault::WrongModel)) {
-            if (messages.size() == 1 && messages[0] == ModelWrongText())
-                return {Outcome::FailedCleanly, {}};
-            return {Outcome::FailedWrongMessage, "expected \"Model type is wrong.\""};
-        }
-        if (plan.Faults.count(Fault::OtherFirmware)) {
-            if (asked && messages.empty()) return {Outcome::FailedCleanly, {}};
-            return {Outcome::FailedWrongMessage, "expected the version question"};
-        }
-        // A radio that stops answering ends the session with no message of its own.
         if (plan.Recoverable) return {Outcome::FailedThoughRecoverable, {}};
-        if (messages.empty()) return {Outcome::FailedCleanly, {}};
-        return {Outcome::FailedWrongMessage, messages[0].en};
+        const auto& messages = outcome.PendingMessages;
+        const bool modelRefused = messages.size() == 1 && messages[0] == ModelWrongText();
+        const bool firmwareRefused = asked && messages.empty();
+        const bool noAnswer =
+            !messages.empty() && messages[0] == NoAnswerText() &&
+            (messages.size() == 1 || (messages.size() == 2 && plan.Kind == TransferKind::Write &&
+                                      messages[1] == PartlyWrittenText()));
+        if ((modelRefused && plan.Faults.count(Fault::WrongModel)) ||
+            (firmwareRefused && plan.Faults.count(Fault::OtherFirmware)) ||
+            (noAnswer && plan.MayFallSilent))
+            return {Outcome::FailedCleanly, {}};
+        return {Outcome::FailedWrongMessage,
+                messages.empty() ? std::string("no message") : messages[0].en};
     }
 
     VersionTable versions_;

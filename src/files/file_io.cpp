@@ -71,8 +71,9 @@ void Fail(FileFailure* failure, const std::string& path, int error) {
     if (failure != nullptr) *failure = {path, FileFailure::Kind::System, error};
 }
 
-// Creates the temporary file (never reusing an existing name), writes and flushes it; removes it
-// again when that fails, and returns the errno value then, 0 on success.
+// Creates the temporary file (failing rather than sharing it with another save of the same target
+// under way), writes and flushes it; removes it again when that fails, and returns the errno
+// value then, 0 on success.
 int WriteTemporary(const std::string& temporary, std::span<const std::uint8_t> bytes) {
     Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.get() < 0) return errno;

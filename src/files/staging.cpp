@@ -5,14 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "editors/channels/band_range.h"
 #include "files/data_file_layout.h"
 #include "files/used_slots.h"
 
 namespace kv {
 namespace {
 
-constexpr std::string_view kHfRangeText = "24.7150 - 30.1050 MHz";
 constexpr std::int16_t kIdentCode = 248;
 
 std::string TrimBlanks(std::string_view text) {
@@ -33,7 +31,7 @@ void StampIdentity(const Document& doc, ConfigRecord& config) {
     const std::string model = TrimBlanks(doc.Radio.ExpectedModel) + '\0';
     RadioIdentity& identity = config.Identity;
     identity.IdentModel.assign(model);
-    identity.IdentRangeClass = doc.BandRangeText == kHfRangeText ? 0 : 1;
+    identity.IdentRangeClass = static_cast<i16>(BandRangeClass(doc.BandRangeText));
     identity.IdentCode = kIdentCode;
     identity.IdentModelShort.assign(model);
     config.FileVersion.assign(kProgramDataVersion);
@@ -54,17 +52,6 @@ std::vector<std::uint8_t> ComparableBytes(const ConfigRecord& record) {
 }
 
 }  // namespace
-
-std::string BandRangeTextFor(int bandMode) {
-    switch (bandMode) {
-        case 0:
-            return std::string(kHfRangeText);
-        case 1:
-            return "28.0000 - 29.6950 MHz";
-        default:
-            return "28.0000 - 29.6990 MHz";
-    }
-}
 
 std::unique_ptr<RadioData> StagedCopy(const Document& doc) {
     auto staged = std::make_unique<RadioData>(doc.Staged);

@@ -5,12 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "model/band_range.h"
 #include "model/document.h"
 
 namespace kv {
-
-// The band range text a document's BandMode stands for when a file is opened.
-std::string BandRangeTextFor(int bandMode);
 
 // The staging copy a save of the document stores, built without changing the document: the
 // current staging copy with the working data laid over it (the configuration record with its

@@ -15,6 +15,7 @@ const LinkWindowTextTable& LinkWindowTexts() {
         t.AddPathLabel = {"Device:", "设备:"};
         t.AddButton = {"&Add", "添加(&A)"};
         t.AddedByHand = {"added by hand", "手动添加"};
+        t.NotPresent = {"not present: check the cable", "不存在：请检查连接线"};
         t.PathMissing = {"This device does not exist:", "该设备不存在："};
         t.NotSerialDevice = {"This is not a serial device:", "这不是串行设备："};
         t.NoFreeNumber = {

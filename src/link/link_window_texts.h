@@ -18,6 +18,7 @@ struct LinkWindowTextTable {
     TextPair AddPathLabel;     // the port window's box for a device path typed by the user
     TextPair AddButton;
     TextPair AddedByHand;      // description of an entry the user added
+    TextPair NotPresent;       // description of the chosen entry while its device is gone
     TextPair PathMissing;      // followed by the path on a second line
     TextPair NotSerialDevice;  // followed by the path on a second line
     TextPair NoFreeNumber;

@@ -22,7 +22,7 @@ bool IsDevicePath(const std::vector<PresentPort>& present, const std::string& pa
 }  // namespace
 
 PortNumbering NumberPorts(const PortMapping& known, const std::vector<PresentPort>& present,
-                          const std::set<std::string>& existingPaths) {
+                          const std::set<std::string>& existingPaths, int chosen) {
     PortNumbering result;
     for (const auto& [number, path] : known)
         if (number >= kFirstPortNumber && number <= kLastPortNumber && !path.empty())
@@ -53,13 +53,16 @@ PortNumbering NumberPorts(const PortMapping& known, const std::vector<PresentPor
             result.changed = true;
         }
         deviceNumbers.insert(number);
-        result.listed.push_back({number, preferred, device.description});
+        result.listed.push_back({number, preferred, device.description, ListedPort::Kind::Device});
     }
 
-    for (const auto& [number, path] : result.mapping)
-        if (!deviceNumbers.contains(number) && existingPaths.contains(path) &&
-            !IsDevicePath(present, path))
-            result.listed.push_back({number, path, {}});
+    for (const auto& [number, path] : result.mapping) {
+        if (deviceNumbers.contains(number) || IsDevicePath(present, path)) continue;
+        if (existingPaths.contains(path))
+            result.listed.push_back({number, path, {}, ListedPort::Kind::AddedByHand});
+        else if (number == chosen)
+            result.listed.push_back({number, path, {}, ListedPort::Kind::NotPresent});
+    }
 
     std::sort(result.listed.begin(), result.listed.end(),
               [](const ListedPort& a, const ListedPort& b) { return a.number < b.number; });

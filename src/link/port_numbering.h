@@ -27,9 +27,15 @@ struct PresentPort {
 
 // One entry of the list the user chooses from.
 struct ListedPort {
+    enum class Kind {
+        Device,       // a serial device the system lists now
+        AddedByHand,  // a path the user added, listed while it exists
+        NotPresent,   // the chosen entry, whose device is gone for now
+    };
     int number = 0;
     std::string path;
-    std::string description;  // empty for an entry added by hand
+    std::string description;  // the system's description of a device; may be empty
+    Kind kind = Kind::Device;
 };
 
 struct PortNumbering {
@@ -42,9 +48,10 @@ struct PortNumbering {
 // the mapped paths that exist now though no device was listed for them (entries added by hand,
 // such as a pseudo-terminal); they are listed while they exist. A known device keeps its number,
 // and its mapping moves to its by-id path once it has one; a new device takes the lowest free
-// number; a device absent now keeps its number reserved.
+// number; a device absent now keeps its number reserved. The entry numbered `chosen` stays listed,
+// as not present, while its device is gone, so that a choice never moves to another port unseen.
 PortNumbering NumberPorts(const PortMapping& known, const std::vector<PresentPort>& present,
-                          const std::set<std::string>& existingPaths);
+                          const std::set<std::string>& existingPaths, int chosen = 0);
 
 // "COM<n>" (letters in any case) → n within the port number range; nothing otherwise.
 std::optional<int> ParsePortName(const std::string& name);

@@ -12,19 +12,25 @@ namespace kv {
 
 inline constexpr int kMaxSlot = 99;
 inline constexpr int kCbMemCount = 96;
-// Groups the store iterates per band: CB 1..7, HF 1..17 (16 MEM, 17 VFO), HAM 1..14 (13 MEM, 14 VFO).
+// Groups the store iterates per band: CB 1..7, HF 1..17 (16 MEM, 17 VFO), HAM 1..14 (13 MEM, 14
+// VFO).
 inline constexpr std::array<int, kBandCount> kGroupsPerBand = {7, 17, 14};
 // Regular (named) groups per band: those with names and enable bits.
 inline constexpr std::array<int, kBandCount> kRegularGroupsPerBand = {7, 15, 12};
 
+// The MEM and VFO group of each band; 0 for CB, which has neither.
+inline constexpr std::array<int, kBandCount> kMemGroup = {0, 16, 13};
+inline constexpr std::array<int, kBandCount> kVfoGroup = {0, 17, 14};
+
 inline constexpr bool IsMemGroup(int band, int group) {
-    return (band == kBandHf && group == 16) || (band == kBandHam && group == 13);
+    return band > kBandCb && band < kBandCount && group == kMemGroup[band];
 }
 inline constexpr bool IsVfoGroup(int band, int group) {
-    return (band == kBandHf && group == 17) || (band == kBandHam && group == 14);
+    return band > kBandCb && band < kBandCount && group == kVfoGroup[band];
 }
 
-// Number of slots a group offers: 40 (80 for CB group 3), 99 for MEM, 1 for VFO, 0 outside the band.
+// Number of slots a group offers: 40 (80 for CB group 3), 99 for MEM, 1 for VFO, 0 outside the
+// band.
 inline constexpr int SlotCapacity(int band, int group) {
     if (band < 0 || band >= kBandCount || group < 1 || group > kGroupsPerBand[band]) return 0;
     if (IsMemGroup(band, group)) return 99;

@@ -4,9 +4,7 @@
 #include <array>
 #include <string>
 
-#include "editors/channels/band_range.h"
-#include "files/data_file.h"
-#include "files/staging.h"
+#include "model/band_range.h"
 #include "model/radio_facts.h"
 
 namespace kv {
@@ -141,18 +139,6 @@ void ApplyBuiltInDefaults(Document& doc, std::string_view today) {
     c.ReservedTable = kDefaultReservedTable;
     ApplyDefaultIdentity(c.Identity, doc.BandRangeText, today);
     ApplyDefaultTones(c.ToneTable);
-}
-
-bool LoadTemplate(Document& doc, std::string_view programDir, TemplateKind kind) {
-    return LoadTemplateFile(doc, TemplatePath(programDir, doc.BandRangeText, kind));
-}
-
-void BuildNewDocument(Document& doc, std::string_view programDir, std::string_view today) {
-    doc.DocumentUntitled = true;
-    doc.DocumentName = kUntitledName;
-    ApplyBuiltInDefaults(doc, today);
-    LoadStartupTemplate(doc, programDir);
-    StageDocument(doc);
 }
 
 }  // namespace kv

@@ -14,6 +14,11 @@ inline constexpr int kBandCb = 0;
 inline constexpr int kBandHf = 1;
 inline constexpr int kBandHam = 2;
 inline constexpr int kMaxGroup = 17;
+// A band's name: "CB", "HF" or "HAM"; "" for a number that is no band.
+inline constexpr const char* BandName(int band) {
+    constexpr std::array<const char*, kBandCount> kNames = {"CB", "HF", "HAM"};
+    return band >= 0 && band < kBandCount ? kNames[static_cast<std::size_t>(band)] : "";
+}
 inline constexpr std::size_t kPerGroupSize = kBandCount * kMaxGroup;  // 51
 
 template <typename T>

@@ -22,7 +22,9 @@ std::map<QString, QString> ByIdAliases() {
     return aliases;
 }
 
-std::vector<PresentPort> PresentPorts() {
+}  // namespace
+
+std::vector<PresentPort> SystemSerialPorts() {
     const std::map<QString, QString> aliases = ByIdAliases();
     std::vector<PresentPort> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -34,6 +36,8 @@ std::vector<PresentPort> PresentPorts() {
     }
     return ports;
 }
+
+namespace {
 
 std::set<std::string> ExistingPaths(const PortMapping& mapping) {
     std::set<std::string> existing;
@@ -64,9 +68,10 @@ void WritePortMapping(const QString& settingsFile, const PortMapping& mapping) {
     settings.sync();
 }
 
-std::vector<ListedPort> ListSerialPorts(const QString& settingsFile) {
+std::vector<ListedPort> ListSerialPorts(const QString& settingsFile, int chosen,
+                                        const PortScan& scan) {
     const PortMapping known = ReadPortMapping(settingsFile);
-    const PortNumbering numbering = NumberPorts(known, PresentPorts(), ExistingPaths(known));
+    const PortNumbering numbering = NumberPorts(known, scan(), ExistingPaths(known), chosen);
     if (numbering.changed) WritePortMapping(settingsFile, numbering.mapping);
     return numbering.listed;
 }

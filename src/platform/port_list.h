@@ -3,17 +3,25 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "link/port_numbering.h"
 
 namespace kv {
 
+// The serial devices the system lists now.
+std::vector<PresentPort> SystemSerialPorts();
+// Where the port list comes from: the system, or a list a test gives.
+using PortScan = std::function<std::vector<PresentPort>()>;
+
 // Scans the serial devices present now, numbers them (keeping the numbers stored in the
-// [ports] section of settingsFile), writes the section back when it changed, and returns the
+// [ports] section of settingsFile), writes the section back only when it changed, and returns the
 // entries to show by ascending number. An entry the user adds by hand to [ports]
-// ("COM9=/dev/pts/4") is listed while its path exists.
-std::vector<ListedPort> ListSerialPorts(const QString& settingsFile);
+// ("COM9=/dev/pts/4") is listed while its path exists; the entry numbered `chosen` is listed even
+// while its device is gone.
+std::vector<ListedPort> ListSerialPorts(const QString& settingsFile, int chosen = 0,
+                                        const PortScan& scan = SystemSerialPorts);
 
 struct ResolvedPort {
     QString path;   // the device to open; empty when the name could not be resolved

@@ -23,13 +23,22 @@ void WriteJobRunner::start(std::unique_ptr<WriteJob> job) {
     startPhase();
 }
 
+void WriteJobRunner::stop() {
+    if (!job_) return;
+    if (session_.isActive()) {
+        session_.stop();
+        return;
+    }
+    // Between two sessions: the next one must not start.
+    onSessionFinished({job_->SessionKind(), SessionResult::Failed, {}, {}});
+}
+
 void WriteJobRunner::abandon() {
     if (!job_) return;
     if (session_.isActive()) {
         session_.abandon();
         return;
     }
-    // Between two sessions: the next one must not start.
     onSessionFinished({job_->SessionKind(), SessionResult::Failed, {}, {}});
 }
 

@@ -29,7 +29,10 @@ public:
     // Runs `job`. The caller has opened the link for the job's first session
     // (SerialSession::OpenLink with job->SessionKind()); the port stays open until the job ends.
     void start(std::unique_ptr<WriteJob> job);
-    // Stops the running session; the job ends as that session does.
+    // The user stopped the job: the running session sends its end request and the job ends as
+    // that session does; between two sessions the next one does not start.
+    void stop();
+    // Ends the running session at once (the program is closing); the job ends with it.
     void abandon();
 
     bool isRunning() const { return job_ != nullptr; }

@@ -4,10 +4,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -22,16 +19,6 @@
 
 namespace kv::cli {
 namespace {
-
-// The settings file that holds the [ports] numbering: language/mysetup.ini beside the program
-// folder, or in the per-user configuration folder when the installation is not writable.
-QString SettingsFilePath() {
-    QDir installation(QCoreApplication::applicationDirPath());
-    installation.cdUp();
-    if (QFileInfo(installation.absolutePath()).isWritable())
-        return installation.absoluteFilePath("language/mysetup.ini");
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/mysetup.ini";
-}
 
 // Progress as a percentage: one updating line per phase on a terminal, a line per step
 // otherwise.

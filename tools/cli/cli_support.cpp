@@ -1,6 +1,7 @@
 // Failure reporting, pair opening and image files for the commands.
 #include "cli_support.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <iostream>
 #include <span>
@@ -8,9 +9,24 @@
 #include "command.h"
 #include "files/data_file.h"
 #include "files/file_io.h"
+#include "platform/ansi_code_page.h"
+#include "platform/locale_facts.h"
+#include "platform/program_folders.h"
+#include "platform/settings_file.h"
 #include "platform/version_file.h"
 
 namespace kv::cli {
+
+QString SettingsFilePath() {
+    const ProgramFolders folders =
+        ProgramFolders::ForProgramFolder(QCoreApplication::applicationDirPath());
+    return SettingsFile::ForInstallation(folders).writePath();
+}
+
+CodecOptions SystemCodec() {
+    const std::string localeHex = SystemLocaleFacts().SystemLocaleHex;
+    return {localeHex, &AnsiCodePageFor(localeHex)};
+}
 
 int Fail(const std::string& message) {
     std::cerr << "kv7700-cli: " << message << '\n';

@@ -2,14 +2,24 @@
 // program's Open does, and reading and writing memory images.
 #pragma once
 
+#include <QString>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "codec/image_codec.h"
 #include "model/document.h"
 #include "model/memory_image.h"
 
 namespace kv::cli {
+
+// The settings file of the installation this program belongs to, by the rule the program uses:
+// language/mysetup.ini beside the program folder, or the per-user one when that cannot be written.
+// It holds the [ports] numbering, so COM<n> names the same device here as in the program.
+QString SettingsFilePath();
+
+// The text conversion the program uses on this system: its locale and that locale's code page.
+CodecOptions SystemCodec();
 
 // Prints "kv7700-cli: message" on standard error and returns the failure exit status.
 int Fail(const std::string& message);

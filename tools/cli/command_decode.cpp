@@ -11,7 +11,7 @@ int RunDecode(Arguments arguments) {
     const auto image = ReadImage(arguments[0]);
     if (!image) return kExitFailure;
     auto doc = NewDocument();
-    DecodeImage(*image, doc->Working);
+    DecodeImage(*image, doc->Working, SystemCodec());
     const FileResult result = SaveDataFile(*doc, arguments[1]);
     return result.ok() ? kExitOk : Fail(arguments[1] + ": " + result.Message.en);
 }

@@ -9,7 +9,7 @@ int RunEncode(Arguments arguments) {
     const auto doc = OpenPair(arguments[0]);
     if (!doc) return kExitFailure;
     auto image = std::make_unique<MemoryImage>();
-    EncodeImage(doc->Working, *image);
+    EncodeImage(doc->Working, *image, SystemCodec());
     return WriteImage(*image, arguments[1]) ? kExitOk : kExitFailure;
 }
 

@@ -12,13 +12,11 @@
 namespace kv::cli {
 namespace {
 
-constexpr const char* kBandNames[kBandCount] = {"CB", "HF", "HAM"};
-
-// A stored text as the terminal shows it: characters of the code page in UTF-8, control
+// A stored text as the terminal shows it: characters of the system's code page in UTF-8, control
 // characters as \xNN.
 std::string Shown(const std::string& bytes) {
     std::ostringstream out;
-    for (char16_t c : Windows1252().toUtf16(bytes)) {
+    for (char16_t c : SystemCodec().AnsiCodePage->toUtf16(bytes)) {
         if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
             out << "\\x" << std::hex << std::setw(2) << std::setfill('0') << static_cast<int>(c)
                 << std::dec;
@@ -49,16 +47,16 @@ void PrintChannels(std::ostream& out, const RadioData& data) {
         for (int group = 1; group <= kGroupsPerBand[band]; ++group) {
             const int count = data.channelCount(band, group);
             total += count;
-            out << "  " << std::left << std::setw(4) << kBandNames[band] << std::right
-                << std::setw(2) << group << "  " << std::left << std::setw(8)
-                << GroupLabel(band, group, settings) << std::right << std::setw(3) << count << " / "
-                << std::setw(2) << SlotCapacity(band, group);
+            out << "  " << std::left << std::setw(4) << BandName(band) << std::right << std::setw(2)
+                << group << "  " << std::left << std::setw(8) << GroupLabel(band, group, settings)
+                << std::right << std::setw(3) << count << " / " << std::setw(2)
+                << SlotCapacity(band, group);
             if (group <= kRegularGroupsPerBand[band])
                 out << (settings.GroupValid(band, group) ? "  enabled " : "  disabled")
                     << "  work channel " << settings.GroupWorkChannel(band, group);
             out << '\n';
         }
-        out << "  " << kBandNames[band] << " total: " << total << " channels\n";
+        out << "  " << BandName(band) << " total: " << total << " channels\n";
     }
     int memories = 0;
     for (int n = 1; n <= kCbMemCount; ++n) memories += data.Store.cbMem(n).InUse == 1 ? 1 : 0;
@@ -69,8 +67,8 @@ void PrintSettings(std::ostream& out, const ConfigRecord& config) {
     const RadioSettings& s = config.Settings;
     const int band = config.BandMode;
     out << "Settings:\n"
-        << "  Band mode: " << (band >= 0 && band < kBandCount ? kBandNames[band] : "unknown")
-        << " (" << band << ")\n"
+        << "  Band mode: " << (band >= 0 && band < kBandCount ? BandName(band) : "unknown") << " ("
+        << band << ")\n"
         << "  Work group: CB " << s.WorkGroup[0] << ", HF " << s.WorkGroup[1] << ", HAM "
         << s.WorkGroup[2] << '\n'
         << "  Squelch: " << s.Squelch << '\n'
@@ -102,7 +100,7 @@ int RunInfo(Arguments arguments) {
         const auto image = ReadImage(path);
         if (!image) return kExitFailure;
         doc = NewDocument();
-        DecodeImage(*image, doc->Working);
+        DecodeImage(*image, doc->Working, SystemCodec());
         std::cout << path << ": memory image\n";
     } else {
         doc = OpenPair(path);

@@ -15,7 +15,7 @@ int RunRead(Arguments arguments) {
     if (!RunReadSession(link->port, *image)) return kExitFailure;
     if (IsImageFileName(link->file)) return WriteImage(*image, link->file) ? kExitOk : kExitFailure;
     auto doc = NewDocument();
-    DecodeImage(*image, doc->Working);
+    DecodeImage(*image, doc->Working, SystemCodec());
     const FileResult result = SaveDataFile(*doc, link->file);
     return result.ok() ? kExitOk : Fail(link->file + ": " + result.Message.en);
 }

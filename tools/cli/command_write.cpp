@@ -14,7 +14,7 @@ std::unique_ptr<MemoryImage> ImageToWrite(const std::string& path) {
     const auto doc = OpenPair(path);
     if (!doc) return nullptr;
     auto image = std::make_unique<MemoryImage>();
-    EncodeImage(doc->Working, *image);
+    EncodeImage(doc->Working, *image, SystemCodec());
     return image;
 }
 

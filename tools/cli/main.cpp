@@ -52,10 +52,10 @@ int UsageError(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The version file is found from the program's own folder, which QCoreApplication knows.
+    // The version file is found from the program's own folder, which QCoreApplication knows; the
+    // names are the program's, so the per-user settings file is the one the program uses and the
+    // sessions leave their traces beside the program's.
     QCoreApplication application(argc, argv);
-    // The same per-user configuration and data folders as the program, so that an installed copy
-    // shares the port numbering with it and its sessions leave their traces beside the program's.
     QCoreApplication::setApplicationName(QString::fromLatin1(kv::kAppTitle));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kv::kAppTitle));
     const std::vector<std::string> words(argv + 1, argv + argc);

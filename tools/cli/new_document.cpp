@@ -6,7 +6,8 @@
 #include <ctime>
 #include <string>
 
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
+#include "files/templates.h"
 #include "model/default_data.h"
 
 namespace kv::cli {

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/channel_plan.h"
 #include "files/data_file.h"
 #include "files/staging.h"

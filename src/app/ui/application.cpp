@@ -14,7 +14,7 @@
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
 #include "app/ui/window_registry.h"
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "link/ui/radio_commands.h"
 #include "model/default_data.h"
 #include "model/document.h"

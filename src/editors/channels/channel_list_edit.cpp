@@ -1,7 +1,7 @@
 // List commands of the channel grid.
 #include "editors/channels/channel_list_edit.h"
 
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_slots.h"
 #include "editors/channels/defined_references.h"
@@ -12,8 +12,6 @@
 
 namespace kv {
 namespace {
-
-constexpr int kCbMemoriesPerBlock = 16;
 
 bool WithinRows(int band, int group, int row) {
     return row >= 1 && row <= ListEditLastRow(band, group);

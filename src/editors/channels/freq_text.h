@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/band_range.h"
 #include "model/document.h"
 #include "model/text_pair.h"
 
@@ -25,12 +26,6 @@ struct FreqTextResult {
 
 // The value in MHz formatted as "#0.00000": at least one integer digit, exactly five decimals.
 std::string FormatFreq(double mhz);
-
-// The two limits of a band in MHz, both inclusive.
-struct FreqLimits {
-    double min = 0.0;
-    double max = 0.0;
-};
 
 // The limits in force: those parsed from the document's range text.
 inline FreqLimits LimitsInForce(const Document& doc) {

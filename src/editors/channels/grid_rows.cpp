@@ -7,7 +7,6 @@
 namespace kv {
 namespace {
 
-constexpr int kCbMemoriesPerBlock = 16;
 constexpr int kWideColumnTwips = 1520;
 constexpr int kNarrowColumnTwips = 1260;
 
@@ -67,7 +66,7 @@ RowRecord FindRowRecord(const RadioData& data, int band, int group, int row) {
     return slot > 0 ? RowRecord{RowRecord::Kind::Channel, slot} : RowRecord{};
 }
 
-ChannelRecord* RecordOf(RadioData& data, int band, int group, const RowRecord& found) {
+const ChannelRecord* RecordOf(const RadioData& data, int band, int group, const RowRecord& found) {
     switch (found.kind) {
         case RowRecord::Kind::Channel:
             return &data.channel(band, found.index, group);
@@ -79,8 +78,9 @@ ChannelRecord* RecordOf(RadioData& data, int band, int group, const RowRecord& f
     return nullptr;
 }
 
-const ChannelRecord* RecordOf(const RadioData& data, int band, int group, const RowRecord& found) {
-    return RecordOf(const_cast<RadioData&>(data), band, group, found);
+ChannelRecord* RecordOf(RadioData& data, int band, int group, const RowRecord& found) {
+    return const_cast<ChannelRecord*>(
+        RecordOf(static_cast<const RadioData&>(data), band, group, found));
 }
 
 const ChannelRecord* CbMemReferredChannel(const RadioData& data, int group,

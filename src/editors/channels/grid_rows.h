@@ -22,6 +22,9 @@ GridShape GridShapeFor(int band, int group);
 // Column 0's text of a row.
 std::string GridRowLabel(int band, int group, int row);
 
+// CB memories per block of the CB memory store.
+inline constexpr int kCbMemoriesPerBlock = 16;
+
 // The groups a band offers in the group selector: 7 (CB), 17 (HF), 14 (HAM).
 int SelectableGroups(int band);
 

@@ -8,7 +8,6 @@
 
 #include "link/link_window_texts.h"
 #include "link/port_numbering.h"
-#include "platform/port_list.h"
 
 namespace kv {
 namespace {
@@ -20,14 +19,15 @@ bool IsCharacterDevice(const QString& path) {
 
 }  // namespace
 
-ManualPortResult AddPortByHand(const QString& settingsFile, const QString& path) {
+ManualPortResult AddPortByHand(const QString& settingsFile, const QString& path,
+                               const PortScan& scan) {
     const LinkWindowTextTable& texts = LinkWindowTexts();
     const QFileInfo file(path);
     if (!file.exists()) return {0, WithDetail(texts.PathMissing, path.toStdString())};
     if (!IsCharacterDevice(path)) return {0, WithDetail(texts.NotSerialDevice, path.toStdString())};
 
     const QString device = file.canonicalFilePath();
-    for (const ListedPort& port : ListSerialPorts(settingsFile))
+    for (const ListedPort& port : ListSerialPorts(settingsFile, 0, scan))
         if (QFileInfo(QString::fromStdString(port.path)).canonicalFilePath() == device)
             return {port.number, {}};
 

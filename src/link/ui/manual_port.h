@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "model/text_pair.h"
+#include "platform/port_list.h"
 
 namespace kv {
 
@@ -16,6 +17,8 @@ struct ManualPortResult {
 
 // Adds `path` to the port list of `settingsFile`. A device the list already holds, under this
 // path or another one that leads to the same device, keeps its number and is returned as it is.
-ManualPortResult AddPortByHand(const QString& settingsFile, const QString& path);
+// `scan` lists the devices present, as for the port list.
+ManualPortResult AddPortByHand(const QString& settingsFile, const QString& path,
+                               const PortScan& scan = SystemSerialPorts);
 
 }  // namespace kv

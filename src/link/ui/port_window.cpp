@@ -19,7 +19,6 @@
 #include "app/ui/message_box.h"
 #include "link/link_window_texts.h"
 #include "link/ui/manual_port.h"
-#include "platform/port_list.h"
 #include "platform/settings_file.h"
 
 namespace kv {
@@ -30,16 +29,17 @@ QString Text(const TextPair& text, int language) {
 }
 
 bool SameEntries(const std::vector<ListedPort>& a, const std::vector<ListedPort>& b) {
-    return std::equal(
-        a.begin(), a.end(), b.begin(), b.end(), [](const ListedPort& x, const ListedPort& y) {
-            return x.number == y.number && x.path == y.path && x.description == y.description;
-        });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const ListedPort& x, const ListedPort& y) {
+                          return x.number == y.number && x.path == y.path &&
+                                 x.description == y.description && x.kind == y.kind;
+                      });
 }
 
 }  // namespace
 
-PortWindow::PortWindow(AppState& state, SettingsFile& settings, QWidget* parent)
-    : QDialog(parent), state_(state), settings_(settings) {
+PortWindow::PortWindow(AppState& state, SettingsFile& settings, QWidget* parent, PortScan scan)
+    : QDialog(parent), state_(state), settings_(settings), scan_(std::move(scan)) {
     setObjectName(QStringLiteral("frmCommSet"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -120,7 +120,7 @@ QString PortWindow::settingsFile() const {
 }
 
 void PortWindow::showPorts(int wanted) {
-    std::vector<ListedPort> ports = ListSerialPorts(settingsFile());
+    std::vector<ListedPort> ports = ListSerialPorts(settingsFile(), wanted, scan_);
     const QSignalBlocker blocker(list_);
     if (!SameEntries(ports, ports_)) {
         ports_ = std::move(ports);
@@ -152,15 +152,24 @@ void PortWindow::showDevice() {
         return;
     }
     path_->setText(QString::fromStdString(shown->path));
-    description_->setText(QString::fromStdString(
-        shown->description.empty() ? LinkWindowTexts().AddedByHand.in(state_.CurrentLanguage)
-                                   : shown->description));
+    const LinkWindowTextTable& texts = LinkWindowTexts();
+    switch (shown->kind) {
+        case ListedPort::Kind::Device:
+            description_->setText(QString::fromStdString(shown->description));
+            break;
+        case ListedPort::Kind::AddedByHand:
+            description_->setText(Text(texts.AddedByHand, state_.CurrentLanguage));
+            break;
+        case ListedPort::Kind::NotPresent:
+            description_->setText(Text(texts.NotPresent, state_.CurrentLanguage));
+            break;
+    }
 }
 
 void PortWindow::addPath() {
     const QString path = newPath_->text().trimmed();
     if (path.isEmpty()) return;
-    const ManualPortResult added = AddPortByHand(settingsFile(), path);
+    const ManualPortResult added = AddPortByHand(settingsFile(), path, scan_);
     if (added.number == 0) {
         ShowMessage(this, state_.CurrentLanguage, added.error, MessageButtons::Ok,
                     MessageIcon::Warning);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "link/port_numbering.h"
+#include "platform/port_list.h"
 
 class QComboBox;
 class QLabel;
@@ -23,10 +24,12 @@ inline constexpr int kReShowComPortMs = 1000;
 class PortWindow : public QDialog {
     Q_OBJECT
 public:
-    PortWindow(AppState& state, SettingsFile& settings, QWidget* parent = nullptr);
+    // `scan` lists the serial devices present; tests give their own.
+    PortWindow(AppState& state, SettingsFile& settings, QWidget* parent = nullptr,
+               PortScan scan = SystemSerialPorts);
 
     // The re-scan `ReShowComPortTimer` runs every second: lists the ports again and keeps the
-    // displayed port when it is still there, else shows the first entry.
+    // displayed port, marked as not present while its device is gone.
     void ReShowComPort();
     // The number of the port shown in the list; 0 when the list is empty.
     int displayedPort() const { return displayed_; }
@@ -37,7 +40,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Fills the list and shows the entry numbered `wanted`, or the first one.
+    // Fills the list and shows the entry numbered `wanted` (listed even while its device is gone),
+    // or the first one when no entry has that number.
     void showPorts(int wanted);
     void showDevice();
     void addPath();
@@ -46,6 +50,7 @@ private:
 
     AppState& state_;
     SettingsFile& settings_;
+    PortScan scan_;
     std::vector<ListedPort> ports_;
     int displayed_ = 0;
     QComboBox* list_;

@@ -30,6 +30,10 @@ ProgressWindow::ProgressWindow(TransferKind kind, int language, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(Text(ProgressCaption(kind), language));
 
+    phase_ = new QLabel(this);
+    phase_->setObjectName(QStringLiteral("Label3"));
+    phase_->setAlignment(Qt::AlignCenter);
+    phase_->hide();
     label_ = new QLabel(Text(LinkWindowTexts().ProgressLabel, language), this);
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -48,6 +52,7 @@ ProgressWindow::ProgressWindow(TransferKind kind, int language, QWidget* parent)
     row->addWidget(percent_);
     row->addStretch();
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(phase_);
     layout->addLayout(row);
     layout->addWidget(bar_);
     setMinimumWidth(360);
@@ -65,6 +70,11 @@ void ProgressWindow::ShowPercent(int percent) {
     if (!isVisible()) return;
     SetProgressValue(percent);
     percent_->setText(QString::fromStdString(PercentText(percent)));
+}
+
+void ProgressWindow::ShowPhase(const TextPair& phase) {
+    phase_->setText(Text(phase, language_));
+    phase_->show();
 }
 
 void ProgressWindow::SessionEnded() {

@@ -23,6 +23,9 @@ public:
     void SetProgressValue(int value);
     // The session's progress step: the bar and the percentage label, only while shown.
     void ShowPercent(int percent);
+    // Names what a job of several sessions is doing now ("Verifying the radio"); a single
+    // session shows no phase.
+    void ShowPhase(const TextPair& phase);
     // The session has ended (or never ran): closes the window, and an open stop question,
     // without asking.
     void SessionEnded();
@@ -40,6 +43,7 @@ private:
     int language_;
     bool ended_ = false;
     bool stopRequested_ = false;
+    QLabel* phase_;
     QLabel* label_;
     QLabel* percent_;
     QProgressBar* bar_;

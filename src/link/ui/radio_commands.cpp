@@ -13,11 +13,15 @@
 #include "app/ui/shell_context.h"
 #include "codec/image_codec.h"
 #include "link/port_numbering.h"
+#include "link/safety_texts.h"
 #include "link/ui/port_window.h"
 #include "link/ui/progress_window.h"
+#include "link/ui/safety_commands.h"
+#include "link/ui/write_job_transfer.h"
 #include "platform/port_list.h"
 #include "platform/serial_port_open.h"
 #include "platform/serial_session.h"
+#include "platform/user_data_folder.h"
 
 namespace kv {
 
@@ -29,6 +33,9 @@ RadioCommands::RadioCommands(ShellContext& context, MainWindow& main)
         return askVersionQuestion(firmware, question);
     });
     connect(session_.get(), &SerialSession::finished, this, &RadioCommands::onSessionFinished);
+    session_->setTraceFolder(TraceFolder());
+    safety_ = new SafetyCommands(context, main, this);
+    writeJob_ = new WriteJobTransfer(*session_, *image_, *safety_, this);
 
     timerWrite_ = new QTimer(this);
     timerWrite_->setObjectName(QStringLiteral("TimerWrite"));
@@ -68,11 +75,18 @@ void RadioCommands::WriteToRadio() {
 void RadioCommands::TimerWriteExpired() {
     timerWrite_->stop();
     if (session_->isActive()) return;
-    if (!openLink(TransferKind::Write)) return;
+    const WriteJobOptions options = safety_->writeOptions();
+    // With a backup first, the first session on the port is a read.
+    if (!openLink(options.BackupFirst ? TransferKind::Read : TransferKind::Write)) return;
     if (!confirm(SharedMessages().WriteConfirmation)) return;
     image_->clear();
     EncodeImage(context_.Doc.Working, *image_, context_.Codec);
-    runSession(TransferKind::Write);
+    // The port failed while the confirmation was open: the prepared session has ended already.
+    if (!session_->isActive()) {
+        runSession(TransferKind::Write);
+        return;
+    }
+    endSession(writeJob_->Run(std::make_unique<WriteJob>(*image_, options), language(), &main_));
 }
 
 void RadioCommands::CommunicationPort() {
@@ -165,16 +179,12 @@ void RadioCommands::endSession(const SessionOutcome& outcome) {
 }
 
 void RadioCommands::completeRead() {
-    main_.CloseAllEditors();
-    Document& doc = context_.Doc;
-    DecodeImage(*image_, doc.Working, context_.Codec);
-    // The radio's data has no file yet: the title and the next Save must not name the old one.
-    doc.DocumentName = kUntitledName;
-    doc.DocumentUntitled = true;
-    main_.UpdateTitle();
-    main_.Change_Language();
-    main_.OpenEditor(QString::fromLatin1(kChannelWindow));
-    main_.CascadeEditors();
+    if (const std::optional<TextPair> failure = safety_->keepBackup(*image_, BackupKind::Read)) {
+        const TextPair& head = SafetyTexts().BackupNotKept;
+        ShowMessage(&main_, language(),
+                    {head.en + "\n" + failure->en, head.zh + "\n" + failure->zh});
+    }
+    main_.ShowRadioData(*image_);
 }
 
 }  // namespace kv

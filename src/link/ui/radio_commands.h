@@ -24,7 +24,9 @@ namespace kv {
 
 class MainWindow;
 class ProgressWindow;
+class SafetyCommands;
 class SerialSession;
+class WriteJobTransfer;
 struct ShellContext;
 
 inline constexpr int kTimerWriteMs = 200;
@@ -45,6 +47,8 @@ public:
     const SerialSession& session() const { return *session_; }
 
 private:
+    // The write runs as a job: the backup read and the verify read that the Setup menu asks
+    // for surround the write session on the same port opening.
     void TimerWriteExpired();
     // Opens the port `comPort` names for a session of `kind`; shows why not and returns false.
     bool openLink(TransferKind kind);
@@ -76,6 +80,8 @@ private:
     QPointer<ProgressWindow> progress_;
     std::optional<SessionOutcome> outcome_;  // of the last session, once it has ended
     std::string handOverVersion_;            // the firmware the user chose to hand over for
+    SafetyCommands* safety_;                 // backups and the write options
+    WriteJobTransfer* writeJob_;             // a write with its backup and verify reads
 };
 
 }  // namespace kv

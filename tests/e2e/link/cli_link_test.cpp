@@ -168,7 +168,10 @@ TEST(CliLink, WriteWithBackupWritesNothingWhenTheRadioFallsSilent) {
     EXPECT_TRUE(sim.SavedImage() == PatternImage(4));
     const QByteArray trace = FileBytes(QDir(TraceFolder()).filePath(TraceFiles().last()));
     EXPECT_TRUE(trace.contains(" -- ")) << "the reply timer's expiries are in the trace";
-    EXPECT_TRUE(trace.endsWith("Outcome: failed\n"));
+    EXPECT_TRUE(
+        trace.endsWith("Outcome: failed\nMessage: The radio does not answer. Check that it "
+                       "is switched on, the cable and the port.\n"))
+        << trace.right(200).toStdString();
 }
 
 TEST(CliLink, RadioRefusalsFailWithTheirMessages) {

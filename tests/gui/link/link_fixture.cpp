@@ -13,6 +13,7 @@
 #include "link/transfer_map.h"
 #include "link/ui/radio_commands.h"
 #include "platform/port_list.h"
+#include "platform/serial_session.h"
 
 namespace kv::linktest {
 
@@ -30,6 +31,7 @@ void StandInEditor::FinishEdit() {
 
 StoreResult RecordingStore::StartOtherVersion(const std::string& otherVersion) {
     started.push_back(otherVersion);
+    if (portOpen) startedWithPortOpen.push_back(portOpen());
     return {};
 }
 
@@ -70,6 +72,7 @@ LinkFixture::LinkFixture() {
     });
     main_ = std::make_unique<MainWindow>(*context_, editors_, *store_, chooser_, *placement_);
     commands_ = new RadioCommands(*context_, *main_);
+    store_->portOpen = [this] { return commands_->session().isPortOpen(); };
     main_->SetLinkCommands(commands_);
 }
 

@@ -62,6 +62,8 @@ public:
     StoreResult StartOtherVersion(const std::string& otherVersion) override;
 
     std::vector<std::string> started;
+    std::function<bool()> portOpen;  // asked when another version is started
+    std::vector<bool> startedWithPortOpen;
 };
 
 class ScriptedChooser : public FileChooser {

@@ -3,6 +3,7 @@
 // firmware version question, abandoning from the progress window and ports that cannot be used.
 #include "link/ui/radio_commands.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -49,6 +50,13 @@ const std::vector<std::uint8_t> kEndRequest{0x45, 0x4E, 0x44};
 
 class RadioCommandsTest : public LinkFixture {
 protected:
+    // These tests are about the sessions themselves; the backup and verify reads around a write
+    // have their own tests.
+    RadioCommandsTest() {
+        for (const char* option : {"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"})
+            main().menuAction(QString::fromLatin1(option))->setChecked(false);
+    }
+
     // The document as it stands, and the document the radio's image makes of it.
     std::unique_ptr<RadioData> Snapshot() const {
         return std::make_unique<RadioData>(doc_->Working);

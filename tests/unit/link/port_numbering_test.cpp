@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kv {
 namespace {
 
@@ -111,12 +113,22 @@ TEST(NumberPorts, FullRangeLeavesNewDeviceUnlisted) {
     EXPECT_EQ(n.mapping, full);
 }
 
-TEST(NumberPorts, DescriptionOnlyForDevices) {
+// Devices, entries added by hand and the chosen entry whose device is gone are told apart: a
+// device the system describes with nothing (a built-in ttyS port) is no entry added by hand.
+TEST(NumberPorts, KindsOfEntries) {
+    using Kind = ListedPort::Kind;
     const PortNumbering n =
-        NumberPorts({{9, "/dev/pts/1"}}, {{kUsb0, "", "USB serial"}}, {"/dev/pts/1"});
-    ASSERT_EQ(n.listed.size(), 2u);
-    EXPECT_EQ(n.listed[0].description, "USB serial");
-    EXPECT_EQ(n.listed[1].description, "");
+        NumberPorts({{9, "/dev/pts/1"}, {4, kById1}, {6, kUsb1}},
+                    {{kUsb0, "", "USB serial"}, {"/dev/ttyS0", "", ""}}, {"/dev/pts/1"}, 4);
+    std::vector<std::tuple<int, std::string, Kind>> listed;
+    for (const auto& e : n.listed) listed.emplace_back(e.number, e.description, e.kind);
+    EXPECT_EQ(listed, (std::vector<std::tuple<int, std::string, Kind>>{
+                          {1, "USB serial", Kind::Device},
+                          {2, "", Kind::Device},
+                          {4, "", Kind::NotPresent},
+                          {9, "", Kind::AddedByHand},
+                      }))
+        << "COM6, absent and not chosen, is not listed";
 }
 
 TEST(ParsePortName, AcceptsComAndNumberInRange) {

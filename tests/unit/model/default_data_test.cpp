@@ -1,3 +1,4 @@
+#include "files/templates.h"
 #include "model/default_data.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "files/data_file.h"
 #include "files/staging.h"
 

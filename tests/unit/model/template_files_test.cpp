@@ -10,12 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_plan.h"
 #include "editors/channels/freq_text.h"
 #include "files/data_file.h"
 #include "files/staging.h"
+#include "files/templates.h"
 #include "model/default_data.h"
 
 namespace kv {

@@ -24,7 +24,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/cb_memory.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_names.h"
@@ -775,6 +775,7 @@ void ChannelWindow::onDocumentEdited(const DocumentEdit& edit) {
         case EditSection::Channels:
         case EditSection::GroupSettings:
         case EditSection::PublicChannels:
+        case EditSection::Settings:
         case EditSection::Whole:
             if (edit.Band >= 0 && edit.Band != band_) break;
             ReShow_Group_Name();

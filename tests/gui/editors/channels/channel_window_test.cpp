@@ -6,9 +6,10 @@
 
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/ui/channel_editor_state.h"
+#include "files/staging.h"
 #include "model/radio_data.h"
 
 namespace kv::test {
@@ -139,6 +140,7 @@ TEST_F(ChannelWindowTest, BandChangeSetsTheRangeAndTitleAndOpeningStoresNoChanne
     main().OpenEditor(QString::fromLatin1(kChannelWindow));
     EXPECT_TRUE(doc().Working.Store.Channels == before->Store.Channels);
     EXPECT_TRUE(doc().Working.Config.ChannelCount == before->Config.ChannelCount);
+    EXPECT_FALSE(IsDocumentChanged(doc()));  // no question about saving a document just opened
 
     Pick(combo("Combo2"), kBandHf);
     EXPECT_EQ(doc().config().BandMode, kBandHf);
@@ -198,6 +200,34 @@ TEST_F(ChannelWindowTest, ListEditItemsAreOffWithoutTheWindowAndPasteFollowsTheC
     main().CloseAllEditors();
     EXPECT_FALSE(action("mnuCopy")->isEnabled());
     EXPECT_FALSE(paste->isEnabled());
+}
+
+TEST_F(ChannelWindowTest, AStoredBandOutsideTheListShowsCbAndIsKeptUntilTheUserPicks) {
+    StartWithBands();
+    doc().config().BandMode = 7;
+    doc().settings().WorkGroup[kBandCb] = 30;
+    main().CloseAllEditors();
+    FlushDeletes();
+    main().OpenEditor(QString::fromLatin1(kChannelWindow));
+    EXPECT_EQ(combo("Combo2")->currentIndex(), kBandCb);
+    EXPECT_EQ(combo("Combo6")->currentIndex(), 0);
+    EXPECT_EQ(grid()->model()->rowCount(), 56);
+    EXPECT_EQ(doc().config().BandMode, 7);
+    Pick(combo("Combo2"), kBandCb);
+    EXPECT_EQ(doc().config().BandMode, kBandCb);
+}
+
+TEST_F(ChannelWindowTest, ClosingTheWindowCommitsTheFrequencyBeingTyped) {
+    StartWithBands();
+    ShowBandGroup(kBandHf, 6);
+    SelectRow(12);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    QTest::keyClicks(editBox(), "26.5");
+    main().CloseAllEditors();
+    const int slot = FindSlot(doc().Working, kBandHf, 6, 12);
+    ASSERT_GT(slot, 0);
+    EXPECT_EQ(doc().Working.channel(kBandHf, slot, 6).RxFreqText.raw(), "2650000 ");
+    EXPECT_FALSE(doc().ChannelEditorOpen);
 }
 
 }  // namespace

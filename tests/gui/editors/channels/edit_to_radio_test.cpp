@@ -1,6 +1,8 @@
 // A whole edit in the channel window reaches the radio: typed, saved, opened again, and written
 // to the simulated radio with one entry still being typed.
+#include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 
 #include "app/shared_messages.h"
 #include "app/ui/main_window.h"
@@ -17,6 +19,11 @@ namespace {
 constexpr int kSimPort = 42;
 
 TEST_F(ChannelWindowTest, AnEditSavedOpenedAndWrittenReachesTheRadiosImage) {
+    // A test before this one may have asked the application to quit outside any event loop
+    // (the version hand-over); every modal loop, the progress window's among them, would then
+    // return at once. Running the application loop once clears that request.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
     QFile versions(dir_.filePath(QStringLiteral("Version.ini")));
     ASSERT_TRUE(versions.open(QIODevice::WriteOnly));
     versions.write(
@@ -47,7 +54,8 @@ TEST_F(ChannelWindowTest, AnEditSavedOpenedAndWrittenReachesTheRadiosImage) {
 
     Answer({MessageAnswer::Ok, MessageAnswer::Ok});
     trigger("mnuWriteToRadio");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Asked.size() >= 2; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Asked.size() >= 2; }, 60000))
+        << Asked.size() << " messages";
     EXPECT_EQ(Asked[1].Text, SharedMessages().WriteCompleted);
     ASSERT_TRUE(sim.Stop());
 

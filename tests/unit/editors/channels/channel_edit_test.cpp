@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/freq_text.h"
 
 namespace kv {

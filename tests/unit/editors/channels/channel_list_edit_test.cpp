@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_slots.h"
 #include "editors/channels/detail_rows.h"

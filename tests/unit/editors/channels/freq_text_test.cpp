@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 
 namespace kv {
 namespace {

@@ -1,4 +1,4 @@
-#include "editors/channels/band_range.h"
+#include "model/band_range.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,20 @@
-// Parsing the band range text into its limits.
-#include "editors/channels/band_range.h"
-
-#include <string_view>
+// The band range texts and the limits parsed from them.
+#include "model/band_range.h"
 
 #include "model/numeric_text.h"
 
 namespace kv {
-namespace {
+
+std::string BandRangeTextFor(int bandMode) {
+    switch (bandMode) {
+        case 0:
+            return kBandRangeTexts[kBandHf];
+        case 1:
+            return "28.0000 - 29.6950 MHz";
+        default:
+            return kStartupBandRangeText;
+    }
+}
 
 FreqLimits ParseRangeText(std::string_view text) {
     constexpr double kDefaultMin = 100.0;
@@ -19,8 +27,6 @@ FreqLimits ParseRangeText(std::string_view text) {
     return {ParseNumber(text.substr(0, dash)).value_or(kDefaultMin),
             ParseNumber(upper).value_or(kDefaultMax)};
 }
-
-}  // namespace
 
 void ParseBandRange(Document& doc) {
     const FreqLimits limits = ParseRangeText(doc.BandRangeText);
