@@ -26,6 +26,7 @@
 
 #include "codec/image_codec.h"
 #include "files/data_file_pair.h"
+#include "files/templates.h"
 #include "link/link_texts.h"
 #include "link/transfer_map.h"
 #include "model/default_data.h"
