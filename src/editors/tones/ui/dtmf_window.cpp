@@ -143,11 +143,11 @@ QWidget* DtmfWindow::buildAutodialTab(int language) {
     box_->installEventFilter(this);
     connect(box_, &QLineEdit::editingFinished, this, [this] {
         commitBox();
-        box_->hide();
+        hideBox();
     });
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         commitBox();
-        box_->hide();
+        hideBox();
         if (column == kCodeColumn) openBox(row);
     });
     // The current cell does not change on a click into it: the click opens the box as well.
@@ -227,6 +227,13 @@ void DtmfWindow::openBox(int row) {
     box_->setText(cell->text());
     box_->show();
     box_->setFocus();
+}
+
+void DtmfWindow::hideBox() {
+    // Hiding the focused box would hand the focus on as a Tab press, which moves the grid's
+    // current cell away from the code being edited.
+    if (box_->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+    box_->hide();
 }
 
 void DtmfWindow::nextCode() {

@@ -43,6 +43,8 @@ private:
     void openBox(int row);
     // Stores the box's text as code CurrentCode, cleaned; repairs references when it changed.
     void commitBox();
+    // Hides the box; the grid keeps the focus and its current cell.
+    void hideBox();
     // Enter in the box: the box moves on to the next code row (and stays on the last).
     void nextCode();
     bool filterKey(QKeyEvent* key);

@@ -165,6 +165,8 @@ TEST_F(DtmfWindowTest, EnterMovesTheBoxToTheNextCodeAndNeverToClose) {
         QTest::keyClick(b, Qt::Key_Return);
         EXPECT_EQ(cellText(w, c.From), QStringLiteral("12AB*#"));
         EXPECT_EQ(w->CurrentCode(), c.To);
+        EXPECT_EQ(grid(w)->currentRow(), c.To);
+        EXPECT_EQ(grid(w)->currentColumn(), 1);
         EXPECT_TRUE(b->isVisible());
         EXPECT_TRUE(b->hasFocus());
         EXPECT_FALSE(close->hasFocus());
