@@ -26,10 +26,10 @@
 
 #include "codec/image_codec.h"
 #include "files/data_file_pair.h"
+#include "files/templates.h"
 #include "link/link_texts.h"
 #include "link/transfer_map.h"
 #include "model/band_range.h"
-#include "model/default_data.h"
 #include "platform/raw_image_file.h"
 #include "platform/serial_session.h"
 

@@ -1,11 +1,9 @@
-// Built-in defaults and templates of a new document.
+// Built-in defaults of a new document.
 #include "model/default_data.h"
 
 #include <array>
 #include <string>
 
-#include "files/data_file.h"
-#include "files/staging.h"
 #include "model/band_range.h"
 #include "model/radio_facts.h"
 
@@ -119,16 +117,6 @@ void ApplyDefaultTones(std::array<ToneRecord, kToneCount>& tones) {
 
 }  // namespace
 
-std::string TemplatePath(std::string_view programDir, std::string_view bandRangeText,
-                         TemplateKind kind) {
-    std::string path(programDir);
-    if (!path.empty() && path.back() != '/') path += '/';
-    path += "Init/";
-    path += std::to_string(BandRangeClass(bandRangeText));
-    path += kind == TemplateKind::New ? "_KV7700_New.dat" : "_KV7700.dat";
-    return path;
-}
-
 void ApplyBuiltInDefaults(Document& doc, std::string_view today) {
     ConfigRecord& c = doc.config();
     c.FileVersion.assign(kProgramDataVersion);
@@ -141,18 +129,6 @@ void ApplyBuiltInDefaults(Document& doc, std::string_view today) {
     c.ReservedTable = kDefaultReservedTable;
     ApplyDefaultIdentity(c.Identity, doc.BandRangeText, today);
     ApplyDefaultTones(c.ToneTable);
-}
-
-bool LoadTemplate(Document& doc, std::string_view programDir, TemplateKind kind) {
-    return LoadTemplateFile(doc, TemplatePath(programDir, doc.BandRangeText, kind));
-}
-
-void BuildNewDocument(Document& doc, std::string_view programDir, std::string_view today) {
-    doc.DocumentUntitled = true;
-    doc.DocumentName = kUntitledName;
-    ApplyBuiltInDefaults(doc, today);
-    LoadStartupTemplate(doc, programDir);
-    StageDocument(doc);
 }
 
 }  // namespace kv

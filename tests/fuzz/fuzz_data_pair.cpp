@@ -10,9 +10,9 @@
 
 #include "files/data_file.h"
 #include "files/data_file_pair.h"
+#include "files/templates.h"
 #include "fuzz_support.h"
 #include "model/band_range.h"
-#include "model/default_data.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <ctime>
 #include <string>
 
+#include "files/templates.h"
 #include "model/band_range.h"
-#include "model/default_data.h"
 
 namespace kv::cli {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "files/data_file.h"
 #include "files/staging.h"
-#include "model/default_data.h"
+#include "files/templates.h"
 #include "platform/handover.h"
 #include "platform/version_file.h"
 

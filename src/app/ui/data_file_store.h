@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/ui/document_store.h"
+#include "files/templates.h"
 #include "files/version_table.h"
 #include "platform/program_folders.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/default_data.h"
+#include "files/templates.h"
 #include "model/document.h"
 #include "model/text_pair.h"
 

@@ -38,10 +38,11 @@
 #include "app/ui/tree_panel.h"
 #include "app/ui/window_registry.h"
 #include "codec/image_codec.h"
+#include "files/templates.h"
+#include "files/version_table.h"
 #include "link/backup_store.h"
 #include "link/safety_texts.h"
 #include "model/memory_image.h"
-#include "files/version_table.h"
 #include "platform/placement_store.h"
 
 namespace kv {

@@ -13,7 +13,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "files/data_file.h"
-#include "model/default_data.h"
+#include "files/templates.h"
 #include "model/document.h"
 #include "platform/placement_store.h"
 #include "shell_fixture.h"

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 
 #include "app/main_window_tables.h"
+#include "files/templates.h"
 #include "shell_fixture.h"
 
 namespace kv::test {

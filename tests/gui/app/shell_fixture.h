@@ -22,6 +22,7 @@
 #include "app/ui/file_chooser.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
+#include "files/templates.h"
 #include "platform/placement_store.h"
 
 namespace kv::test {

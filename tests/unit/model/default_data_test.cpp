@@ -7,9 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "model/band_range.h"
 #include "files/data_file.h"
 #include "files/staging.h"
+#include "files/templates.h"
+#include "model/band_range.h"
 
 namespace kv {
 namespace {

@@ -10,13 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "model/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_plan.h"
 #include "editors/channels/freq_text.h"
 #include "files/data_file.h"
 #include "files/staging.h"
-#include "model/default_data.h"
+#include "files/templates.h"
+#include "model/band_range.h"
 
 namespace kv {
 namespace {
@@ -75,13 +75,17 @@ TEST_P(StagedTemplateTest, KnownChannelsHaveTheirPublishedFrequencies) {
         const char* mhz;
     };
     const Known known[] = {
-        {kBandCb, 1, 1, "26.96500"},                                 // CEPT channel 1
-        {kBandCb, 1, 40, "27.40500"},                                // CEPT channel 40
-        {kBandCb, 2, 1, "26.96000"},                                 // Poland: 5 kHz below CEPT
-        {kBandCb, 2, 40, "27.40000"}, {kBandCb, 3, 41, "26.56500"},  // Germany: channels 41 to 80
-                                                                     // below channel 1
-        {kBandCb, 3, 80, "26.95500"}, {kBandCb, 7, 1, "27.60125"},   // United Kingdom
-        {kBandCb, 7, 40, "27.99125"}, {kBandHf, 1, 1, "28.01500"},  {kBandHam, 1, 1, "28.01500"},
+        {kBandCb, 1, 1, "26.96500"},   // CEPT channel 1
+        {kBandCb, 1, 40, "27.40500"},  // CEPT channel 40
+        {kBandCb, 2, 1, "26.96000"},   // Poland: 5 kHz below CEPT
+        {kBandCb, 2, 40, "27.40000"},
+        {kBandCb, 3, 41, "26.56500"},  // Germany: channels 41 to 80
+                                       // below channel 1
+        {kBandCb, 3, 80, "26.95500"},
+        {kBandCb, 7, 1, "27.60125"},  // United Kingdom
+        {kBandCb, 7, 40, "27.99125"},
+        {kBandHf, 1, 1, "28.01500"},
+        {kBandHam, 1, 1, "28.01500"},
     };
     const auto doc = OpenTemplate(GetParam());
     for (const Known& k : known) {
