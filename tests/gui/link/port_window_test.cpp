@@ -32,18 +32,21 @@ using test::PtyPair;
 
 class PortWindowTest : public LinkFixture {
 protected:
-    // Maps COM51 and COM53 to two pseudo-terminals. COM51 goes through a link of the test's own,
-    // so unplugging it is deterministic: a closed pseudo-terminal's number can be taken at once
-    // by another test running beside this one, and its path would exist again.
+    // Maps COM51 and COM53 to two pseudo-terminals through links of the test's own, so unplugging
+    // them is deterministic: a closed pseudo-terminal's number can be taken at once by another
+    // test running beside this one, and its path would exist again.
     void SetUp() override {
         ASSERT_TRUE(first_->ok() && second_->ok());
         ASSERT_TRUE(links_.isValid());
         ASSERT_TRUE(QFile::link(QString::fromStdString(first_->slavePath()), firstLink()));
+        ASSERT_TRUE(QFile::link(QString::fromStdString(second_->slavePath()), secondLink()));
         WritePortMapping(settings_->writePath(),
-                         {{51, firstLink().toStdString()}, {53, second_->slavePath()}});
+                         {{51, firstLink().toStdString()}, {53, secondLink().toStdString()}});
     }
     QString firstLink() const { return links_.filePath(QStringLiteral("first")); }
+    QString secondLink() const { return links_.filePath(QStringLiteral("second")); }
     void UnplugFirst() { ASSERT_TRUE(QFile::remove(firstLink())); }
+    void UnplugSecond() { ASSERT_TRUE(QFile::remove(secondLink())); }
 
     // The system's own ports are left out: the test lists `systemPorts_` instead.
     std::unique_ptr<PortWindow> Open() {
@@ -87,7 +90,7 @@ TEST_F(PortWindowTest, ShowsTheChosenPortWithItsDevice) {
     EXPECT_GE(entries.indexOf("COM51"), 0);
     EXPECT_EQ(Shown(), "COM53");
     EXPECT_EQ(window->displayedPort(), 53);
-    EXPECT_EQ(ShownDevice(*window).toStdString(), second_->slavePath());
+    EXPECT_EQ(ShownDevice(*window), secondLink());
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("LabelDescription"))->text().toStdString(),
               LinkWindowTexts().AddedByHand.en);
 }
@@ -172,7 +175,7 @@ TEST_F(PortWindowTest, OkStoresTheNumberAndCancelKeepsEverything) {
 // Without any port, OK chooses none and stores nothing.
 TEST_F(PortWindowTest, EmptyListChoosesNoPort) {
     UnplugFirst();
-    second_.reset();
+    UnplugSecond();
     auto window = Open();
     EXPECT_EQ(list_->count(), 0);
     EXPECT_EQ(window->displayedPort(), 0);
