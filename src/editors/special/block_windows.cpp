@@ -64,13 +64,14 @@ BlockWindowDescription BuildEmergency() {
         r.Hidden = true;
         lists.push_back(std::move(r));
     }
-    struct BandPart {
+    struct BandLists {
         int band;
         const char* name;
         int firstIndex;
         int firstValue;
     };
-    for (const BandPart& b : {BandPart{kBandHf, "HF", 28, 24}, BandPart{kBandHam, "HAM", 34, 30}}) {
+    for (const BandLists& b :
+         {BandLists{kBandHf, "HF", 28, 24}, BandLists{kBandHam, "HAM", 34, 30}}) {
         for (int n = 0; n < 2; ++n) {
             const std::string number = std::to_string(n + 1);
             const int index = b.firstIndex + 3 * n;
