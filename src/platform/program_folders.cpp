@@ -29,4 +29,12 @@ QString ProgramFolders::backgroundPicture(int language) const {
     return QDir(Program).filePath(QStringLiteral("PIC/BK_%1.jpg").arg(language));
 }
 
+bool ProgramFolders::isSystemInstallation() const {
+    const QString resolved = QFileInfo(Parent).canonicalFilePath();
+    const QString parent = resolved.isEmpty() ? QDir::cleanPath(Parent) : resolved;
+    for (const QString& prefix : {QStringLiteral("/usr"), QStringLiteral("/opt")})
+        if (parent == prefix || parent.startsWith(prefix + QLatin1Char('/'))) return true;
+    return false;
+}
+
 }  // namespace kv

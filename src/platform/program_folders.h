@@ -15,9 +15,14 @@ struct ProgramFolders {
     // The folders of an installation whose program folder is `programFolder`.
     static ProgramFolders ForProgramFolder(const QString& programFolder);
 
-    QString settingsFile() const;                         // Parent/language/mysetup.ini
-    QString versionFile() const;                          // Parent/Version.ini
-    QString backgroundPicture(int language) const;        // Program/PIC/BK_<language>.jpg
+    QString settingsFile() const;                   // Parent/language/mysetup.ini
+    QString versionFile() const;                    // Parent/Version.ini
+    QString backgroundPicture(int language) const;  // Program/PIC/BK_<language>.jpg
+
+    // True for an installation in the system's shared hierarchy (below /usr or /opt, links
+    // resolved): a package manager owns it, so the program never writes there, whoever runs it.
+    // Root may write anywhere, so being able to write tells nothing for root.
+    bool isSystemInstallation() const;
 };
 
 }  // namespace kv

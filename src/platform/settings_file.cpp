@@ -39,8 +39,9 @@ SettingsFile::SettingsFile(QString installedPath, QString userPath)
 
 SettingsFile SettingsFile::ForInstallation(const ProgramFolders& folders) {
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return SettingsFile(folders.settingsFile(),
-                        QDir(userFolder).filePath(QStringLiteral("mysetup.ini")));
+    const QString userFile = QDir(userFolder).filePath(QStringLiteral("mysetup.ini"));
+    if (folders.isSystemInstallation()) return SettingsFile(userFile, userFile);
+    return SettingsFile(folders.settingsFile(), userFile);
 }
 
 std::optional<std::string> SettingsFile::read(const QString& section, const QString& key) const {

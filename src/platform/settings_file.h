@@ -1,6 +1,7 @@
 // The private settings file (INI): the language and port choices kept between runs. It lives in
 // the installation's language folder; when that cannot be written (an installation owned by
 // another user) a per-user file takes the writes and is read first, without telling the user.
+// A system installation (below /usr or /opt) uses only the per-user file, for root as well.
 #pragma once
 
 #include <QString>
@@ -17,7 +18,8 @@ public:
     // `installedPath` is the installation's file, `userPath` the per-user fallback.
     SettingsFile(QString installedPath, QString userPath);
 
-    // The installation's file, falling back to mysetup.ini in the per-user configuration folder.
+    // The installation's file, falling back to mysetup.ini in the per-user configuration folder;
+    // only the per-user file for a system installation.
     static SettingsFile ForInstallation(const ProgramFolders& folders);
 
     // The value of `key` in `section`, surrounding blanks removed; nullopt when absent.

@@ -26,7 +26,8 @@ CivilTime LocalNow();
 // Keeps `image` as a new backup in the backup folder; the reason when it could not.
 std::optional<TextPair> KeepBackupImage(const MemoryImage& image, BackupKind kind);
 
-// Removes the backups that are older than a year and not among the newest; run at start-up.
+// Removes the backups that are older than a year and not among the newest; run at start-up, once
+// the main window has appeared.
 void PruneBackupFolder();
 
 }  // namespace kv

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "platform/placement_store.h"
@@ -70,6 +71,52 @@ TEST_F(SettingsFileTest, AnUnwritableInstallationFallsBackToThePerUserFile) {
     ASSERT_TRUE(file.write(QStringLiteral("language"), QStringLiteral("comPort"), "7"));
     EXPECT_EQ(file.read(QStringLiteral("language"), QStringLiteral("comPort")), "7");
     EXPECT_EQ(file.read(QStringLiteral("language"), QStringLiteral("IsFirstRun")), std::nullopt);
+}
+
+TEST_F(SettingsFileTest, ASystemInstallationIsNeverASettingsFolder) {
+    const struct {
+        const char* ProgramFolder;
+        bool System;
+    } cases[] = {
+        {"/usr/lib/kv7700/KV7700", true},
+        {"/usr/local/lib/kv7700/KV7700", true},
+        {"/usr/KV7700", true},
+        {"/opt/kv7700/KV7700", true},
+        {"/usr/lib/../../home/radio/kv7700/KV7700", false},
+        {"/usrlocal/kv7700/KV7700", false},
+        {"/home/radio/opt/kv7700/KV7700", false},
+        {"/KV7700", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProgramFolders::ForProgramFolder(QString::fromLatin1(c.ProgramFolder))
+                      .isSystemInstallation(),
+                  c.System)
+            << c.ProgramFolder;
+
+    // A link to a system folder is the system folder.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/usr/lib"), path("linked")));
+    EXPECT_TRUE(
+        ProgramFolders::ForProgramFolder(path("linked/kv7700/KV7700")).isSystemInstallation());
+    EXPECT_FALSE(ProgramFolders::ForProgramFolder(path("KV7700")).isSystemInstallation());
+}
+
+TEST_F(SettingsFileTest, ASystemInstallationKeepsTheSettingsInTheUsersOwnFolder) {
+    // Root can write into /usr, so only the rule keeps the file out of it.
+    QStandardPaths::setTestModeEnabled(true);
+    const QString userFile =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("mysetup.ini"));
+    for (const char* folder : {"/usr/lib/kv7700/KV7700", "/opt/kv7700/KV7700"}) {
+        const SettingsFile file = SettingsFile::ForInstallation(
+            ProgramFolders::ForProgramFolder(QString::fromLatin1(folder)));
+        EXPECT_EQ(file.writePath(), userFile) << folder;
+    }
+    EXPECT_FALSE(userFile.startsWith(QStringLiteral("/usr/")));
+    // A copy in a folder the user may write keeps its own settings folder.
+    EXPECT_EQ(
+        SettingsFile::ForInstallation(ProgramFolders::ForProgramFolder(path("KV7700"))).writePath(),
+        path("language/mysetup.ini"));
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST_F(SettingsFileTest, PlacementDefaultsAndRoundTrip) {
