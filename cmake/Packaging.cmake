@@ -61,7 +61,17 @@ if(TARGET kv7700)
 endif()
 # Shipped inactive: a rule under /usr/lib/udev/rules.d would take effect on installation.
 install(FILES ${KV_PACKAGING_DIR}/60-kv7700-cable.rules DESTINATION share/kv7700)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/kv7700)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${KV_PACKAGING_DIR}/debian/copyright
+        DESTINATION share/doc/kv7700)
+# The Debian changelog of a package without a Debian revision, compressed as Debian ships it.
+set(kv_changelog ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(
+    OUTPUT ${kv_changelog}
+    COMMAND gzip -9 -n -c ${KV_PACKAGING_DIR}/debian/changelog > ${kv_changelog}
+    DEPENDS ${KV_PACKAGING_DIR}/debian/changelog
+    VERBATIM)
+add_custom_target(kv_changelog ALL DEPENDS ${kv_changelog})
+install(FILES ${kv_changelog} DESTINATION share/doc/kv7700)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kv7700)
@@ -74,15 +84,17 @@ set(CPACK_PACKAGE_DESCRIPTION
     "radio. Includes kv7700-cli, a command-line companion, and kv7700-sim, a\n"
     "simulated radio.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
-set(CPACK_PACKAGE_CONTACT "KV-7700 CPS developers <kv7700-cps@localhost>")
+set(CPACK_PACKAGE_CONTACT "KV-7700 CPS team <cps-team@kv7700-cps.example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The library packages by name, found from the programs' linked libraries.
+# The library packages by name, found from the programs' linked libraries, and the font of the
+# Chinese interface and of a printed channel sheet, which no library names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-noto-cjk)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${KV_PACKAGING_DIR}/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-14-dev
     zlib1g-dev
     xvfb xauth fonts-noto-cjk
-    dpkg-dev desktop-file-utils appstream man-db bsdextrautils xdotool x11-utils
+    dpkg-dev desktop-file-utils appstream man-db bsdextrautils xdotool x11-utils lintian
 )
 
 missing=()

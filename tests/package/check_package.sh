@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build tree and checks it without installing it on this
-# machine: unpacks it into a scratch root (dpkg -x), checks its dependencies, contents, desktop
-# entry, AppStream metainfo and manual pages, then runs the unpacked programs as an ordinary user
-# runs an installed copy (a read-only installation, settings in a scratch home folder): the
-# command-line companion, the window program under Xvfb with a data file on its command line,
+# machine: unpacks it into a scratch root (dpkg -x), checks its fields, dependencies, contents,
+# copyright file, changelog, desktop entry, AppStream metainfo and manual pages and runs lintian,
+# then runs the unpacked programs as an ordinary user runs an installed copy (a read-only
+# installation, settings in a scratch home folder): the command-line companion, the window
+# program under Xvfb with a data file on its command line, the same run as root from below /usr,
 # the port numbering it shares with the command-line companion against the simulator, and the
 # hand-over to a second version installed beside it.
 # Usage: tests/package/check_package.sh [BUILD]   (BUILD defaults to build)
@@ -39,6 +40,15 @@ if dpkg-deb --contents "$deb" | grep -q '/rules\.d/'; then
     fail "the udev rule must not be active on installation"
 fi
 dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postrm | sh -n || fail "the package's postrm"
+maintainer=$(dpkg-deb --field "$deb" Maintainer)
+grep -Eq '^[^<>]+ <[^@<> ]+@[a-z0-9.-]+\.[a-z]+>$' <<<"$maintainer" &&
+    ! grep -Eqi 'localhost|invalid|placeholder|unknown' <<<"$maintainer" ||
+    fail "the maintainer is not a real-looking address: $maintainer"
+grep -Eq '(^|, )fonts-noto-cjk( |,|$)' <<<"$depends" ||
+    fail "Depends lacks fonts-noto-cjk, the font of the Chinese interface: $depends"
+# Debian's own checks: no error, no warning, and the programs built hardened.
+lintian_report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $lintian_report"
+if grep -q 'hardening-' <<<"$lintian_report"; then fail "lintian: $lintian_report"; fi
 
 # ---- Contents ------------------------------------------------------------------------------
 root=$scratch/root
@@ -59,6 +69,15 @@ for program in kv7700 kv7700-cli kv7700-sim; do
         fail "/usr/bin/$program does not lead to the program folder"
 done
 [ -f "$share/kv7700/60-kv7700-cable.rules" ] || fail "missing the udev rule"
+# The machine-readable copyright file and the Debian changelog, whose newest entry is this version.
+doc=$share/doc/kv7700
+[ "$(head -n 1 "$doc/copyright")" = \
+    "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+    fail "the copyright file is not machine-readable"
+grep -q '^Files: \*$' "$doc/copyright" && grep -q '^License: ' "$doc/copyright" ||
+    fail "the copyright file names no licence for its files"
+[ "$(zcat "$doc/changelog.gz" | head -n 1 | cut -d ' ' -f 1-2)" = "kv7700 ($version)" ] ||
+    fail "the changelog's newest entry is not $version: $(zcat "$doc/changelog.gz" | head -n 1)"
 # Every library the programs load comes from a package named in Depends.
 for library in $(for program in "$lib"/KV7700/kv7700*; do
     readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'
@@ -186,6 +205,29 @@ grep -q '^CurrentLanguage=1' "$settings" && grep -q '^IsFirstRun=0' "$settings" 
     fail "per-user settings: $(cat "$settings")"
 unchanged_installation
 step "the unpacked program opened mine.dat from its command line and kept its settings per user"
+
+# Root runs the program like any user: its settings go to root's own configuration folder, never
+# into the installation, although root could write there. The unpacked installation is mounted
+# at /usr/local, in a mount namespace of its own, so that the program runs from below /usr.
+roothome=$scratch/roothome
+mkdir -p -m 700 "$roothome/runtime"
+as_root=(env HOME="$roothome" XDG_CONFIG_HOME="$roothome/.config"
+    XDG_RUNTIME_DIR="$roothome/runtime" LC_ALL=C.UTF-8 LANG=C.UTF-8)
+namespace=(unshare --mount)
+[ "$(id -u)" -eq 0 ] || namespace=(unshare --map-root-user --mount)
+"${namespace[@]}" sh -c 'mount --bind "$1" /usr/local && shift && exec "$@"' sh "$lib" \
+    "${as_root[@]}" /usr/local/KV7700/kv7700 "$work/mine.dat" 2>"$scratch/gui.log" &
+gui=$!
+background+=($gui)
+[ -n "$(await_window 'mine\.dat')" ] ||
+    fail "the program run as root did not show its main window: $(cat "$scratch/gui.log")"
+kill "$gui"
+wait "$gui" 2>/dev/null || true
+[ -f "$roothome/.config/KV-7700/KV-7700/mysetup.ini" ] ||
+    fail "the program run as root kept no settings in root's configuration folder"
+[ ! -e "$lib/language" ] || fail "the program run as root wrote settings into the installation"
+unchanged_installation
+step "the program run as root from below /usr kept its settings in root's own folder"
 
 # The port numbering is shared: COM7 mapped in the per-user settings file reaches the simulator.
 "${as_user[@]}" "$root/usr/bin/kv7700-sim" --linger 5000 >"$scratch/sim.out" 2>&1 &
