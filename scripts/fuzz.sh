@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer + UndefinedBehaviorSanitizer) in
 # build-fuzz/ and runs each one for SECONDS (default 60), one after another, starting from the
-# seed corpus in tests/fuzz/corpus/<target>/ plus what earlier runs found (build-fuzz/corpus/).
-# Prints executions, time and rate per target; exits non-zero when a target found a fault (the
+# seed corpus in tests/fuzz/corpus/<target>/ plus what earlier runs found (build-fuzz/corpus/),
+# with the target's dictionary tests/fuzz/dict/<target>.dict.
+# Prints executions, time, rate and coverage (at the start and the end) per target; exits non-zero when a target found a fault (the
 # input is kept in build-fuzz/artifacts/). Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,6 +43,7 @@ for target in "${targets[@]}"; do
     echo "== $target: ${seconds}s"
     start=$(date +%s.%N)
     if ! build-fuzz/fuzz/"$target" "$corpus" "tests/fuzz/corpus/$target" \
+        -dict="tests/fuzz/dict/$target.dict" \
         -max_total_time="$seconds" -max_len="$(max_len "$target")" -timeout=20 \
         -artifact_prefix=build-fuzz/artifacts/"$target"- -print_final_stats=1 >"$log" 2>&1; then
         tail -n 40 "$log"
@@ -51,8 +53,13 @@ for target in "${targets[@]}"; do
     end=$(date +%s.%N)
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     runs=${runs:-0}
+    # Coverage (edges) once the corpus was loaded and at the end of the run.
+    first_cov=$(sed -n 's/.*INITED cov: \([0-9]*\).*/\1/p' "$log" | head -n 1)
+    last_cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | cut -d ' ' -f 2)
     summary+=("$(awk -v t="$target" -v n="$runs" -v s="$start" -v e="$end" \
-        'BEGIN { d = e - s; printf "%-22s %12d executions %8.1f s %10.0f exec/s", t, n, d, n / d }')")
+        -v c0="${first_cov:-0}" -v c1="${last_cov:-0}" \
+        'BEGIN { d = e - s; printf "%-22s %12d executions %8.1f s %10.0f exec/s  cov %d -> %d",
+                 t, n, d, n / d, c0, c1 }')")
 done
 printf '%s\n' "${summary[@]}"
 exit $status
