@@ -8,19 +8,21 @@
 #include "app/main_window_tables.h"
 #include "app/shell_texts.h"
 #include "app/startup_settings.h"
+#include "app/ui/after_first_paint.h"
 #include "app/ui/data_file_store.h"
 #include "app/ui/file_chooser.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
 #include "app/ui/window_registry.h"
-#include "model/band_range.h"
 #include "link/ui/radio_commands.h"
+#include "model/band_range.h"
 #include "model/default_data.h"
 #include "model/document.h"
 #include "platform/ansi_code_page.h"
 #include "platform/placement_store.h"
 #include "platform/settings_file.h"
+#include "platform/user_data_folder.h"
 
 namespace kv {
 
@@ -65,6 +67,8 @@ Application::Application(StartupOptions options)
     main_->SetLinkCommands(new RadioCommands(*context_, *main_));
     QObject::connect(main_.get(), &MainWindow::quitRequested, qApp,
                      [](int code) { QCoreApplication::exit(code); });
+    // The first paint needs none of the backups, so the window does not wait for their pruning.
+    RunAfterFirstPaint(*main_, &PruneBackupFolder);
 }
 
 Application::~Application() = default;

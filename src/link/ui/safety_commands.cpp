@@ -31,7 +31,6 @@ TextPair WithLine(const TextPair& message, const QString& line) {
 SafetyCommands::SafetyCommands(ShellContext& context, MainWindow& main, QObject* parent)
     : QObject(parent), context_(context), main_(main) {
     setObjectName(QStringLiteral("SafetyCommands"));
-    PruneBackupFolder();
     connectOption("mnuBackupBeforeWrite", kKeyBackupBeforeWrite);
     connectOption("mnuVerifyAfterWrite", kKeyVerifyAfterWrite);
     if (QAction* open = main_.menuAction(QStringLiteral("mnuOpenBackupFolder")))

@@ -1,7 +1,6 @@
 // The safety net's commands in the main window: the write options of the Setup menu ("Back Up
 // Before Writing", "Verify After Writing", both kept in the settings file), Help → "Open Backup
-// Folder" and Help → "Save Diagnostic Report…". Old backups are pruned when it is created, at
-// start-up.
+// Folder" and Help → "Save Diagnostic Report…".
 #pragma once
 
 #include <QObject>

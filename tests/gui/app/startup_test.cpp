@@ -1,10 +1,15 @@
 // Start-up: the first title, the language chosen from the locale and the settings file, and what
 // start-up writes back.
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QTest>
 
 #include "app/main_window_tables.h"
+#include "link/backup_store.h"
+#include "platform/user_data_folder.h"
 #include "shell_fixture.h"
 
 namespace kv::test {
@@ -90,6 +95,33 @@ TEST_F(StartupTest, HiddenCommandsAreHiddenAndShortcutsSet) {
     EXPECT_TRUE(action("tbrReadRadio")->isVisible());
     EXPECT_EQ(action("tbrOpen")->toolTip(), QStringLiteral("Open"));
     EXPECT_EQ(action("tbrReadRadio")->toolTip(), QStringLiteral("Read from Radio"));
+}
+
+qsizetype BackupCount() {
+    return QDir(BackupFolder()).entryList(QDir::Files).size();
+}
+
+TEST_F(StartupTest, PrunesBackupsOlderThanAYearBeyondTheNewestFiftyOnceTheWindowHasAppeared) {
+    QDir(BackupFolder()).removeRecursively();
+    QDir().mkpath(BackupFolder());
+    for (int day = 1; day <= 28; ++day)
+        for (int month : {1, 2}) {
+            QFile old(QDir(BackupFolder())
+                          .filePath(QString::fromStdString(
+                              BackupFileName({2001, month, day, 12, 0, 0, 0}, BackupKind::Read))));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        }
+    Start();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(BackupCount(), 56) << "pruned before the main window appeared";
+
+    main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    QTRY_COMPARE(BackupCount(), static_cast<qsizetype>(kBackupsAlwaysKept));
+    const QStringList kept = QDir(BackupFolder()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(kept.first(), QStringLiteral("2001-01-07_120000_read.img"));
+    EXPECT_EQ(kept.last(), QStringLiteral("2001-02-28_120000_read.img"));
+    QDir(BackupFolder()).removeRecursively();
 }
 
 }  // namespace

@@ -271,20 +271,6 @@ TEST_F(SafetyTest, DiagnosticReportHoldsTheLastSession) {
               "The diagnostic report has been saved:\n" + report.toStdString());
 }
 
-TEST_F(SafetyTest, StartUpPrunesBackupsOlderThanAYearBeyondTheNewestFifty) {
-    QDir().mkpath(BackupFolder());
-    for (int day = 1; day <= 28; ++day)
-        for (int month : {1, 2}) {
-            QFile old(QDir(BackupFolder())
-                          .filePath(QString::fromStdString(
-                              BackupFileName({2001, month, day, 12, 0, 0, 0}, BackupKind::Read))));
-            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        }
-    SafetyCommands started(*context_, main(), nullptr);
-    EXPECT_EQ(Backups(BackupKind::Read).size(), static_cast<qsizetype>(kBackupsAlwaysKept));
-    EXPECT_EQ(Backups(BackupKind::Read).first(), QStringLiteral("2001-01-07_120000_read.img"));
-}
-
 }  // namespace
 }  // namespace kv::linktest
 
