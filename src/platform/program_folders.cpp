@@ -30,8 +30,14 @@ QString ProgramFolders::backgroundPicture(int language) const {
 }
 
 bool ProgramFolders::isSystemInstallation() const {
-    const QString resolved = QFileInfo(Parent).canonicalFilePath();
-    const QString parent = resolved.isEmpty() ? QDir::cleanPath(Parent) : resolved;
+    // Links resolved in the part of the path that exists.
+    QString existing = QDir::cleanPath(QFileInfo(Parent).absoluteFilePath());
+    QString missing;
+    while (!QFileInfo::exists(existing) && existing != QStringLiteral("/")) {
+        missing = QLatin1Char('/') + QFileInfo(existing).fileName() + missing;
+        existing = QFileInfo(existing).absolutePath();
+    }
+    const QString parent = QDir::cleanPath(QFileInfo(existing).canonicalFilePath() + missing);
     for (const QString& prefix : {QStringLiteral("/usr"), QStringLiteral("/opt")})
         if (parent == prefix || parent.startsWith(prefix + QLatin1Char('/'))) return true;
     return false;
