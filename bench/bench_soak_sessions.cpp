@@ -411,7 +411,7 @@ int main(int argc, char** argv) {
         sessions, reads, sessions - reads, seed, static_cast<long long>(kSoakReplyInterval.count()),
         clock.elapsed() / 1000.0);
     for (int o = 0; o <= static_cast<int>(Outcome::DocumentChangedAfterFailure); ++o)
-        std::printf("  %-44s %5d\n", kOutcomeNames[o], byOutcome[static_cast<Outcome>(o)]);
+        std::printf("  %-52s %5d\n", kOutcomeNames[o], byOutcome[static_cast<Outcome>(o)]);
     std::printf("By fault (sessions / succeeded):\n");
     for (const auto& [name, counts] : byFault)
         std::printf("  %-20s %5d / %d\n", name.c_str(), counts.first, counts.second);
