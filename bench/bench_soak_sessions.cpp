@@ -2,12 +2,15 @@
 // kv7700-sim, each with faults drawn at random from every fault the simulator offers (dropped,
 // corrupted, short or misaddressed replies, lost writes, silence, another model, another
 // firmware). Each session runs as the program runs it: a read decodes the image into the
-// document only when it succeeded, a write encodes the document into a cleared image first.
+// document only when it succeeded; a write encodes the document first and runs as the program's
+// default write job, a backup read, the write and a verify read on one opening of the port.
 // Prints the sessions by outcome and by fault; exits with status 1 when a session hung past its
 // bound (more than five transmissions of a frame, or no end within the safety net), the simulator
-// crashed, a session reported success with a wrong image, the document changed after a failure,
-// a session failed with a wrong message, or one failed though its faults were all scattered
-// spoilt replies that retransmission recovers from.
+// crashed, a session reported success with a wrong image (a write that succeeded although the
+// radio lost a block, or a backup that is not the radio's image), the document changed after a
+// failure, a session failed with a wrong message (a verify that named other blocks than the radio
+// lost), or one failed though its faults were all scattered spoilt replies that retransmission
+// recovers from.
 // Usage: kv_bench_soak_sessions [sessions, default 200] [seed, default 1]
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,9 +32,11 @@
 #include "files/templates.h"
 #include "link/link_texts.h"
 #include "link/transfer_map.h"
+#include "link/write_job.h"
 #include "model/band_range.h"
 #include "platform/raw_image_file.h"
 #include "platform/serial_session.h"
+#include "platform/write_job_runner.h"
 
 namespace kv {
 namespace {
@@ -42,6 +47,8 @@ constexpr std::chrono::milliseconds kSoakReplyInterval{250};
 constexpr int kSafetyNetMs = 120000;
 // Requests of a whole session without retransmissions.
 constexpr int kSessionRequests = static_cast<int>(kTransferBlockCount) + 3;
+// A write job's sessions: the backup read, the write and the verify read.
+constexpr int kWriteJobSessions = 3;
 
 enum class Fault {
     DropReply,
@@ -73,7 +80,7 @@ constexpr FaultInfo kFaults[] = {
 
 enum class Outcome {
     Succeeded,
-    SucceededRadioLostWrites,
+    FailedVerifyNamedLostBlocks,
     FailedCleanly,
     FailedThoughRecoverable,
     FailedWrongMessage,
@@ -85,7 +92,7 @@ enum class Outcome {
 
 constexpr const char* kOutcomeNames[] = {
     "succeeded",
-    "succeeded, radio lost acknowledged blocks",
+    "failed: the verify named the blocks the radio lost",
     "failed cleanly with the right message",
     "failed though every fault was recoverable",
     "failed with a wrong message",
@@ -108,6 +115,9 @@ struct Plan {
 Plan DrawPlan(std::mt19937& rng) {
     Plan plan;
     plan.Kind = rng() % 2 ? TransferKind::Write : TransferKind::Read;
+    // Faults are drawn over every request the simulator receives: a write job's three sessions.
+    const int requests =
+        kSessionRequests * (plan.Kind == TransferKind::Write ? kWriteJobSessions : 1);
     if (rng() % 8 == 0) return plan;  // some sessions without faults
     const int kinds = 1 + static_cast<int>(rng() % 3);
     for (int k = 0; k < kinds; ++k) {
@@ -125,12 +135,15 @@ Plan DrawPlan(std::mt19937& rng) {
             case Fault::SilentAfter:
                 plan.Recoverable = false;
                 plan.MayFallSilent = true;
-                plan.Arguments << fault.Option << QString::number(rng() % (kSessionRequests + 10));
+                plan.Arguments << fault.Option << QString::number(rng() % (requests + 10));
                 break;
             default: {
+                // A block the radio loses is a failure the verify read must report.
+                if (fault.Kind == Fault::LoseWrite && plan.Kind == TransferKind::Write)
+                    plan.Recoverable = false;
                 // A few scattered requests, and sometimes one frame spoilt five times running.
                 QStringList numbers;
-                const int first = 1 + static_cast<int>(rng() % kSessionRequests);
+                const int first = 1 + static_cast<int>(rng() % requests);
                 const bool run = rng() % 4 == 0;
                 if (run) {
                     plan.Recoverable = false;
@@ -138,8 +151,8 @@ Plan DrawPlan(std::mt19937& rng) {
                 }
                 const int count = run ? 5 : 1 + static_cast<int>(rng() % 3);
                 for (int i = 0; i < count; ++i)
-                    numbers << QString::number(
-                        run ? first + i : 1 + static_cast<int>(rng() % kSessionRequests));
+                    numbers << QString::number(run ? first + i
+                                                   : 1 + static_cast<int>(rng() % requests));
                 plan.Arguments << fault.Option << numbers.join(',');
             }
         }
@@ -159,10 +172,10 @@ bool InTransferMap(std::uint32_t address) {
 }
 
 // Blocks of the transfer map in which the two images differ.
-int DifferentBlocks(const MemoryImage& a, const MemoryImage& b) {
-    int blocks = 0;
+std::vector<std::uint32_t> DifferentBlocks(const MemoryImage& a, const MemoryImage& b) {
+    std::vector<std::uint32_t> blocks;
     for (const std::uint32_t address : TransferBlockAddresses())
-        if (ImageBlock(a, address) != ImageBlock(b, address)) ++blocks;
+        if (ImageBlock(a, address) != ImageBlock(b, address)) blocks.push_back(address);
     return blocks;
 }
 
@@ -233,18 +246,34 @@ public:
             asked = true;
             return false;
         });
+        // The write job keeps its backup here instead of in the backup folder.
+        std::unique_ptr<MemoryImage> backup;
+        WriteJobRunner runner(session, *image_, [&](const MemoryImage& image, BackupKind kind) {
+            if (kind == BackupKind::Read) backup = std::make_unique<MemoryImage>(image);
+            return std::optional<TextPair>();
+        });
         std::optional<SessionOutcome> outcome;
         QEventLoop loop;
-        QObject::connect(&session, &SerialSession::finished, [&](const SessionOutcome& o) {
+        const auto ended = [&](const SessionOutcome& o) {
             outcome = o;
             loop.quit();
-        });
-        if (const auto failure = session.OpenLink(plan.Kind, path))
+        };
+        auto job = std::make_unique<WriteJob>(written, WriteJobOptions{});
+        const bool writing = plan.Kind == TransferKind::Write;
+        if (writing)
+            QObject::connect(&runner, &WriteJobRunner::finished, ended);
+        else
+            QObject::connect(&session, &SerialSession::finished, ended);
+        if (const auto failure = session.OpenLink(writing ? job->SessionKind() : plan.Kind, path))
             return {Outcome::Crashed, "the simulator's line did not open: " + failure->en};
-        session.start();
-        QTimer::singleShot(kSafetyNetMs, &loop, &QEventLoop::quit);
+        if (writing)
+            runner.start(std::move(job));
+        else
+            session.start();
+        QTimer::singleShot(kSafetyNetMs * (writing ? kWriteJobSessions : 1), &loop,
+                           &QEventLoop::quit);
         if (!outcome) loop.exec();
-        if (!outcome) session.abandon();
+        if (!outcome) writing ? runner.abandon() : session.abandon();
 
         sim.terminate();
         const bool simExited = sim.waitForFinished(5000);
@@ -259,8 +288,20 @@ public:
         if (repeats > kMaxTransmissions)
             return {Outcome::Hung, "a frame was sent " + std::to_string(repeats) + " times"};
 
+        if (writing && backup && DifferentBlocks(*backup, radio).size() > 0)
+            return {Outcome::SuccessWithWrongImage, "the backup is not the radio's image"};
+        const std::vector<std::uint32_t> lost =
+            writing ? DifferentBlocks(radioAfter, written) : std::vector<std::uint32_t>{};
         if (!outcome->succeeded()) {
             if (!Unchanged(before)) return {Outcome::DocumentChangedAfterFailure, {}};
+            if (writing && !runner.job()->differingBlocks().empty()) {
+                // The verify must name exactly the blocks the radio does not hold.
+                if (runner.job()->differingBlocks() == lost &&
+                    outcome->PendingMessages.size() == 1 &&
+                    outcome->PendingMessages[0] == VerifyMismatchText(lost))
+                    return {Outcome::FailedVerifyNamedLostBlocks, {}};
+                return {Outcome::FailedWrongMessage, "the verify named other blocks"};
+            }
             return Classify(plan, *outcome, asked);
         }
         if (plan.Faults.count(Fault::WrongModel) || plan.Faults.count(Fault::OtherFirmware))
@@ -275,12 +316,15 @@ public:
         }
         if (!Unchanged(before))
             return {Outcome::DocumentChangedAfterFailure, "a write changed the document"};
-        const int lost = DifferentBlocks(radioAfter, written);
-        if (lost == 0) return {Outcome::Succeeded, {}};
-        // The radio acknowledged a block it did not store: the protocol cannot see that; only a
-        // verifying read does.
-        if (plan.Faults.count(Fault::LoseWrite)) return {Outcome::SucceededRadioLostWrites, {}};
-        return {Outcome::SuccessWithWrongImage, std::to_string(lost) + " blocks differ"};
+        if (!backup)
+            return {Outcome::SuccessWithWrongImage, "a write succeeded without its backup"};
+        // A block the radio acknowledged but did not store, and the verify read did not see: a
+        // false success.
+        if (!lost.empty())
+            return {Outcome::SuccessWithWrongImage,
+                    std::to_string(lost.size()) +
+                        (lost.size() == 1 ? " block differs" : " blocks differ")};
+        return {Outcome::Succeeded, {}};
     }
 
 private:
@@ -295,7 +339,13 @@ private:
     static SessionResultRecord Classify(const Plan& plan, const SessionOutcome& outcome,
                                         bool asked) {
         if (plan.Recoverable) return {Outcome::FailedThoughRecoverable, {}};
-        const auto& messages = outcome.PendingMessages;
+        // A write job adds its own reason after the session's when its backup read or verify
+        // read did not complete.
+        std::vector<TextPair> messages = outcome.PendingMessages;
+        if (plan.Kind == TransferKind::Write && !messages.empty() &&
+            (messages.back() == BackupReadFailedText() ||
+             messages.back() == VerifyReadFailedText()))
+            messages.pop_back();
         const bool modelRefused = messages.size() == 1 && messages[0] == ModelWrongText();
         const bool firmwareRefused = asked && messages.empty();
         const bool noAnswer =
@@ -337,8 +387,7 @@ int main(int argc, char** argv) {
         const SessionResultRecord record = soak.Run(plan, radio);
         ++byOutcome[record.Result];
         reads += plan.Kind == TransferKind::Read;
-        const bool succeeded = record.Result == Outcome::Succeeded ||
-                               record.Result == Outcome::SucceededRadioLostWrites;
+        const bool succeeded = record.Result == Outcome::Succeeded;
         for (const FaultInfo& fault : kFaults)
             if (plan.Faults.count(fault.Kind)) {
                 ++byFault[fault.Name].first;
@@ -356,12 +405,13 @@ int main(int argc, char** argv) {
     }
 
     std::printf(
-        "Fault soak: %d sessions (%d reads, %d writes), seed %u, reply timer %lld ms, "
+        "Fault soak: %d sessions (%d reads, %d writes with backup and verify), seed %u, reply "
+        "timer %lld ms, "
         "%.1f s\n",
         sessions, reads, sessions - reads, seed, static_cast<long long>(kSoakReplyInterval.count()),
         clock.elapsed() / 1000.0);
     for (int o = 0; o <= static_cast<int>(Outcome::DocumentChangedAfterFailure); ++o)
-        std::printf("  %-44s %5d\n", kOutcomeNames[o], byOutcome[static_cast<Outcome>(o)]);
+        std::printf("  %-52s %5d\n", kOutcomeNames[o], byOutcome[static_cast<Outcome>(o)]);
     std::printf("By fault (sessions / succeeded):\n");
     for (const auto& [name, counts] : byFault)
         std::printf("  %-20s %5d / %d\n", name.c_str(), counts.first, counts.second);

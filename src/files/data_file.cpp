@@ -55,8 +55,9 @@ std::optional<FileFailure> ReadPair(const std::vector<std::uint8_t>& data, const
     return FileFailure{companionPath, FileFailure::Kind::TooShort, 0};
 }
 
-// Why a file failed, in words a user can act on.
-TextPair FailureReason(const FileFailure& failure) {
+}  // namespace
+
+TextPair FileFailureReason(const FileFailure& failure) {
     switch (failure.Problem) {
         case FileFailure::Kind::NotRegularFile:
             return {"this is not a regular file", "这不是普通文件"};
@@ -64,6 +65,8 @@ TextPair FailureReason(const FileFailure& failure) {
             return {"the file is too short", "文件太短"};
         case FileFailure::Kind::Damaged:
             return {"the file is damaged", "文件已损坏"};
+        case FileFailure::Kind::ReadOnly:
+            return {"the file is read-only", "文件为只读"};
         case FileFailure::Kind::System:
             break;
     }
@@ -89,15 +92,13 @@ TextPair FailureReason(const FileFailure& failure) {
     return {system, system};
 }
 
-}  // namespace
-
 TextPair FileErrorText() {
     return {"file error.", "文件错误。"};
 }
 
 TextPair FileErrorText(const FileFailure& failure) {
     const TextPair head = FileErrorText();
-    const TextPair reason = FailureReason(failure);
+    const TextPair reason = FileFailureReason(failure);
     return {head.en + "\n" + failure.Path + ": " + reason.en,
             head.zh + "\n" + failure.Path + "：" + reason.zh};
 }
@@ -146,8 +147,17 @@ FileResult OpenDataFile(Document& doc, const std::string& path, const VersionTab
             VersionMismatchText(kProgramDataVersion, mark, static_cast<int>(VersionKind::DataFile)),
             mark};
     }
-    if (data->Size != kConfigRecordSize)
-        return Failure(FileStatus::WrongSize, VersionMissingText());
+    if (data->Size != kConfigRecordSize) {
+        // The earlier program's fixed text, and a line that says what is actually wrong.
+        const TextPair fixed = VersionMissingText();
+        const std::string found = std::to_string(data->Size);
+        const std::string expected = std::to_string(kConfigRecordSize);
+        return Failure(
+            FileStatus::WrongSize,
+            {fixed.en + "\nThe file holds " + found + " bytes; a data file holds " + expected +
+                 " bytes.",
+             fixed.zh + "\n该文件有 " + found + " 字节；数据文件应为 " + expected + " 字节。"});
+    }
 
     if (const auto pairFailure = ReadPair(data->Bytes, path, doc.Staged))
         return Failure(FileStatus::FileError, FileErrorText(*pairFailure));

@@ -27,6 +27,8 @@ struct FileResult {
 };
 
 TextPair FileErrorText();  // "file error."
+// Why a file failed, in words a user can act on, in both languages.
+TextPair FileFailureReason(const FileFailure& failure);
 // "file error." and, on a second line, the file's path and why it failed, in both languages.
 TextPair FileErrorText(const FileFailure& failure);
 

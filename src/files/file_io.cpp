@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 
 namespace kv {
 namespace {
@@ -71,12 +72,29 @@ void Fail(FileFailure* failure, const std::string& path, int error) {
     if (failure != nullptr) *failure = {path, FileFailure::Kind::System, error};
 }
 
+// What a replaced file keeps: its permission bits and group.
+struct Keeps {
+    mode_t Mode = 0;
+    gid_t Group = 0;
+};
+
 // Creates the temporary file (failing rather than sharing it with another save of the same target
-// under way), writes and flushes it; removes it again when that fails, and returns the errno
-// value then, 0 on success.
-int WriteTemporary(const std::string& temporary, std::span<const std::uint8_t> bytes) {
-    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+// under way), gives it what the file it replaces keeps, writes and flushes it; removes it again
+// when that fails, and returns the errno value then, 0 on success.
+int WriteTemporary(const std::string& temporary, std::span<const std::uint8_t> bytes,
+                   const std::optional<Keeps>& keeps) {
+    // Private until it has the replaced file's bits, so that a private file is never readable by
+    // others for a moment.
+    const mode_t created = keeps ? S_IRUSR | S_IWUSR : 0666;
+    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, created));
     if (fd.get() < 0) return errno;
+    if (keeps) {
+        // The group first: changing it may clear the set-group-ID bit the mode then restores.
+        // Only a group the user belongs to can be given, and file systems without Unix
+        // permissions refuse both; their files carry nothing of this to keep.
+        (void)::fchown(fd.get(), static_cast<uid_t>(-1), keeps->Group);
+        (void)::fchmod(fd.get(), keeps->Mode);
+    }
     int error = 0;
     if (!WriteAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno;
     if (!fd.close() && error == 0) error = errno;
@@ -93,7 +111,9 @@ void FlushFolder(const std::string& folder) {
 }
 
 struct Replacement {
-    std::string Target;
+    std::string Given;   // the path the caller named
+    std::string Target;  // the file it leads to, which is replaced
+    std::optional<Keeps> Previous;
     std::string Temporary;
     std::string Backup;  // a second link to the previous contents, when there were any
     bool HadPrevious = false;
@@ -106,10 +126,10 @@ bool Exists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0;
 }
 
-void FlushFolders(std::span<const FileContent> files) {
+void FlushFolders(const std::vector<Replacement>& plan) {
     std::vector<std::string> folders;
-    for (const auto& file : files) {
-        const std::string folder = FolderOf(file.Path);
+    for (const auto& step : plan) {
+        const std::string folder = FolderOf(step.Target);
         if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
             FlushFolder(folder);
             folders.push_back(folder);
@@ -117,10 +137,20 @@ void FlushFolders(std::span<const FileContent> files) {
     }
 }
 
-std::vector<std::string> TargetsOf(std::span<const FileContent> files) {
+std::vector<std::string> TargetsOf(const std::vector<Replacement>& plan) {
     std::vector<std::string> targets;
-    for (const auto& file : files) targets.push_back(file.Path);
+    for (const auto& step : plan) targets.push_back(step.Target);
     return targets;
+}
+
+// Looks at what a step replaces: what it keeps, and whether its owner may write it. A file whose
+// bits deny that was made read-only on purpose, and root's power to write it anyway is no reason
+// to overwrite it. Anything but a regular file is left for the rename to refuse.
+bool LookAtPrevious(Replacement& step) {
+    struct stat info {};
+    if (::stat(step.Target.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return true;
+    step.Previous = Keeps{static_cast<mode_t>(info.st_mode & 07777), info.st_gid};
+    return (info.st_mode & S_IWUSR) != 0;
 }
 
 // Puts back what the renamed targets held. A target whose previous contents could not be linked
@@ -168,8 +198,27 @@ std::optional<FileHead> ReadFileHead(const std::string& path, std::size_t limit,
     return head;
 }
 
-void RecoverInterruptedReplacement(std::span<const std::string> targets) {
-    if (targets.empty()) return;
+std::string FollowLinks(const std::string& path) {
+    // The system's own limit on links in a row; a longer chain is a loop, and the open of the
+    // path it ends on fails with the system's reason.
+    constexpr int kMostLinks = 40;
+    std::string current = path;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return current;
+        target.resize(static_cast<std::size_t>(n));
+        current = target.front() == '/' ? target : FolderOf(current) + "/" + target;
+    }
+    return current;
+}
+
+void RecoverInterruptedReplacement(std::span<const std::string> givenTargets) {
+    if (givenTargets.empty()) return;
+    std::vector<std::string> targets;
+    for (const std::string& target : givenTargets) targets.push_back(FollowLinks(target));
     // The last target's backup is made after all the others and removed before them: while it
     // exists, the targets may be partly replaced and every backup holds the previous contents.
     const bool interrupted = Exists(BackupName(targets.back()));
@@ -186,19 +235,26 @@ void RecoverInterruptedReplacement(std::span<const std::string> targets) {
 
 bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failure) {
     if (files.empty()) return true;
-    RecoverInterruptedReplacement(TargetsOf(files));
     std::vector<Replacement> plan;
     for (const auto& file : files) {
         Replacement& step = plan.emplace_back();
-        step.Target = file.Path;
-        step.Temporary = TemporaryName(file.Path);
+        step.Given = file.Path;
+        step.Target = FollowLinks(file.Path);
+        step.Temporary = TemporaryName(step.Target);
+    }
+    RecoverInterruptedReplacement(TargetsOf(plan));
+    for (auto& step : plan) {
+        if (!LookAtPrevious(step)) {
+            if (failure != nullptr) *failure = {step.Given, FileFailure::Kind::ReadOnly, 0};
+            return false;
+        }
     }
 
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const int error = WriteTemporary(plan[i].Temporary, files[i].Bytes);
+        const int error = WriteTemporary(plan[i].Temporary, files[i].Bytes, plan[i].Previous);
         plan[i].Written = error == 0;
         if (!plan[i].Written) {
-            Fail(failure, files[i].Path, error);
+            Fail(failure, plan[i].Given, error);
             RollBack(plan);
             return false;
         }
@@ -208,24 +264,24 @@ bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failu
     // backup marks the replacement as under way, so it is made only once the others are on disk.
     for (auto& step : plan) {
         step.HadPrevious = Exists(step.Target);
-        if (&step == &plan.back()) FlushFolders(files);
+        if (&step == &plan.back()) FlushFolders(plan);
         if (step.HadPrevious && ::link(step.Target.c_str(), BackupName(step.Target).c_str()) == 0)
             step.Backup = BackupName(step.Target);
     }
-    FlushFolders(files);
+    FlushFolders(plan);
     for (auto& step : plan) {
         if (::rename(step.Temporary.c_str(), step.Target.c_str()) != 0) {
-            Fail(failure, step.Target, errno);
+            Fail(failure, step.Given, errno);
             RollBack(plan);
             return false;
         }
         step.Renamed = true;
     }
-    FlushFolders(files);
+    FlushFolders(plan);
     // Removing the last target's backup first commits the replacement.
     for (auto step = plan.rbegin(); step != plan.rend(); ++step)
         if (!step->Backup.empty()) ::unlink(step->Backup.c_str());
-    FlushFolders(files);
+    FlushFolders(plan);
     return true;
 }
 

@@ -14,7 +14,7 @@ namespace kv {
 // Why a file could not be read or written: the file, and the system's error number or what was
 // wrong with its contents.
 struct FileFailure {
-    enum class Kind { System, NotRegularFile, TooShort, Damaged };
+    enum class Kind { System, NotRegularFile, TooShort, Damaged, ReadOnly };
     std::string Path;
     Kind Problem = Kind::System;
     int Error = 0;  // the errno value of a System failure
@@ -36,12 +36,20 @@ struct FileContent {
 };
 
 // Writes every file to a temporary file beside its target, flushes them to the disk, and only
-// when all are complete renames them into place, in the order given. When a rename fails the
+// when all are complete renames them into place, in the order given. A target that is a symbolic
+// link has the file it leads to replaced, in that file's folder. A target whose permission bits
+// deny its owner writing is refused (ReadOnly) before anything is written, even for root. A
+// replaced file keeps its permission bits and, where the system allows, its group; a hard link to
+// it keeps the previous contents. When a rename fails the
 // targets already replaced get their previous contents back, so a failure leaves every target
 // as it was. A process killed between the renames leaves backups of the previous contents that
 // RecoverInterruptedReplacement puts back. Returns false on failure, and then `failure`, when
 // given, says why.
 bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failure = nullptr);
+
+// The file a path names once its symbolic links are followed; the path itself when it is no link.
+// A link to a file that does not exist yet leads to where that file would be.
+std::string FollowLinks(const std::string& path);
 
 // Completes what a killed WriteFilesAtomically of these targets (in the same order) left: when it
 // was interrupted between its renames, every target gets its previous contents back; the side

@@ -73,9 +73,10 @@ bool IsTraceFile(const std::filesystem::path& path) {
 SessionTrace::SessionTrace(Clock clock)
     : clock_(clock ? std::move(clock) : Clock(SteadyMilliseconds)) {}
 
-void SessionTrace::Begin(TransferKind kind, const CivilTime& startedAt) {
+void SessionTrace::Begin(TransferKind kind, const CivilTime& startedAt, std::string phase) {
     recording_ = true;
     kind_ = kind;
+    phase_ = phase.empty() ? KindName(kind) : std::move(phase);
     startedAt_ = startedAt;
     origin_ = clock_();
     entries_.clear();
@@ -101,6 +102,7 @@ void SessionTrace::End(const SessionOutcome& outcome) {
 std::string SessionTrace::Text() const {
     std::string out = "KV-7700 session trace\nSession: ";
     out += KindName(kind_);
+    out += "\nPhase: " + phase_;
     char started[40];
     std::snprintf(started, sizeof started, "%s.%03d", ReadableTime(startedAt_).c_str(),
                   startedAt_.Millisecond);
@@ -118,7 +120,7 @@ std::string SessionTrace::Text() const {
         AppendHex(out, e.Bytes);
         out += '\n';
     }
-    out += "Outcome: ";
+    out += "Session outcome: ";
     out += outcome_ ? ResultName(outcome_->Result) : "not ended";
     out += '\n';
     if (outcome_)
@@ -164,6 +166,12 @@ std::optional<std::filesystem::path> KeepTrace(const std::filesystem::path& fold
     for (std::size_t i = 0; i + kTracesKept < kept.size(); ++i)
         std::filesystem::remove(kept[i], error);
     return path;
+}
+
+bool AppendToTrace(const std::filesystem::path& trace, const std::string& text) {
+    std::ofstream out(trace, std::ios::binary | std::ios::app);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return static_cast<bool>(out.flush());
 }
 
 std::vector<std::filesystem::path> KeptTraces(const std::filesystem::path& folder) {

@@ -40,8 +40,9 @@ public:
 
     explicit SessionTrace(Clock clock = {});
 
-    // Starts a new record; the session's clock starts now.
-    void Begin(TransferKind kind, const CivilTime& startedAt);
+    // Starts a new record; the session's clock starts now. `phase` names what the session is for
+    // ("backup read", "write", "verify read"); empty names it after its kind.
+    void Begin(TransferKind kind, const CivilTime& startedAt, std::string phase = {});
     // Ignored unless a record has begun and not ended.
     void Add(TraceEvent event, ByteView bytes, int step, int transmission);
     void End(const SessionOutcome& outcome);
@@ -59,6 +60,7 @@ private:
     Clock clock_;
     bool recording_ = false;
     TransferKind kind_ = TransferKind::Idle;
+    std::string phase_;
     CivilTime startedAt_;
     std::int64_t origin_ = 0;
     std::vector<TraceEntry> entries_;
@@ -72,6 +74,10 @@ inline constexpr std::size_t kTracesKept = 20;
 // traces beyond the limit. The new file's path, or nothing when it could not be written.
 std::optional<std::filesystem::path> KeepTrace(const std::filesystem::path& folder,
                                                const SessionTrace& trace);
+
+// Adds `text` at the end of a kept trace: what became of the job its session belonged to, known
+// only once the job's later sessions have ended. False when the file could not be written.
+bool AppendToTrace(const std::filesystem::path& trace, const std::string& text);
 
 // The trace files in `folder`, oldest first.
 std::vector<std::filesystem::path> KeptTraces(const std::filesystem::path& folder);

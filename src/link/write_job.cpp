@@ -16,21 +16,9 @@ std::string Hex(std::uint32_t address) {
     return text;
 }
 
-TextPair BackupReadFailedText() {
-    return {"The radio could not be read for the backup before writing, so nothing was written.",
-            "写入前未能读取对讲机进行备份，因此没有写入任何数据。"};
-}
-
 TextPair BackupNotKeptText() {
     return {"The backup of the radio could not be saved, so nothing was written.",
             "未能保存对讲机的备份，因此没有写入任何数据。"};
-}
-
-TextPair VerifyReadFailedText() {
-    return {
-        "The write could not be verified: the radio could not be read back. Write to the "
-        "radio again to be sure it holds the data.",
-        "无法校验写入：未能从对讲机读回数据。请重新向对讲机写入数据，以确保其中的数据正确。"};
 }
 
 void Append(std::vector<TextPair>& to, const std::vector<TextPair>& messages) {
@@ -52,6 +40,30 @@ const TextPair& JobPhaseText(JobPhase phase) {
             break;
     }
     return kWrite;
+}
+
+TextPair BackupReadFailedText() {
+    return {"The radio could not be read for the backup before writing, so nothing was written.",
+            "写入前未能读取对讲机进行备份，因此没有写入任何数据。"};
+}
+
+TextPair VerifyReadFailedText() {
+    return {
+        "The write could not be verified: the radio could not be read back. Write to the "
+        "radio again to be sure it holds the data.",
+        "无法校验写入：未能从对讲机读回数据。请重新向对讲机写入数据，以确保其中的数据正确。"};
+}
+
+const char* JobPhaseName(JobPhase phase) {
+    switch (phase) {
+        case JobPhase::Backup:
+            return "backup read";
+        case JobPhase::Verify:
+            return "verify read";
+        case JobPhase::Write:
+            break;
+    }
+    return "write";
 }
 
 TextPair VerifyMismatchText(const std::vector<std::uint32_t>& differing) {
@@ -124,6 +136,30 @@ JobStep WriteJob::PhaseEnded(const SessionOutcome& outcome, const MemoryImage& s
     }
     ++index_;
     return step;
+}
+
+std::string WriteJob::TraceText(const SessionOutcome& outcome) const {
+    std::string out = "Job: write to the radio (";
+    for (std::size_t i = 0; i < phases_.size(); ++i)
+        out += (i == 0 ? "" : ", ") + std::string(JobPhaseName(phases_[i]));
+    out += ")\nJob outcome: ";
+    if (outcome.Result == SessionResult::HandedOver)
+        out += "handed over to another program version";
+    else if (!differing_.empty())
+        out += "failed, the verify read found " + std::to_string(differing_.size()) +
+               (differing_.size() == 1 ? " block" : " blocks") + " different from what was written";
+    else
+        out += outcome.succeeded() ? "succeeded"
+                                   : "failed in the " + std::string(JobPhaseName(phase()));
+    out += '\n';
+    if (!differing_.empty()) {
+        out += "Differing blocks:";
+        for (std::uint32_t address : differing_) out += ' ' + Hex(address);
+        out += '\n';
+    }
+    for (const TextPair& message : outcome.PendingMessages)
+        out += "Job message: " + message.en + '\n';
+    return out;
 }
 
 SessionOutcome WriteJob::BackupNotKept(const TextPair& reason) {

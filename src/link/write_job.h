@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "link/backup_store.h"
@@ -26,6 +27,13 @@ struct WriteJobOptions {
 
 // What the progress window says the job is doing: "Backing up the radio" …
 const TextPair& JobPhaseText(JobPhase phase);
+
+// The job's own reasons when its backup read or its verify read did not complete.
+TextPair BackupReadFailedText();
+TextPair VerifyReadFailedText();
+
+// What a session trace calls the phase: "backup read", "write", "verify read".
+const char* JobPhaseName(JobPhase phase);
 
 // Addresses named in a verify failure; the count says how many there are in all.
 inline constexpr std::size_t kDifferingBlocksNamed = 5;
@@ -72,6 +80,10 @@ public:
 
     // Blocks the verify read found different from what was sent.
     const std::vector<std::uint32_t>& differingBlocks() const { return differing_; }
+
+    // The lines added to each trace of the job once it has ended with `outcome`: its phases, its
+    // outcome, its messages and every block the verify read found different.
+    std::string TraceText(const SessionOutcome& outcome) const;
 
 private:
     SessionOutcome finish(SessionResult result, std::vector<TextPair> messages);

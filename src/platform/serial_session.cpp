@@ -54,13 +54,24 @@ std::optional<TextPair> SerialSession::ContinueLink(TransferKind kind) {
     return std::nullopt;
 }
 
+void SerialSession::holdPort(bool hold) {
+    holdPort_ = hold;
+    if (hold) jobTraces_.clear();
+}
+
+void SerialSession::AppendToJobTraces(const std::string& text) {
+    for (const auto& trace : jobTraces_) AppendToTrace(trace, text);
+    jobTraces_.clear();
+}
+
 void SerialSession::releasePort() {
     holdPort_ = false;
     if (!isActive()) port_.close();
 }
 
 void SerialSession::start() {
-    if (!traceFolder_.isEmpty() && isActive()) trace_.Begin(engine_.SessionKind(), LocalNow());
+    if (!traceFolder_.isEmpty() && isActive())
+        trace_.Begin(engine_.SessionKind(), LocalNow(), std::exchange(tracePhase_, {}));
     apply(engine_.StartHandshake());
 }
 
@@ -164,7 +175,8 @@ void SerialSession::trace(TraceEvent event, ByteView bytes) {
 void SerialSession::keepTrace(const SessionOutcome& outcome) {
     if (!trace_.recording()) return;
     trace_.End(outcome);
-    KeepTrace(ToPath(traceFolder_), trace_);
+    const auto kept = KeepTrace(ToPath(traceFolder_), trace_);
+    if (kept && holdPort_) jobTraces_.push_back(*kept);
 }
 
 }  // namespace kv

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "files/version_table.h"
 #include "link/protocol_engine.h"
@@ -49,12 +50,19 @@ public:
     // Prepares the next session of a job on the port a held session left open (see holdPort).
     // Empty on success; otherwise why not (the port is gone), and no session exists.
     std::optional<TextPair> ContinueLink(TransferKind kind);
-    // While held, the end of a session leaves the port open for the next session of a job.
-    void holdPort(bool hold) { holdPort_ = hold; }
+    // While held, the end of a session leaves the port open for the next session of a job, and
+    // the traces of the job's sessions are remembered for AppendToJobTraces.
+    void holdPort(bool hold);
     // Ends the hold and closes the port unless a session runs on it.
     void releasePort();
     // Keeps a trace of every session as a text file in `folder`; an empty folder keeps none.
     void setTraceFolder(const QString& folder) { traceFolder_ = folder; }
+    // What the next session is for, as its trace names it ("verify read"); the one after it is
+    // named after its kind again.
+    void setTracePhase(std::string phase) { tracePhase_ = std::move(phase); }
+    // Adds `text` to the traces of the sessions run since the port was held: what became of the
+    // job, known only after its last session.
+    void AppendToJobTraces(const std::string& text);
     // Starts the handshake once the user has confirmed; a read clears the image first.
     void start();
     // The user stopped the transfer: the end request goes out once and the session ends as
@@ -91,7 +99,9 @@ private:
     bool linkLost_ = false;
     bool holdPort_ = false;
     QString traceFolder_;
+    std::string tracePhase_;
     SessionTrace trace_;
+    std::vector<std::filesystem::path> jobTraces_;
 };
 
 }  // namespace kv

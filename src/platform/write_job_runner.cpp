@@ -44,6 +44,7 @@ void WriteJobRunner::abandon() {
 
 void WriteJobRunner::startPhase() {
     job_->PrepareImage(image_);
+    session_.setTracePhase(JobPhaseName(job_->phase()));
     emit phaseStarted(job_->phase());
     emit progress(job_->OverallPercent(0));
     session_.start();
@@ -80,6 +81,7 @@ void WriteJobRunner::onSessionFinished(const SessionOutcome& outcome) {
 }
 
 void WriteJobRunner::finish(const SessionOutcome& outcome) {
+    session_.AppendToJobTraces(job_->TraceText(outcome));
     session_.releasePort();
     last_ = std::move(job_);
     emit finished(outcome);

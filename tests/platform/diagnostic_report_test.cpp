@@ -90,6 +90,12 @@ TEST(DiagnosticReport, DecompressesToTextHoldingTheLastSessionsFrames) {
     };
     for (const char* part : expected) EXPECT_NE(text.find(part), std::string::npos) << part;
     EXPECT_LT(text.find("Session: read"), text.find("Session: write")) << "oldest first";
+    // The summary at the top: newest first, one line per session.
+    const std::size_t summary = text.find(
+        "== Summary of the last sessions, newest first ==\n"
+        "2026-12-10 14:22:31.000  write: session succeeded\n"
+        "2026-12-10 14:22:30.000  read: session succeeded\n");
+    EXPECT_LT(summary, text.find("== Versions ==")) << text.substr(0, 400);
 }
 
 TEST(DiagnosticReport, MissingFilesAreNamedAndAnUnwritableReportIsAFileError) {

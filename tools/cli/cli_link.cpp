@@ -20,8 +20,8 @@
 namespace kv::cli {
 namespace {
 
-// Progress as a percentage: one updating line per phase on a terminal, a line per step
-// otherwise.
+// Progress as a percentage: one updating line per phase on a terminal; otherwise (a log, a
+// script) a line when a phase reaches the next tenth, and the phase's last figure.
 class ProgressLine {
 public:
     explicit ProgressLine(std::string label)
@@ -32,22 +32,30 @@ public:
         label_ = std::move(label);
     }
     void Show(int percent) {
-        shown_ = true;
-        if (terminal_)
+        last_ = percent;
+        if (terminal_) {
             std::cerr << '\r' << label_ << ": " << percent << '%' << std::flush;
-        else
-            std::cerr << label_ << ": " << percent << "%\n";
+        } else if (percent / 10 != printed_ / 10 || printed_ < 0) {
+            Print(percent);
+        }
     }
 
 private:
+    void Print(int percent) {
+        printed_ = percent;
+        std::cerr << label_ << ": " << percent << "%\n";
+    }
     void EndLine() {
-        if (terminal_ && shown_) std::cerr << '\n';
-        shown_ = false;
+        if (terminal_ && last_ >= 0) std::cerr << '\n';
+        if (!terminal_ && last_ >= 0 && last_ != printed_) Print(last_);
+        last_ = -1;
+        printed_ = -1;
     }
 
     std::string label_;
     bool terminal_;
-    bool shown_ = false;
+    int last_ = -1;     // the figure last shown this phase, -1 before the first
+    int printed_ = -1;  // the figure last printed on a line of its own
 };
 
 // One serial session runner with the port resolved and opened for a first session of `kind`.
@@ -144,11 +152,11 @@ bool RunWriteJob(const std::string& port, const MemoryImage& toWrite, bool verif
 
     WriteJobRunner runner(*link.session, *image,
                           [&](const MemoryImage& read, BackupKind kind) -> std::optional<TextPair> {
-                              if (kind != BackupKind::Read || WriteImage(read, backupFile))
-                                  return std::nullopt;
-                              const std::string reason =
-                                  "the backup " + backupFile + " cannot be written";
-                              return TextPair{reason, reason};
+                              if (kind != BackupKind::Read) return std::nullopt;
+                              // Reported with the job's messages, once.
+                              const auto reason = ImageNotWritten(read, backupFile);
+                              if (!reason) return std::nullopt;
+                              return TextPair{*reason, *reason};
                           });
     ProgressLine progress("");
     std::optional<SessionOutcome> outcome;
@@ -173,7 +181,8 @@ bool RunWriteJob(const std::string& port, const MemoryImage& toWrite, bool verif
     }
     PrintMessages(*outcome);
     if (!differing.empty()) {
-        Fail(std::to_string(differing.size()) + " blocks differ");
+        const bool one = differing.size() == 1;
+        Fail(std::to_string(differing.size()) + (one ? " block differs" : " blocks differ"));
         return false;
     }
     if (!outcome->succeeded()) {

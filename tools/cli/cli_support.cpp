@@ -64,12 +64,18 @@ bool LooksLikeImage(const std::string& path) {
     return head && head->Size == MemoryImage::kSize;
 }
 
-bool WriteImage(const MemoryImage& image, const std::string& path) {
+std::optional<std::string> ImageNotWritten(const MemoryImage& image, const std::string& path) {
     const std::array<FileContent, 1> file = {
         FileContent{path, std::span<const std::uint8_t>(image.data(), image.size())}};
-    if (WriteFilesAtomically(file)) return true;
-    Fail(path + ": cannot be written");
-    return false;
+    FileFailure failure;
+    if (WriteFilesAtomically(file, &failure)) return std::nullopt;
+    return path + ": cannot be written: " + FileFailureReason(failure).en;
+}
+
+bool WriteImage(const MemoryImage& image, const std::string& path) {
+    const std::optional<std::string> failure = ImageNotWritten(image, path);
+    if (failure) Fail(*failure);
+    return !failure;
 }
 
 }  // namespace kv::cli

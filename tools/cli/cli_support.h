@@ -35,6 +35,10 @@ std::unique_ptr<MemoryImage> ReadImage(const std::string& path);
 // True when the file at path is exactly the size of a memory image.
 bool LooksLikeImage(const std::string& path);
 
+// Replaces the file at path with the image; nothing, or the file named with why it could not be
+// written (it is then left untouched).
+std::optional<std::string> ImageNotWritten(const MemoryImage& image, const std::string& path);
+
 // Replaces the file at path with the image, or leaves it untouched and prints the failure.
 bool WriteImage(const MemoryImage& image, const std::string& path);
 

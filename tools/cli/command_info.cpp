@@ -3,6 +3,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "cli_link.h"
 #include "cli_support.h"
 #include "codec/image_codec.h"
 #include "command.h"
@@ -96,7 +97,8 @@ void PrintSettings(std::ostream& out, const ConfigRecord& config) {
 int RunInfo(Arguments arguments) {
     const std::string& path = arguments[0];
     std::unique_ptr<Document> doc;
-    if (LooksLikeImage(path)) {
+    // A file named as an image is read as one even at another size, so that the size is named.
+    if (LooksLikeImage(path) || IsImageFileName(path)) {
         const auto image = ReadImage(path);
         if (!image) return kExitFailure;
         doc = NewDocument();

@@ -6,30 +6,21 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/shell_texts.h"
 #include "app/ui/app_icon.h"
 #include "app/ui/application.h"
+#include "app/ui/command_line.h"
 #include "app/ui/main_window.h"
 
 int main(int argc, char* argv[]) {
+    kv::AnswerInformationRequests(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(kv::kAppTitle));
-    QApplication::setOrganizationName(QString::fromLatin1(kv::kAppTitle));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(kv::kVersionMajor)
-                                            .arg(kv::kVersionMinor)
-                                            .arg(kv::kVersionRevision));
+    kv::NameApplication();
     QApplication::setWindowIcon(kv::AppIcon());
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.kv7700.cps"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Programming software for the KV-7700 radio."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A data file (.dat) to open at start."),
-                                 QStringLiteral("[FILE.dat]"));
+    kv::DescribeCommandLine(parser);
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {

@@ -1,9 +1,11 @@
 // kv7700-cli as a user runs it: the staged program, its exit status, its messages and its files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -134,6 +136,9 @@ TEST_F(Cli, FailuresLeaveNoOutput) {
     QFile::copy(file("a.fre"), file("unknown.fre"));
     WriteContents(file("short.img"), QByteArray(0x22200, '\0'));
     WriteContents(file("kept.img"), QByteArray("previous"));
+    QByteArray longer = Contents(file("a.dat")) + '\0';
+    WriteContents(file("long.dat"), longer);
+    QFile::copy(file("a.fre"), file("long.fre"));
     ASSERT_EQ(RunCli({QStringLiteral("encode"), file("a.dat"), file("good.img")}).exitCode, 0);
 
     struct Case {
@@ -167,6 +172,13 @@ TEST_F(Cli, FailuresLeaveNoOutput) {
          "no",
          "file error."},
         {{QStringLiteral("info"), file("unknown.dat")}, "", "Unknown version Of DataFile!"},
+        {{QStringLiteral("info"), file("short.img")},
+         "",
+         "short.img: 139776 bytes; a memory image has 139777\n"},
+        {{QStringLiteral("info"), file("long.dat")},
+         "",
+         "Fail to start the software. This version does not exist.\nThe file holds 2886 bytes; "
+         "a data file holds 2885 bytes.\n"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.arguments);
@@ -181,8 +193,75 @@ TEST_F(Cli, FailuresLeaveNoOutput) {
         }
     }
     EXPECT_FALSE(QFile::exists(file("out.fre")));
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).size(), 9)
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).size(), 11)
         << "no temporary file is left";
+}
+
+// Files the user protected or linked: a read-only file is refused and left as it was (even for
+// root), a pair reached through symbolic links is saved into the files they lead to, and a saved
+// file keeps its permission bits.
+TEST_F(Cli, SavesRespectProtectedAndLinkedFiles) {
+    SaveSample("a.dat");
+    ASSERT_EQ(RunCli({QStringLiteral("encode"), file("a.dat"), file("a.img")}).exitCode, 0);
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    SaveSample("ro.dat");
+    WriteContents(file("ro.img"), QByteArray("previous"));
+    for (const char* name : {"ro.dat", "ro.img"})
+        ASSERT_TRUE(QFile::setPermissions(file(name), readOnly));
+    const QByteArray roPair = Contents(file("ro.dat"));
+
+    struct Refusal {
+        QStringList arguments;
+        const char* target;
+        QString message;  // the whole standard error
+    };
+    const Refusal refusals[] = {
+        {{QStringLiteral("new"), file("ro.dat")},
+         "ro.dat",
+         "kv7700-cli: " + file("ro.dat") + ": file error.\n" + file("ro.dat") +
+             ": the file is read-only\n"},
+        {{QStringLiteral("decode"), file("a.img"), file("ro.dat")},
+         "ro.dat",
+         "kv7700-cli: " + file("ro.dat") + ": file error.\n" + file("ro.dat") +
+             ": the file is read-only\n"},
+        {{QStringLiteral("encode"), file("a.dat"), file("ro.img")},
+         "ro.img",
+         "kv7700-cli: " + file("ro.img") + ": cannot be written: the file is read-only\n"},
+    };
+    for (const Refusal& r : refusals) {
+        const QByteArray before = Contents(file(r.target));
+        const CliRun run = RunCli(r.arguments);
+        const std::string what = r.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(run.exitCode, 1) << what;
+        EXPECT_EQ(run.err, r.message) << what;
+        EXPECT_EQ(Contents(file(r.target)), before) << what;
+        struct stat info {};
+        ASSERT_EQ(::stat(path(r.target).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0444u) << what;
+    }
+    EXPECT_EQ(Contents(file("ro.dat")), roPair);
+
+    // link.dat and link.fre lead to a private pair in another folder.
+    ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("real")));
+    WriteContents(file("real/b.dat"), QByteArray("old"));
+    WriteContents(file("real/b.fre"), QByteArray("old"));
+    for (const char* name : {"real/b.dat", "real/b.fre"})
+        ASSERT_TRUE(::chmod(path(name).c_str(), 0600) == 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/b.dat"), file("link.dat")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/b.fre"), file("link.fre")));
+    const CliRun decode = RunCli({QStringLiteral("decode"), file("a.img"), file("link.dat")});
+    ASSERT_EQ(decode.exitCode, 0) << decode.err.toStdString();
+    ASSERT_EQ(RunCli({QStringLiteral("decode"), file("a.img"), file("direct.dat")}).exitCode, 0);
+    EXPECT_TRUE(QFileInfo(file("link.dat")).isSymLink());
+    EXPECT_TRUE(QFileInfo(file("link.fre")).isSymLink());
+    EXPECT_EQ(Contents(file("real/b.dat")), Contents(file("direct.dat")));
+    EXPECT_EQ(Contents(file("real/b.fre")), Contents(file("direct.fre")));
+    for (const char* name : {"real/b.dat", "real/b.fre"}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(path(name).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0600u) << name;
+    }
+    EXPECT_EQ(QDir(file("real")).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST_F(Cli, UsageErrorsAndHelp) {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "codec/image_codec.h"
@@ -72,6 +73,15 @@ TEST(CliLink, ReadSavesAnImageOrADataFilePair) {
     EXPECT_TRUE(trace.contains(" tx 5 1 52 00 02 21 60 10\n")) << "the last read request";
     EXPECT_EQ(toImage.out, "Read Data Completed.\n");
     EXPECT_TRUE(toImage.err.endsWith("Read data from radio: 100%\n")) << toImage.err.toStdString();
+    // Standard error is no terminal here: a line per tenth, not one per step.
+    const QStringList lines = toImage.err.split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 11) << toImage.err.toStdString();
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRegularExpressionMatch m =
+            QRegularExpression("^Read data from radio: (\\d+)%$").match(lines[i]);
+        ASSERT_TRUE(m.hasMatch()) << lines[i].toStdString();
+        EXPECT_EQ(m.captured(1).toInt() / 10, i) << lines[i].toStdString();
+    }
     auto read = std::make_unique<MemoryImage>();
     ASSERT_EQ(LoadRawImage(img, *read), QString());
     EXPECT_TRUE(*read == *MaskedToTransferMap(radio));
@@ -102,18 +112,51 @@ TEST(CliLink, WriteWithVerifyReadsBackAndComparesEveryBlock) {
 
     // Requests 1 and 2 are the handshake and identification; 3 carries block 0x00000 and 12
     // block 0x00090.
-    SimProcess lossy;
-    ASSERT_TRUE(lossy.Start(MemoryImage(), {"--lose-write", "3,12"}));
-    const CliRun bad = Cli({"write", "--port", lossy.path(), written, "--verify"});
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_TRUE(bad.err.contains("block 0x00000 differs\nblock 0x00090 differs\n"))
-        << bad.err.toStdString();
-    EXPECT_TRUE(bad.err.contains("kv7700-cli: 2 blocks differ")) << bad.err.toStdString();
-    EXPECT_TRUE(
-        bad.err.contains("Verifying found 2 blocks that differ from what was written, "
-                         "the first at 0x00000, 0x00090."))
-        << bad.err.toStdString();
-    EXPECT_TRUE(bad.out.isEmpty()) << "no completion for a radio that lost blocks";
+    struct Lossy {
+        const char* lost;
+        const char* blocks;   // the lines naming each differing block
+        const char* summary;  // the last line
+        const char* message;
+        const char* trace;  // the job's outcome in each of its traces
+    };
+    const Lossy cases[] = {
+        {"3,12", "block 0x00000 differs\nblock 0x00090 differs\n", "kv7700-cli: 2 blocks differ\n",
+         "Verifying found 2 blocks that differ from what was written, the first at 0x00000, "
+         "0x00090.",
+         "Job outcome: failed, the verify read found 2 blocks different from what was written\n"
+         "Differing blocks: 0x00000 0x00090\n"},
+        {"12", "block 0x00090 differs\n", "kv7700-cli: 1 block differs\n",
+         "Verifying found 1 block that differs from what was written, at 0x00090.",
+         "Job outcome: failed, the verify read found 1 block different from what was written\n"
+         "Differing blocks: 0x00090\n"},
+    };
+    for (const Lossy& c : cases) {
+        SCOPED_TRACE(c.lost);
+        SimProcess lossy;
+        ASSERT_TRUE(lossy.Start(MemoryImage(), {"--lose-write", c.lost}));
+        const QStringList tracesBefore = TraceFiles();
+        const CliRun bad = Cli({"write", "--port", lossy.path(), written, "--verify"});
+        EXPECT_EQ(bad.exitCode, 1);
+        EXPECT_TRUE(bad.err.contains(c.blocks)) << bad.err.toStdString();
+        EXPECT_TRUE(bad.err.endsWith(c.summary)) << bad.err.toStdString();
+        EXPECT_TRUE(bad.err.contains(c.message)) << bad.err.toStdString();
+        EXPECT_TRUE(bad.out.isEmpty()) << "no completion for a radio that lost blocks";
+
+        // The write's and the verify read's traces each name their phase and the job's outcome.
+        QStringList traces = TraceFiles();
+        for (const QString& old : tracesBefore) traces.removeOne(old);
+        ASSERT_EQ(traces.size(), 2);
+        const char* const phases[] = {"\nPhase: write\n", "\nPhase: verify read\n"};
+        for (int i = 0; i < 2; ++i) {
+            const QByteArray trace = FileBytes(QDir(TraceFolder()).filePath(traces[i]));
+            EXPECT_TRUE(trace.contains(phases[i])) << phases[i];
+            EXPECT_TRUE(
+                trace.contains("Session outcome: succeeded\nJob: write to the radio "
+                               "(write, verify read)\n" +
+                               QByteArray(c.trace)))
+                << trace.right(400).toStdString();
+        }
+    }
 }
 
 TEST(CliLink, WriteWithBackupKeepsTheRadioAsItWasThenWritesAndLeavesTraces) {
@@ -143,9 +186,11 @@ TEST(CliLink, WriteWithBackupKeepsTheRadioAsItWasThenWritesAndLeavesTraces) {
     for (const QString& old : tracesBefore) traces.removeOne(old);
     ASSERT_EQ(traces.size(), 3) << TraceFiles().join(' ').toStdString();
     const QByteArray write = FileBytes(QDir(TraceFolder()).filePath(traces[1]));
-    EXPECT_TRUE(write.startsWith("KV-7700 session trace\nSession: write\n"));
+    EXPECT_TRUE(write.startsWith("KV-7700 session trace\nSession: write\nPhase: write\n"));
     EXPECT_TRUE(write.contains(" tx 4 1 57 00 00 00 00 10 ")) << "the first data frame, step 4";
-    EXPECT_TRUE(write.endsWith("Outcome: succeeded\n"));
+    EXPECT_TRUE(
+        write.endsWith("Session outcome: succeeded\nJob: write to the radio (backup read, "
+                       "write, verify read)\nJob outcome: succeeded\n"));
     EXPECT_LE(TraceFiles().size(), 20);
 }
 
@@ -169,9 +214,33 @@ TEST(CliLink, WriteWithBackupWritesNothingWhenTheRadioFallsSilent) {
     EXPECT_TRUE(sim.SavedImage() == PatternImage(4));
     const QByteArray trace = FileBytes(QDir(TraceFolder()).filePath(TraceFiles().last()));
     EXPECT_TRUE(trace.contains(" -- ")) << "the reply timer's expiries are in the trace";
-    EXPECT_TRUE(trace.endsWith(
-        "Outcome: failed\nMessage: " + QByteArray::fromStdString(NoAnswerText().en) + "\n"))
+    EXPECT_TRUE(trace.contains("\nPhase: backup read\n"));
+    EXPECT_TRUE(trace.contains(
+        "Session outcome: failed\nMessage: " + QByteArray::fromStdString(NoAnswerText().en) +
+        "\nJob: write to the radio (backup read, write)\n"
+        "Job outcome: failed in the backup read\n"))
         << trace.right(300).toStdString();
+}
+
+// A backup file that cannot be written stops the job before anything is sent, and is reported
+// once, with its reason.
+TEST(CliLink, BackupThatCannotBeWrittenIsReportedOnce) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(PatternImage(4)));
+    const QString in = sim.FilePath("in.img");
+    const QString backup = sim.FilePath("no/such/folder/before.img");
+    ASSERT_EQ(SaveRawImage(in, PatternImage(9)), QString());
+
+    const CliRun run = Cli({"write", "--port", sim.path(), in, "--backup", backup});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.count(backup), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(backup + ": cannot be written: the file or its folder does not "
+                                          "exist\nThe backup of the radio could not be saved, so "
+                                          "nothing was written.\n"))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    ASSERT_TRUE(sim.Stop());
+    for (const auto& frame : sim.ReceivedFrames()) EXPECT_NE(frame.size(), kDataFrameLength);
 }
 
 TEST(CliLink, RadioRefusalsFailWithTheirMessages) {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "files/staging.h"
 #include "shell_fixture.h"
 
 namespace kv::test {
@@ -12,6 +13,11 @@ namespace {
 constexpr MessageAnswer kYes = MessageAnswer::Yes;
 constexpr MessageAnswer kNo = MessageAnswer::No;
 constexpr MessageAnswer kOk = MessageAnswer::Ok;
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 class DataFileStoreTest : public ShellTest {
 protected:
@@ -71,6 +77,69 @@ TEST_F(DataFileStoreTest, ChangesAreNoticedAndOpenBringsTheSavedDataBack) {
     EXPECT_EQ(Asked[0].Shown, "File has been modify,save it now?");
     EXPECT_NE(doc().settings().GroupName(1, 1).trimmed(), "ZZ");
     EXPECT_FALSE(doc().DocumentUntitled);
+}
+
+// Save onto a pair its owner made read-only says so and leaves the file as it was; the edit still
+// counts as unsaved.
+TEST_F(DataFileStoreTest, SaveOntoAReadOnlyPairIsRefused) {
+    WriteVersionFile();
+    Start();
+    const QString path = dir_.filePath(QStringLiteral("a.dat"));
+    chooser_->Answers.push_back(path);
+    trigger("mnuFileSaveAs");
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly));
+    const QByteArray before = Contents(path);
+
+    RenameGroup();
+    Answer({kOk, kOk});  // the overwrite question, then the refusal
+    trigger("mnuFileSave");
+    ASSERT_EQ(Asked.size(), 2u);
+    EXPECT_EQ(Asked[1].Shown, "file error.\n" + path.toStdString() + ": the file is read-only");
+    EXPECT_EQ(Contents(path), before);
+    // The bits as `ls -l` shows them, not what this (root) process may do.
+    const QFile::Permissions processBits = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    EXPECT_EQ(QFile::permissions(path) & ~processBits, readOnly);
+    EXPECT_TRUE(IsDocumentChanged(doc()));
+}
+
+// A pair opened through symbolic links is saved into the files they lead to, which keep their
+// permission bits; the links stay links.
+TEST_F(DataFileStoreTest, SaveThroughSymbolicLinksReplacesTheirTargets) {
+    WriteVersionFile();
+    Start();
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("real")));
+    const QString real = dir_.filePath(QStringLiteral("real/a.dat"));
+    const QString realCompanion = dir_.filePath(QStringLiteral("real/a.fre"));
+    chooser_->Answers.push_back(real);
+    trigger("mnuFileSaveAs");
+    const QFile::Permissions privateBits = QFile::ReadOwner | QFile::WriteOwner;
+    for (const QString& file : {real, realCompanion})
+        ASSERT_TRUE(QFile::setPermissions(file, privateBits));
+    const QString link = dir_.filePath(QStringLiteral("link.dat"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/a.dat"), link));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("real/a.fre"), dir_.filePath(QStringLiteral("link.fre"))));
+
+    const QByteArray before = Contents(real);
+    chooser_->Answers.push_back(link);
+    trigger("mnuFileOpen");
+    ASSERT_EQ(doc().DocumentName, link.toStdString());
+    RenameGroup();
+    Answer({kOk});  // the overwrite question
+    trigger("mnuFileSave");
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Shown, "\"link.dat\"file will be Overwrite,Continue?");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(dir_.filePath(QStringLiteral("link.fre"))).isSymLink());
+    EXPECT_NE(Contents(real), before);
+    EXPECT_EQ(Contents(real).size(), 2885);
+    for (const QString& file : {real, realCompanion})
+        EXPECT_EQ(QFile::permissions(file) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                  privateBits)
+            << file.toStdString();
+    EXPECT_EQ(QDir(dir_.filePath(QStringLiteral("real"))).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("a.dat"), QStringLiteral("a.fre")}));
 }
 
 struct FailedSaveCase {

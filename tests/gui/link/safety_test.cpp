@@ -143,6 +143,37 @@ TEST_F(SafetyTest, VerifyReportsALostBlockInsteadOfTheCompletion) {
     EXPECT_EQ(CountShown(VerifyMismatchText({0x00090})), 1);
     EXPECT_EQ(CountShown(SharedMessages().WriteCompleted), 0);
     EXPECT_TRUE(VerifyMismatchText({0x00090}).en.find("0x00090") != std::string::npos);
+
+    // The report of this write says so at its top, and each of its three traces names its phase
+    // and the job's outcome.
+    const QString report = dir_.filePath("report.txt.gz");
+    chooser_.savePath = report;
+    Trigger("mnuSaveDiagnosticReport");
+    QFile file(report);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::optional<std::string> text = GzipDecompress(file.readAll());
+    ASSERT_TRUE(text);
+    const std::string jobFailed =
+        "job failed, the verify read found 1 block different from what was written (0x00090)";
+    const std::size_t summary = text->find("== Summary of the last sessions, newest first ==\n");
+    const std::size_t versions = text->find("== Versions ==");
+    ASSERT_LT(summary, versions);
+    const std::string top = text->substr(summary, versions - summary);
+    const char* const phases[] = {"verify read", "write", "backup read"};  // newest first
+    std::size_t at = 0;
+    for (const char* phase : phases) {
+        at = top.find(std::string("  ") + phase + ": session succeeded; " + jobFailed + '\n', at);
+        EXPECT_NE(at, std::string::npos) << phase << '\n' << top;
+    }
+    for (const char* phase : phases)
+        EXPECT_NE(text->find(std::string("\nPhase: ") + phase + '\n'), std::string::npos) << phase;
+    std::size_t jobLines = 0;
+    for (std::size_t p = text->find("Job outcome: failed, the verify read found 1 block");
+         p != std::string::npos; p = text->find("Job outcome: failed, the verify read", p + 1))
+        ++jobLines;
+    EXPECT_EQ(jobLines, 3u);
+    EXPECT_NE(text->find("Differing blocks: 0x00090\nJob message: Verifying found 1 block"),
+              std::string::npos);
 }
 
 // A radio that stops answering during the backup read is not written at all.
@@ -265,7 +296,7 @@ TEST_F(SafetyTest, DiagnosticReportHoldsTheLastSession) {
     ASSERT_TRUE(text);
     for (const char* part :
          {"KV-7700 diagnostic report", "Session: read", " tx 5 1 52 00 02 21 60 10\n",
-          "Outcome: succeeded", "[ports]", "COM42 = "})
+          "Session outcome: succeeded", "[ports]", "COM42 = "})
         EXPECT_NE(text->find(part), std::string::npos) << part;
     EXPECT_EQ(shown().back().Text.en,
               "The diagnostic report has been saved:\n" + report.toStdString());

@@ -150,8 +150,10 @@ TEST(DataFile, DamagedPairsAreRefusedWithoutChangingTheDocument) {
         {"data file of 3 bytes",
          [](const std::string& dat, const std::string&) { fs::resize_file(dat, 3); },
          FileStatus::FileError, fileError, false, "the file is too short"},
-        {"short data file", resize(true, -1), FileStatus::WrongSize, wrongSize},
-        {"long data file", resize(true, +1), FileStatus::WrongSize, wrongSize},
+        {"short data file", resize(true, -1), FileStatus::WrongSize,
+         wrongSize + "\nThe file holds 2884 bytes; a data file holds 2885 bytes."},
+        {"long data file", resize(true, +1), FileStatus::WrongSize,
+         wrongSize + "\nThe file holds 2886 bytes; a data file holds 2885 bytes."},
         {"small v", patchData(0, {'v'}), FileStatus::UnknownVersion,
          "Unknown version Of DataFile!"},
         {"letter in number", patchData(3, {'X'}), FileStatus::UnknownVersion,
@@ -195,6 +197,12 @@ TEST(DataFile, DamagedPairsAreRefusedWithoutChangingTheDocument) {
             EXPECT_EQ(result.Message.zh.rfind("文件错误。\n" + failed + "：", 0), 0u) << c.what;
         } else {
             EXPECT_EQ(result.Message.en, c.message) << c.what;
+        }
+        if (c.status == FileStatus::WrongSize) {
+            EXPECT_EQ(result.Message.zh.substr(result.Message.zh.find('\n')),
+                      "\n该文件有 " + std::to_string(fs::file_size(dat)) +
+                          " 字节；数据文件应为 2885 字节。")
+                << c.what;
         }
         EXPECT_TRUE(test::SameData(doc->Working, before->Working)) << c.what;
         EXPECT_TRUE(test::SameData(doc->Staged, before->Staged)) << c.what;
@@ -313,6 +321,108 @@ TEST_F(AtomicSave, SuccessReplacesBothFiles) {
     EXPECT_NE(ReadBytes(dat_), oldData_);
     EXPECT_EQ(fs::file_size(fre_), (CompanionRecordCount(doc_->Staged.Config)) * 70);
     EXPECT_EQ(FilesIn(folder_.path()), 2u);
+}
+
+// A pair its owner made read-only (as `chmod 444` does) is refused with the file's name, by root
+// as well as by the user, and stays exactly as it was, bits included.
+TEST_F(AtomicSave, ReadOnlyFileIsRefusedEvenForRoot) {
+    struct Case {
+        const char* file;
+        fs::perms perms;
+        bool asUser;
+    };
+    const fs::perms r444 = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const fs::perms r466 = fs::perms::owner_read | fs::perms::group_read | fs::perms::group_write |
+                           fs::perms::others_read | fs::perms::others_write;
+    const Case cases[] = {
+        {"a.dat", r444, false},
+        {"a.fre", r444, false},
+        {"a.dat", r444, true},
+        {"a.fre", r466, false},  // writable by others is still read-only for its owner
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + (c.asUser ? " as a user" : " as this process"));
+        const std::string path = folder_.file(c.file);
+        fs::permissions(path, c.perms);
+        // The folder lets anybody replace files in it, so only the file's own bits refuse.
+        fs::permissions(folder_.path(), fs::perms::all);
+        const auto check = [&] {
+            const FileResult result = SaveDataFile(*doc_, dat_);
+            return SaveFailsKeepingTheDocument() &&
+                   result.Message.en == "file error.\n" + path + ": the file is read-only" &&
+                   result.Message.zh == "文件错误。\n" + path + "：文件为只读";
+        };
+        EXPECT_TRUE(c.asUser ? test::RunUnprivileged(check) : check());
+        ExpectOldPairKept();
+        EXPECT_EQ(fs::status(path).permissions(), c.perms);
+        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    }
+}
+
+// A replaced file keeps its permission bits and its group; a hard link to it keeps the old
+// contents, because the save puts a new file in its place.
+TEST_F(AtomicSave, ReplacedFilesKeepTheirBitsAndGroup) {
+    const mode_t modes[] = {0600, 0640, 0664, 0755, 02660};
+    const gid_t group = test::kUnprivilegedId;
+    ASSERT_EQ(::chown(fre_.c_str(), static_cast<uid_t>(-1), group), 0);
+    const std::string hard = folder_.file("hard.dat");
+    fs::create_hard_link(dat_, hard);
+    for (const mode_t mode : modes) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(::chmod(dat_.c_str(), mode), 0);
+        ASSERT_EQ(::chmod(fre_.c_str(), mode), 0);
+        ++doc_->settings().Squelch;
+        ASSERT_TRUE(SaveDataFile(*doc_, dat_).ok());
+        struct stat data {};
+        struct stat companion {};
+        ASSERT_EQ(::stat(dat_.c_str(), &data), 0);
+        ASSERT_EQ(::stat(fre_.c_str(), &companion), 0);
+        EXPECT_EQ(data.st_mode & 07777, mode);
+        EXPECT_EQ(companion.st_mode & 07777, mode);
+        EXPECT_EQ(companion.st_gid, group);
+        EXPECT_NE(ReadBytes(dat_), oldData_);
+    }
+    EXPECT_EQ(ReadBytes(hard), oldData_);
+}
+
+// A pair reached through symbolic links is saved into the files the links lead to, in their own
+// folder; the links stay links. A link to a file not yet there creates that file.
+TEST_F(AtomicSave, SymbolicLinksAreFollowed) {
+    struct Case {
+        const char* dataLink;
+        const char* companionLink;
+        const char* data;  // where the data file ends up, from the folder
+        const char* companion;
+    };
+    const Case cases[] = {
+        {"../a.dat", "../a.fre", "a.dat", "a.fre"},
+        {"chain.dat", "../a.fre", "a.dat", "a.fre"},  // a link to a link
+        {"../b.dat", "../b.fre", "b.dat", "b.fre"},   // not there yet
+    };
+    const fs::path links = folder_.path() / "links";
+    fs::create_directory(links);
+    fs::create_symlink("../a.dat", links / "chain.dat");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dataLink);
+        fs::create_symlink(c.dataLink, links / "link.dat");
+        fs::create_symlink(c.companionLink, links / "link.fre");
+        ++doc_->settings().Squelch;
+        ASSERT_TRUE(SaveDataFile(*doc_, (links / "link.dat").string()).ok());
+        EXPECT_TRUE(fs::is_symlink(links / "link.dat"));
+        EXPECT_TRUE(fs::is_symlink(links / "link.fre"));
+        const Bytes saved = ReadBytes(folder_.file(c.data));
+        EXPECT_EQ(saved.size(), 2885u);
+        EXPECT_NE(saved, oldData_);
+        EXPECT_EQ(fs::file_size(folder_.file(c.companion)),
+                  CompanionRecordCount(doc_->Staged.Config) * 70);
+        EXPECT_EQ(fs::path(FollowLinks((links / "link.dat").string())).lexically_normal(),
+                  fs::path(folder_.file(c.data)));
+        auto reopened = std::make_unique<Document>();
+        EXPECT_TRUE(OpenDataFile(*reopened, (links / "link.dat").string(), ListingV100()).ok());
+        fs::remove(links / "link.dat");
+        fs::remove(links / "link.fre");
+        EXPECT_EQ(FilesIn(links), 1u) << "nothing was left beside the links";
+    }
 }
 
 // A save that fails names the file and the system's reason on the message's second line.

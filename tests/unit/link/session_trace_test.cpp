@@ -40,6 +40,7 @@ TEST(SessionTrace, RecordsFramesWithTimeStepAndTransmissionThenTheOutcome) {
     EXPECT_EQ(trace.Text(),
               "KV-7700 session trace\n"
               "Session: read\n"
+              "Phase: read\n"
               "Started: 2026-12-10 14:22:33.045\n"
               "Columns: ms since the start, direction (tx to the radio, rx from the radio, -- "
               "reply timer expired), step, transmission, bytes in hex\n"
@@ -47,12 +48,13 @@ TEST(SessionTrace, RecordsFramesWithTimeStepAndTransmissionThenTheOutcome) {
               "3 rx 1 1 57 4A 06\n"
               "1003 -- 3 1\n"
               "1003 tx 3 2 02\n"
-              "Outcome: failed\n"
+              "Session outcome: failed\n"
               "Message: Model type is wrong.\n");
 
-    trace.Begin(TransferKind::Write, kStart);
+    trace.Begin(TransferKind::Read, kStart, "verify read");
     EXPECT_TRUE(trace.entries().empty()) << "a new record starts empty";
-    EXPECT_NE(trace.Text().find("Outcome: not ended"), std::string::npos);
+    EXPECT_NE(trace.Text().find("Session: read\nPhase: verify read\n"), std::string::npos);
+    EXPECT_NE(trace.Text().find("Session outcome: not ended"), std::string::npos);
 }
 
 TEST(SessionTrace, KeepsTheNewestTwentyAsTextFiles) {
@@ -82,7 +84,12 @@ TEST(SessionTrace, KeepsTheNewestTwentyAsTextFiles) {
     EXPECT_NE(ReadAll(kept.front()).find("Started: 2026-12-10 14:06:33.045"), std::string::npos)
         << "the oldest kept is the seventh of 26";
     EXPECT_NE(ReadAll(last).find("tx 5 1 52 00 00 01 80 10"), std::string::npos);
-    EXPECT_NE(ReadAll(last).find("Outcome: succeeded"), std::string::npos);
+    EXPECT_NE(ReadAll(last).find("Session outcome: succeeded"), std::string::npos);
+
+    // What became of the job is added at the end once it is known.
+    ASSERT_TRUE(AppendToTrace(last, "Job outcome: failed\n"));
+    const std::string text = ReadAll(last);
+    EXPECT_EQ(text.substr(text.size() - 47), "Session outcome: succeeded\nJob outcome: failed\n");
 }
 
 }  // namespace

@@ -152,6 +152,62 @@ TEST(WriteJob, FailuresEndTheJobWithTheirReasons) {
     }
 }
 
+// The lines each trace of a job ends with: its phases, how the job ended, every differing block.
+TEST(WriteJob, TraceTextTellsHowTheJobEnded) {
+    struct Case {
+        const char* what;
+        WriteJobOptions options;
+        int phasesDone;
+        SessionResult last;
+        std::vector<std::uint32_t> spoiled;
+        std::string expected;
+    };
+    const std::string all = "Job: write to the radio (backup read, write, verify read)\n";
+    const Case cases[] = {
+        {"whole job", {}, 2, SessionResult::Succeeded, {}, all + "Job outcome: succeeded\n"},
+        {"verify mismatch",
+         {},
+         2,
+         SessionResult::Succeeded,
+         {0x06B10},
+         all + "Job outcome: failed, the verify read found 1 block different from what was "
+               "written\nDiffering blocks: 0x06B10\nJob message: Verifying found 1 block that "
+               "differs from what was written, at 0x06B10. The radio must be written again.\n"},
+        {"two blocks, without backup",
+         {false, true},
+         1,
+         SessionResult::Succeeded,
+         {0x00000, 0x22160},
+         "Job: write to the radio (write, verify read)\nJob outcome: failed, the verify read "
+         "found 2 blocks different from what was written\nDiffering blocks: 0x00000 0x22160\n"
+         "Job message: Verifying found 2 blocks that differ from what was written, the first at "
+         "0x00000, 0x22160. The radio must be written again.\n"},
+        {"write fails",
+         {},
+         1,
+         SessionResult::Failed,
+         {},
+         all + "Job outcome: failed in the write\nJob message: Model type is wrong.\n"},
+    };
+    for (const Case& c : cases) {
+        const auto toWrite = Sample();
+        WriteJob job(*toWrite, c.options);
+        auto session = std::make_unique<MemoryImage>(*toWrite);
+        for (int i = 0; i < c.phasesDone; ++i)
+            ASSERT_FALSE(
+                job.PhaseEnded(Ended(job.SessionKind(), SessionResult::Succeeded), *session)
+                    .Finished);
+        for (std::uint32_t address : c.spoiled) session->put(address + 3, 0xEE);
+        const std::vector<TextPair> said =
+            c.last == SessionResult::Failed
+                ? std::vector<TextPair>{{"Model type is wrong.", "机型类型错误。"}}
+                : std::vector<TextPair>{};
+        const JobStep step = job.PhaseEnded(Ended(job.SessionKind(), c.last, said), *session);
+        ASSERT_TRUE(step.Finished) << c.what;
+        EXPECT_EQ(job.TraceText(step.Outcome), c.expected) << c.what;
+    }
+}
+
 TEST(WriteJob, BackupThatCannotBeKeptStopsBeforeWriting) {
     const auto toWrite = Sample();
     WriteJob job(*toWrite, {});
