@@ -53,10 +53,8 @@ protected:
     void MoveAroundByCode() {
         for (int band = 0; band < kBandCount; ++band) {
             combo("Combo2")->setCurrentIndex(band);
-            for (int group = 1; group <= combo("Combo6")->count(); group += 4) {
+            for (int group = 1; group <= combo("Combo6")->count(); group += 4)
                 combo("Combo6")->setCurrentIndex(group - 1);
-                SelectRowByCode(2);
-            }
         }
         window()->reShowGrid();
         window()->ReShow_Group_Name();
@@ -64,8 +62,6 @@ protected:
         window()->InitValidComboList();
         window()->ShowValidComboText();
     }
-
-    void SelectRowByCode(int row) { grid()->setCurrentIndex(grid()->model()->index(row - 1, 1)); }
 };
 
 TEST_F(ShowingStoresNothingTest, ARandomRadioReadShownAndSavedIsItsDecodeByteForByte) {
