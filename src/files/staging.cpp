@@ -37,11 +37,11 @@ void StampIdentity(const Document& doc, ConfigRecord& config) {
     config.FileVersion.assign(kProgramDataVersion);
 }
 
-// The bytes a save would store for the record, without the editor positions and with texts that
-// are shown trimmed compared as shown.
+// The bytes a save would store for the record, without the editor positions (where the user last
+// looked) and with texts that are shown trimmed compared as shown. BandMode reaches the radio, so
+// it counts.
 std::vector<std::uint8_t> ComparableBytes(const ConfigRecord& record) {
     auto copy = std::make_unique<ConfigRecord>(record);
-    copy->BandMode = 0;
     copy->CurrentGroup = {};
     copy->GroupCurrentChannel = {};
     for (auto& name : copy->Settings.GroupName.values) name.assign(name.trimmed());

@@ -28,8 +28,9 @@ void StageDocument(Document& doc);
 void ApplyStagedDocument(Document& doc);
 
 // True when a save would store something the staging copy does not hold. The editor positions
-// (BandMode, CurrentGroup, GroupCurrentChannel) do not count, group names and DTMF codes are
-// compared as shown, and channels pair by ChNo, so a channel moved to another slot is no change.
+// (CurrentGroup, GroupCurrentChannel) do not count; BandMode, which the radio receives, does; group
+// names and DTMF codes are compared as shown, and channels pair by ChNo, so a channel moved to
+// another slot is no change.
 bool IsDocumentChanged(const Document& doc);
 
 }  // namespace kv

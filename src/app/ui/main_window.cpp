@@ -38,10 +38,12 @@
 #include "app/ui/tree_panel.h"
 #include "app/ui/window_registry.h"
 #include "codec/image_codec.h"
+#include "editors/channels/ui/channel_editor_state.h"
 #include "files/templates.h"
 #include "files/version_table.h"
 #include "link/backup_store.h"
 #include "link/safety_texts.h"
+#include "model/band_range.h"
 #include "model/memory_image.h"
 #include "platform/placement_store.h"
 
@@ -314,8 +316,12 @@ void MainWindow::Change_Language() {
 
 void MainWindow::UpdateTitle() {
     const Document& doc = context_.Doc;
-    setWindowTitle(Text(MainWindowTitle(doc.BandRangeText, doc.DocumentName, language())));
-    panels_[1]->setText(Text(ModelPanelText(doc.BandRangeText)));
+    // Once the channel window has shown a band, the title names that band's range.
+    const int shown = ChannelEditorState::Of(*this).DisplayedBandMode;
+    const std::string range =
+        shown >= 0 && shown < kBandCount ? kBandRangeTexts[shown] : doc.BandRangeText;
+    setWindowTitle(Text(MainWindowTitle(range, doc.DocumentName, language())));
+    panels_[1]->setText(Text(ModelPanelText(range)));
 }
 
 void MainWindow::LoadBKPic() {

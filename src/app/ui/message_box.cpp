@@ -1,8 +1,10 @@
 // The message box function.
 #include "app/ui/message_box.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "app/shared_messages.h"
 #include "app/shell_texts.h"
@@ -29,6 +31,19 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
             break;
     }
     return QMessageBox::NoIcon;
+}
+
+// A short text makes a narrow box, and the title bar then cuts the program's name (most Chinese
+// texts are short). The box keeps room for the title twice over, for the title bar's own larger
+// font, plus its icon and buttons.
+void KeepTitleWhole(QMessageBox& box) {
+    constexpr int kTitleBarControls = 120;
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    const int width =
+        2 * box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarControls;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
@@ -72,6 +87,7 @@ MessageAnswer ShowMessage(QWidget* parent, int language, const TextPair& text,
             break;
     }
     box.setEscapeButton(cancel ? cancel : no ? no : ok);
+    KeepTitleWhole(box);
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();
     if (clicked == nullptr) clicked = cancel ? cancel : no ? no : ok;

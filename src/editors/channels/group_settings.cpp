@@ -1,4 +1,4 @@
-// Group valid switching and group renaming.
+// The work group, group valid switching and group renaming.
 #include "editors/channels/group_settings.h"
 
 #include <array>
@@ -34,6 +34,18 @@ bool NameCharAllowed(char c) {
 }
 
 }  // namespace
+
+bool IsWorkGroupChoice(int band, int group) {
+    return IsRegularGroup(band, group);
+}
+
+bool SetWorkGroup(Document& doc, int band, int group) {
+    if (!IsWorkGroupChoice(band, group)) return false;
+    i16& stored = doc.settings().WorkGroup[band];
+    if (stored == group) return false;
+    stored = static_cast<i16>(group);
+    return true;
+}
 
 std::string CbPlanFirstChannelFreq(int group) {
     static constexpr std::array<const char*, 7> kFirst = {

@@ -1,5 +1,5 @@
-// The group rules the channel window applies on the user's choices: switching a group valid or
-// not (creating its first channel), and renaming a group.
+// The group rules the channel window applies on the user's choices: the work group, switching a
+// group valid or not (creating its first channel), and renaming a group.
 #pragma once
 
 #include <optional>
@@ -23,6 +23,14 @@ struct GroupValidOutcome {
 // HF and HAM at the first-channel frequency of its group number.
 GroupValidOutcome SetGroupValid(Document& doc, int band, int group, int choice,
                                 const ChannelWindowRefresh& refresh = {});
+
+// Whether the radio may work in the group: the band's regular groups only (CB 1..7, HF 1..15,
+// HAM 1..12), never a MEM or VFO group.
+bool IsWorkGroupChoice(int band, int group);
+
+// Makes the group the user picked the band's work group, when the radio may work in it. Returns
+// whether WorkGroup changed.
+bool SetWorkGroup(Document& doc, int band, int group);
 
 // The frequency of channel 1 of each CB channel plan (groups 1..7), as the plan table holds it.
 std::string CbPlanFirstChannelFreq(int group);

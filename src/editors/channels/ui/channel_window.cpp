@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -21,10 +22,10 @@
 #include "app/main_window_tables.h"
 #include "app/twips.h"
 #include "app/ui/button_captions.h"
+#include "app/ui/clipboard_keys.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
-#include "model/band_range.h"
 #include "editors/channels/cb_memory.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_names.h"
@@ -39,6 +40,7 @@
 #include "editors/channels/ui/channel_editor_state.h"
 #include "editors/channels/ui/channel_grid_model.h"
 #include "editors/channels/ui/details_panel.h"
+#include "model/band_range.h"
 
 namespace kv {
 namespace {
@@ -46,6 +48,7 @@ namespace {
 constexpr int kLabelGapTwips = 100;
 constexpr int kChannelColumnTwips = 500;
 constexpr int kHeaderRowTwips = 510;
+constexpr int kRowsShownAtFirst = 12;
 constexpr const char* kListItems[] = {"mnuCopy", "mnuCut", "mnuDelete", "mnuInsertPaste"};
 
 QString Text(const std::string& text) {
@@ -98,7 +101,7 @@ ChannelWindow::ChannelWindow(ShellContext& context, MainWindow& main, QWidget* p
     connect(&main_, &MainWindow::documentEdited, this, &ChannelWindow::onDocumentEdited);
     guarded("frmCommChInfo_Form_Load", [this] {
         Document& doc = context_.Doc;
-        if (!doc.Radio.RadioOptionFlag) doc.config().BandMode = kBandCb;
+        // Without the radio's option the band cannot change; the stored band is shown as it is.
         bandBox_->setEnabled(doc.Radio.RadioOptionFlag);
         const int stored = doc.config().BandMode;
         const int band = stored >= 0 && stored < kBandCount ? stored : kBandCb;
@@ -120,6 +123,14 @@ ChannelWindow::ChannelWindow(ShellContext& context, MainWindow& main, QWidget* p
 // Closing clears ChannelEditorOpen; the destructor must not, because a closed window is destroyed
 // only after the window that replaced it (New, Open, Read, a language change) has opened.
 ChannelWindow::~ChannelWindow() = default;
+
+QSize ChannelWindow::sizeHint() const {
+    // A bare table asks for room for a few rows only; the window opens showing more.
+    const int wanted = grid_->horizontalHeader()->height() +
+                       kRowsShownAtFirst * grid_->verticalHeader()->defaultSectionSize() +
+                       2 * grid_->frameWidth();
+    return QWidget::sizeHint() + QSize(0, std::max(0, wanted - grid_->sizeHint().height()));
+}
 
 int ChannelWindow::language() const {
     return context_.State.CurrentLanguage;
@@ -149,6 +160,8 @@ void ChannelWindow::buildControls() {
         bandBox_->addItem(Text(entry));
         bandCopy_->addItem(Text(entry));
     }
+    // Any change of the selection shows the band; only the user's pick stores it.
+    connect(bandBox_, &QComboBox::currentIndexChanged, this, &ChannelWindow::showBand);
     connect(bandBox_, &QComboBox::activated, this, &ChannelWindow::bandChosen);
 
     groupFrame_ = new QGroupBox(this);
@@ -174,6 +187,7 @@ void ChannelWindow::buildControls() {
         frameLayout->addWidget(frameRows[i].second, i, 1);
     }
     frameLayout->setColumnStretch(1, 1);
+    connect(groupBox_, &QComboBox::currentIndexChanged, this, [this] { applyGroup(); });
     connect(groupBox_, &QComboBox::activated, this, &ChannelWindow::groupChosen);
     connect(workGroupBox_, &QComboBox::activated, this, &ChannelWindow::workGroupChosen);
     connect(validBox_, &QComboBox::activated, this, &ChannelWindow::groupValidChosen);
@@ -185,9 +199,12 @@ void ChannelWindow::buildControls() {
     grid_->setModel(model_);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Arrows move between cells; Tab leaves the grid for the next control.
+    grid_->setTabKeyNavigation(false);
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setFixedHeight(TwipsToPixels(kHeaderRowTwips, logicalDpiY()));
+    grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     grid_->installEventFilter(this);
     connect(grid_, &QWidget::customContextMenuRequested, this, &ChannelWindow::contextMenuAt);
@@ -196,7 +213,13 @@ void ChannelWindow::buildControls() {
             guarded("frmCommChInfo_MSFlexGrid1_EnterCell", [this] { EnterGridEdit(); });
     });
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { ShowChIfoDataOther(); });
+            [this](const QModelIndex& current) {
+                // The row the user moves to is remembered for the group: a position, no edit.
+                if (!selecting_ && current.isValid())
+                    context_.Doc.config().GroupCurrentChannel(band_, DisplayedGroup()) =
+                        static_cast<i16>(current.row() + 1);
+                ShowChIfoDataOther();
+            });
     // The box floats over its cell: a scrolled grid would leave it over another row.
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         if (editBox_->isVisible()) grid_->setFocus();
@@ -249,6 +272,7 @@ void ChannelWindow::buildControls() {
     layout->addWidget(details_, 0, 1, 3, 1, Qt::AlignTop);
     layout->addWidget(closeButton_, 3, 1, Qt::AlignRight);
     layout->setRowStretch(2, 1);
+    layout->setColumnStretch(0, 1);
     layout->setColumnMinimumWidth(1, 260);
 }
 
@@ -281,26 +305,28 @@ void ChannelWindow::ChangShowByLanguage() {
 
 // ---- Band and group --------------------------------------------------------------------------
 
-void ChannelWindow::bandChosen(int index) {
-    if (index < 0 || index >= kBandCount) return;
-    Document& doc = context_.Doc;
+void ChannelWindow::showBand(int index) {
+    if (index < 0 || index >= kBandCount || index == band_) return;
     {
         const QSignalBlocker block(bandCopy_);
         bandCopy_->setCurrentIndex(index);
     }
-    const bool changed = doc.config().BandMode != index;
-    if (changed) {
-        doc.config().BandMode = static_cast<i16>(index);
-        doc.BandRangeText = kBandRangeTexts[index];
-        ParseBandRange(doc);
-        main_.UpdateTitle();
-    }
-    if (changed || index != band_) {
-        applyBand(index);
-        announce(EditSection::GroupSettings);
-    }
+    applyBand(index);
 }
 
+void ChannelWindow::bandChosen(int index) {
+    if (index < 0 || index >= kBandCount) return;
+    showBand(index);
+    Document& doc = context_.Doc;
+    if (doc.config().BandMode == index) return;
+    doc.config().BandMode = static_cast<i16>(index);
+    doc.BandRangeText = kBandRangeTexts[index];
+    ParseBandRange(doc);
+    main_.UpdateTitle();
+    announce(EditSection::GroupSettings);
+}
+
+// Shows the band at its work group; stores nothing.
 void ChannelWindow::applyBand(int band) {
     band_ = band;
     ChannelEditorState::Of(main_).DisplayedBandMode = band;
@@ -311,8 +337,8 @@ void ChannelWindow::applyBand(int band) {
         groupBox_->setCurrentIndex(workGroup >= 1 && workGroup <= groupBox_->count() ? workGroup - 1
                                                                                      : 0);
     }
-    applyGroup(false);
-    context_.Doc.config().GroupCurrentChannel(band, DisplayedGroup()) = static_cast<i16>(EditRow);
+    applyGroup();
+    main_.UpdateTitle();
 }
 
 void ChannelWindow::FillGroupLists(int band) {
@@ -341,26 +367,25 @@ int ChannelWindow::DisplayedGroup() const {
     return std::max(1, groupBox_->currentIndex() + 1);
 }
 
-void ChannelWindow::groupChosen(int) {
-    applyGroup(true);
+// The user's pick: the radio works in the group picked, when it may (MEM and VFO excepted).
+void ChannelWindow::groupChosen(int index) {
+    Document& doc = context_.Doc;
+    const int group = index + 1;
+    doc.config().CurrentGroup[band_] = static_cast<i16>(group);
+    if (!SetWorkGroup(doc, band_, group)) return;
+    InitComboWorkGroup();
+    announce(EditSection::GroupSettings);
 }
 
-void ChannelWindow::applyGroup(bool byUser) {
-    Document& doc = context_.Doc;
-    const int group = DisplayedGroup();
-    if (byUser) doc.config().CurrentGroup[band_] = static_cast<i16>(group);
+// Shows the group the group selector names; stores nothing.
+void ChannelWindow::applyGroup() {
     groupFrame_->setTitle(groupLabel_->text() + QStringLiteral(" -- ") + groupBox_->currentText());
     InitValidComboList();
-    // The radio works in the group the user looks at, except in the HF MEM and VFO groups.
-    const bool follows =
-        band_ == kBandCb || (band_ == kBandHf && group <= 15) || (band_ == kBandHam && group <= 13);
-    if (follows) doc.settings().WorkGroup[band_] = static_cast<i16>(group);
     InitComboWorkGroup();
     SetEditNoVisable();
     SetGridData();
     selectRow(1);
     ShowChIfoDataOther();
-    if (byUser) announce(EditSection::GroupSettings);
 }
 
 void ChannelWindow::ShowGroupControls(int group) {
@@ -389,8 +414,13 @@ void ChannelWindow::SetGridData() {
         ShowValidComboText();
         model_->ShowGroup(band_, group);
         const GridShape& shape = model_->shape();
-        grid_->setColumnWidth(0, TwipsToPixels(kChannelColumnTwips, logicalDpiX()));
+        // Column 0 is never narrower than its header; the last column takes the rest of the grid.
+        grid_->setColumnWidth(0, std::max(TwipsToPixels(kChannelColumnTwips, logicalDpiX()),
+                                          grid_->horizontalHeader()->sectionSizeHint(0)));
         grid_->setColumnWidth(1, TwipsToPixels(shape.freqColumnTwips, logicalDpiX()));
+        grid_->setMinimumWidth(grid_->columnWidth(0) + grid_->columnWidth(1) +
+                               grid_->verticalScrollBar()->sizeHint().width() +
+                               2 * grid_->frameWidth());
         // The row remembered for the group, when the grid has it; otherwise row 1.
         const int remembered = doc.config().GroupCurrentChannel(band_, group);
         EditRow = remembered >= 1 && remembered <= shape.rows ? remembered : 1;
@@ -429,15 +459,10 @@ void ChannelWindow::workChannelChosen(int index) {
 }
 
 void ChannelWindow::workGroupChosen(int index) {
-    const int group = index + 1;
-    const bool allowed =
-        band_ == kBandCb || (band_ == kBandHf && group <= 15) || (band_ == kBandHam && group <= 13);
-    i16& stored = context_.Doc.settings().WorkGroup[band_];
-    if (!allowed || stored == group) {
+    if (!SetWorkGroup(context_.Doc, band_, index + 1)) {
         InitComboWorkGroup();
         return;
     }
-    stored = static_cast<i16>(group);
     announce(EditSection::GroupSettings);
 }
 
@@ -482,6 +507,7 @@ int ChannelWindow::currentRow() const {
 void ChannelWindow::selectRow(int row) {
     if (row < 1 || row > model_->rowCount()) return;
     const int column = std::max(1, grid_->currentIndex().column());
+    const QScopedValueRollback selecting(selecting_, true);
     grid_->setCurrentIndex(model_->index(row - 1, column));
 }
 
@@ -618,6 +644,12 @@ void ChannelWindow::FinishEdit() {
     SaveShowGridData();
 }
 
+bool ChannelWindow::startsFrequencyEntry(const QKeyEvent& key) const {
+    if (band_ == kBandCb || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const QString text = key.text();
+    return text.size() == 1 && (text[0].isDigit() && text[0].unicode() < 128 || text[0] == u'.');
+}
+
 ChannelWindowRefresh ChannelWindow::refresher() {
     return {[this](int row) { reShowGrid(row); },
             [this] {
@@ -642,8 +674,14 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
                 discard = true;
                 return;
             }
-            if (key->modifiers() & Qt::ControlModifier &&
-                (key->key() == Qt::Key_X || key->key() == Qt::Key_V || key->key() == Qt::Key_C)) {
+            if (key->key() == Qt::Key_Escape) {
+                // Hidden first, so that the grid taking the focus commits nothing.
+                editBox_->hide();
+                grid_->setFocus();
+                discard = true;
+                return;
+            }
+            if (IsClipboardKey(*key)) {
                 discard = true;
                 return;
             }
@@ -661,6 +699,14 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             EnterGridEdit();
+            return true;
+        }
+        if (startsFrequencyEntry(*key)) {
+            // The key typed is the entry's first character, as in a spreadsheet.
+            const QString first = key->text();
+            selectRow(std::max(1, currentRow()));
+            EnterGridEdit();
+            if (editBox_->isVisible()) editBox_->setText(first);
             return true;
         }
     }

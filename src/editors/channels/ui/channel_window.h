@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,6 +55,7 @@ public:
     // The band and group shown (the group selector's position + 1).
     int DisplayedBandMode() const { return band_; }
     int DisplayedGroup() const;
+    QSize sizeHint() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,12 +65,13 @@ private:
     void buildControls();
     void ChangShowByLanguage();
     void alignLabels();
+    void showBand(int index);
     void bandChosen(int index);
     void applyBand(int band);
     void FillGroupLists(int band);
     void InitComboWorkGroup();
     void groupChosen(int index);
-    void applyGroup(bool byUser);
+    void applyGroup();
     void SetGridData();
     void ShowGroupControls(int group);
     void groupValidChosen(int index);
@@ -78,6 +81,8 @@ private:
     void detailChosen(int box, int value);
     void SetEditNoVisable();
     void EnterGridEdit();
+    // A digit or "." typed on the grid in HF or HAM.
+    bool startsFrequencyEntry(const QKeyEvent& key) const;
     void SaveShowGridData();
     void GridNextLine();
     void selectRow(int row);
@@ -101,6 +106,7 @@ private:
     int EditCol = 0;
     bool contextMenuRunning_ = false;
     bool announcing_ = false;
+    bool selecting_ = false;  // the window moves the grid's current row, not the user
 
     QLabel* bandLabel_ = nullptr;
     QComboBox* bandBox_ = nullptr;   // Combo2

@@ -11,6 +11,7 @@
 #include "app/main_window_tables.h"
 #include "app/twips.h"
 #include "app/ui/button_captions.h"
+#include "app/ui/clipboard_keys.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
@@ -168,9 +169,7 @@ bool GroupNameWindow::filterKey(QLineEdit* half, QKeyEvent* key) {
             grid_->setFocus(Qt::TabFocusReason);
         return true;
     }
-    if (key->modifiers() & Qt::ControlModifier &&
-        (key->key() == Qt::Key_X || key->key() == Qt::Key_V || key->key() == Qt::Key_C))
-        return true;
+    if (IsClipboardKey(*key)) return true;
     const QString text = key->text();
     if (text.isEmpty()) return false;
     const std::optional<char32_t> kept = FilterGroupNameChar(text.at(0).unicode());

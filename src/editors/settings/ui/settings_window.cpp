@@ -22,6 +22,7 @@
 #include "app/main_window_tables.h"
 #include "app/twips.h"
 #include "app/ui/button_captions.h"
+#include "app/ui/clipboard_keys.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
@@ -434,6 +435,8 @@ bool FrmOptFeatures::eventFilter(QObject* watched, QEvent* event) {
             return b.Box == box && b.Row->Kind == SettingKind::Number;
         });
         if (numberBox && event->type() == QEvent::KeyPress) {
+            // Pasting is refused like the Ctrl+V the filter drops, in every form.
+            if (IsClipboardKey(*static_cast<QKeyEvent*>(event))) return true;
             const QString typed = static_cast<QKeyEvent*>(event)->text();
             for (const char32_t c : typed.toUcs4())
                 if (!NumberKeyPasses(c)) return true;

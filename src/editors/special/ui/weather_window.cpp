@@ -18,6 +18,7 @@
 
 #include "app/twips.h"
 #include "app/ui/button_captions.h"
+#include "app/ui/clipboard_keys.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
@@ -261,9 +262,7 @@ bool WeatherWindow::filterFrequencyKey(QKeyEvent* key) {
         Save_TVChannel();
         return true;
     }
-    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
-        key->matches(QKeySequence::Paste))
-        return true;
+    if (IsClipboardKey(*key)) return true;
     const QString text = key->text();
     if (text.isEmpty()) return false;
     const char16_t c = text.at(0).unicode();

@@ -19,6 +19,7 @@
 #include "app/main_window_tables.h"
 #include "app/twips.h"
 #include "app/ui/button_captions.h"
+#include "app/ui/clipboard_keys.h"
 #include "app/ui/main_window.h"
 #include "app/ui/shell_context.h"
 #include "editors/tones/dtmf_rules.h"
@@ -266,9 +267,7 @@ bool DtmfWindow::filterKey(QKeyEvent* key) {
         nextCode();
         return true;
     }
-    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
-        key->matches(QKeySequence::Cut))
-        return true;
+    if (IsClipboardKey(*key)) return true;
     const QString text = key->text();
     if (text.size() != 1 || !text[0].isPrint()) return false;  // Backspace, arrows and the like
     const char16_t typed = text[0].unicode();

@@ -6,10 +6,11 @@
 
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
-#include "model/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/ui/channel_editor_state.h"
 #include "files/staging.h"
+#include "model/band_range.h"
+#include "model/memory_image.h"
 #include "model/radio_data.h"
 
 namespace kv::test {
@@ -44,11 +45,14 @@ TEST_F(ChannelWindowTest, RowsAndLabelsFollowTheBandAndGroupTables) {
     EXPECT_EQ(Label(81), "M1");
 }
 
-TEST_F(ChannelWindowTest, WithoutRadioOptionsTheWindowShowsCbAndTheBandCannotChange) {
+TEST_F(ChannelWindowTest, WithoutRadioOptionsTheBandCannotChangeAndCbTakesNoFrequencyEntry) {
     StartWithBands(false);
     EXPECT_FALSE(combo("Combo2")->isEnabled());
+    doc().config().BandMode = kBandCb;
+    main().CloseAllEditors();
+    FlushDeletes();
+    main().OpenEditor(QString::fromLatin1(kChannelWindow));
     EXPECT_EQ(combo("Combo2")->currentIndex(), kBandCb);
-    EXPECT_EQ(doc().config().BandMode, kBandCb);
     EXPECT_EQ(combo("Combo6")->count(), 7);
     // No frequency entry in CB: neither Enter nor a double-click opens the box.
     SelectRow(2);
@@ -148,6 +152,23 @@ TEST_F(ChannelWindowTest, BandChangeSetsTheRangeAndTitleAndOpeningStoresNoChanne
     EXPECT_DOUBLE_EQ(doc().FreqMin, 24.715);
     EXPECT_TRUE(main().windowTitle().contains(QStringLiteral("24.7150 - 30.1050 MHz")));
     EXPECT_EQ(ChannelEditorState::Of(main()).DisplayedBandMode, kBandHf);
+}
+
+TEST_F(ChannelWindowTest, TheTitleNamesTheRangeOfTheBandOnScreenAfterNewAndARead) {
+    StartWithBands();
+    main().LoadNewDoc();
+    FlushDeletes();
+    const int shown = combo("Combo2")->currentIndex();
+    ASSERT_GE(shown, 0);
+    EXPECT_TRUE(title().contains(QString::fromLatin1(kBandRangeTexts[shown])))
+        << title().toStdString();
+    auto image = std::make_unique<MemoryImage>();
+    image->put(0x18000, kBandHam);  // BandMode
+    main().ShowRadioData(*image);
+    FlushDeletes();
+    EXPECT_EQ(combo("Combo2")->currentIndex(), kBandHam);
+    EXPECT_TRUE(title().contains(QStringLiteral("[28.0000 - 29.7000 MHz]")))
+        << title().toStdString();
 }
 
 TEST_F(ChannelWindowTest, GroupValidRefusesTheLastAndCreatesAFirstChannel) {

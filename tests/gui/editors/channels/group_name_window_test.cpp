@@ -2,6 +2,8 @@
 // window following a rename and the window following the channel window's band.
 #include "editors/channels/ui/group_name_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTableWidget>
 
 #include "app/ui/main_window.h"
@@ -78,8 +80,27 @@ TEST_F(GroupNameWindowTest, PastedCharactersAreRefusedAtCommit) {
     EXPECT_EQ(doc().settings().GroupName(kBandHam, 1).trimmed(), "A");
 }
 
+TEST_F(GroupNameWindowTest, KeyboardPasteIsRefusedInEveryForm) {
+    StartWithBands();
+    ShowBandGroup(kBandHam, 1);
+    QApplication::clipboard()->setText(QStringLiteral("#"));
+    nameGrid()->setFocus();
+    nameGrid()->setCurrentCell(0, 2);
+    QTest::keyClick(nameGrid(), Qt::Key_Return);
+    half(0)->clear();
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_V, Qt::ControlModifier},
+                                         std::pair{Qt::Key_Insert, Qt::ShiftModifier}}) {
+        QTest::keyClick(half(0), key, modifiers);
+        EXPECT_EQ(half(0)->text(), "") << QKeySequence(key | modifiers).toString().toStdString();
+    }
+}
+
 TEST_F(GroupNameWindowTest, CbNamesCannotChangeAndTheWindowFollowsTheBand) {
     StartWithBands(false);
+    doc().config().BandMode = kBandCb;
+    main().CloseAllEditors();
+    FlushDeletes();
+    main().OpenEditor(QString::fromLatin1(kChannelWindow));
     EXPECT_FALSE(nameGrid()->isEnabled());
     EXPECT_EQ(nameGrid()->rowCount(), 7);
     EXPECT_EQ(nameGrid()->item(0, 0)->text(), "EU");

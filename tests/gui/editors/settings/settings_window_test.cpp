@@ -264,6 +264,22 @@ TEST_F(SettingsWindowTest, APastedTextIsCheckedWhenCommitted) {
     EXPECT_EQ(doc().settings().SwrLimit, 200);
 }
 
+// Pasting through the keyboard is refused in every form, Shift+Insert as Ctrl+V.
+TEST_F(SettingsWindowTest, KeyboardPasteIsRefusedInEveryForm) {
+    StartApp();
+    doc().settings().SwrProtect = 1;
+    Open();
+    QApplication::clipboard()->setText(Q("27.1a5xy"));
+    QLineEdit* box = Box("SwrLimit");
+    const QString shown = box->text();
+    box->setFocus();
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_V, Qt::ControlModifier},
+                                         std::pair{Qt::Key_Insert, Qt::ShiftModifier}}) {
+        QTest::keyClick(box, key, modifiers);
+        EXPECT_EQ(box->text(), shown) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+}
+
 TEST_F(SettingsWindowTest, DependentControlsFollowTheirControllers) {
     StartApp();
     doc().settings().VoxLevel = 3;

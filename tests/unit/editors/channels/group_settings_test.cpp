@@ -30,6 +30,30 @@ TEST_F(GroupSettingsTest, SwitchingTheOnlyValidGroupOffIsRefused) {
     EXPECT_EQ(doc->settings().GroupValid(kBandHf, 3), 0);
 }
 
+// The radio works only in a regular group: the MEM and VFO groups and numbers past the band
+// never become its work group, and the stored one is kept.
+TEST_F(GroupSettingsTest, TheWorkGroupIsOnlyEverARegularGroup) {
+    struct Case {
+        int band, group;
+        bool taken;
+    };
+    for (const Case& c :
+         {Case{kBandCb, 1, true}, Case{kBandCb, 7, true}, Case{kBandCb, 8, false},
+          Case{kBandHf, 1, true}, Case{kBandHf, 15, true}, Case{kBandHf, 16, false},  // MEM
+          Case{kBandHf, 17, false},                                                   // VFO
+          Case{kBandHam, 12, true}, Case{kBandHam, 13, false},                        // MEM
+          Case{kBandHam, 14, false},                                                  // VFO
+          Case{kBandHam, 0, false}, Case{3, 1, false}}) {
+        SCOPED_TRACE(std::to_string(c.band) + "/" + std::to_string(c.group));
+        EXPECT_EQ(IsWorkGroupChoice(c.band, c.group), c.taken);
+        if (c.band < 0 || c.band >= kBandCount) continue;
+        doc->settings().WorkGroup[c.band] = 121;  // as a radio may hold
+        EXPECT_EQ(SetWorkGroup(*doc, c.band, c.group), c.taken);
+        EXPECT_EQ(doc->settings().WorkGroup[c.band], c.taken ? c.group : 121);
+        EXPECT_FALSE(SetWorkGroup(*doc, c.band, c.group)) << "the stored group again";
+    }
+}
+
 TEST_F(GroupSettingsTest, AnEmptyGroupSwitchedOnGetsChannelOneInItsBand) {
     struct Case {
         int band, group;
