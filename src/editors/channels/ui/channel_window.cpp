@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QTableView>
 #include <exception>
+#include <optional>
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
@@ -24,7 +25,6 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
-#include "model/band_range.h"
 #include "editors/channels/cb_memory.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_names.h"
@@ -39,6 +39,7 @@
 #include "editors/channels/ui/channel_editor_state.h"
 #include "editors/channels/ui/channel_grid_model.h"
 #include "editors/channels/ui/details_panel.h"
+#include "model/band_range.h"
 
 namespace kv {
 namespace {
@@ -740,8 +741,16 @@ void ChannelWindow::ListDelete() {
 
 void ChannelWindow::ListInsertPaste() {
     runListCommand([this] {
-        return InsertPasteChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
-                                  ChannelEditorState::Of(main_).Clipboard, refresher());
+        const int group = DisplayedGroup();
+        const int row = currentRow();
+        // A full group loses its last channel only when the user says so.
+        const std::optional<int> lost = InsertPasteWouldLose(context_.Doc, band_, group, row);
+        if (lost && ShowMessage(this, language(), InsertPasteLosesText(band_, group, *lost),
+                                MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
+            return ListEditOutcome{};
+        return InsertPasteChannel(context_.Doc, band_, group, row,
+                                  ChannelEditorState::Of(main_).Clipboard, refresher(),
+                                  lost.has_value());
     });
 }
 
