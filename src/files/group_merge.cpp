@@ -73,15 +73,16 @@ GroupMergeCount MergeOverfullGroups(RadioData& data) {
 TextPair MergedGroupsText(const GroupMergeCount& count) {
     const std::string merged = std::to_string(count.Merged);
     const std::string dropped = std::to_string(count.Dropped);
-    return {"Some groups of this file held more channel records than they can. " + merged +
-                " records of a channel held twice were merged (the last one, which the radio "
-                "receives, is kept) and " +
-                dropped +
-                " records with a channel number their group cannot hold were removed. Save the "
-                "file to keep the groups as they are now.",
-            "此文件中有些组保存的信道记录超出了组的容量。已合并 " + merged +
-                " 条重复信道号的记录（保留电台收到的最后一条），并删除了 " + dropped +
-                " 条本组无法容纳的信道号记录。请保存文件以保留现在的组。"};
+    return {
+        "Some groups of this file held more channel records than they can. Records merged "
+        "because their channel number was held twice: " +
+            merged +
+            " (the last one, which the radio receives, is kept). Records removed because "
+            "their group cannot hold their channel number: " +
+            dropped + ". Save the file to keep the groups as they are now.",
+        "此文件中有些组保存的信道记录超出了组的容量。因信道号重复而合并的记录：" + merged +
+            " 条（保留电台收到的最后一条）。因本组无法容纳其信道号而删除的记录：" + dropped +
+            " 条。请保存文件以保留现在的组。"};
 }
 
 }  // namespace kv

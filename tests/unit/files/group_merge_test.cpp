@@ -115,9 +115,10 @@ TEST(MergeOverfullGroups, OpeningSuchAFileMergesTellsOnceAndCountsAsChanged) {
     const FileResult result = OpenDataFile(*opened, path, table);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.Message.en, MergedGroupsText({17, 1}).en);
-    EXPECT_NE(result.Message.en.find("17 records"), std::string::npos);
-    EXPECT_NE(result.Message.zh.find("合并 17 条"), std::string::npos);
-    EXPECT_NE(result.Message.zh.find("删除了 1 条"), std::string::npos);
+    EXPECT_NE(result.Message.en.find("held twice: 17 ("), std::string::npos);
+    EXPECT_NE(result.Message.en.find("channel number: 1."), std::string::npos);
+    EXPECT_NE(result.Message.zh.find("合并的记录：17 条"), std::string::npos);
+    EXPECT_NE(result.Message.zh.find("删除的记录：1 条"), std::string::npos);
     EXPECT_EQ(opened->Working.channelCount(kBandHf, 1), 39);
     EXPECT_TRUE(IsDocumentChanged(*opened));
 
