@@ -7,7 +7,6 @@
 
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
-#include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_slots.h"
 #include "model/radio_data.h"
 
@@ -62,14 +61,19 @@ TEST_F(ListCommandsTest, ShortcutsEditTextOutsideTheGrid) {
     EXPECT_EQ(Cell(1), shown);
 }
 
-TEST_F(ListCommandsTest, CutAndDeleteInTheVfoDoNothing) {
+TEST_F(ListCommandsTest, CutAndDeleteInTheVfoSayWhyAndChangeNothing) {
     StartWithBands();
     ShowBandGroup(kBandHf, 17);
     TypeFrequency(1, "25.5");
     const auto before = Numbers(kBandHf, 17);
     SelectRow(1);
+    Answer({MessageAnswer::Ok, MessageAnswer::Ok});
     trigger("mnuDelete");
     trigger("mnuCut");
+    ASSERT_EQ(Asked.size(), 2u);
+    for (const MessageRequest& asked : Asked)
+        EXPECT_EQ(asked.Text.en,
+                  "The VFO group keeps its one channel: it cannot be cut, deleted or moved.");
     EXPECT_EQ(Numbers(kBandHf, 17), before);
     EXPECT_NE(Cell(1), "");
 }
@@ -124,20 +128,22 @@ TEST_F(ListCommandsTest, InsertPasteInAFullGroupAsksKeepsTheCountAndSurvivesSave
 
 TEST_F(ListCommandsTest, CutThenPasteBringsBackAChannelOutsideTheBandsRange) {
     StartWithBands();
-    ShowBandGroup(kBandHam, 1);
-    ASSERT_TRUE(AddChannel(doc(), 35, kBandCb, 7, "27.94125"));  // UK channel 35
-    ShowBandGroup(kBandCb, 7);
+    ShowBandGroup(kBandCb, 7);  // the template's UK plan: channel 35 at 27.94125
     ASSERT_EQ(Cell(35), "27.94125");
-    const ChannelRecord before = doc().Working.channel(kBandCb, 1, 7);
+    const int count = doc().Working.channelCount(kBandCb, 7);
+    const ChannelRecord before =
+        doc().Working.channel(kBandCb, FindSlot(doc().Working, kBandCb, 7, 35), 7);
     SelectRow(35);
     trigger("mnuCut");
     EXPECT_EQ(Cell(35), "");
-    EXPECT_EQ(doc().Working.channelCount(kBandCb, 7), 0);
+    EXPECT_EQ(FindSlot(doc().Working, kBandCb, 7, 35), 0);
     trigger("mnuPaste");
     EXPECT_TRUE(Asked.empty());
     EXPECT_EQ(Cell(35), "27.94125");
-    ASSERT_EQ(doc().Working.channelCount(kBandCb, 7), 1);
-    EXPECT_TRUE(doc().Working.channel(kBandCb, 1, 7) == before);
+    EXPECT_EQ(doc().Working.channelCount(kBandCb, 7), count);
+    const int slot = FindSlot(doc().Working, kBandCb, 7, 35);
+    ASSERT_GT(slot, 0);
+    EXPECT_TRUE(doc().Working.channel(kBandCb, slot, 7) == before);
 }
 
 TEST_F(ListCommandsTest, InsertPasteInASparseMemGroupMovesOnlyUpToTheFirstFreeNumber) {
