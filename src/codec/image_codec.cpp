@@ -13,7 +13,7 @@
 
 namespace kv {
 
-void EncodeImage(const RadioData& data, MemoryImage& image, const CodecOptions& options) {
+void EncodeImage(const RadioData& data, MemoryImage& image, const CodecOptions&) {
     for (int band = 0; band < kBandCount; ++band)
         for (int g = 1; g <= kGroupsPerBand[band]; ++g) {
             // A count beyond the group's slots (from a damaged file) must not index past them.
@@ -30,7 +30,7 @@ void EncodeImage(const RadioData& data, MemoryImage& image, const CodecOptions& 
     EncodeCbMemoryRefs(data, image);
 
     const ConfigRecord& config = data.Config;
-    EncodeSettings(config, options, image);
+    EncodeSettings(config, image);
     EncodeTones(config, image);
     EncodeEmgBlock(config, image);
     EncodeDwBlock(config, image);
@@ -38,10 +38,10 @@ void EncodeImage(const RadioData& data, MemoryImage& image, const CodecOptions& 
     EncodeWeather(config, image);
 }
 
-void DecodeImage(const MemoryImage& image, RadioData& data, const CodecOptions& options) {
+void DecodeImage(const MemoryImage& image, RadioData& data, const CodecOptions&) {
     // Counts, numbers and presence go first; the settings step touches none of them.
     ClearChannels(data);
-    DecodeSettings(image, options, data.Config);
+    DecodeSettings(image, data.Config);
 
     for (int band = 0; band < kBandCount; ++band)
         for (int g = 1; g <= kGroupsPerBand[band]; ++g) {

@@ -9,8 +9,9 @@
 
 namespace kv {
 
-// What the codec needs to know about the system: the locale decides how the Bluetooth device
-// name is converted, the code page how its bytes map to characters.
+// The system facts that showing and editing the Bluetooth device name use: the code page maps its
+// bytes to characters. The image itself holds the name's bytes unconverted, so encoding and
+// decoding no longer read these; the parameter stays for the callers that pass them.
 struct CodecOptions {
     std::string SystemLocaleHex = "409";
     const CodePage* AnsiCodePage = &Windows1252();

@@ -135,7 +135,7 @@ SettingField WorkChannelField(int band, int group) {
 
 }  // namespace
 
-void EncodeSettings(const ConfigRecord& config, const CodecOptions& options, MemoryImage& image) {
+void EncodeSettings(const ConfigRecord& config, MemoryImage& image) {
     const RadioSettings& settings = config.Settings;
     for (int band = 0; band < kBandCount; ++band) {
         const auto& layout = kBandSettings[band];
@@ -158,10 +158,10 @@ void EncodeSettings(const ConfigRecord& config, const CodecOptions& options, Mem
     for (int m = 0; m < kDtmfCodeCount; ++m)
         EncodeDtmfCode(settings.DtmfCodes[m], image, kDtmfCodes + Offset(m, kDtmfCodeBytes));
     for (const auto& field : kExtendedSettings) EncodeField(field, config, image);
-    EncodeBtDeviceName(settings.BtDeviceName, options, image, kBtDeviceName);
+    EncodeBtDeviceName(settings.BtDeviceName, image, kBtDeviceName);
 }
 
-void DecodeSettings(const MemoryImage& image, const CodecOptions& options, ConfigRecord& config) {
+void DecodeSettings(const MemoryImage& image, ConfigRecord& config) {
     RadioSettings& settings = config.Settings;
     for (int band = 0; band < kBandCount; ++band)
         for (int g = 1; g <= kRegularGroupsPerBand[band]; ++g)
@@ -181,7 +181,7 @@ void DecodeSettings(const MemoryImage& image, const CodecOptions& options, Confi
     for (int m = 0; m < kDtmfCodeCount; ++m)
         settings.DtmfCodes[m] = DecodeDtmfCode(image, kDtmfCodes + Offset(m, kDtmfCodeBytes));
     for (const auto& field : kExtendedSettings) DecodeField(field, image, config);
-    settings.BtDeviceName = DecodeBtDeviceName(image, kBtDeviceName, options);
+    settings.BtDeviceName = DecodeBtDeviceName(image, kBtDeviceName);
 }
 
 }  // namespace kv

@@ -8,7 +8,7 @@
 
 namespace kv {
 
-void EncodeSettings(const ConfigRecord& config, const CodecOptions& options, MemoryImage& image);
-void DecodeSettings(const MemoryImage& image, const CodecOptions& options, ConfigRecord& config);
+void EncodeSettings(const ConfigRecord& config, MemoryImage& image);
+void DecodeSettings(const MemoryImage& image, ConfigRecord& config);
 
 }  // namespace kv

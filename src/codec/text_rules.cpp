@@ -7,7 +7,6 @@ namespace kv {
 namespace {
 
 constexpr std::uint8_t kNoDigit = 16;
-constexpr const char* kGermanLocale = "407";
 
 std::uint8_t DtmfDigitCode(char c) {
     if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
@@ -21,10 +20,6 @@ std::uint8_t DtmfDigitCode(char c) {
 char DtmfDigitChar(std::uint8_t code) {
     static constexpr char kDigits[] = "0123456789ABCD*#";
     return kDigits[code];
-}
-
-const CodePage& CodePageOf(const CodecOptions& options) {
-    return options.AnsiCodePage != nullptr ? *options.AnsiCodePage : Windows1252();
 }
 
 }  // namespace
@@ -63,34 +58,23 @@ FixedText<2> DecodeGroupName(const MemoryImage& image, std::uint32_t address) {
     return FixedText<2>(text);
 }
 
-void EncodeBtDeviceName(const FixedText<16>& name, const CodecOptions& options, MemoryImage& image,
-                        std::uint32_t address) {
-    std::string bytes = name.trimmed();
-    if (options.SystemLocaleHex != kGermanLocale) {
-        std::string units;
-        for (const char16_t unit : CodePageOf(options).toUtf16(bytes))
-            for (const auto part : {unit & 0xFF, unit >> 8})
-                if (part != 0) units.push_back(static_cast<char>(part));
-        bytes = std::move(units);
-    }
+void EncodeBtDeviceName(const FixedText<16>& name, MemoryImage& image, std::uint32_t address) {
+    const std::string bytes = name.trimmed();
     for (std::uint32_t i = 0; i < kBtNameBytes; ++i)
         image.put(address + i, i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : 0x00);
 }
 
-FixedText<16> DecodeBtDeviceName(const MemoryImage& image, std::uint32_t address,
-                                 const CodecOptions& options) {
+FixedText<16> DecodeBtDeviceName(const MemoryImage& image, std::uint32_t address) {
     std::string bytes;
     for (std::uint32_t i = 0; i < kBtNameBytes; ++i) {
         const std::uint8_t byte = image.at(address + i);
         if (byte == 0x00 || byte == 0xFF) break;
         bytes.push_back(static_cast<char>(byte));
     }
-    if (options.SystemLocaleHex != kGermanLocale) {
-        std::u16string text;
-        for (const char c : bytes) text.push_back(static_cast<unsigned char>(c));
-        bytes = CodePageOf(options).fromUtf16(text);
-    }
-    return FixedText<16>(bytes);
+    // NUL padding, as the image holds it after the name, so a read name saves as the radio has it.
+    FixedText<16> name;
+    name.assignPadded(bytes, '\0');
+    return name;
 }
 
 }  // namespace kv

@@ -1,5 +1,5 @@
 // How the document's fixed texts become image bytes and back: DTMF codes (one digit code per
-// byte), group names (two characters) and the Bluetooth device name (depends on the locale).
+// byte), group names (two characters) and the Bluetooth device name (its bytes unconverted).
 #pragma once
 
 #include <cstdint>
@@ -25,12 +25,11 @@ void EncodeGroupName(const FixedText<2>& name, MemoryImage& image, std::uint32_t
 // The bytes that are neither 0x00 nor 0xFF, padded with blanks.
 FixedText<2> DecodeGroupName(const MemoryImage& image, std::uint32_t address);
 
-// In a German system locale ("407") the name keeps its code-page bytes; elsewhere each UTF-16
-// code unit is written low byte first with its 0x00 bytes left out. Cut at 16 bytes, NUL-padded.
-void EncodeBtDeviceName(const FixedText<16>& name, const CodecOptions& options, MemoryImage& image,
-                        std::uint32_t address);
-// Bytes up to the first 0x00 or 0xFF; outside "407" each byte is the character with that code.
-FixedText<16> DecodeBtDeviceName(const MemoryImage& image, std::uint32_t address,
-                                 const CodecOptions& options);
+// The name's bytes as the document holds them, up to its trailing blanks or first NUL, written
+// unconverted and NUL-padded to 16: the image and the data file hold the same bytes, whatever the
+// system's code page, which only showing and editing the name use.
+void EncodeBtDeviceName(const FixedText<16>& name, MemoryImage& image, std::uint32_t address);
+// The bytes up to the first 0x00 or 0xFF, unconverted, NUL-padded.
+FixedText<16> DecodeBtDeviceName(const MemoryImage& image, std::uint32_t address);
 
 }  // namespace kv

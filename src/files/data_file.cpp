@@ -9,6 +9,7 @@
 #include "files/data_file_layout.h"
 #include "files/data_file_pair.h"
 #include "files/file_io.h"
+#include "files/group_merge.h"
 #include "files/staging.h"
 #include "files/used_slots.h"
 #include "files/version_mark.h"
@@ -165,7 +166,12 @@ FileResult OpenDataFile(Document& doc, const std::string& path, const VersionTab
     ApplyStagedDocument(doc);
     doc.DocumentName = path;
     doc.DocumentUntitled = false;
-    return {};
+    // Merged in the working data only: the staging copy keeps the file, so the document counts
+    // as changed (a save writes it differently).
+    const GroupMergeCount merged = MergeOverfullGroups(doc.Working);
+    FileResult result;
+    if (merged.any()) result.Message = MergedGroupsText(merged);
+    return result;
 }
 
 bool LoadTemplateFile(Document& doc, const std::string& path) {

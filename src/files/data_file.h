@@ -20,7 +20,7 @@ enum class FileStatus {
 
 struct FileResult {
     FileStatus Status = FileStatus::Ok;
-    TextPair Message;          // what the caller shows; empty when Ok
+    TextPair Message;          // what the caller shows; when Ok, a notice to show once, or empty
     std::string OtherVersion;  // IncompatibleVersion: the file's mark, for the hand-over
 
     bool ok() const { return Status == FileStatus::Ok; }
@@ -40,7 +40,8 @@ FileResult SaveDataFile(Document& doc, const std::string& path);
 
 // Checks the file's version mark against the version table and its size, reads the pair, and only
 // when all of it is valid puts it into the staging copy and applies it; DocumentName := path and
-// DocumentUntitled := false. On any failure the document is unchanged.
+// DocumentUntitled := false. Over-full groups are then merged (MergeOverfullGroups) and Message
+// says how many records went. On any failure the document is unchanged.
 FileResult OpenDataFile(Document& doc, const std::string& path, const VersionTable& table);
 
 // Reads a template pair into the staging copy, without the version and size checks, and applies

@@ -40,6 +40,8 @@ std::unique_ptr<Document> OpenPair(const std::string& path) {
         Fail(path + ": " + result.Message.en);
         return nullptr;
     }
+    if (!result.Message.empty())
+        std::cerr << "kv7700-cli: " << path << ": " << result.Message.en << '\n';
     return doc;
 }
 

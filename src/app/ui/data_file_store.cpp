@@ -42,7 +42,7 @@ OpenOutcome DataFileStore::Open(Document& doc, const std::string& path) {
     const FileResult result = OpenDataFile(doc, path, versions_);
     switch (result.Status) {
         case FileStatus::Ok:
-            return {OpenOutcome::Kind::Opened, {}, {}};
+            return {OpenOutcome::Kind::Opened, result.Message, {}};
         case FileStatus::IncompatibleVersion:
             return {OpenOutcome::Kind::OtherVersion, result.Message, result.OtherVersion};
         default:

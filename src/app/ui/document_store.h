@@ -22,7 +22,7 @@ struct OpenOutcome {
         OtherVersion,  // another program version fits the file; Message is the question
     };
     Kind Result = Kind::Failed;
-    TextPair Message;
+    TextPair Message;          // Opened: a notice to show once, or empty
     std::string OtherVersion;  // the file's version mark, for the hand-over
 };
 

@@ -567,6 +567,7 @@ bool MainWindow::OpenDataFile(const QString& file) {
             UpdateTitle();
             Change_Language();
             CascadeEditors();
+            if (!outcome.Message.empty()) ShowMessage(this, language(), outcome.Message);
             return true;
         case OpenOutcome::Kind::Failed:
             ShowMessage(this, language(),

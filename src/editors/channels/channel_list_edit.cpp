@@ -1,14 +1,15 @@
 // List commands of the channel grid.
 #include "editors/channels/channel_list_edit.h"
 
-#include "model/band_range.h"
+#include <string>
+
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_slots.h"
 #include "editors/channels/defined_references.h"
 #include "editors/channels/detail_rows.h"
-#include "editors/channels/freq_text.h"
 #include "editors/channels/grid_rows.h"
 #include "editors/channels/group_references.h"
+#include "editors/special/block_channel_entries.h"
 
 namespace kv {
 namespace {
@@ -24,32 +25,89 @@ void ForEachBlockMemory(RadioData& data, int group, Visit visit) {
             visit(data.Store.cbMem(record));
 }
 
-// Channels row … last−1 of the group become row+1 … last, and so do the references to them.
-void RenumberDown(Document& doc, int band, int group, int row, int last) {
+// Channels row … stop−1 of the group become row+1 … stop, and so do the references to them:
+// the group's work channel and reference pairs, the CB memories and the block entries.
+void RenumberDown(Document& doc, int band, int group, int row, int stop) {
+    const auto moves = [&](int chNo) { return chNo >= row && chNo < stop; };
     const int used = UsedSlots(doc.Working, band, group);
     for (int slot = 1; slot <= used; ++slot) {
         i16& chNo = doc.Working.channel(band, slot, group).ChNo;
-        if (chNo >= row && chNo < last) ++chNo;
+        if (moves(chNo)) ++chNo;
     }
     RadioSettings& s = doc.settings();
     for (i16* reference : {&s.GroupRefChannelA(band, group, 0), &s.GroupRefChannelA(band, group, 1),
                            &s.GroupWorkChannel(band, group), &s.GroupRefChannelB(band, group, 0),
                            &s.GroupRefChannelB(band, group, 1)})
-        if (*reference >= row && *reference < last) ++*reference;
+        if (moves(*reference)) ++*reference;
+    ForEachBlockChannelEntry(doc.config(), band, group, [&](i16& value) {
+        if (moves(value + 1)) ++value;
+    });
     if (band != kBandCb) return;
     ForEachBlockMemory(doc.Working, group, [&](ChannelRecord& memory) {
-        if (CbMemReferredGroup(group, memory) == group && memory.MemChNo >= row &&
-            memory.MemChNo < last)
-            ++memory.MemChNo;
+        if (CbMemReferredGroup(group, memory) == group && moves(memory.MemChNo)) ++memory.MemChNo;
     });
+}
+
+// The first number after the row, up to the group's last row, that holds no channel; 0 if none.
+int FirstFreeAfter(const RadioData& data, int band, int group, int row) {
+    for (int chNo = row + 1; chNo <= ListEditLastRow(band, group); ++chNo)
+        if (FindSlot(data, band, group, chNo) == 0) return chNo;
+    return 0;
+}
+
+bool RowHoldsChannel(const RadioData& data, int band, int group, int row) {
+    return FindRowRecord(data, band, group, row).kind == RowRecord::Kind::Channel;
+}
+
+bool HasRecordToPaste(const ChannelClipboard& clipboard) {
+    return clipboard.Full && clipboard.Record.InUse >= 1;
 }
 
 ListEditOutcome Unchanged() {
     return {};
 }
 
+ListEditOutcome Refused(TextPair why) {
+    return {false, 0, 0, std::move(why)};
+}
+
 ListEditOutcome ChangedRows(int first, int last) {
     return {true, first, last, std::nullopt};
+}
+
+TextPair VfoKeepsItsChannelText() {
+    return {"The VFO group keeps its one channel: it cannot be cut, deleted or moved.",
+            "VFO 组只有一个信道，不能剪切、删除或移动。"};
+}
+
+TextPair NoChannelOnRowText() {
+    return {"This row holds no channel.", "此行没有信道。"};
+}
+
+TextPair RowOutsideGroupText() {
+    return {"This row is not one of the group's channels.", "此行不是本组的信道。"};
+}
+
+TextPair NothingToPasteText() {
+    return {"The copied row holds no channel, so there is nothing to paste.",
+            "复制的行没有信道，没有可粘贴的内容。"};
+}
+
+TextPair GroupFullText() {
+    return {"The group has no free channel. Delete a channel first.",
+            "该组没有空闲信道，请先删除一个信道。"};
+}
+
+// Why pasting into the row cannot happen, or nothing when it can.
+std::optional<ListEditOutcome> PasteRefusal(const Document& doc, int band, int group, int row,
+                                            const ChannelClipboard& clipboard) {
+    if (!clipboard.Full) return Unchanged();  // the menu item is disabled: nothing to explain
+    if (!WithinRows(band, group, row)) return Refused(RowOutsideGroupText());
+    if (clipboard.Record.InUse < 1) return Refused(NothingToPasteText());
+    if (!RowHoldsChannel(doc.Working, band, group, row) &&
+        UsedSlots(doc.Working, band, group) >= SlotCapacity(band, group))
+        return Refused(GroupFullText());
+    return std::nullopt;
 }
 
 }  // namespace
@@ -74,41 +132,22 @@ void CopyChannel(const Document& doc, int band, int group, int row, ChannelClipb
 
 ListEditOutcome CutChannel(Document& doc, int band, int group, int row, ChannelClipboard& clipboard,
                            const ChannelWindowRefresh& refresh) {
-    if (IsVfoGroup(band, group)) return Unchanged();
+    if (IsVfoGroup(band, group)) return Refused(VfoKeepsItsChannelText());
     CopyChannel(doc, band, group, row, clipboard);
     return DeleteChannel(doc, band, group, row, refresh);
 }
 
 ListEditOutcome DeleteChannel(Document& doc, int band, int group, int row,
                               const ChannelWindowRefresh& refresh) {
-    if (IsVfoGroup(band, group) || !WithinRows(band, group, row)) return Unchanged();
+    if (IsVfoGroup(band, group)) return Refused(VfoKeepsItsChannelText());
+    if (!WithinRows(band, group, row)) return Refused(RowOutsideGroupText());
     const RowRecord found = FindRowRecord(doc.Working, band, group, row);
-    if (found.kind != RowRecord::Kind::Channel) return Unchanged();
+    if (found.kind != RowRecord::Kind::Channel) return Refused(NoChannelOnRowText());
     const int chNo = doc.Working.channel(band, found.index, group).ChNo;
-    // A named group's last normal channel goes only when another valid group keeps one.
-    if (chNo <= kLastNormalChannel && !IsMemGroup(band, group)) {
-        if (!RemoveGroupChannel(doc, found.index, band, group, refresh)) return Unchanged();
-    } else {
-        RemoveChannelSlot(doc, found.index, band, group);
-        RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
-    }
+    RemoveChannelSlot(doc, found.index, band, group);
+    RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
     if (band == kBandCb) ClearCbMemReferences(doc.Working, group, chNo);
     return ChangedRows(row, row);
-}
-
-std::optional<ListEditOutcome> PasteRefusal(const Document& doc, int band, int group, int row,
-                                            const ChannelClipboard& clipboard) {
-    if (!clipboard.Full || !WithinRows(band, group, row) || clipboard.Record.InUse < 1)
-        return Unchanged();
-    const std::optional<double> mhz = StoredFreqMhz(clipboard.Record.RxFreqText.raw());
-    const FreqLimits limits = BandLimits(band);
-    if (!mhz || *mhz < limits.min || *mhz > limits.max)
-        return ListEditOutcome{false, 0, 0, FreqOutOfRangeText()};
-    const RowRecord found = FindRowRecord(doc.Working, band, group, row);
-    if (found.kind == RowRecord::Kind::None &&
-        UsedSlots(doc.Working, band, group) >= SlotCapacity(band, group))
-        return Unchanged();
-    return std::nullopt;
 }
 
 ListEditOutcome PasteChannel(Document& doc, int band, int group, int row,
@@ -131,22 +170,45 @@ ListEditOutcome PasteChannel(Document& doc, int band, int group, int row,
     return ChangedRows(row, row);
 }
 
+std::optional<int> InsertPasteWouldLose(const Document& doc, int band, int group, int row) {
+    if (IsVfoGroup(band, group) || !WithinRows(band, group, row)) return std::nullopt;
+    if (!RowHoldsChannel(doc.Working, band, group, row)) return std::nullopt;
+    if (FirstFreeAfter(doc.Working, band, group, row) > 0) return std::nullopt;
+    return ListEditLastRow(band, group);
+}
+
+TextPair InsertPasteLosesText(int band, int group, int chNo) {
+    const std::string label = GridRowLabel(band, group, chNo);
+    return {"The group is full: inserting here pushes out channel " + label + ". Insert anyway?",
+            "该组已满：在此插入将移除信道 " + label + "。仍要插入吗？"};
+}
+
 ListEditOutcome InsertPasteChannel(Document& doc, int band, int group, int row,
                                    const ChannelClipboard& clipboard,
-                                   const ChannelWindowRefresh& refresh) {
-    if (IsVfoGroup(band, group)) return Unchanged();
-    if (auto refusal = PasteRefusal(doc, band, group, row, clipboard)) return *refusal;
-    const int last = ListEditLastRow(band, group);
-    if (const int slot = FindSlot(doc.Working, band, group, last); slot > 0 && last > row) {
-        RemoveChannelSlot(doc, slot, band, group);
-        if (band == kBandCb) ClearCbMemReferences(doc.Working, group, last);
+                                   const ChannelWindowRefresh& refresh, bool dropLast) {
+    if (IsVfoGroup(band, group)) return Refused(VfoKeepsItsChannelText());
+    if (!WithinRows(band, group, row)) return Refused(RowOutsideGroupText());
+    const bool pasting = HasRecordToPaste(clipboard);
+    if (!RowHoldsChannel(doc.Working, band, group, row))
+        return pasting ? PasteChannel(doc, band, group, row, clipboard, refresh) : Unchanged();
+
+    const std::optional<int> lost = InsertPasteWouldLose(doc, band, group, row);
+    if (lost && !dropLast) return Refused(GroupFullText());
+    // The slots must hold the pasted channel once the row is open.
+    const int slotsAfter = UsedSlots(doc.Working, band, group) - (lost ? 1 : 0) + (pasting ? 1 : 0);
+    if (slotsAfter > SlotCapacity(band, group)) return Refused(GroupFullText());
+
+    const int stop = lost ? *lost : FirstFreeAfter(doc.Working, band, group, row);
+    if (lost) {
+        RemoveChannelSlot(doc, FindSlot(doc.Working, band, group, *lost), band, group);
+        if (band == kBandCb) ClearCbMemReferences(doc.Working, group, *lost);
     }
-    RenumberDown(doc, band, group, row, last);
-    ListEditOutcome pasted = PasteChannel(doc, band, group, row, clipboard, refresh);
-    pasted.Changed = true;
-    pasted.FirstRow = row;
-    pasted.LastRow = last;
-    return pasted;
+    RenumberDown(doc, band, group, row, stop);
+    if (pasting)
+        PasteChannel(doc, band, group, row, clipboard, refresh);
+    else
+        RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
+    return ChangedRows(row, stop);
 }
 
 }  // namespace kv

@@ -40,16 +40,6 @@ const CodePage& PageOf(const CodecOptions& codec) {
     return codec.AnsiCodePage != nullptr ? *codec.AnsiCodePage : Windows1252();
 }
 
-// The number of bytes the image codec writes for this name: outside a German system locale it
-// sends each UTF-16 code unit low byte first and leaves out the zero bytes.
-std::size_t EncodedDeviceNameBytes(const std::string& bytes, const CodecOptions& codec) {
-    if (codec.SystemLocaleHex == "407") return bytes.size();
-    std::size_t count = 0;
-    for (const char16_t unit : PageOf(codec).toUtf16(bytes))
-        count += static_cast<std::size_t>((unit & 0xFF) != 0) + ((unit >> 8) != 0);
-    return count;
-}
-
 }  // namespace
 
 ChoiceList SettingChoices(const SettingRow& row, const ConfigRecord& config, SettingsView view) {
@@ -184,8 +174,7 @@ DeviceNameCommit CommitDeviceName(ConfigRecord& config, std::u16string_view text
     const CodePage& page = PageOf(codec);
     const std::string bytes = page.fromUtf16(name);
     if (page.toUtf16(bytes) != name) return DeviceNameCommit::Unfit;
-    if (bytes.size() > kDeviceNameBytes || EncodedDeviceNameBytes(bytes, codec) > kDeviceNameBytes)
-        return DeviceNameCommit::TooLong;
+    if (bytes.size() > kDeviceNameBytes) return DeviceNameCommit::TooLong;
     // An unchanged name keeps its bytes (a fresh document holds NULs, not blanks).
     if (config.Settings.BtDeviceName.trimmed() != bytes) config.Settings.BtDeviceName.assign(bytes);
     return DeviceNameCommit::Stored;

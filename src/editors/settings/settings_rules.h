@@ -54,7 +54,7 @@ void CommitSettingNumber(const SettingRow& row, ConfigRecord& config, std::strin
 enum class DeviceNameCommit {
     Stored,
     Unfit,    // a character the system's code page cannot carry; nothing stored
-    TooLong,  // more than 16 bytes in the document or as the radio receives it; nothing stored
+    TooLong,  // more than 16 bytes in the system's code page; nothing stored
 };
 inline constexpr std::size_t kDeviceNameBytes = 16;
 

@@ -24,7 +24,7 @@ public:
     template <std::size_t N>
     FixedText<N> text(std::size_t minLength) {
         std::string s(static_cast<std::size_t>(in(static_cast<int>(minLength), N)), ' ');
-        for (char& c : s) c = static_cast<char>(in(0, 1) ? in(0x21, 0x7E) : in(0xA0, 0xFE));
+        for (char& c : s) c = static_cast<char>(in(0, 1) ? in(0x21, 0x7E) : in(0x80, 0xFE));
         return FixedText<N>(s);
     }
     std::string digits(int count) {
@@ -284,6 +284,8 @@ std::unique_ptr<RadioData> Expected(const RadioData& source, const RadioData& ta
                    &RadioSettings::ReservedSetting10, &RadioSettings::ReservedSetting11,
                    &RadioSettings::ReservedSetting12})
         s.*m = ts.*m;
+    // The name comes back NUL-padded, as the image holds it.
+    s.BtDeviceName.assignPadded(source.Config.Settings.BtDeviceName.trimmed(), '\0');
     s.ReservedSetting4 = ts.ReservedSetting4;
     s.ReservedSetting7 = ts.ReservedSetting7;
     const int workChannelGroups[kBandCount] = {6, 15, 12};

@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QTableView>
 #include <exception>
+#include <optional>
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
@@ -786,8 +787,16 @@ void ChannelWindow::ListDelete() {
 
 void ChannelWindow::ListInsertPaste() {
     runListCommand([this] {
-        return InsertPasteChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
-                                  ChannelEditorState::Of(main_).Clipboard, refresher());
+        const int group = DisplayedGroup();
+        const int row = currentRow();
+        // A full group loses its last channel only when the user says so.
+        const std::optional<int> lost = InsertPasteWouldLose(context_.Doc, band_, group, row);
+        if (lost && ShowMessage(this, language(), InsertPasteLosesText(band_, group, *lost),
+                                MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
+            return ListEditOutcome{};
+        return InsertPasteChannel(context_.Doc, band_, group, row,
+                                  ChannelEditorState::Of(main_).Clipboard, refresher(),
+                                  lost.has_value());
     });
 }
 

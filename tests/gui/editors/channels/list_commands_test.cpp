@@ -61,19 +61,24 @@ TEST_F(ListCommandsTest, ShortcutsEditTextOutsideTheGrid) {
     EXPECT_EQ(Cell(1), shown);
 }
 
-TEST_F(ListCommandsTest, CutAndDeleteInTheVfoDoNothing) {
+TEST_F(ListCommandsTest, CutAndDeleteInTheVfoSayWhyAndChangeNothing) {
     StartWithBands();
     ShowBandGroup(kBandHf, 17);
     TypeFrequency(1, "25.5");
     const auto before = Numbers(kBandHf, 17);
     SelectRow(1);
+    Answer({MessageAnswer::Ok, MessageAnswer::Ok});
     trigger("mnuDelete");
     trigger("mnuCut");
+    ASSERT_EQ(Asked.size(), 2u);
+    for (const MessageRequest& asked : Asked)
+        EXPECT_EQ(asked.Text.en,
+                  "The VFO group keeps its one channel: it cannot be cut, deleted or moved.");
     EXPECT_EQ(Numbers(kBandHf, 17), before);
     EXPECT_NE(Cell(1), "");
 }
 
-TEST_F(ListCommandsTest, InsertPasteOnRowOneOfAFullGroupKeepsTheCountAndSurvivesSaveAndOpen) {
+TEST_F(ListCommandsTest, InsertPasteInAFullGroupAsksKeepsTheCountAndSurvivesSaveAndOpen) {
     QFile versions(dir_.filePath(QStringLiteral("Version.ini")));
     ASSERT_TRUE(versions.open(QIODevice::WriteOnly));
     versions.write(
@@ -89,8 +94,19 @@ TEST_F(ListCommandsTest, InsertPasteOnRowOneOfAFullGroupKeepsTheCountAndSurvives
     for (int row = 1; row <= 40; ++row) before << Cell(row);
     SelectRow(40);
     trigger("mnuCopy");
+    // The group is full: the user is asked first, and No leaves every channel where it was.
     SelectRow(1);
+    Answer({MessageAnswer::No});
     trigger("mnuInsertPaste");
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Text.en,
+              "The group is full: inserting here pushes out channel 40. Insert anyway?");
+    EXPECT_EQ(Asked[0].Text.zh, "该组已满：在此插入将移除信道 40。仍要插入吗？");
+    for (int row = 1; row <= 40; ++row) EXPECT_EQ(Cell(row), before[row - 1]) << row;
+    SelectRow(1);
+    Answer({MessageAnswer::Yes});
+    trigger("mnuInsertPaste");
+    EXPECT_EQ(Asked.size(), 2u);
     EXPECT_EQ(doc().Working.channelCount(kBandHam, 4), 40);
     ExpectCompact(kBandHam, 4);
     EXPECT_EQ(Cell(1), before[39]);
@@ -108,6 +124,77 @@ TEST_F(ListCommandsTest, InsertPasteOnRowOneOfAFullGroupKeepsTheCountAndSurvives
     QStringList reopened;
     for (int row = 1; row <= 40; ++row) reopened << Cell(row);
     EXPECT_EQ(reopened, shown);
+}
+
+TEST_F(ListCommandsTest, CutThenPasteBringsBackAChannelOutsideTheBandsRange) {
+    StartWithBands();
+    ShowBandGroup(kBandCb, 7);  // the template's UK plan: channel 35 at 27.94125
+    ASSERT_EQ(Cell(35), "27.94125");
+    const int count = doc().Working.channelCount(kBandCb, 7);
+    const ChannelRecord before =
+        doc().Working.channel(kBandCb, FindSlot(doc().Working, kBandCb, 7, 35), 7);
+    SelectRow(35);
+    trigger("mnuCut");
+    EXPECT_EQ(Cell(35), "");
+    EXPECT_EQ(FindSlot(doc().Working, kBandCb, 7, 35), 0);
+    trigger("mnuPaste");
+    EXPECT_TRUE(Asked.empty());
+    EXPECT_EQ(Cell(35), "27.94125");
+    EXPECT_EQ(doc().Working.channelCount(kBandCb, 7), count);
+    const int slot = FindSlot(doc().Working, kBandCb, 7, 35);
+    ASSERT_GT(slot, 0);
+    EXPECT_TRUE(doc().Working.channel(kBandCb, slot, 7) == before);
+}
+
+TEST_F(ListCommandsTest, InsertPasteInASparseMemGroupMovesOnlyUpToTheFirstFreeNumber) {
+    StartWithBands();
+    doc().Working.channelCount(kBandHf, 16) = 0;
+    ShowBandGroup(kBandHf, 16);
+    for (int row : {1, 2, 3, 4, 5, 6, 99})
+        TypeFrequency(row, QString::number(25 + row * 0.01, 'f', 2));
+    QStringList before;
+    for (int row = 1; row <= 99; ++row) before << Cell(row);
+    // Nothing copied: an empty row opens at M1.
+    SelectRow(1);
+    trigger("mnuInsertPaste");
+    EXPECT_TRUE(Asked.empty());
+    EXPECT_EQ(Cell(1), "");
+    for (int row = 2; row <= 7; ++row) EXPECT_EQ(Cell(row), before[row - 2]) << row;
+    for (int row = 8; row <= 98; ++row) EXPECT_EQ(Cell(row), "") << row;
+    EXPECT_EQ(Cell(99), before[98]);
+    // A copied channel goes into the row the same way.
+    SelectRow(99);
+    trigger("mnuCopy");
+    SelectRow(3);
+    trigger("mnuInsertPaste");
+    EXPECT_TRUE(Asked.empty());
+    EXPECT_EQ(Cell(3), before[98]);
+    EXPECT_EQ(Cell(4), before[1]);
+    EXPECT_EQ(Cell(8), before[5]);
+    EXPECT_EQ(Cell(9), "");
+    EXPECT_EQ(Cell(99), before[98]);
+    ExpectCompact(kBandHf, 16);
+    EXPECT_EQ(doc().Working.channelCount(kBandHf, 16), 8);
+}
+
+TEST_F(ListCommandsTest, DeleteOfAGroupsOnlyChannelKeepsTheGroupOnAndSaysWhenItCannotAct) {
+    StartWithBands();
+    ShowBandGroup(kBandHam, 2);
+    ASSERT_GT(doc().Working.channelCount(kBandHam, 2), 0);
+    const i16 valid = doc().settings().GroupValid(kBandHam, 2);
+    for (int row = 1; row <= 40; ++row)
+        if (!Cell(row).isEmpty()) {
+            SelectRow(row);
+            trigger("mnuDelete");
+        }
+    ASSERT_EQ(doc().Working.channelCount(kBandHam, 2), 0);
+    EXPECT_EQ(doc().settings().GroupValid(kBandHam, 2), valid);
+    EXPECT_TRUE(Asked.empty());
+    SelectRow(7);
+    Answer({MessageAnswer::Ok});
+    trigger("mnuDelete");
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Text.en, "This row holds no channel.");
 }
 
 TEST_F(ListCommandsTest, TheContextMenuIsTheListEditMenuExceptInHfNamedGroups) {

@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
-#include "model/band_range.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_slots.h"
 #include "editors/channels/detail_rows.h"
 #include "editors/channels/grid_rows.h"
+#include "model/band_range.h"
 
 namespace kv {
 namespace {
@@ -87,22 +89,74 @@ TEST_F(ListEditTest, CutAndDeleteRemoveTheRowsChannelNotTheSlotOfThatNumber) {
     EXPECT_EQ(Numbers(kBandHf, 1), (std::vector<int>{4}));
 }
 
-TEST_F(ListEditTest, RemovalFollowsReferencesAndKeepsTheBandsLastNormalChannel) {
+TEST_F(ListEditTest, RemovalFollowsReferencesAndNeverSwitchesAGroup) {
     Put(kBandHf, 1, {3, 7, 12});
     doc->settings().GroupWorkChannel(kBandHf, 1) = 7;
     DeleteChannel(*doc, kBandHf, 1, 7);
     EXPECT_EQ(doc->settings().GroupWorkChannel(kBandHf, 1), 3);
 
-    // Group 2 holds the band's only other normal channel; group 1 has channels 3 and 12.
-    Put(kBandHf, 2, {9});
-    doc->settings().GroupValid(kBandHf, 1) = 0;
-    EXPECT_FALSE(DeleteChannel(*doc, kBandHf, 2, 9).Changed);
-    EXPECT_EQ(Numbers(kBandHf, 2), (std::vector<int>{9}));
-    // With another valid group keeping a channel, the last one goes and its group switches off.
-    doc->settings().GroupValid(kBandHf, 1) = 1;
-    EXPECT_TRUE(DeleteChannel(*doc, kBandHf, 2, 9).Changed);
-    EXPECT_TRUE(Numbers(kBandHf, 2).empty());
-    EXPECT_EQ(doc->settings().GroupValid(kBandHf, 2), 0);
+    // A group's last channel goes, with or without another valid group keeping one, and the
+    // group stays as it was: valid, or not.
+    struct Case {
+        bool otherGroupValid;
+        bool cut;
+    };
+    for (const Case c :
+         {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+        Put(kBandHf, 2, {9});
+        doc->settings().GroupValid(kBandHf, 1) = c.otherGroupValid ? 1 : 0;
+        const ListEditOutcome outcome =
+            c.cut ? CutChannel(*doc, kBandHf, 2, 9, clip) : DeleteChannel(*doc, kBandHf, 2, 9);
+        EXPECT_TRUE(outcome.Changed) << c.otherGroupValid << c.cut;
+        EXPECT_TRUE(Numbers(kBandHf, 2).empty());
+        EXPECT_EQ(doc->settings().GroupValid(kBandHf, 2), 1);
+        EXPECT_EQ(doc->settings().GroupValid(kBandHf, 1), c.otherGroupValid ? 1 : 0);
+        // Cut then Paste puts the channel back in its group, which is still valid.
+        if (c.cut) {
+            EXPECT_TRUE(PasteChannel(*doc, kBandHf, 2, 9, clip).Changed);
+            EXPECT_EQ(Numbers(kBandHf, 2), (std::vector<int>{9}));
+            DeleteChannel(*doc, kBandHf, 2, 9);
+        }
+    }
+}
+
+TEST_F(ListEditTest, ACommandThatCannotActSaysWhy) {
+    Put(kBandHf, 16, {1});
+    struct Case {
+        const char* what;
+        std::function<ListEditOutcome()> run;
+        const char* message;  // nullptr: nothing to explain
+    };
+    const Case cases[] = {
+        {"delete an empty row", [&] { return DeleteChannel(*doc, kBandHf, 16, 5); },
+         "This row holds no channel."},
+        {"cut an empty row", [&] { return CutChannel(*doc, kBandHf, 16, 5, clip); },
+         "This row holds no channel."},
+        {"paste the empty row copied", [&] { return PasteChannel(*doc, kBandHf, 16, 6, clip); },
+         "The copied row holds no channel, so there is nothing to paste."},
+        {"delete in the VFO", [&] { return DeleteChannel(*doc, kBandHf, 17, 1); },
+         "The VFO group keeps its one channel: it cannot be cut, deleted or moved."},
+        {"cut in the VFO", [&] { return CutChannel(*doc, kBandHam, 14, 1, clip); },
+         "The VFO group keeps its one channel: it cannot be cut, deleted or moved."},
+        {"insert in the VFO", [&] { return InsertPasteChannel(*doc, kBandHf, 17, 1, clip); },
+         "The VFO group keeps its one channel: it cannot be cut, deleted or moved."},
+        {"delete below the rows", [&] { return DeleteChannel(*doc, kBandHf, 1, 41); },
+         "This row is not one of the group's channels."},
+        {"insert an empty row where it is empty",
+         [&] { return InsertPasteChannel(*doc, kBandHf, 16, 7, clip); }, nullptr},
+    };
+    for (const Case& c : cases) {
+        const ListEditOutcome outcome = c.run();
+        EXPECT_FALSE(outcome.Changed) << c.what;
+        if (c.message == nullptr) {
+            EXPECT_FALSE(outcome.Message.has_value()) << c.what;
+            continue;
+        }
+        ASSERT_TRUE(outcome.Message.has_value()) << c.what;
+        EXPECT_EQ(outcome.Message->en, c.message) << c.what;
+        EXPECT_FALSE(outcome.Message->zh.empty()) << c.what;
+    }
+    EXPECT_EQ(Numbers(kBandHf, 16), std::vector<int>{1});
 }
 
 TEST_F(ListEditTest, CutAndDeleteClearTheCbMemoriesReferringToTheChannel) {
@@ -143,20 +197,33 @@ TEST_F(ListEditTest, VfoAndRowLimitsFollowTheGroupsKind) {
     EXPECT_FALSE(InsertPasteChannel(*doc, kBandHf, 17, 1, clip).Changed);
 }
 
-TEST_F(ListEditTest, PasteRefusesEmptyRecordsAndFrequenciesOutsideTheBand) {
+TEST_F(ListEditTest, PasteTakesAnyRecordTheDocumentHolds) {
     Put(kBandHf, 1, {1});
     EXPECT_FALSE(PasteChannel(*doc, kBandHf, 1, 2, clip).Changed);  // nothing copied
     CopyChannel(*doc, kBandHf, 1, 5, clip);                         // a row without a channel
     EXPECT_TRUE(clip.Full);
     EXPECT_FALSE(PasteChannel(*doc, kBandHf, 1, 2, clip).Changed);
-    // An HF channel at 24.8 MHz cannot go into the HAM band.
-    ASSERT_TRUE(AddChannel(*doc, 2, kBandHf, 1, "24.8"));
-    CopyChannel(*doc, kBandHf, 1, 2, clip);
-    const ListEditOutcome refused = PasteChannel(*doc, kBandHam, 1, 3, clip);
-    EXPECT_FALSE(refused.Changed);
-    ASSERT_TRUE(refused.Message.has_value());
-    EXPECT_EQ(refused.Message->en, "Frequency is out of range.");
-    EXPECT_EQ(doc->Working.channelCount(kBandHam, 1), 0);
+    // Channels of the CB plans outside the CB range (UK 35 at 27.94125, PL 1 at 26.960, DE 41 at
+    // 26.565) come back after a Cut; so does a record whose frequency no band has.
+    struct Case {
+        int band, group, chNo;
+        const char* stored;
+    };
+    for (const Case& c : {Case{kBandCb, 7, 35, "27941250"}, Case{kBandCb, 2, 1, "26960000"},
+                          Case{kBandCb, 3, 41, "26565000"}, Case{kBandHam, 1, 3, "24800000"}}) {
+        ChannelRecord& record = doc->Working.channel(c.band, 1, c.group);
+        InitNewChannel(record, c.chNo, c.stored);
+        record.Busy = 1;
+        doc->Working.channelCount(c.band, c.group) = 1;
+        const ChannelRecord before = record;
+        EXPECT_TRUE(CutChannel(*doc, c.band, c.group, c.chNo, clip).Changed);
+        EXPECT_EQ(doc->Working.channelCount(c.band, c.group), 0);
+        const ListEditOutcome pasted = PasteChannel(*doc, c.band, c.group, c.chNo, clip);
+        EXPECT_TRUE(pasted.Changed) << c.stored;
+        EXPECT_FALSE(pasted.Message.has_value()) << c.stored;
+        ASSERT_EQ(doc->Working.channelCount(c.band, c.group), 1) << c.stored;
+        EXPECT_EQ(doc->Working.channel(c.band, 1, c.group), before) << c.stored;
+    }
 }
 
 TEST_F(ListEditTest, PasteDropsReferencesToUndefinedTonesAndCodes) {
@@ -175,13 +242,25 @@ TEST_F(ListEditTest, PasteDropsReferencesToUndefinedTonesAndCodes) {
     EXPECT_EQ(Channel(kBandHf, 1, 2).DtmfEot, 5);
 }
 
-TEST_F(ListEditTest, InsertPasteOnRowOneOfAFullGroupShiftsAndDropsTheLast) {
+TEST_F(ListEditTest, InsertPasteOnRowOneOfAFullGroupDropsTheLastOnlyWhenAllowed) {
     std::vector<int> all;
     for (int chNo = 1; chNo <= 40; ++chNo) all.push_back(chNo);
     Put(kBandHf, 1, all);
     doc->settings().GroupWorkChannel(kBandHf, 1) = 39;
     CopyChannel(*doc, kBandHf, 1, 40, clip);  // frequency 28.40
-    const ListEditOutcome outcome = InsertPasteChannel(*doc, kBandHf, 1, 1, clip);
+    EXPECT_EQ(InsertPasteWouldLose(*doc, kBandHf, 1, 1), 40);
+    EXPECT_EQ(InsertPasteLosesText(kBandHf, 1, 40).en,
+              "The group is full: inserting here pushes out channel 40. Insert anyway?");
+    EXPECT_EQ(InsertPasteLosesText(kBandHf, 16, 99).zh,
+              "该组已满：在此插入将移除信道 M99。仍要插入吗？");
+    const auto unchanged = std::make_unique<RadioData>(doc->Working);
+    const ListEditOutcome refused = InsertPasteChannel(*doc, kBandHf, 1, 1, clip);
+    EXPECT_FALSE(refused.Changed);
+    ASSERT_TRUE(refused.Message.has_value());
+    EXPECT_EQ(refused.Message->en, "The group has no free channel. Delete a channel first.");
+    EXPECT_TRUE(doc->Working.Store.Channels == unchanged->Store.Channels);
+
+    const ListEditOutcome outcome = InsertPasteChannel(*doc, kBandHf, 1, 1, clip, {}, true);
     EXPECT_TRUE(outcome.Changed);
     EXPECT_EQ(outcome.FirstRow, 1);
     EXPECT_EQ(outcome.LastRow, 40);
@@ -194,10 +273,85 @@ TEST_F(ListEditTest, InsertPasteOnRowOneOfAFullGroupShiftsAndDropsTheLast) {
     EXPECT_EQ(doc->settings().GroupWorkChannel(kBandHf, 1), 40);
 }
 
-TEST_F(ListEditTest, InsertPasteChangesNothingWhenThePasteWouldFail) {
-    Put(kBandHf, 1, {1, 2, 3});
-    EXPECT_FALSE(InsertPasteChannel(*doc, kBandHf, 1, 1, clip).Changed);  // empty clipboard
-    EXPECT_EQ(Numbers(kBandHf, 1), (std::vector<int>{1, 2, 3}));
+TEST_F(ListEditTest, InsertPasteShiftsOnlyUpToTheFirstFreeNumber) {
+    // The HF MEM group holding M1 to M6 and M99: inserting at M1 moves M1 to M6 down by one,
+    // and M99 stays. With nothing copied (or an empty row copied) row M1 is left open.
+    struct Case {
+        bool copied;
+        bool copiedEmptyRow;
+    };
+    for (const Case c : {Case{true, false}, Case{false, false}, Case{false, true}}) {
+        doc = std::make_unique<Document>();
+        clip = {};
+        Put(kBandHf, 16, {1, 2, 3, 4, 5, 6, 99});
+        doc->settings().GroupWorkChannel(kBandHf, 16) = 6;
+        doc->settings().GroupRefChannelA(kBandHf, 16, 0) = 99;
+        if (c.copied) CopyChannel(*doc, kBandHf, 16, 3, clip);
+        if (c.copiedEmptyRow) CopyChannel(*doc, kBandHf, 16, 50, clip);
+        EXPECT_FALSE(InsertPasteWouldLose(*doc, kBandHf, 16, 1).has_value());
+        const ListEditOutcome outcome = InsertPasteChannel(*doc, kBandHf, 16, 1, clip);
+        EXPECT_TRUE(outcome.Changed);
+        EXPECT_EQ(outcome.FirstRow, 1);
+        EXPECT_EQ(outcome.LastRow, 7);
+        const std::vector<int> moved = {2, 3, 4, 5, 6, 7, 99};
+        std::vector<int> numbers = Numbers(kBandHf, 16);
+        std::sort(numbers.begin(), numbers.end());
+        std::vector<int> expected = moved;
+        if (c.copied) expected.insert(expected.begin(), 1);
+        EXPECT_EQ(numbers, expected);
+        ExpectCompact(kBandHf, 16);
+        for (int chNo = 2; chNo <= 7; ++chNo)
+            EXPECT_EQ(Channel(kBandHf, 16, chNo).RxFreqText.trimmed(),
+                      "28" + std::to_string(chNo - 1));
+        EXPECT_EQ(Channel(kBandHf, 16, 99).RxFreqText.trimmed(), "2899");
+        if (c.copied) EXPECT_EQ(Channel(kBandHf, 16, 1).RxFreqText.trimmed(), "283");
+        EXPECT_EQ(doc->settings().GroupWorkChannel(kBandHf, 16), 7);
+        EXPECT_EQ(doc->settings().GroupRefChannelA(kBandHf, 16, 0), 99);
+    }
+}
+
+TEST_F(ListEditTest, BlockEntriesFollowRenumberingAndKeepTheNumberOfARemovedChannel) {
+    ConfigRecord& config = doc->config();
+    // HF group 3 holds channels 1 to 12 and 14; the MEM group M1 to M4.
+    Put(kBandHf, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14});
+    Put(kBandHf, 16, {1, 2, 3, 4});
+    Put(kBandCb, 2, {4, 5, 6});
+    config.EmgBlock[24] = 2;  // HF emergency 1: group 3, channel 10
+    config.EmgBlock[26] = 9;
+    config.EmgBlock[25] = 2;  // HF emergency 2: group 3, channel 14
+    config.EmgBlock[27] = 13;
+    config.DwBlock[12] = 2;  // HF dual watch: group 3, channel 12
+    config.DwBlock[13] = 11;
+    config.MemKeyBlock[12] = 1;  // HF memory key: M2
+    config.EmgBlock[1] = 4;      // PL emergency 1: channel 5
+    config.DwBlock[1] = 5;       // PL dual watch: channel 6
+    config.EmgBlock[7] = 2;      // PL emergency 2: channel 3 (no channel there)
+    config.EmgBlock[30] = 2;     // HAM emergency 1: HAM group 3, channel 10 (another band)
+    config.EmgBlock[32] = 9;
+    CopyChannel(*doc, kBandHf, 3, 1, clip);
+    ASSERT_TRUE(InsertPasteChannel(*doc, kBandHf, 3, 10, clip).Changed);
+    ASSERT_TRUE(InsertPasteChannel(*doc, kBandHf, 16, 1, clip).Changed);
+    ASSERT_TRUE(InsertPasteChannel(*doc, kBandCb, 2, 4, clip).Changed);
+    EXPECT_EQ(config.EmgBlock[26], 10);  // 10 became 11
+    EXPECT_EQ(config.EmgBlock[27], 13);  // 14 did not move: 13 was free
+    EXPECT_EQ(config.DwBlock[13], 12);   // 12 became 13
+    EXPECT_EQ(config.MemKeyBlock[12], 2);
+    EXPECT_EQ(config.EmgBlock[1], 5);
+    EXPECT_EQ(config.DwBlock[1], 6);
+    EXPECT_EQ(config.EmgBlock[7], 2);
+    EXPECT_EQ(config.EmgBlock[32], 9);
+    for (i16 group : {config.EmgBlock[24], config.EmgBlock[25], config.DwBlock[12]})
+        EXPECT_EQ(group, 2);
+
+    // Delete and Cut leave the entries on the number of the channel that went.
+    DeleteChannel(*doc, kBandHf, 3, 11);
+    CutChannel(*doc, kBandHf, 3, 13, clip);
+    DeleteChannel(*doc, kBandHf, 16, 3);
+    CutChannel(*doc, kBandCb, 2, 6, clip);
+    EXPECT_EQ(config.EmgBlock[26], 10);
+    EXPECT_EQ(config.DwBlock[13], 12);
+    EXPECT_EQ(config.MemKeyBlock[12], 2);
+    EXPECT_EQ(config.EmgBlock[1], 5);
 }
 
 }  // namespace

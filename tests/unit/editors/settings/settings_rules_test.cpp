@@ -307,10 +307,11 @@ TEST(DeviceName, StoresWhatTheCodecCanCarryAndRefusesTheRest) {
         {u"ABCDEFGHIJKLMNOP", &english, DeviceNameCommit::Stored, "ABCDEFGHIJKLMNOP"},
         {u"ABCDEFGHIJKLMNOPQ", &english, DeviceNameCommit::TooLong, ""},
         {u"Caf\u00e9", &english, DeviceNameCommit::Stored, "Caf\xe9            "},
-        // "€" is one byte in the document but two as the radio receives it.
+        // "€" is one byte in the document and the same one byte as the radio receives it.
         {euro8, &english, DeviceNameCommit::Stored, std::string(8, '\x80') + "        "},
-        {euro8 + u"€", &english, DeviceNameCommit::TooLong, ""},
+        {euro8 + euro8, &english, DeviceNameCommit::Stored, std::string(16, '\x80')},
         {euro8 + euro8, &german, DeviceNameCommit::Stored, std::string(16, '\x80')},
+        {euro8 + euro8 + u"€", &english, DeviceNameCommit::TooLong, ""},
         {u"\u4e2d", &english, DeviceNameCommit::Unfit, ""},
         {u"ok?\u0141", &english, DeviceNameCommit::Unfit, ""},
     };
