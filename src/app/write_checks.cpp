@@ -2,8 +2,12 @@
 #include "app/write_checks.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "editors/channels/channel_slots.h"
+#include "editors/channels/freq_text.h"
+#include "editors/channels/frequency_rule.h"
+#include "editors/channels/grid_rows.h"
 #include "editors/channels/group_references.h"
 #include "editors/special/block_edit.h"
 #include "editors/special/block_windows.h"
@@ -91,6 +95,24 @@ std::vector<FindingArguments> WorkChannelMissing(const Document& doc) {
     return found;
 }
 
+// Every channel of every group, MEM and VFO included: a frequency the channel may not have.
+std::vector<FindingArguments> FrequencyNotAllowed(const Document& doc) {
+    std::vector<FindingArguments> found;
+    for (int band = 0; band < kBandCount; ++band)
+        for (int group = 1; group <= SelectableGroups(band); ++group)
+            for (int slot = 1; slot <= UsedSlots(doc.Working, band, group); ++slot) {
+                const ChannelRecord& r = doc.Working.channel(band, slot, group);
+                if (r.InUse != 1 || r.ChNo < 1 || r.ChNo > SlotCapacity(band, group)) continue;
+                const std::string stored = r.RxFreqText.raw();
+                if (ChannelMayHaveFrequency(band, group, r.ChNo, stored)) continue;
+                const std::optional<double> mhz = StoredFreqMhz(stored);
+                found.push_back({BandName(band), std::to_string(group),
+                                 GridRowLabel(band, group, r.ChNo),
+                                 mhz ? FormatFreq(*mhz) : "\"" + stored + "\""});
+            }
+    return found;
+}
+
 // A list of a block window whose stored channel is not among the channels it offers. A list
 // offering nothing is left out: its window says why it is empty.
 std::vector<FindingArguments> BlockEntriesMissing(const Document& doc, BlockId block,
@@ -169,6 +191,13 @@ const WriteCheckRow kRows[] = {
      {"Channel Information, {1} band, group {2}: pick the work channel.",
       "信道信息，{1} 波段第 {2} 组：选择工作信道。"},
      WorkChannelMissing},
+    {"FrequencyNotAllowed",
+     {"{1} band, group {2}, channel {3}: the frequency {4} MHz is outside the band and not the "
+      "channel plan's.",
+      "{1} 波段第 {2} 组信道 {3}：频率 {4} MHz 超出波段范围，也不是信道表给出的频率。"},
+     {"Channel Information, {1} band, group {2}: correct the frequency of channel {3}.",
+      "信道信息，{1} 波段第 {2} 组：更正信道 {3} 的频率。"},
+     FrequencyNotAllowed},
     {"EmergencyChannelMissing", kBlockWhat, kBlockWhere, EmergencyMissing},
     {"DualWatchChannelMissing", kBlockWhat, kBlockWhere, DualWatchMissing},
     {"MemoryKeyChannelMissing", kBlockWhat, kBlockWhere, MemoryKeyMissing},
