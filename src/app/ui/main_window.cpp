@@ -612,7 +612,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (file.isEmpty()) return;
     event->acceptProposedAction();
     // The questions and the open run once the drop has ended, not inside the drop's handler.
-    QTimer::singleShot(0, this, [this, file] { OpenFileAsking(file); });
+    QMetaObject::invokeMethod(
+        this, [this, file] { OpenFileAsking(file); }, Qt::QueuedConnection);
 }
 
 bool MainWindow::OpenDataFile(const QString& file) {

@@ -12,20 +12,20 @@
 namespace kv::test {
 namespace {
 
-struct Run {
+struct CliRun {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run Program(const QString& program, const QStringList& arguments) {
+CliRun Program(const QString& program, const QStringList& arguments) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     static QTemporaryDir dataHome;
     environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    Run run;
+    CliRun run;
     if (!process.waitForFinished(60000)) return run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
@@ -33,7 +33,7 @@ Run Program(const QString& program, const QStringList& arguments) {
     return run;
 }
 
-Run Cli(const QStringList& arguments) {
+CliRun Cli(const QStringList& arguments) {
     return Program(QStringLiteral(KV_PROGRAM_DIR "/kv7700-cli"), arguments);
 }
 
@@ -66,7 +66,7 @@ TEST_F(CliWriteCheckTest, StrictRefusesAndPlainWritePrintsTheLines) {
         "  CB band: the work group 1 is switched off. Channel Information, CB band: "
         "switch group 1 on or pick another group.\n");
 
-    const Run strict = Cli({"write", "--strict", "--port", sim.path(), file});
+    const CliRun strict = Cli({"write", "--strict", "--port", sim.path(), file});
     EXPECT_EQ(strict.exitCode, 1);
     EXPECT_TRUE(strict.err.startsWith(QStringLiteral("The radio would receive this:\n") + line))
         << strict.err.toStdString();
@@ -77,7 +77,7 @@ TEST_F(CliWriteCheckTest, StrictRefusesAndPlainWritePrintsTheLines) {
 
     SimProcess again;
     ASSERT_TRUE(again.Start(PatternImage(3)));
-    const Run plain = Cli({"write", "--port", again.path(), file});
+    const CliRun plain = Cli({"write", "--port", again.path(), file});
     EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
     EXPECT_TRUE(plain.err.startsWith(QStringLiteral("The radio would receive this:\n") + line));
 }
@@ -86,7 +86,7 @@ TEST_F(CliWriteCheckTest, StrictWritesADocumentWithoutFindings) {
     const QString file = Save("clean.dat");
     SimProcess sim;
     ASSERT_TRUE(sim.Start(PatternImage(4)));
-    const Run strict = Cli({"write", "--strict", "--port", sim.path(), file});
+    const CliRun strict = Cli({"write", "--strict", "--port", sim.path(), file});
     EXPECT_EQ(strict.exitCode, 0) << strict.err.toStdString();
     EXPECT_FALSE(strict.err.contains(QStringLiteral("would receive")));
 }
@@ -98,22 +98,23 @@ TEST_F(CliWriteCheckTest, PrintHasOneTablePerGroupInUse) {
           std::tuple{"zh", "CB 波段，第", "HF 波段，第", "HAM 波段，第"}}) {
         for (const char* paper : {"a4", "letter"}) {
             const QString pdf = dir_.filePath(QStringLiteral("%1-%2.pdf").arg(language, paper));
-            const Run print = Cli({"print", file, pdf, "--language", language, "--paper", paper});
+            const CliRun print =
+                Cli({"print", file, pdf, "--language", language, "--paper", paper});
             ASSERT_EQ(print.exitCode, 0) << print.err.toStdString();
-            const Run info = Program(QStringLiteral("pdfinfo"), {pdf});
+            const CliRun info = Program(QStringLiteral("pdfinfo"), {pdf});
             EXPECT_TRUE(info.out.contains(QString::fromLatin1(paper) == "a4"
                                               ? QStringLiteral("(A4)")
                                               : QStringLiteral("(letter)")))
                 << info.out.toStdString();
-            const Run text = Program(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            const CliRun text = Program(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
             ASSERT_EQ(text.exitCode, 0);
             EXPECT_EQ(text.out.count(QString::fromUtf8(cb)), 7) << language;
             EXPECT_EQ(text.out.count(QString::fromUtf8(hf)), 15) << language;
             EXPECT_EQ(text.out.count(QString::fromUtf8(ham)), 12) << language;
         }
     }
-    const Run missing = Cli({"print", dir_.filePath(QStringLiteral("none.dat")),
-                             dir_.filePath(QStringLiteral("none.pdf"))});
+    const CliRun missing = Cli({"print", dir_.filePath(QStringLiteral("none.dat")),
+                                dir_.filePath(QStringLiteral("none.pdf"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("none.pdf"))));
 }
