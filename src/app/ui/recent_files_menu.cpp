@@ -47,21 +47,24 @@ void RecentFilesMenu::store() {
     }
 }
 
+// The items are made once and reused: an item may be the one being triggered.
 void RecentFilesMenu::rebuild() {
-    for (QAction* item : items_) {
-        menu_.removeAction(item);
-        item->deleteLater();
-    }
-    items_.clear();
-    for (std::size_t i = 0; i < files_.size(); ++i) {
-        const QString path = QString::fromStdString(files_[i]);
-        auto* item = new QAction(
-            QString::fromStdString(RecentFileCaption(static_cast<int>(i) + 1, files_[i])), &menu_);
-        item->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
-        item->setData(path);
-        connect(item, &QAction::triggered, this, [this, path] { open_(path); });
+    while (items_.size() < static_cast<std::size_t>(kRecentFileCount)) {
+        const std::size_t index = items_.size();
+        auto* item = new QAction(&menu_);
+        item->setObjectName(QStringLiteral("mnuRecentFile%1").arg(index + 1));
+        connect(item, &QAction::triggered, this, [this, item] { open_(item->data().toString()); });
         menu_.insertAction(&separator_, item);
         items_.push_back(item);
+    }
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        QAction* item = items_[i];
+        const bool used = i < files_.size();
+        item->setVisible(used);
+        item->setData(used ? QString::fromStdString(files_[i]) : QString());
+        item->setText(
+            used ? QString::fromStdString(RecentFileCaption(static_cast<int>(i) + 1, files_[i]))
+                 : QString());
     }
     separator_.setVisible(!files_.empty());
 }

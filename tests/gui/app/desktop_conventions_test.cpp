@@ -46,7 +46,8 @@ protected:
     QStringList RecentItems() {
         QStringList files;
         for (int n = 1; n <= kRecentFileCount; ++n)
-            if (auto* item = main().findChild<QAction*>(QStringLiteral("mnuRecentFile%1").arg(n)))
+            if (auto* item = main().findChild<QAction*>(QStringLiteral("mnuRecentFile%1").arg(n));
+                item != nullptr && item->isVisible())
                 files << item->data().toString();
         return files;
     }

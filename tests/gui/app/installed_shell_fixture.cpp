@@ -34,6 +34,15 @@ void InstalledShellTest::TearDown() {
     ShellTest::TearDown();
 }
 
+void InstalledShellTest::Start() {
+    StartupOptions options;
+    options.Folders = ProgramFolders::ForProgramFolder(programFolder());
+    options.Locale = LocaleFactsFor("en_US");
+    options.Placement = std::make_shared<PlacementStore>(placementPath());
+    options.Chooser = chooser_;
+    app_ = std::make_unique<Application>(options);
+}
+
 void InstalledShellTest::Restart() {
     app_.reset();
     FlushDeletes();

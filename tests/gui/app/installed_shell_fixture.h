@@ -15,6 +15,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Starts the application with its own windows (no stand-ins) for an English system.
+    void Start();
     // Ends the running application (as the user closing it without changes) and starts it again
     // on the same installation.
     void Restart();
