@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
     zlib1g-dev
-    xvfb xauth fonts-noto-cjk
+    xvfb xauth fonts-noto-cjk qt6-translations-l10n poppler-utils
     dpkg-dev desktop-file-utils appstream man-db bsdextrautils xdotool x11-utils lintian
 )
 

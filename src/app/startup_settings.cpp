@@ -50,4 +50,12 @@ std::vector<SettingsWrite> ApplyStartupSettings(const StoredSettings& stored, Ap
     return writes;
 }
 
+bool StoredRadioOptionFlag(const std::optional<std::string>& stored) {
+    return stored && ParseSettingInt(*stored).value_or(0) != 0;
+}
+
+std::string RadioOptionFlagText(bool flag) {
+    return flag ? "1" : "0";
+}
+
 }  // namespace kv

@@ -18,6 +18,9 @@ inline constexpr const char* kKeyComPort = "comPort";
 inline constexpr const char* kKeyHandshaking = "Handshaking";
 inline constexpr const char* kKeyStopBit = "StopBit";
 inline constexpr const char* kKeyCurrentLanguage = "CurrentLanguage";
+// Whether the last radio identified itself with the HF and 10 m bands ("1") or not ("0"); the
+// bands are offered from start-up on, before any radio is read.
+inline constexpr const char* kKeyRadioOptionFlag = "RadioOptionFlag";
 
 // The values as the settings file holds them; nullopt for a missing key.
 struct StoredSettings {
@@ -42,5 +45,10 @@ std::optional<int> ParseSettingInt(std::string_view text);
 // locale (state.SystemLocaleHex), and returns the keys to write back, in order. A missing or
 // unreadable value falls back: first run, port 1, handshaking 0, stop bit 1, the locale's language.
 std::vector<SettingsWrite> ApplyStartupSettings(const StoredSettings& stored, AppState& state);
+
+// The HF and 10 m bands flag the settings file remembers: on only for a stored non-zero number.
+bool StoredRadioOptionFlag(const std::optional<std::string>& stored);
+// The value the settings file keeps for `flag`.
+std::string RadioOptionFlagText(bool flag);
 
 }  // namespace kv

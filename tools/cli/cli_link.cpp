@@ -101,6 +101,8 @@ std::optional<LinkArguments> ParseLinkArguments(Arguments arguments, bool writin
             parsed.port = arguments[++i];
         } else if (arguments[i] == "--verify" && writing) {
             parsed.verify = true;
+        } else if (arguments[i] == "--strict" && writing) {
+            parsed.strict = true;
         } else if (arguments[i] == "--backup" && writing && i + 1 < arguments.size()) {
             parsed.backup = arguments[++i];
         } else if (arguments[i].starts_with("--")) {

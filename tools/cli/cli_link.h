@@ -18,11 +18,12 @@ struct LinkArguments {
     std::string port;  // COM<n> or a device path
     std::string file;
     bool verify = false;
-    std::string backup;  // where the write keeps the radio's image before writing; empty: none
+    bool strict = false;  // a write refuses when the check before writing finds anything
+    std::string backup;   // where the write keeps the radio's image before writing; empty: none
 };
 
-// "--port PORT FILE" in any order, plus "--verify" and "--backup FILE" when writing. On a usage
-// error prints it and returns nothing.
+// "--port PORT FILE" in any order, plus "--verify", "--strict" and "--backup FILE" when writing. On
+// a usage error prints it and returns nothing.
 std::optional<LinkArguments> ParseLinkArguments(Arguments arguments, bool writing);
 
 // Runs one read session on `port` into `image`: resolves the port, opens it, runs the session to

@@ -29,5 +29,6 @@ int RunInfo(Arguments arguments);
 int RunRead(Arguments arguments);
 int RunWrite(Arguments arguments);
 int RunNew(Arguments arguments);
+int RunPrint(Arguments arguments);
 
 }  // namespace kv::cli

@@ -2,6 +2,10 @@
 // command line. Exit status 0 on success, 1 on failure (the message on standard error), 2 on a
 // usage error.
 #include <QCoreApplication>
+#include <memory>
+#ifdef KV_CLI_PRINT
+#include <QGuiApplication>
+#endif
 #include <array>
 #include <iostream>
 #include <string>
@@ -24,12 +28,19 @@ constexpr std::array kCommands = {
             kv::cli::RunInfo},
     Command{"read", "--port PORT OUT", 3,
             "read the radio into OUT: a memory image (.img) or a data file pair", kv::cli::RunRead},
-    Command{"write", "--port PORT IN [--verify] [--backup FILE]", 3,
+    Command{"write", "--port PORT IN [--verify] [--strict] [--backup FILE]", 3,
             "write IN (.img or data file pair) to the radio; --backup FILE first keeps the "
-            "radio's image in FILE, --verify reads the radio back and compares",
-            kv::cli::RunWrite, 3},
+            "radio's image in FILE, --verify reads the radio back and compares; what the check "
+            "before writing finds is printed, and --strict refuses to write when it finds anything",
+            kv::cli::RunWrite, 4},
     Command{"new", "DATA.dat", 1, "save the new document of start-up as a data file pair",
             kv::cli::RunNew},
+#ifdef KV_CLI_PRINT
+    Command{"print", "IN OUT.pdf [--paper a4|letter] [--language en|zh]", 2,
+            "the channel sheet of IN (.img or data file pair) as a PDF file, in the program's "
+            "language unless given",
+            kv::cli::RunPrint, 4},
+#endif
 };
 
 void PrintUsage(std::ostream& out) {
@@ -41,6 +52,17 @@ void PrintUsage(std::ostream& out) {
     }
     out << "\nPORT is COM<n> (numbered in the [ports] section of language/mysetup.ini) or a device"
            " path.\nExit status: 0 success, 1 failure, 2 usage error.\n";
+}
+
+// Printing lays text out with fonts, which needs the graphical application, without a screen.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+#ifdef KV_CLI_PRINT
+    if (argc > 1 && std::string(argv[1]) == "print") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 int UsageError(const std::string& message) {
@@ -55,7 +77,7 @@ int main(int argc, char** argv) {
     // The version file is found from the program's own folder, which QCoreApplication knows; the
     // names are the program's, so the per-user settings file is the one the program uses and the
     // sessions leave their traces beside the program's.
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(kv::kAppTitle));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kv::kAppTitle));
     const std::vector<std::string> words(argv + 1, argv + argc);

@@ -48,6 +48,11 @@ Application::Application(StartupOptions options)
     for (const auto& write : ApplyStartupSettings(settings_->readStartupSettings(), state_))
         settings_->write(section, QString::fromStdString(write.Key), write.Value);
 
+    // The HF and 10 m bands of the last radio read stay on offer, so that its saved files can be
+    // edited without it; every identification reply sets the flag again.
+    doc_->Radio.RadioOptionFlag =
+        StoredRadioOptionFlag(settings_->read(section, QString::fromLatin1(kKeyRadioOptionFlag)));
+
     doc_->BandRangeText = kStartupBandRangeText;
     ParseBandRange(*doc_);
 

@@ -5,12 +5,15 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -18,11 +21,13 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <memory>
 #include <optional>
 
 #include "app/document_title.h"
 #include "app/main_window_tables.h"
+#include "app/recent_files.h"
 #include "app/shared_messages.h"
 #include "app/shell_texts.h"
 #include "app/twips.h"
@@ -33,6 +38,9 @@
 #include "app/ui/language_window.h"
 #include "app/ui/link_commands.h"
 #include "app/ui/message_box.h"
+#include "app/ui/print_commands.h"
+#include "app/ui/qt_translation.h"
+#include "app/ui/recent_files_menu.h"
 #include "app/ui/shell_context.h"
 #include "app/ui/system_info_tool.h"
 #include "app/ui/tree_panel.h"
@@ -111,6 +119,11 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
     buildToolbar();
     buildStatusBar();
     connectCommands();
+    recent_ = new RecentFilesMenu(
+        context_.Settings, *menus_.at(QStringLiteral("mnuFile")),
+        *actions_.at(QStringLiteral("mnuFileBarRecent")),
+        [this](const QString& file) { OpenRecentFile(file); }, this);
+    setAcceptDrops(true);
 
     restorePlacement();
     Change_Language();
@@ -254,6 +267,7 @@ void MainWindow::connectCommands() {
     onTool("About", [this] { ShowAbout(); });
 
     ConnectListEditCommands(*this);
+    new PrintCommands(context_, *this);
 
     connect(tree_, &TreePanel::windowRequested, this, [this](const QString& w) { OpenEditor(w); });
     connect(tree_, &TreePanel::closeRequested, this, [this] {
@@ -293,6 +307,7 @@ void MainWindow::savePlacement() {
 
 void MainWindow::Change_Language() {
     const int lang = language();
+    ApplyQtTranslation(lang);
     panels_[2]->setText(Text(ShellTexts().PortLabel.in(lang)) +
                         QString::number(context_.State.comPort));
     LoadBKPic();
@@ -441,6 +456,11 @@ QAction* MainWindow::menuAction(const QString& name) const {
     return found == actions_.end() ? nullptr : found->second;
 }
 
+QAction* MainWindow::toolAction(const QString& key) const {
+    const auto found = toolButtons_.find(key);
+    return found == toolButtons_.end() ? nullptr : found->second;
+}
+
 void MainWindow::fillWindowMenu() {
     QMenu* menu = menus_.at(QStringLiteral("mnuWindow"));
     qDeleteAll(windowListActions_);
@@ -500,6 +520,7 @@ bool MainWindow::writeDocument(const std::string& path) {
     doc.DocumentName = path;
     doc.DocumentUntitled = false;
     UpdateTitle();
+    recent_->Add(QString::fromStdString(path));
     return true;
 }
 
@@ -547,11 +568,58 @@ void MainWindow::FileOpen() {
         doc.DocumentUntitled ? QDir::homePath() : QFileInfo(Text(doc.DocumentName)).absolutePath();
     const auto chosen = chooser_.chooseOpen(this, openFilter(), start);
     if (!chosen) return;
-    if (chosen->endsWith(QStringLiteral(".img"), Qt::CaseInsensitive)) {
-        openRadioImage(chosen->toStdString());
+    openChosenFile(*chosen);
+}
+
+bool MainWindow::openChosenFile(const QString& file) {
+    if (file.endsWith(QStringLiteral(".img"), Qt::CaseInsensitive))
+        return openRadioImage(file.toStdString());
+    return OpenDataFile(file);
+}
+
+bool MainWindow::OpenFileAsking(const QString& file) {
+    return ConfirmDiscardOrSave() && openChosenFile(file);
+}
+
+void MainWindow::OpenRecentFile(const QString& file) {
+    if (!QFileInfo::exists(file)) {
+        recent_->Remove(file);
+        ShowMessage(this, language(), RecentFileMissingText(file.toStdString()), MessageButtons::Ok,
+                    MessageIcon::Warning);
         return;
     }
-    OpenDataFile(*chosen);
+    OpenFileAsking(file);
+}
+
+// ---- Drag and drop ---------------------------------------------------------------------------
+
+namespace {
+
+// The first local data file or radio image among the dropped things; empty when there is none.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        const QString file = url.toLocalFile();
+        if (file.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ||
+            file.endsWith(QStringLiteral(".img"), Qt::CaseInsensitive))
+            return file;
+    }
+    return {};
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    // The questions and the open run once the drop has ended, not inside the drop's handler.
+    QMetaObject::invokeMethod(
+        this, [this, file] { OpenFileAsking(file); }, Qt::QueuedConnection);
 }
 
 bool MainWindow::OpenDataFile(const QString& file) {
@@ -563,6 +631,7 @@ bool MainWindow::OpenDataFile(const QString& file) {
         case OpenOutcome::Kind::Opened:
             doc.DocumentName = path;
             doc.DocumentUntitled = false;
+            recent_->Add(file);
             OpenEditor(QString::fromLatin1(kChannelWindow));
             UpdateTitle();
             Change_Language();
@@ -583,16 +652,18 @@ bool MainWindow::OpenDataFile(const QString& file) {
     return false;
 }
 
-void MainWindow::openRadioImage(const std::string& path) {
+bool MainWindow::openRadioImage(const std::string& path) {
     auto image = std::make_unique<MemoryImage>();
     if (const std::optional<TextPair> reason = LoadImageFile(path, *image)) {
         const TextPair& head = SharedMessages().FileError;
         ShowMessage(
             this, language(),
             {head.en + "\n" + path + ": " + reason->en, head.zh + "\n" + path + "：" + reason->zh});
-        return;
+        return false;
     }
     ShowRadioData(*image);
+    recent_->Add(QString::fromStdString(path));
+    return true;
 }
 
 void MainWindow::ShowRadioData(const MemoryImage& image) {

@@ -26,6 +26,7 @@ class FileChooser;
 class LinkCommands;
 class MemoryImage;
 class PlacementStore;
+class RecentFilesMenu;
 class TreePanel;
 class WindowRegistry;
 struct ShellContext;
@@ -93,6 +94,9 @@ public:
     void FinishEdits();
 
     QAction* menuAction(const QString& name) const;
+    // The toolbar button of `key` (such as "打印"); null when there is none.
+    QAction* toolAction(const QString& key) const;
+    const RecentFilesMenu& recentFiles() const { return *recent_; }
     QMdiArea* mdiArea() const { return mdi_; }
 
     // The document commands. New with `warn` (the menu) warns that all data will be cleared;
@@ -102,6 +106,11 @@ public:
     // Opens the data file `file` as Open does once a file is chosen, without the unsaved-changes
     // question. True when it is the working document now.
     bool OpenDataFile(const QString& file);
+    // Opens a data file or a radio image as Open does once a file is chosen (asking about unsaved
+    // changes first): what a recent file and a dropped file do. True when it is the document now.
+    bool OpenFileAsking(const QString& file);
+    // A file of the recent files list: one that is no longer there is removed with a message.
+    void OpenRecentFile(const QString& file);
     bool FileSave();
     bool FileSaveAs();
     void InitialSetting();
@@ -116,6 +125,8 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -132,7 +143,9 @@ private:
     // Open offers data files and radio images.
     QString openFilter() const;
     // Restores a radio image chosen in Open; a file that is not one is refused and changes nothing.
-    void openRadioImage(const std::string& path);
+    bool openRadioImage(const std::string& path);
+    // Opens a chosen data file or radio image, by its name's ending.
+    bool openChosenFile(const QString& file);
     // Writes the document to `path`; on failure shows the message and returns false.
     bool writeDocument(const std::string& path);
     int language() const;
@@ -144,6 +157,7 @@ private:
     FileChooser& chooser_;
     PlacementStore& placement_;
     LinkCommands* link_ = nullptr;
+    RecentFilesMenu* recent_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;

@@ -11,11 +11,13 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
+#include "app/write_checks.h"
 #include "codec/image_codec.h"
 #include "link/port_numbering.h"
 #include "link/safety_texts.h"
 #include "link/ui/port_window.h"
 #include "link/ui/progress_window.h"
+#include "link/ui/radio_bands_option.h"
 #include "link/ui/safety_commands.h"
 #include "link/ui/write_job_transfer.h"
 #include "platform/port_list.h"
@@ -36,6 +38,7 @@ RadioCommands::RadioCommands(ShellContext& context, MainWindow& main)
     session_->setTraceFolder(TraceFolder());
     safety_ = new SafetyCommands(context, main, this);
     writeJob_ = new WriteJobTransfer(*session_, *image_, *safety_, this);
+    bands_ = new RadioBandsOption(context, main, this);
 
     timerWrite_ = new QTimer(this);
     timerWrite_->setObjectName(QStringLiteral("TimerWrite"));
@@ -66,15 +69,30 @@ void RadioCommands::ReadFromRadio() {
 }
 
 void RadioCommands::WriteToRadio() {
-    if (session_->isActive() || timerWrite_->isActive()) return;
+    if (session_->isActive() || writePending_) return;
     main_.FinishEdits();
     // The write proper waits until the events the edits raised have been handled.
+    writePending_ = true;
     timerWrite_->start();
 }
 
 void RadioCommands::TimerWriteExpired() {
     timerWrite_->stop();
+    // The write asks questions: they run from the event loop, not inside the timer's callback.
+    QMetaObject::invokeMethod(this, &RadioCommands::writeDocument, Qt::QueuedConnection);
+}
+
+bool RadioCommands::acceptFindings() {
+    const std::vector<WriteFinding> findings = CheckBeforeWriting(context_.Doc);
+    if (findings.empty()) return true;
+    return ShowMessage(&main_, language(), WriteCheckReport(findings), MessageButtons::OkCancel,
+                       MessageIcon::Warning) == MessageAnswer::Ok;
+}
+
+void RadioCommands::writeDocument() {
+    writePending_ = false;
     if (session_->isActive()) return;
+    if (!acceptFindings()) return;
     const WriteJobOptions options = safety_->writeOptions();
     // With a backup first, the first session on the port is a read.
     if (!openLink(options.BackupFirst ? TransferKind::Read : TransferKind::Write)) return;
@@ -153,6 +171,7 @@ void RadioCommands::transfer(TransferKind kind) {
 
 void RadioCommands::onSessionFinished(const SessionOutcome& outcome) {
     outcome_ = outcome;
+    bands_->RememberRadio();
     if (progress_) progress_->SessionEnded();
 }
 

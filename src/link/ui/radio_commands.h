@@ -24,6 +24,7 @@ namespace kv {
 
 class MainWindow;
 class ProgressWindow;
+class RadioBandsOption;
 class SafetyCommands;
 class SerialSession;
 class WriteJobTransfer;
@@ -47,9 +48,14 @@ public:
     const SerialSession& session() const { return *session_; }
 
 private:
-    // The write runs as a job: the backup read and the verify read that the Setup menu asks
-    // for surround the write session on the same port opening.
+    // Hands the write to the event loop.
     void TimerWriteExpired();
+    // The write proper: the check before writing, the port, the confirmation, then the job: the
+    // backup read and the verify read that the Setup menu asks for surround the write session on
+    // the same port opening.
+    void writeDocument();
+    // Lists what the check before writing finds; true when there is nothing or the user goes on.
+    bool acceptFindings();
     // Opens the port `comPort` names for a session of `kind`; shows why not and returns false.
     bool openLink(TransferKind kind);
     // The confirmation; on Cancel the prepared session ends and the port closes.
@@ -77,11 +83,13 @@ private:
     std::unique_ptr<MemoryImage> image_;
     std::unique_ptr<SerialSession> session_;  // refers to image_, so it goes first
     QTimer* timerWrite_;
+    bool writePending_ = false;  // from Write until the write proper starts
     QPointer<ProgressWindow> progress_;
     std::optional<SessionOutcome> outcome_;  // of the last session, once it has ended
     std::string handOverVersion_;            // the firmware the user chose to hand over for
     SafetyCommands* safety_;                 // backups and the write options
     WriteJobTransfer* writeJob_;             // a write with its backup and verify reads
+    RadioBandsOption* bands_;                // the HF and 10 m bands flag, kept between runs
 };
 
 }  // namespace kv

@@ -52,6 +52,8 @@ TEST_F(ChannelWindowTest, AnEditSavedOpenedAndWrittenReachesTheRadiosImage) {
     QTest::keyClick(grid(), Qt::Key_Return);
     QTest::keyClicks(editBox(), "28.88");
 
+    // With a mode enabled the template has nothing for the check before writing to list.
+    doc().config().ModeEnable[0] = 1;
     Answer({MessageAnswer::Ok, MessageAnswer::Ok});
     trigger("mnuWriteToRadio");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Asked.size() >= 2; }, 60000))

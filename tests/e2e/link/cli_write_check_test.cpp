@@ -1,0 +1,123 @@
+// kv7700-cli write prints what the check before writing finds and, with --strict, refuses;
+// kv7700-cli print renders the channel sheet as a PDF whose text has one table per group in use.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "e2e/link/sim_process.h"
+#include "files/data_file.h"
+
+namespace kv::test {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun Program(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    static QTemporaryDir dataHome;
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    CliRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+CliRun Cli(const QStringList& arguments) {
+    return Program(QStringLiteral(KV_PROGRAM_DIR "/kv7700-cli"), arguments);
+}
+
+class CliWriteCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        doc_ = std::make_unique<Document>();
+        ASSERT_TRUE(
+            LoadTemplateFile(*doc_, std::string(KV_PROGRAM_DIR) + "/Init/1_KV7700_New.dat"));
+        // The template enables no operating mode; FM makes it a document without findings.
+        doc_->config().ModeEnable[0] = 1;
+    }
+    QString Save(const char* name) {
+        const QString path = dir_.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(SaveDataFile(*doc_, path.toStdString()).ok());
+        return path;
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<Document> doc_;
+};
+
+TEST_F(CliWriteCheckTest, StrictRefusesAndPlainWritePrintsTheLines) {
+    doc_->settings().GroupValid(kBandCb, 1) = 0;
+    const QString file = Save("off.dat");
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(PatternImage(3)));
+    const QString line = QStringLiteral(
+        "  CB band: the work group 1 is switched off. Channel Information, CB band: "
+        "switch group 1 on or pick another group.\n");
+
+    const CliRun strict = Cli({"write", "--strict", "--port", sim.path(), file});
+    EXPECT_EQ(strict.exitCode, 1);
+    EXPECT_TRUE(strict.err.startsWith(QStringLiteral("The radio would receive this:\n") + line))
+        << strict.err.toStdString();
+    EXPECT_TRUE(strict.err.endsWith(
+        QStringLiteral("kv7700-cli: Not written: the document has findings (--strict).\n")));
+    sim.Stop();
+    EXPECT_TRUE(sim.ReceivedFrames().empty());
+
+    SimProcess again;
+    ASSERT_TRUE(again.Start(PatternImage(3)));
+    const CliRun plain = Cli({"write", "--port", again.path(), file});
+    EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_TRUE(plain.err.startsWith(QStringLiteral("The radio would receive this:\n") + line));
+}
+
+TEST_F(CliWriteCheckTest, StrictWritesADocumentWithoutFindings) {
+    const QString file = Save("clean.dat");
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start(PatternImage(4)));
+    const CliRun strict = Cli({"write", "--strict", "--port", sim.path(), file});
+    EXPECT_EQ(strict.exitCode, 0) << strict.err.toStdString();
+    EXPECT_FALSE(strict.err.contains(QStringLiteral("would receive")));
+}
+
+TEST_F(CliWriteCheckTest, PrintHasOneTablePerGroupInUse) {
+    const QString file = Save("sheet.dat");
+    for (const auto& [language, cb, hf, ham] :
+         {std::tuple{"en", "CB band, group", "HF band, group", "HAM band, group"},
+          std::tuple{"zh", "CB 波段，第", "HF 波段，第", "HAM 波段，第"}}) {
+        for (const char* paper : {"a4", "letter"}) {
+            const QString pdf = dir_.filePath(QStringLiteral("%1-%2.pdf").arg(language, paper));
+            const CliRun print =
+                Cli({"print", file, pdf, "--language", language, "--paper", paper});
+            ASSERT_EQ(print.exitCode, 0) << print.err.toStdString();
+            const CliRun info = Program(QStringLiteral("pdfinfo"), {pdf});
+            EXPECT_TRUE(info.out.contains(QString::fromLatin1(paper) == "a4"
+                                              ? QStringLiteral("(A4)")
+                                              : QStringLiteral("(letter)")))
+                << info.out.toStdString();
+            const CliRun text = Program(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            ASSERT_EQ(text.exitCode, 0);
+            EXPECT_EQ(text.out.count(QString::fromUtf8(cb)), 7) << language;
+            EXPECT_EQ(text.out.count(QString::fromUtf8(hf)), 15) << language;
+            EXPECT_EQ(text.out.count(QString::fromUtf8(ham)), 12) << language;
+        }
+    }
+    const CliRun missing = Cli({"print", dir_.filePath(QStringLiteral("none.dat")),
+                                dir_.filePath(QStringLiteral("none.pdf"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("none.pdf"))));
+}
+
+}  // namespace
+}  // namespace kv::test
