@@ -1,24 +1,7 @@
 // The radio side of the programming protocol, answering from the simulator's memory image.
 #include "sim_radio.h"
 
-#include <algorithm>
-
-#include "link/transfer_map.h"
-
 namespace kv::sim {
-namespace {
-
-// The block at `address` lies wholly inside the image.
-bool BlockFits(std::uint32_t address) {
-    return address <= MemoryImage::size() - kBlockLength;
-}
-
-// The data frame that answers a read request for `address`.
-Frame BlockReply(const MemoryImage& image, std::uint32_t address) {
-    return DataFrame(address, ImageBlock(image, address));
-}
-
-}  // namespace
 
 SimRadio::SimRadio(Identity identity, Faults faults)
     : identity_(std::move(identity)), faults_(std::move(faults)) {}
@@ -26,12 +9,12 @@ SimRadio::SimRadio(Identity identity, Faults faults)
 void SimRadio::Receive(std::uint8_t byte, std::vector<Exchange>& completed) {
     pending_.push_back(byte);
     while (!pending_.empty()) {
-        const std::optional<RequestKind> kind = RequestKindOf(pending_.front());
+        const std::optional<RequestKind> kind = RequestStartingWith(pending_.front());
         if (!kind) {
             pending_.erase(pending_.begin());
             continue;
         }
-        const std::size_t length = RequestLength(*kind);
+        const std::size_t length = RequestSize(*kind);
         if (pending_.size() < length) return;
         Exchange exchange;
         // A rejected frame goes as a whole: its inner bytes (block data full of 02, 'R' and
@@ -43,68 +26,45 @@ void SimRadio::Receive(std::uint8_t byte, std::vector<Exchange>& completed) {
 }
 
 bool SimRadio::Complete(ByteView frame, Exchange& exchange) {
-    const RequestKind kind = *RequestKindOf(frame.front());
-    bool valid = true;
-    switch (kind) {
-        case RequestKind::Handshake:
-            valid = std::equal(frame.begin(), frame.end(), kHandshakeRequest.begin());
-            break;
-        case RequestKind::Identification:
-            break;
-        case RequestKind::Read: {
-            const std::optional<std::uint32_t> address = ParseReadRequest(frame);
-            valid = address && BlockFits(*address);
-            break;
-        }
-        case RequestKind::Data: {
-            const std::optional<DataBlock> block = ParseDataFrame(frame);
-            valid = block && BlockFits(block->Address);
-            break;
-        }
-        case RequestKind::End:
-            valid = std::equal(frame.begin(), frame.end(), kEndRequest.begin());
-            break;
-    }
-    if (!valid) return false;
+    const RequestKind kind = *RequestStartingWith(frame.front());
+    if (!CheckRequest(kind, frame)) return false;
     exchange.number = ++requests_;
     exchange.kind = kind;
     exchange.request.assign(frame.begin(), frame.end());
     exchange.reply = Answer(exchange.number, kind, frame);
-    ApplyFaults(exchange.number, kind, exchange.reply);
+    ApplyFaults(exchange.number, kind, frame, exchange.reply);
     return true;
 }
 
 Frame SimRadio::Answer(int number, RequestKind kind, ByteView request) {
     switch (kind) {
         case RequestKind::Handshake:
-            return HandshakeReply();
+            return HandshakeAnswer();
         case RequestKind::Identification:
-            return IdentificationReply(identity_.model, identity_.optionByte, identity_.firmware);
+            return IdentificationAnswer(identity_.model, identity_.optionByte, identity_.firmware);
         case RequestKind::Read:
-            return BlockReply(image_, *ParseReadRequest(request));
-        case RequestKind::Data: {
-            const DataBlock block = *ParseDataFrame(request);
+            return BlockAnswer(image_, *CheckRequest(kind, request));
+        case RequestKind::Data:
             if (!faults_.loseWrite.contains(number))
-                PutImageBlock(image_, block.Address, block.Data);
-            return Acknowledgement();
-        }
+                StoreBlock(image_, *CheckRequest(kind, request), DataOf(request));
+            return Ack();
         case RequestKind::End:
-            return Acknowledgement();
+            return Ack();
     }
     return {};
 }
 
-void SimRadio::ApplyFaults(int number, RequestKind kind, Frame& reply) const {
+void SimRadio::ApplyFaults(int number, RequestKind kind, ByteView request, Frame& reply) const {
     if (faults_.dropReply.contains(number) ||
         (faults_.silentAfter >= 0 && number > faults_.silentAfter)) {
         reply.clear();
         return;
     }
     if (faults_.wrongAddress.contains(number) && kind == RequestKind::Read)
-        reply = BlockReply(image_, ParseDataFrame(reply)->Address - kBlockLength);
+        reply = BlockAnswer(image_, *CheckRequest(kind, request) - kBlockBytes);
     if (faults_.corruptChecksum.contains(number)) {
         if (kind == RequestKind::Read)
-            ++reply[kChecksumOffset];
+            ++reply[kDataChecksumAt];
         else
             ++reply.back();
     }

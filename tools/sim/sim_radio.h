@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "link/frames.h"
 #include "model/memory_image.h"
+#include "sim_frames.h"
 
 namespace kv::sim {
 
@@ -58,7 +58,7 @@ public:
 private:
     bool Complete(ByteView frame, Exchange& exchange);
     Frame Answer(int number, RequestKind kind, ByteView request);
-    void ApplyFaults(int number, RequestKind kind, Frame& reply) const;
+    void ApplyFaults(int number, RequestKind kind, ByteView request, Frame& reply) const;
 
     Identity identity_;
     Faults faults_;

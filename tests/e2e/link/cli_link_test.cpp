@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "codec/image_codec.h"
+#include "e2e/link/expected_frames.h"
 #include "e2e/link/session_driver.h"
 #include "e2e/link/sim_process.h"
 #include "files/data_file.h"
@@ -210,7 +211,7 @@ TEST(CliLink, WriteWithBackupWritesNothingWhenTheRadioFallsSilent) {
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_FALSE(QFile::exists(backup));
     ASSERT_TRUE(sim.Stop());
-    for (const auto& frame : sim.ReceivedFrames()) EXPECT_NE(frame.size(), kDataFrameLength);
+    for (const auto& frame : sim.ReceivedFrames()) EXPECT_NE(frame.size(), kDataFrameBytes);
     EXPECT_TRUE(sim.SavedImage() == PatternImage(4));
     const QByteArray trace = FileBytes(QDir(TraceFolder()).filePath(TraceFiles().last()));
     EXPECT_TRUE(trace.contains(" -- ")) << "the reply timer's expiries are in the trace";

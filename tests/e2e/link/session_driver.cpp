@@ -5,7 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "link/transfer_map.h"
+#include "e2e/link/expected_frames.h"
 #include "platform/serial_session.h"
 
 namespace kv::test {
@@ -48,14 +48,10 @@ SessionRun SessionDriver::Run(TransferKind kind, const QString& path) {
     return run;
 }
 
-bool InTransferMap(std::uint32_t address) {
-    return IsTransferBlock(address - address % kBlockLength);
-}
-
 std::unique_ptr<MemoryImage> MaskedToTransferMap(const MemoryImage& radio) {
     auto masked = std::make_unique<MemoryImage>();
     for (std::uint32_t a = 0; a < MemoryImage::size(); ++a)
-        if (InTransferMap(a)) masked->put(a, radio.at(a));
+        if (InMap(a)) masked->put(a, radio.at(a));
     return masked;
 }
 

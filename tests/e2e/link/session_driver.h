@@ -38,9 +38,6 @@ private:
     VersionTable versions_;
 };
 
-// True when the block holding `address` is one the sessions transfer.
-bool InTransferMap(std::uint32_t address);
-
 // The image the program holds after reading a radio with `radio`'s memory: its bytes inside the
 // transfer map, zero elsewhere.
 std::unique_ptr<MemoryImage> MaskedToTransferMap(const MemoryImage& radio);

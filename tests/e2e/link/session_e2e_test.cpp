@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "codec/image_codec.h"
+#include "e2e/link/expected_frames.h"
 #include "e2e/link/session_driver.h"
 #include "e2e/link/sim_process.h"
 #include "link/link_texts.h"
-#include "link/transfer_map.h"
 
 namespace kv::test {
 namespace {
 
-using Frames = std::vector<std::vector<std::uint8_t>>;
+using Frames = std::vector<Bytes>;
 
 TEST(LinkSession, FullReadTakesTheRadioImageInsideTheMapOnly) {
     const MemoryImage radio = PatternImage(0x5A);
@@ -53,14 +53,13 @@ TEST(LinkSession, FullWriteSendsEveryBlockInMapOrder) {
 
     EXPECT_TRUE(sim.SavedImage() == *MaskedToTransferMap(*encoded));
     const Frames frames = sim.ReceivedFrames();
-    ASSERT_EQ(frames.size(), kTransferBlockCount + 3);
-    EXPECT_EQ(frames.front(), HandshakeRequest());
-    EXPECT_EQ(frames[1], IdentificationRequest());
-    EXPECT_EQ(frames.back(), EndRequest());
-    const std::vector<std::uint32_t> addresses = TransferBlockAddresses();
+    ASSERT_EQ(frames.size(), kMapBlocks + 3);
+    EXPECT_EQ(frames.front(), kProgramRequest);
+    EXPECT_EQ(frames[1], kIdentifyRequest);
+    EXPECT_EQ(frames.back(), kEndRequestBytes);
+    const std::vector<std::uint32_t> addresses = MapBlockAddresses();
     for (std::size_t i = 0; i < addresses.size(); ++i)
-        ASSERT_EQ(frames[i + 2], DataFrame(addresses[i], ImageBlock(*encoded, addresses[i])))
-            << "block " << i;
+        ASSERT_EQ(frames[i + 2], DataFrameBytes(addresses[i], *encoded)) << "block " << i;
 }
 
 TEST(LinkSession, SpoiledRepliesAreSentAgainAfterTheReplyTimer) {
@@ -79,9 +78,9 @@ TEST(LinkSession, SpoiledRepliesAreSentAgainAfterTheReplyTimer) {
         EXPECT_TRUE(driver.image() == *MaskedToTransferMap(radio)) << option;
         ASSERT_TRUE(sim.Stop()) << option;
         const Frames frames = sim.ReceivedFrames();
-        ASSERT_EQ(frames.size(), kTransferBlockCount + 4) << option << ": one retransmission";
-        EXPECT_EQ(frames[3], ReadRequest(0x10)) << option;
-        EXPECT_EQ(frames[4], ReadRequest(0x10)) << option << ": the same request again";
+        ASSERT_EQ(frames.size(), kMapBlocks + 4) << option << ": one retransmission";
+        EXPECT_EQ(frames[3], (Bytes{'R', 0, 0, 0, 0x10, 0x10})) << option;
+        EXPECT_EQ(frames[4], frames[3]) << option << ": the same request again";
     }
 }
 
@@ -95,7 +94,7 @@ TEST(LinkSession, SpoiledAcknowledgementIsSentAgain) {
     EXPECT_TRUE(run.outcome->succeeded());
     ASSERT_TRUE(sim.Stop());
     const Frames frames = sim.ReceivedFrames();
-    ASSERT_EQ(frames.size(), kTransferBlockCount + 4);
+    ASSERT_EQ(frames.size(), kMapBlocks + 4);
     EXPECT_EQ(frames[99], frames[100]);
 }
 
@@ -138,8 +137,7 @@ TEST(LinkSession, WrongModelEndsWithTheModelMessage) {
     EXPECT_EQ(run.outcome->PendingMessages[0].en, "Model type is wrong.");
     EXPECT_TRUE(run.versionQuestions.empty());
     ASSERT_TRUE(sim.Stop());
-    EXPECT_EQ(sim.ReceivedFrames(),
-              (Frames{HandshakeRequest(), IdentificationRequest(), EndRequest()}));
+    EXPECT_EQ(sim.ReceivedFrames(), (Frames{kProgramRequest, kIdentifyRequest, kEndRequestBytes}));
 }
 
 TEST(LinkSession, UnlistedFirmwareAsksAndFailsOnNo) {
@@ -152,8 +150,7 @@ TEST(LinkSession, UnlistedFirmwareAsksAndFailsOnNo) {
     EXPECT_EQ(run.versionQuestions, std::vector<std::string>{"V102"});
     EXPECT_FALSE(driver.facts().RadioOptionFlag);
     ASSERT_TRUE(sim.Stop());
-    EXPECT_EQ(sim.ReceivedFrames(),
-              (Frames{HandshakeRequest(), IdentificationRequest(), EndRequest()}));
+    EXPECT_EQ(sim.ReceivedFrames(), (Frames{kProgramRequest, kIdentifyRequest, kEndRequestBytes}));
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "e2e/link/expected_frames.h"
 #include "e2e/link/session_driver.h"
 #include "e2e/link/sim_process.h"
-#include "link/transfer_map.h"
 #include "link/write_job.h"
 #include "platform/serial_session.h"
 #include "platform/write_job_runner.h"
@@ -15,7 +15,7 @@
 namespace kv::test {
 namespace {
 
-using Frames = std::vector<std::vector<std::uint8_t>>;
+using Frames = std::vector<Bytes>;
 
 struct JobRun {
     std::optional<SessionOutcome> outcome;
@@ -96,17 +96,17 @@ TEST(WriteJob, BackupWriteAndVerifyRunOnOnePortOpening) {
     ASSERT_TRUE(sim.Stop());
     EXPECT_TRUE(*MaskedToTransferMap(sim.SavedImage()) == *MaskedToTransferMap(toWrite));
     const Frames frames = sim.ReceivedFrames();
-    ASSERT_EQ(frames.size(), 3 * (kTransferBlockCount + 3));
-    EXPECT_EQ(Count(frames, 'P', kHandshakeRequestLength), 3u);
-    EXPECT_EQ(Count(frames, 'E', kEndRequestLength), 3u);
+    ASSERT_EQ(frames.size(), 3 * (kMapBlocks + 3));
+    EXPECT_EQ(Count(frames, 'P', kProgramRequest.size()), 3u);
+    EXPECT_EQ(Count(frames, 'E', kEndRequestBytes.size()), 3u);
     // Read, then write, then read: each session whole and in order.
-    const std::size_t session = kTransferBlockCount + 3;
+    const std::size_t session = kMapBlocks + 3;
     for (std::size_t s = 0; s < 3; ++s) {
         const std::uint8_t block = s == 1 ? 'W' : 'R';
-        EXPECT_EQ(frames[s * session], HandshakeRequest()) << s;
+        EXPECT_EQ(frames[s * session], kProgramRequest) << s;
         EXPECT_EQ(frames[s * session + 2].front(), block) << s;
         EXPECT_EQ(frames[s * session + session - 2].front(), block) << s;
-        EXPECT_EQ(frames[s * session + session - 1], EndRequest()) << s;
+        EXPECT_EQ(frames[s * session + session - 1], kEndRequestBytes) << s;
     }
 }
 
@@ -140,8 +140,8 @@ TEST(WriteJob, ARadioSilentDuringTheBackupReadIsNotWritten) {
     EXPECT_FALSE(run.portOpenAfter);
     ASSERT_TRUE(sim.Stop());
     const Frames frames = sim.ReceivedFrames();
-    EXPECT_EQ(Count(frames, 'W', kDataFrameLength), 0u);
-    EXPECT_EQ(Count(frames, 'P', kHandshakeRequestLength), 1u);
+    EXPECT_EQ(Count(frames, 'W', kDataFrameBytes), 0u);
+    EXPECT_EQ(Count(frames, 'P', kProgramRequest.size()), 1u);
     EXPECT_TRUE(sim.SavedImage() == PatternImage(3)) << "the radio is as it was";
 }
 
@@ -156,7 +156,7 @@ TEST(WriteJob, ABackupThatCannotBeKeptStopsBeforeWriting) {
     EXPECT_EQ(run.outcome->PendingMessages[0].en, "disk full");
     EXPECT_FALSE(run.portOpenAfter);
     ASSERT_TRUE(sim.Stop());
-    EXPECT_EQ(Count(sim.ReceivedFrames(), 'W', kDataFrameLength), 0u);
+    EXPECT_EQ(Count(sim.ReceivedFrames(), 'W', kDataFrameBytes), 0u);
     EXPECT_TRUE(sim.SavedImage() == PatternImage(5));
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QMediaDevices>
 #include <QTimer>
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -45,9 +46,15 @@ void AppendFrame(QByteArray& out, std::int16_t sample, const QAudioFormat& forma
     for (int channel = 0; channel < format.channelCount(); ++channel) out.append(bytes, size);
 }
 
+qint64 SteadyMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
-TonePlayer::TonePlayer(QObject* parent) : QObject(parent), timer_(new QTimer(this)) {
+TonePlayer::TonePlayer(QObject* parent)
+    : QObject(parent), timer_(new QTimer(this)), now_(SteadyMs) {
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(kTickMs);
     connect(timer_, &QTimer::timeout, this, &TonePlayer::tick);
@@ -65,7 +72,7 @@ bool TonePlayer::Play(const ToneRecord& tone) {
         renderer_ = std::make_unique<MelodyRenderer>(melody_, format_.sampleRate());
         feed();
     }
-    clock_.start();
+    startedMs_ = now_();
     timer_->start();
     return true;
 }
@@ -124,7 +131,7 @@ void TonePlayer::feed() {
 
 void TonePlayer::tick() {
     feed();
-    const qint64 elapsed = clock_.elapsed();
+    const qint64 elapsed = now_() - startedMs_;
     const long long total = melody_.TotalMs();
     bool ended = elapsed >= total;
     if (sink_ != nullptr) {

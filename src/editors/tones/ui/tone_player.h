@@ -4,8 +4,8 @@
 #pragma once
 
 #include <QAudioFormat>
-#include <QElapsedTimer>
 #include <QObject>
+#include <functional>
 #include <memory>
 
 #include "editors/tones/melody.h"
@@ -32,6 +32,11 @@ public:
     // The length of the running playback in ms.
     long long DurationMs() const { return melody_.TotalMs(); }
 
+    // Milliseconds on a clock that never goes back; the end of playback is judged by it. A
+    // steady clock unless replaced (tests replace it to decide when the tone has played).
+    using Clock = std::function<qint64()>;
+    void SetClock(Clock clock) { now_ = std::move(clock); }
+
 signals:
     // Playback reached its end by itself (not emitted by Stop).
     void finished();
@@ -43,7 +48,8 @@ private:
     void tick();
 
     QTimer* timer_;
-    QElapsedTimer clock_;
+    Clock now_;
+    qint64 startedMs_ = 0;
     Melody melody_;
     std::unique_ptr<MelodyRenderer> renderer_;
     QAudioSink* sink_ = nullptr;

@@ -48,7 +48,8 @@ TEST_F(DetailsPanelTest, ToneAndCodeBoxesFollowTheToneTypes) {
     Pick(box(18), 1);  // RXCTC: CTCSS
     EXPECT_TRUE(box(19)->isVisible());
     EXPECT_EQ(box(19)->count(), 38);
-    EXPECT_FALSE(box(5)->isHidden() && box(7)->isHidden());  // +10KHz and REP shown in HF
+    EXPECT_TRUE(box(5)->isVisible()) << "+10KHz in HF";
+    EXPECT_TRUE(box(7)->isVisible()) << "REP in HF";
 }
 
 TEST_F(DetailsPanelTest, PublicOnDisablesTheDependentRowsButNotBusy) {

@@ -77,6 +77,8 @@ TEST_F(GroupNameWindowTest, PastedCharactersAreRefusedAtCommit) {
     Answer({MessageAnswer::Ok});
     nameGrid()->setFocus();
     ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Shown, "A group name holds only 0-9, A-Z, +, -, * and /.");
+    EXPECT_EQ(Asked[0].Icon, MessageIcon::Warning);
     EXPECT_EQ(doc().settings().GroupName(kBandHam, 1).trimmed(), "A");
 }
 

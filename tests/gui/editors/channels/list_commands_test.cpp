@@ -202,18 +202,21 @@ TEST_F(ListCommandsTest, TheContextMenuIsTheListEditMenuExceptInHfNamedGroups) {
     QMenu* menu = action("mnuListEdit")->menu();
     ASSERT_NE(menu, nullptr);
     bool opened = false;
+    // The menu runs its own loop: once it shows, the user copies from it and it closes, before
+    // the request returns. A menu that never shows leaves nothing behind.
+    const QMetaObject::Connection showing = QObject::connect(menu, &QMenu::aboutToShow, [&] {
+        opened = true;
+        QTimer::singleShot(0, menu, [&] {
+            EXPECT_EQ(QApplication::activePopupWidget(), menu);
+            action("mnuCopy")->trigger();  // from the menu: the grid's row is copied
+            menu->close();
+        });
+    });
     const auto openMenuAt = [&](int row) {
         opened = false;
-        QTimer::singleShot(0, [&] {
-            if (QApplication::activePopupWidget() == menu) {
-                opened = true;
-                action("mnuCopy")->trigger();  // from the menu: the grid's row is copied
-                menu->close();
-            }
-        });
         const QRect cell = grid()->visualRect(grid()->model()->index(row - 1, 1));
         emit grid()->customContextMenuRequested(cell.center());
-        QTest::qWait(20);
+        EXPECT_FALSE(menu->isVisible());
     };
     ShowBandGroup(kBandHf, 1);
     openMenuAt(2);
@@ -223,6 +226,7 @@ TEST_F(ListCommandsTest, TheContextMenuIsTheListEditMenuExceptInHfNamedGroups) {
     EXPECT_TRUE(opened);
     EXPECT_EQ(grid()->currentIndex().row(), 1);
     EXPECT_TRUE(action("mnuPaste")->isEnabled());
+    QObject::disconnect(showing);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "editors/settings/settings_texts.h"
 #include "gui/editors/settings/settings_fixture.h"
 #include "model/channel_store.h"
+#include "unit/editors/settings/setting_members.h"
 
 namespace kv::settingstest {
 namespace {
@@ -101,15 +102,14 @@ TEST_F(SettingsWindowTest, ListsShowTheStoredValueAndStoreThePick) {
     };
     for (const Case& c : cases) {
         StartApp(kLanguageEnglish, c.option);
-        const SettingRow& row = *FindSettingRow(c.list);
-        row.Field->set(doc().config(), c.stored);
+        test::StoreIn(doc().config(), c.list, c.stored);
         const auto before = std::make_unique<RadioData>(doc().Working);
         Open();
         EXPECT_EQ(List(c.list)->currentText(), Q(c.shown)) << c.list << " " << c.stored;
         EXPECT_TRUE(doc().Working.Config == before->Config) << "opening stored " << c.list;
         EXPECT_EQ(edits_->count(), 0);
         Pick(c.list, Q(c.pick));
-        EXPECT_EQ(row.Field->get(doc().config()), c.storedAfter) << c.list << " " << c.pick;
+        EXPECT_EQ(test::StoredIn(doc().config(), c.list), c.storedAfter) << c.list << " " << c.pick;
         EXPECT_EQ(edits_->count(), 1);
         app_.reset();
         FlushDeletes();
@@ -477,6 +477,7 @@ TEST_F(SettingsWindowTest, SettingsSurviveSaveAndOpen) {
     StartApp(kLanguageEnglish, true);
     doc().settings().BatteryProtect = 1;
     doc().settings().BatteryMax = 150;
+    doc().config().ModeEnable = {1, 0, 1, 1, 1, 1};
     DefineTone(doc(), 4);
     Open();
     Pick("Tot", Q("120s"));
@@ -486,6 +487,7 @@ TEST_F(SettingsWindowTest, SettingsSurviveSaveAndOpen) {
     Pick("HfRogerBeep", Q("4"));
     Pick("CbPublic", Q("Off"));
     Click("ModeEnableAM");
+    EXPECT_EQ(doc().config().ModeEnable[1], 1) << "the click ticked AM";
     TypeAndLeave("BatteryMin", Q("11.5"));
     Type("BtDeviceName", Q("Saved"));  // still being typed when Save runs
     const QString path = dir_.filePath(Q("settings.dat"));
@@ -506,7 +508,7 @@ TEST_F(SettingsWindowTest, SettingsSurviveSaveAndOpen) {
     EXPECT_EQ(opened.Settings.HfPublicParams.RogerBeep, 4);
     EXPECT_EQ(opened.Settings.BatteryMin, 115);
     EXPECT_EQ(opened.CbPublic, 1);
-    EXPECT_EQ(opened.ModeEnable[1], saved->ModeEnable[1]);
+    EXPECT_EQ(opened.ModeEnable, (std::array<i16, 6>{1, 1, 1, 1, 1, 1}));
     EXPECT_TRUE(opened.Settings == saved->Settings);
     EXPECT_EQ(opened.CbPublic, saved->CbPublic);
 

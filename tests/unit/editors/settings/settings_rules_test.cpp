@@ -9,9 +9,13 @@
 
 #include "codec/code_page.h"
 #include "model/channel_store.h"
+#include "unit/editors/settings/setting_members.h"
 
 namespace kv {
 namespace {
+
+using test::StoredIn;
+using test::StoreIn;
 
 const SettingRow& Row(const char* name) {
     const SettingRow* row = FindSettingRow(name);
@@ -112,18 +116,18 @@ TEST(SettingRows, StoredValueShowsItsEntryAndAPickStoresTheEntrysValue) {
         auto config = std::make_unique<ConfigRecord>();
         config->BandMode = static_cast<i16>(c.bandMode);
         const SettingRow& row = Row(c.row);
-        row.Field->set(*config, c.stored);
+        StoreIn(*config, c.row, c.stored);
         const SettingsView view{c.option};
         const ChoiceList choices = SettingChoices(row, *config, view);
         const int shown = ShownSettingChoice(row, *config, view);
         ASSERT_GE(shown, 0) << c.row;
         EXPECT_EQ(choices[static_cast<std::size_t>(shown)].Text.en, c.shown)
             << c.row << " " << c.stored;
-        EXPECT_EQ(StoredSettingValue(row, *config), c.stored) << "showing stores nothing";
+        EXPECT_EQ(StoredIn(*config, c.row), c.stored) << "showing stores nothing";
         const int pick = EntryWithText(choices, c.pick);
         ASSERT_GE(pick, 0) << c.row << " offers no " << c.pick;
         EXPECT_TRUE(StoreSettingChoice(row, *config, view, pick));
-        EXPECT_EQ(StoredSettingValue(row, *config), c.storedAfter) << c.row << " " << c.pick;
+        EXPECT_EQ(StoredIn(*config, c.row), c.storedAfter) << c.row << " " << c.pick;
     }
 }
 
@@ -204,7 +208,7 @@ TEST(SettingDependencies, FollowTheirControllingValues) {
     };
     for (const Case& c : cases) {
         auto config = std::make_unique<ConfigRecord>();
-        Row(c.controller).Field->set(*config, c.value);
+        StoreIn(*config, c.controller, c.value);
         EXPECT_EQ(IsSettingEnabled(Row(c.row), *config, {}), c.enabled)
             << c.row << " with " << c.controller << " " << c.value;
     }
@@ -251,7 +255,7 @@ TEST(SettingNumbers, CommittedTextsAreClampedRoundedOrReplacedByTheDefault) {
         config->Settings.BatteryMax = 290;
         const SettingRow& row = Row(c.row);
         CommitSettingNumber(row, *config, c.text);
-        EXPECT_EQ(StoredSettingValue(row, *config), c.stored) << c.row << " '" << c.text << "'";
+        EXPECT_EQ(StoredIn(*config, c.row), c.stored) << c.row << " '" << c.text << "'";
         EXPECT_EQ(ShownSettingNumber(row, *config), c.shown) << c.row << " '" << c.text << "'";
     }
 }
