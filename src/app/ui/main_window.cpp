@@ -40,6 +40,7 @@
 #include "codec/image_codec.h"
 #include "files/templates.h"
 #include "files/version_table.h"
+#include "gui/document_editor.h"
 #include "link/backup_store.h"
 #include "link/safety_texts.h"
 #include "model/memory_image.h"
@@ -83,7 +84,8 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
       editors_(editors),
       store_(store),
       chooser_(chooser),
-      placement_(placement) {
+      placement_(placement),
+      editor_(new DocumentEditor(context.Doc, this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(AppIcon());
 
@@ -252,6 +254,7 @@ void MainWindow::connectCommands() {
     onTool("About", [this] { ShowAbout(); });
 
     ConnectListEditCommands(*this);
+    connectUndo();
 
     connect(tree_, &TreePanel::windowRequested, this, [this](const QString& w) { OpenEditor(w); });
     connect(tree_, &TreePanel::closeRequested, this, [this] {
@@ -310,11 +313,15 @@ void MainWindow::Change_Language() {
             ->setToolTip(Text(CaptionWithoutAccessKey(caption)));
     }
     tree_->Rebuild(lang);
+    updateUndoActions();
 }
 
 void MainWindow::UpdateTitle() {
     const Document& doc = context_.Doc;
-    setWindowTitle(Text(MainWindowTitle(doc.BandRangeText, doc.DocumentName, language())));
+    // The marker shows exactly when Exit would ask to save.
+    setWindowTitle(Text(MainWindowTitle(doc.BandRangeText, doc.DocumentName, language())) +
+                   QStringLiteral("[*]"));
+    setWindowModified(store_.IsChanged(doc));
     panels_[1]->setText(Text(ModelPanelText(doc.BandRangeText)));
 }
 
@@ -416,7 +423,7 @@ bool MainWindow::CallEditor(const QString& window, const char* operation) {
 }
 
 void MainWindow::DocumentEdited(const DocumentEdit& edit) {
-    emit documentEdited(edit);
+    editor_->Edited(edit);
 }
 
 void MainWindow::FinishEdits() {
@@ -455,6 +462,7 @@ void MainWindow::fillWindowMenu() {
 void MainWindow::LoadNewDoc() {
     CloseAllEditors();
     store_.LoadTemplate(context_.Doc, TemplateKind::New);
+    editor_->Reset();
     Change_Language();
     OpenEditor(QString::fromLatin1(kChannelWindow));
     UpdateTitle();
@@ -477,6 +485,7 @@ void MainWindow::InitialSetting() {
     if (!ConfirmDiscardOrSave()) return;
     CloseAllEditors();
     store_.LoadTemplate(context_.Doc, TemplateKind::InitialSetting);
+    editor_->Reset();
     UpdateTitle();
     OpenEditor(QString::fromLatin1(kChannelWindow));
     CascadeEditors();
@@ -487,6 +496,7 @@ bool MainWindow::writeDocument(const std::string& path) {
     Document& doc = context_.Doc;
     const StoreResult result = store_.Save(doc, path);
     if (!result.Ok) {
+        UpdateTitle();
         ShowMessage(this, language(),
                     result.Message.empty() ? SharedMessages().FileError : result.Message);
         return false;
@@ -555,6 +565,7 @@ bool MainWindow::OpenDataFile(const QString& file) {
     const OpenOutcome outcome = store_.Open(doc, path);
     switch (outcome.Result) {
         case OpenOutcome::Kind::Opened:
+            editor_->Reset();
             doc.DocumentName = path;
             doc.DocumentUntitled = false;
             OpenEditor(QString::fromLatin1(kChannelWindow));
@@ -592,6 +603,7 @@ void MainWindow::ShowRadioData(const MemoryImage& image) {
     CloseAllEditors();
     Document& doc = context_.Doc;
     DecodeImage(image, doc.Working, context_.Codec);
+    editor_->Reset();
     // The radio's data has no file yet: the title and the next Save must not name the old one.
     doc.DocumentName = kUntitledName;
     doc.DocumentUntitled = true;

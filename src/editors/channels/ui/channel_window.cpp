@@ -399,6 +399,38 @@ void ChannelWindow::SetGridData() {
     });
 }
 
+void ChannelWindow::ShowChannel(int band, int group, int row) {
+    Document& doc = context_.Doc;
+    if (band < 0 || band >= kBandCount || (band != kBandCb && !doc.Radio.RadioOptionFlag)) return;
+    if (band != band_) {
+        {
+            const QSignalBlocker blockBand(bandBox_);
+            const QSignalBlocker blockCopy(bandCopy_);
+            bandBox_->setCurrentIndex(band);
+            bandCopy_->setCurrentIndex(band);
+        }
+        // The band shown is a position, as when the user picks it.
+        doc.config().BandMode = static_cast<i16>(band);
+        doc.BandRangeText = kBandRangeTexts[band];
+        ParseBandRange(doc);
+        main_.UpdateTitle();
+        band_ = band;
+        ChannelEditorState::Of(main_).DisplayedBandMode = band;
+        FillGroupLists(band);
+    }
+    if (group >= 1 && group <= groupBox_->count()) {
+        const QSignalBlocker block(groupBox_);
+        groupBox_->setCurrentIndex(group - 1);
+    }
+    groupFrame_->setTitle(groupLabel_->text() + QStringLiteral(" -- ") + groupBox_->currentText());
+    InitValidComboList();
+    InitComboWorkGroup();
+    SetEditNoVisable();
+    SetGridData();
+    if (row >= 1) selectRow(row);
+    ShowChIfoDataOther();
+}
+
 void ChannelWindow::InitValidComboList() {
     const QSignalBlocker block(workChannelBox_);
     workChannelBox_->clear();
