@@ -117,9 +117,8 @@ protected:
     QString placementPath() const { return dir_.filePath(QStringLiteral("placement.ini")); }
     // The title as shown: Qt's modified marker "[*]" becomes "*" while the document is modified.
     QString title() {
-        return main().windowTitle().replace(QStringLiteral("[*]"),
-                                            main().isWindowModified() ? QStringLiteral("*")
-                                                                      : QString());
+        return main().windowTitle().replace(
+            QStringLiteral("[*]"), main().isWindowModified() ? QStringLiteral("*") : QString());
     }
     // Deletes the windows closed so far.
     static void FlushDeletes();
