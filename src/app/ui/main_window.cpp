@@ -49,6 +49,7 @@
 #include "editors/channels/ui/channel_editor_state.h"
 #include "files/templates.h"
 #include "files/version_table.h"
+#include "gui/document_editor.h"
 #include "link/backup_store.h"
 #include "link/safety_texts.h"
 #include "model/band_range.h"
@@ -93,7 +94,8 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
       editors_(editors),
       store_(store),
       chooser_(chooser),
-      placement_(placement) {
+      placement_(placement),
+      editor_(new DocumentEditor(context.Doc, this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(AppIcon());
 
@@ -268,6 +270,7 @@ void MainWindow::connectCommands() {
 
     ConnectListEditCommands(*this);
     new PrintCommands(context_, *this);
+    connectUndo();
 
     connect(tree_, &TreePanel::windowRequested, this, [this](const QString& w) { OpenEditor(w); });
     connect(tree_, &TreePanel::closeRequested, this, [this] {
@@ -327,6 +330,7 @@ void MainWindow::Change_Language() {
             ->setToolTip(Text(CaptionWithoutAccessKey(caption)));
     }
     tree_->Rebuild(lang);
+    updateUndoActions();
 }
 
 void MainWindow::UpdateTitle() {
@@ -335,7 +339,10 @@ void MainWindow::UpdateTitle() {
     const int shown = ChannelEditorState::Of(*this).DisplayedBandMode;
     const std::string range =
         shown >= 0 && shown < kBandCount ? kBandRangeTexts[shown] : doc.BandRangeText;
-    setWindowTitle(Text(MainWindowTitle(range, doc.DocumentName, language())));
+    // The marker shows exactly when Exit would ask to save.
+    setWindowTitle(Text(MainWindowTitle(range, doc.DocumentName, language())) +
+                   QStringLiteral("[*]"));
+    setWindowModified(store_.IsChanged(doc));
     panels_[1]->setText(Text(ModelPanelText(range)));
 }
 
@@ -437,7 +444,7 @@ bool MainWindow::CallEditor(const QString& window, const char* operation) {
 }
 
 void MainWindow::DocumentEdited(const DocumentEdit& edit) {
-    emit documentEdited(edit);
+    editor_->Edited(edit);
 }
 
 void MainWindow::FinishEdits() {
@@ -481,6 +488,7 @@ void MainWindow::fillWindowMenu() {
 void MainWindow::LoadNewDoc() {
     CloseAllEditors();
     store_.LoadTemplate(context_.Doc, TemplateKind::New);
+    editor_->Reset();
     Change_Language();
     OpenEditor(QString::fromLatin1(kChannelWindow));
     UpdateTitle();
@@ -503,6 +511,7 @@ void MainWindow::InitialSetting() {
     if (!ConfirmDiscardOrSave()) return;
     CloseAllEditors();
     store_.LoadTemplate(context_.Doc, TemplateKind::InitialSetting);
+    editor_->Reset();
     UpdateTitle();
     OpenEditor(QString::fromLatin1(kChannelWindow));
     CascadeEditors();
@@ -513,6 +522,7 @@ bool MainWindow::writeDocument(const std::string& path) {
     Document& doc = context_.Doc;
     const StoreResult result = store_.Save(doc, path);
     if (!result.Ok) {
+        UpdateTitle();
         ShowMessage(this, language(),
                     result.Message.empty() ? SharedMessages().FileError : result.Message);
         return false;
@@ -629,6 +639,7 @@ bool MainWindow::OpenDataFile(const QString& file) {
     const OpenOutcome outcome = store_.Open(doc, path);
     switch (outcome.Result) {
         case OpenOutcome::Kind::Opened:
+            editor_->Reset();
             doc.DocumentName = path;
             doc.DocumentUntitled = false;
             recent_->Add(file);
@@ -670,6 +681,7 @@ void MainWindow::ShowRadioData(const MemoryImage& image) {
     CloseAllEditors();
     Document& doc = context_.Doc;
     DecodeImage(image, doc.Working, context_.Codec);
+    editor_->Reset();
     // The radio's data has no file yet: the title and the next Save must not name the old one.
     doc.DocumentName = kUntitledName;
     doc.DocumentUntitled = true;

@@ -21,6 +21,7 @@ class QToolBar;
 
 namespace kv {
 
+class DocumentEditor;
 class DocumentStore;
 class FileChooser;
 class LinkCommands;
@@ -88,6 +89,13 @@ public:
     // core function that made it. Open windows showing the same data refresh on the signal.
     void DocumentEdited(const DocumentEdit& edit);
 
+    // The edit entry every change of the document passes, with the undo history.
+    DocumentEditor& Editor() const { return *editor_; }
+    // Edit → Undo and Redo: store what is being typed, then restore the step and bring the
+    // window that shows it to the front.
+    void UndoEdit();
+    void RedoEdit();
+
     // Lets every open editor store what is still being typed: takes the focus away from the
     // editors and calls `FinishEdit()` (a Q_INVOKABLE method) of each one that declares it.
     // Runs before Save, Save As, the unsaved-changes test and Write.
@@ -150,6 +158,9 @@ private:
     bool writeDocument(const std::string& path);
     int language() const;
     QMdiSubWindow* subWindowFor(const QString& name) const;
+    void connectUndo();
+    void updateUndoActions();
+    void showRestored(const DocumentEdit& edit, const QString& window);
 
     ShellContext& context_;
     const WindowRegistry& editors_;
@@ -158,6 +169,7 @@ private:
     PlacementStore& placement_;
     LinkCommands* link_ = nullptr;
     RecentFilesMenu* recent_ = nullptr;
+    DocumentEditor* editor_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;

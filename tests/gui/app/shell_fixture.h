@@ -115,7 +115,11 @@ protected:
     QString programFolder() const { return dir_.filePath(QStringLiteral("KV7700")); }
     QString settingsPath() const { return dir_.filePath(QStringLiteral("language/mysetup.ini")); }
     QString placementPath() const { return dir_.filePath(QStringLiteral("placement.ini")); }
-    QString title() { return main().windowTitle(); }
+    // The title as shown: Qt's modified marker "[*]" becomes "*" while the document is modified.
+    QString title() {
+        return main().windowTitle().replace(
+            QStringLiteral("[*]"), main().isWindowModified() ? QStringLiteral("*") : QString());
+    }
     // Deletes the windows closed so far.
     static void FlushDeletes();
 

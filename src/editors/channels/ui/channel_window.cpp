@@ -430,6 +430,30 @@ void ChannelWindow::SetGridData() {
     });
 }
 
+void ChannelWindow::ShowChannel(int band, int group, int row) {
+    const Document& doc = context_.Doc;
+    if (band < 0 || band >= kBandCount) return;
+    // Without the radio's HF option only the stored band can be on screen.
+    if (band != doc.config().BandMode && !doc.Radio.RadioOptionFlag) return;
+    if (band != band_) {
+        // Showing another band is navigation: the stored band stays as it is.
+        const QSignalBlocker blockBand(bandBox_);
+        bandBox_->setCurrentIndex(band);
+        showBand(band);
+    }
+    if (group >= 1 && group <= groupBox_->count()) {
+        const QSignalBlocker block(groupBox_);
+        groupBox_->setCurrentIndex(group - 1);
+    }
+    groupFrame_->setTitle(groupLabel_->text() + QStringLiteral(" -- ") + groupBox_->currentText());
+    InitValidComboList();
+    InitComboWorkGroup();
+    SetEditNoVisable();
+    SetGridData();
+    if (row >= 1) selectRow(row);
+    ShowChIfoDataOther();
+}
+
 void ChannelWindow::InitValidComboList() {
     const QSignalBlocker block(workChannelBox_);
     workChannelBox_->clear();

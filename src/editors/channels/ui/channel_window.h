@@ -42,6 +42,8 @@ public:
     Q_INVOKABLE void ReShowChInfoByLanguage();
     // Commits a frequency being typed.
     Q_INVOKABLE void FinishEdit();
+    // Shows row `row` (0: the first) of the band's group, storing nothing but the band shown.
+    Q_INVOKABLE void ShowChannel(int band, int group, int row);
 
     // The list commands; they act only while the grid has the focus or its context menu runs.
     Q_INVOKABLE void ListCopy();

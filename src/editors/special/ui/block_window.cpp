@@ -16,6 +16,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/shell_context.h"
 #include "editors/special/ui/editor_frame.h"
+#include "gui/document_editor.h"
 
 namespace kv {
 namespace {
@@ -116,8 +117,9 @@ void BlockWindow::onPicked(int list, int position) {
 }
 
 void BlockWindow::save() {
-    edit_.Save(context_.Doc);
-    main_.DocumentEdited(DocumentEdit{EditSection::SpecialBlocks});
+    // One step; a Save that changes nothing records and announces nothing.
+    main_.Editor().Apply([this](Document& doc) { edit_.Save(doc); },
+                         DocumentEdit{EditSection::SpecialBlocks});
     CloseEditorFrame(this);
 }
 
