@@ -55,6 +55,8 @@ void ShowPick(QComboBox* list, int position, UnlistedKind kind, int stored, int 
     list->setItemData(extra, list->palette().brush(QPalette::Disabled, QPalette::Text),
                       Qt::ForegroundRole);
     list->setCurrentIndex(extra);
+    // The value's text is longer than the entries the list was sized for: let it be read whole.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 void OnUserPick(QComboBox* list, QObject* context, std::function<void(int)> picked) {

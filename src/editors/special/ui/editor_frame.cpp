@@ -47,14 +47,15 @@ void FitEditorFrame(QMdiSubWindow* frame) {
     at.setY(std::clamp(at.y(), 0, space.height() / 2));
     if (at != frame->pos()) frame->move(at);
     const QSize room(space.width() - at.x(), space.height() - at.y());
-    const QSize size = frame->size().boundedTo(room);
-    if (size == frame->size()) return;
     if (frame->minimumSize() == frame->maximumSize()) {
-        frame->setFixedSize(size);
-    } else {
-        frame->setMinimumSize(frame->minimumSize().boundedTo(size));
-        frame->resize(size);
+        const QSize size = frame->size().boundedTo(room);
+        if (size != frame->size()) frame->setFixedSize(size);
+        return;
     }
+    // A resizable editor gets the size its content asks for, as far as the room allows.
+    const QSize size = frame->size().expandedTo(frame->sizeHint()).boundedTo(room);
+    frame->setMinimumSize(frame->minimumSize().boundedTo(size));
+    if (size != frame->size()) frame->resize(size);
 }
 
 void SetScrollingContent(QWidget* editor, QWidget* content, QLayout* buttons) {

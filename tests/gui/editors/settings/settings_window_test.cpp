@@ -89,13 +89,13 @@ TEST_F(SettingsWindowTest, ListsShowTheStoredValueAndStoreThePick) {
     };
     const Case cases[] = {
         {"Tot", false, 60, "600s", "10s", 1},
-        {"Tot", false, 61, "Off", "20s", 2},  // outside the list: first entry, kept until picked
+        {"Tot", false, 61, "61 (not in the list)", "20s", 2},  // kept until picked
         {"MicGain", false, 0, "1", "45", 44},
         {"CwFreq", false, 255, "2550", "300", 30},
-        {"CwFreq", false, 10, "300", "310", 31},
+        {"CwFreq", false, 10, "10 (not in the list)", "310", 31},
         {"KeyP2", false, 3, "NB.ANL", "MODE SET", 18},
         {"KeyP2", true, 2, "VFO", "NB.ANL", 3},
-        {"KeyP2", false, 40, "Off", "VOX", 1},
+        {"KeyP2", false, 40, "40 (not in the list)", "VOX", 1},
         {"BtHoldDelay", false, 10, "5.5S", "30ms", 0},
         {"ChVolKind", false, 1, "VOL", "CH", 0},
     };
