@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QPalette>
+#include <QSignalBlocker>
 #include <string>
 
 namespace kv {
@@ -62,7 +63,15 @@ void ShowPick(QComboBox* list, int position, UnlistedKind kind, int stored, int 
 void OnUserPick(QComboBox* list, QObject* context, std::function<void(int)> picked) {
     QObject::connect(list, &QComboBox::activated, context,
                      [list, picked = std::move(picked)](int position) {
-                         if (!IsUnlistedEntry(list, position)) picked(position);
+                         if (IsUnlistedEntry(list, position)) return;
+                         picked(position);
+                         // The value picked is stored: the extra entry goes, unless the window
+                         // showed the stored value again because the pick was refused.
+                         const int last = list->count() - 1;
+                         if (IsUnlistedEntry(list, last) && list->currentIndex() != last) {
+                             const QSignalBlocker block(list);
+                             list->removeItem(last);
+                         }
                      });
 }
 

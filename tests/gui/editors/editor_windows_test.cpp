@@ -257,8 +257,10 @@ TEST_F(EditorWindowsTest, ClosingAChangedBlockWindowAsks) {
          [this] { return state().CurrentLanguage == kLanguageEnglish; }},
         {"Exit", [this] { main().close(); }, [this] { return main().isVisible(); }},
     };
-    const auto changeCopy = [this] {
-        doc().config().DwBlock[1] = 0;
+    // The block value the list Combo1_1 (a work mode) edits.
+    const auto mode = static_cast<std::size_t>(DualWatchWindowDescription().Lists.at(1).Value);
+    const auto changeCopy = [this, mode] {
+        doc().config().DwBlock[mode] = 0;
         open(kDualWatchWindow);
         pick(list(kDualWatchWindow, "Combo1_1"), 2);  // USB, into the copy only
     };
@@ -274,7 +276,7 @@ TEST_F(EditorWindowsTest, ClosingAChangedBlockWindowAsks) {
         EXPECT_EQ(Asked[0].Text, question);
         EXPECT_NE(window(), nullptr);
         EXPECT_TRUE(c.stopped());
-        EXPECT_EQ(doc().config().DwBlock[1], 0);
+        EXPECT_EQ(doc().config().DwBlock[mode], 0);
         ASSERT_TRUE(main().isVisible());
 
         // Yes stores the copy first; on Exit the document's question follows (cancelled here).
@@ -283,7 +285,7 @@ TEST_F(EditorWindowsTest, ClosingAChangedBlockWindowAsks) {
         Answer({MessageAnswer::Yes, MessageAnswer::Cancel});
         c.run();
         FlushDeletes();
-        EXPECT_EQ(doc().config().DwBlock[1], 2);
+        EXPECT_EQ(doc().config().DwBlock[mode], 2);
         ASSERT_GE(Asked.size(), 1u);
         EXPECT_EQ(Asked[0].Text, question);
         if (std::string(c.what) == "Exit") {
@@ -304,7 +306,7 @@ TEST_F(EditorWindowsTest, ClosingAChangedBlockWindowAsks) {
         EXPECT_TRUE(main().CloseAllEditors());
         FlushDeletes();
         EXPECT_EQ(window(), nullptr);
-        EXPECT_EQ(doc().config().DwBlock[1], 0);
+        EXPECT_EQ(doc().config().DwBlock[mode], 0);
         EXPECT_EQ(Asked.size(), 1u);
     }
     // An unchanged copy closes without a word.

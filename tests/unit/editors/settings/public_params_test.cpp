@@ -105,7 +105,7 @@ TEST(PublicRows, StoredValueShowsItsEntryAndAPickStoresTheEntrysValue) {
         {kBandCb, "Mode", 5, "CW", "PA", 4},
         {kBandCb, "Mode", 9, "", "USB", 2},
         {kBandHam, "TxPower", 2, "High", "Mid", 1},
-        {kBandHam, "TxPower", 3, "Low", "Low", 0},
+        {kBandHam, "TxPower", 3, "", "Low", 0},
     };
     for (const Case& c : cases) {
         auto config = std::make_unique<ConfigRecord>();

@@ -193,7 +193,7 @@ TEST(SettingDependencies, FollowTheirControllingValues) {
     const Case cases[] = {
         {"VoxDelay", "VoxLevel", 0, false},
         {"VoxDelay", "VoxLevel", 3, true},
-        {"VoxDelay", "VoxLevel", 10, false},
+        {"VoxDelay", "VoxLevel", 10, true},  // a level outside the list is shown, and is not Off
         {"PfKey", "HandType", 0, true},
         {"PfKey", "HandType", 1, true},
         {"PfKey", "HandType", 2, false},
