@@ -243,10 +243,12 @@ TEST_F(EditorWindowsTest, ClosingAChangedBlockWindowAsks) {
         std::function<bool()> stopped;  // true while what caused the close has not happened
     };
     const auto window = [this] { return main().FindEditor(QString::fromLatin1(kDualWatchWindow)); };
+    std::size_t templatesBefore = 0;  // templates loaded before the close was tried
     const Close closes[] = {
         {"title bar", [&] { frameOf(window())->close(); }, [] { return true; }},
         {"Close All", [this] { trigger("mnuWindowCloseAll"); }, [] { return true; }},
-        {"New", [this] { trigger("mnuFileNew"); }, [this] { return store_->Templates.empty(); }},
+        {"New", [this] { trigger("mnuFileNew"); },
+         [&] { return store_->Templates.size() == templatesBefore; }},
         {"Open", [this] { trigger("mnuFileOpen"); }, [this] { return chooser_->Calls.empty(); }},
         {"language",
          [this] {
@@ -270,6 +272,7 @@ TEST_F(EditorWindowsTest, ClosingAChangedBlockWindowAsks) {
         changeCopy();
         Asked.clear();
         Answer({MessageAnswer::Cancel});
+        templatesBefore = store_->Templates.size();
         c.run();
         FlushDeletes();
         ASSERT_EQ(Asked.size(), 1u);
