@@ -111,7 +111,7 @@ TEST_F(RogerBeepWindowTest, ShowingNeverStores) {
               QStringLiteral("9990 (not in the list)"));
     EXPECT_EQ(list(w, QStringLiteral("cboFreq_1"))->currentText(),
               QStringLiteral("200 (not in the list)"));
-    EXPECT_EQ(length(w, 2)->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(length(w, 2)->currentText(), QStringLiteral("3000 (not in the list)"));
     auto* tabs = child<QTabBar>(w, QStringLiteral("TabStrip1"));
     tabs->setCurrentIndex(1);
     EXPECT_EQ(w->CurrentTone(), 2);
