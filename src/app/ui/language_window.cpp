@@ -28,9 +28,10 @@ LanguageWindow::LanguageWindow(AppState& state, SettingsFile& settings, QWidget*
     label->setObjectName(QStringLiteral("Label1"));
     list_ = new QComboBox(this);
     list_->setObjectName(QStringLiteral("Combo1"));
+    // Both interfaces work on every system (names use the system's code page whatever the
+    // interface language), so both are always offered.
     list_->addItem(QString::fromStdString(LanguageName(kLanguageEnglish).in(language)));
-    if (state.SystemLanguage != kLanguageEnglish)
-        list_->addItem(QString::fromStdString(LanguageName(kLanguageChinese).in(language)));
+    list_->addItem(QString::fromStdString(LanguageName(kLanguageChinese).in(language)));
     list_->setCurrentText(QString::fromStdString(LanguageName(language).in(language)));
     list_->installEventFilter(this);
     label->setBuddy(list_);

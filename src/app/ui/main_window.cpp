@@ -30,6 +30,7 @@
 #include "app/recent_files.h"
 #include "app/shared_messages.h"
 #include "app/shell_texts.h"
+#include "app/startup_settings.h"
 #include "app/twips.h"
 #include "app/ui/about_window.h"
 #include "app/ui/app_icon.h"
@@ -47,14 +48,17 @@
 #include "app/ui/window_registry.h"
 #include "codec/image_codec.h"
 #include "editors/channels/ui/channel_editor_state.h"
+#include "editors/special/ui/editor_frame.h"
 #include "files/templates.h"
 #include "files/version_table.h"
 #include "gui/document_editor.h"
+#include "gui/editor_mnemonics.h"
 #include "link/backup_store.h"
 #include "link/safety_texts.h"
 #include "model/band_range.h"
 #include "model/memory_image.h"
 #include "platform/placement_store.h"
+#include "platform/settings_file.h"
 
 namespace kv {
 namespace {
@@ -103,6 +107,7 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
     tree_->setMinimumWidth(TwipsToPixels(kTreeMinimumTwips, logicalDpiX()));
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
+    new EditorMnemonics(mdi_, this);
     // Editor windows of a fixed size can be larger than a small screen's frame; scroll bars keep
     // their far side (and its Save button) within reach.
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -381,6 +386,14 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::applyLanguageIfChanged() {
     AppState& state = context_.State;
     if (state.CurrentLanguage == state.LanguageShownByMainWindow) return;
+    if (!ResolveEditorCopies()) {
+        // The user kept a window open: the language stays as the windows show it.
+        state.CurrentLanguage = state.LanguageShownByMainWindow;
+        context_.Settings.write(QString::fromLatin1(kSettingsSection),
+                                QString::fromLatin1(kKeyCurrentLanguage),
+                                std::to_string(state.CurrentLanguage));
+        return;
+    }
     state.LanguageShownByMainWindow = state.CurrentLanguage;
     Change_Language();
     CloseAllEditors();
@@ -426,13 +439,17 @@ QWidget* MainWindow::OpenEditor(const QString& name) {
     return editor;
 }
 
-void MainWindow::CloseAllEditors() {
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (sub->close()) mdi_->removeSubWindow(sub);
+bool MainWindow::CloseAllEditors() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->close()) return false;
+        mdi_->removeSubWindow(sub);
+    }
+    return true;
 }
 
 void MainWindow::CascadeEditors() {
     mdi_->cascadeSubWindows();
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) FitEditorFrame(sub);
 }
 
 bool MainWindow::CallEditor(const QString& window, const char* operation) {
@@ -445,6 +462,10 @@ bool MainWindow::CallEditor(const QString& window, const char* operation) {
 
 void MainWindow::DocumentEdited(const DocumentEdit& edit) {
     editor_->Edited(edit);
+}
+
+void MainWindow::ShowStatusMessage(const TextPair& text) {
+    statusBar()->showMessage(Text(text.in(language())));
 }
 
 void MainWindow::FinishEdits() {
@@ -497,6 +518,7 @@ void MainWindow::LoadNewDoc() {
 
 void MainWindow::FileNew(bool warn) {
     if (warn) {
+        if (!ResolveEditorCopies()) return;
         if (ShowMessage(this, language(), SharedMessages().NewDocumentWarning,
                         MessageButtons::OkCancel, MessageIcon::Warning) != MessageAnswer::Ok)
             return;
@@ -556,7 +578,21 @@ bool MainWindow::FileSave() {
     return writeDocument(doc.DocumentName);
 }
 
+bool MainWindow::ResolveEditorCopies() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        QWidget* editor = sub->widget();
+        if (editor == nullptr || editor->metaObject()->indexOfMethod("ResolveCopy()") < 0) continue;
+        bool resolved = true;
+        QMetaObject::invokeMethod(editor, "ResolveCopy", Qt::DirectConnection,
+                                  Q_RETURN_ARG(bool, resolved));
+        if (!resolved) return false;
+    }
+    return true;
+}
+
 bool MainWindow::ConfirmDiscardOrSave() {
+    // A window's own copy is settled first: saving it may change the document.
+    if (!ResolveEditorCopies()) return false;
     FinishEdits();
     Document& doc = context_.Doc;
     if (!store_.IsChanged(doc)) return true;

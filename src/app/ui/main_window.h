@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/document_edit.h"
+#include "model/text_pair.h"
 
 class QAction;
 class QLabel;
@@ -76,7 +77,9 @@ public:
     // The editor windows, by object name: bring to front or create; find; close.
     QWidget* OpenEditor(const QString& name);
     QWidget* FindEditor(const QString& name) const;
-    void CloseAllEditors();
+    // Closes the editors in turn; stops and returns false at the first that stays open (its
+    // user cancelled).
+    bool CloseAllEditors();
     void CascadeEditors();
 
     // Calls the public operation `operation` (a Q_INVOKABLE method without arguments, such as
@@ -96,10 +99,19 @@ public:
     void UndoEdit();
     void RedoEdit();
 
+    // Tells the user, in the status bar and the current language, what an edit did besides
+    // itself (references it cleared); the next message replaces it.
+    void ShowStatusMessage(const TextPair& text);
+
     // Lets every open editor store what is still being typed: takes the focus away from the
     // editors and calls `FinishEdit()` (a Q_INVOKABLE method) of each one that declares it.
     // Runs before Save, Save As, the unsaved-changes test and Write.
     void FinishEdits();
+
+    // Lets every open editor holding a copy of its own settle it before the document is replaced
+    // or the program ends: calls `ResolveCopy()` (a Q_INVOKABLE method returning bool) of each
+    // one that declares it. False as soon as one of them answers false (the user cancelled).
+    bool ResolveEditorCopies();
 
     QAction* menuAction(const QString& name) const;
     // The toolbar button of `key` (such as "打印"); null when there is none.

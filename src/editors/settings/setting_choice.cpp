@@ -6,10 +6,9 @@
 namespace kv {
 
 int ShownChoice(const ChoiceList& choices, int stored) {
-    if (choices.empty()) return -1;
     const auto found = std::find_if(choices.begin(), choices.end(),
                                     [stored](const Choice& c) { return c.Value == stored; });
-    return found == choices.end() ? 0 : static_cast<int>(found - choices.begin());
+    return found == choices.end() ? -1 : static_cast<int>(found - choices.begin());
 }
 
 const TextPair& OffText() {

@@ -19,8 +19,8 @@ struct Choice {
 
 using ChoiceList = std::vector<Choice>;
 
-// The entry a stored value shows: the first entry holding that value, or the first entry when no
-// entry does (the value stays stored until the user picks); -1 for an empty list.
+// The entry a stored value shows: the first entry holding that value; -1 when no entry does (the
+// window then shows the value itself, and it stays stored until the user picks).
 int ShownChoice(const ChoiceList& choices, int stored);
 
 // Texts the settings lists share.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "codec/shown_name.h"
 #include "editors/channels/channel_slots.h"
 
 namespace kv {
@@ -58,24 +59,25 @@ std::vector<BlockListEntry> Memories(const Document& doc, int group) {
     return Numbers(std::move(numbers));
 }
 
-std::vector<BlockListEntry> GroupNames(const Document& doc, int band) {
+std::vector<BlockListEntry> GroupNames(const Document& doc, int band, const CodePage& page) {
     std::vector<BlockListEntry> entries;
     for (int group = 1; group <= kRegularGroupsPerBand[band]; ++group)
-        entries.push_back({doc.settings().GroupName(band, group).trimmed(), group - 1});
+        entries.push_back(
+            {ShownName(doc.settings().GroupName(band, group).trimmed(), page), group - 1});
     return entries;
 }
 
 }  // namespace
 
 std::vector<BlockListEntry> BlockListEntries(const Document& doc, const BlockListRow& row,
-                                             int group) {
+                                             int group, const CodePage& page) {
     switch (row.Kind) {
         case BlockListKind::CbChannels:
             return ChannelNumbers(doc, kBandCb, row.Group);
         case BlockListKind::CbMemories:
             return Memories(doc, row.Group);
         case BlockListKind::BandGroups:
-            return GroupNames(doc, row.Band);
+            return GroupNames(doc, row.Band, page);
         case BlockListKind::BandChannels:
             if (group < 1 || group > kRegularGroupsPerBand[row.Band]) return {};
             return ChannelNumbers(doc, row.Band, group);
@@ -89,9 +91,14 @@ std::vector<BlockListEntry> BlockListEntries(const Document& doc, const BlockLis
     return {};
 }
 
-BlockEdit::BlockEdit(const BlockWindowDescription& description, const Document& doc)
-    : description_(description), entries_(description.Lists.size()) {
-    const auto block = BlockValues(doc.config(), description.Block);
+BlockEdit::BlockEdit(const BlockWindowDescription& description, const Document& doc,
+                     const CodePage& page)
+    : description_(description), page_(page), entries_(description.Lists.size()) {
+    Reset(doc);
+}
+
+void BlockEdit::Reset(const Document& doc) {
+    const auto block = BlockValues(doc.config(), description_.Block);
     values_.assign(block.begin(), block.end());
     Refill(doc);
 }
@@ -105,8 +112,9 @@ void BlockEdit::Refill(const Document& doc) {
 void BlockEdit::fill(const Document& doc, int list) {
     const BlockListRow& row = description_.Lists.at(list);
     int group = 0;
-    if (row.Kind == BlockListKind::BandChannels) group = Shown(row.FollowsList) + 1;
-    entries_[list] = BlockListEntries(doc, row, group);
+    // The channels of the stored group, so that the channel list shows what Save would store.
+    if (row.Kind == BlockListKind::BandChannels) group = valueOf(row.FollowsList) + 1;
+    entries_[list] = BlockListEntries(doc, row, group, page_);
 }
 
 int BlockEdit::valueOf(int list) const {
@@ -117,10 +125,37 @@ int BlockEdit::valueOf(int list) const {
 int BlockEdit::Shown(int list) const {
     const auto& entries = entries_.at(list);
     if (entries.empty()) return -1;
+    if (!StoresValue(list)) return 0;
     const int value = valueOf(list);
     const auto found = std::find_if(entries.begin(), entries.end(),
                                     [value](const BlockListEntry& e) { return e.Value == value; });
-    return found == entries.end() ? 0 : static_cast<int>(found - entries.begin());
+    return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+}
+
+int BlockEdit::ShownNumber(int list) const {
+    switch (description_.Lists.at(list).Kind) {
+        case BlockListKind::WorkModes:
+        case BlockListKind::OffOn:
+            return valueOf(list);
+        default:
+            return valueOf(list) + 1;
+    }
+}
+
+bool BlockEdit::ListsChannels(int list) const {
+    switch (description_.Lists.at(list).Kind) {
+        case BlockListKind::CbChannels:
+        case BlockListKind::BandChannels:
+        case BlockListKind::MemChannels:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool BlockEdit::Differs(const Document& doc) const {
+    const auto block = BlockValues(doc.config(), description_.Block);
+    return !std::equal(values_.begin(), values_.end(), block.begin(), block.end());
 }
 
 void BlockEdit::Choose(const Document& doc, int list, int position) {

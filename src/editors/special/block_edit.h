@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "codec/code_page.h"
 #include "editors/special/block_windows.h"
 #include "model/document.h"
 
@@ -21,24 +22,40 @@ struct BlockListEntry {
 };
 
 // What the list offers, from the document. `group` is the group a BandChannels list follows
-// (counted from 1); the other kinds take their group from the row.
+// (counted from 1); the other kinds take their group from the row. Group names are shown through
+// the system's code page `page`.
 std::vector<BlockListEntry> BlockListEntries(const Document& doc, const BlockListRow& row,
-                                             int group = 0);
+                                             int group = 0, const CodePage& page = Windows1252());
 
 class BlockEdit {
 public:
-    BlockEdit(const BlockWindowDescription& description, const Document& doc);
+    BlockEdit(const BlockWindowDescription& description, const Document& doc,
+              const CodePage& page = Windows1252());
 
     const BlockWindowDescription& Description() const { return description_; }
+
+    // Drops the copy's changes: takes the document's block again and refills the lists.
+    void Reset(const Document& doc);
 
     // Fills every list again from the document (after an edit elsewhere); the copy stays.
     void Refill(const Document& doc);
 
     const std::vector<BlockListEntry>& Entries(int list) const { return entries_.at(list); }
-    // The position the list shows: the entry whose value equals the copy's value, else the first
-    // entry; -1 for an empty list. Showing never changes the copy: a value no entry has is kept
-    // until the user picks.
+    // The position the list shows: the entry whose value equals the copy's value; -1 when no
+    // entry has it (the window then shows the value itself) or the list is empty. A list that
+    // stores nothing shows its first entry. Showing never changes the copy: a value no entry has
+    // is kept until the user picks.
     int Shown(int list) const;
+
+    // The number the window names a value no entry has by: the channel or memory number, the
+    // group number, or the stored position of the lists that store positions.
+    int ShownNumber(int list) const;
+    // True for the lists of channel numbers, whose unmatched value names no channel in use.
+    bool ListsChannels(int list) const;
+    bool StoresValue(int list) const { return description_.Lists.at(list).Value >= 0; }
+
+    // True when the copy differs from the document's block: closing would discard a change.
+    bool Differs(const Document& doc) const;
 
     // The user picked `position` of `list`: the copy takes the entry's value. When a group list's
     // value changes, its channel list is filled from the new group and keeps its channel when
@@ -59,6 +76,7 @@ private:
     int valueOf(int list) const;
 
     const BlockWindowDescription& description_;
+    const CodePage& page_;
     std::vector<i16> values_;
     std::vector<std::vector<BlockListEntry>> entries_;
 };

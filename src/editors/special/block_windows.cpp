@@ -202,4 +202,9 @@ const char* BlockFrameName(BlockFrame frame) {
     return "";
 }
 
+const TextPair& SaveWindowChangesQuestion() {
+    static const TextPair text{"Save the changes of this window?", "是否保存此窗口的更改？"};
+    return text;
+}
+
 }  // namespace kv

@@ -60,6 +60,9 @@ const BlockWindowDescription& EmergencyWindowDescription();
 const BlockWindowDescription& DualWatchWindowDescription();
 const BlockWindowDescription& MemoryKeyWindowDescription();
 
+// Asked when closing a window would discard a copy that differs from the document.
+const TextPair& SaveWindowChangesQuestion();
+
 // The caption of a frame ("CB", "HF Band", "HAM Band") and its object name.
 const char* BlockFrameCaption(BlockFrame frame);
 const char* BlockFrameName(BlockFrame frame);

@@ -31,6 +31,9 @@ const ToneWindowTexts& ToneTexts() {
         {"&Export WAV…", "导出 WAV(&E)…"},
         {"Wave File", "波形文件"},
         {"The sound file could not be written.", "无法写入声音文件。"},
+        {"This tone is not defined, so it has no sound to export.",
+         "此音未定义，没有可导出的声音。"},
+        {"Writing the sound file…", "正在写入声音文件…"},
     };
     return texts;
 }
@@ -84,7 +87,8 @@ std::vector<TextPair> FrequencyList() {
 }
 
 int FrequencyListIndex(int toneFreq) {
-    if (toneFreq < kLowestListFreq || toneFreq > kHighestListFreq) return 0;
+    if (toneFreq == 0) return 0;
+    if (toneFreq < kLowestListFreq || toneFreq > kHighestListFreq) return -1;
     return toneFreq - kLowestListFreq + 1;
 }
 
@@ -94,7 +98,7 @@ int FrequencyListValue(int index) {
 }
 
 int ListIndexFor(int stored, int size) {
-    return stored >= 0 && stored < size ? stored : 0;
+    return stored >= 0 && stored < size ? stored : -1;
 }
 
 }  // namespace kv

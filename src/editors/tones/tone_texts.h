@@ -21,6 +21,8 @@ struct ToneWindowTexts {
     TextPair ExportWav;
     TextPair WavFileLabel;  // the file window filter's label
     TextPair WavWriteFailed;
+    TextPair NothingToExport;  // the tone is not defined: it has no sound
+    TextPair Exporting;        // the progress window's text while a sound file is written
 };
 
 const ToneWindowTexts& ToneTexts();
@@ -37,12 +39,13 @@ std::vector<TextPair> IntervalList();   // 0, 10 .. 2550 ms
 std::vector<TextPair> LengthList();     // 0, 10 .. 2550 ms
 std::vector<TextPair> FrequencyList();  // None, 400, 410 .. 2550 Hz
 
-// The frequency list's entry for a stored ToneFreq (None for 0, above 255 or below 40), and the
-// ToneFreq an entry stores.
+// The frequency list's entry for a stored ToneFreq (None for 0, -1 for a value the list does not
+// offer), and the ToneFreq an entry stores.
 int FrequencyListIndex(int toneFreq);
 int FrequencyListValue(int index);
 
-// The entry a stored position selects in a list of `size` entries: the first when out of range.
+// The entry a stored position selects in a list of `size` entries: -1 when out of range, so that
+// the window shows the value itself rather than another entry.
 int ListIndexFor(int stored, int size);
 
 }  // namespace kv

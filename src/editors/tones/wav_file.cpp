@@ -23,9 +23,10 @@ void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
     out.insert(out.end(), tag, tag + 4);
 }
 
-bool WriteSamples(std::ofstream& file, MelodyRenderer& renderer) {
+bool WriteSamples(std::ofstream& file, MelodyRenderer& renderer, const WavProgress& progress) {
     std::array<std::int16_t, 4096> samples{};
     std::array<char, samples.size() * kBytesPerSample> bytes{};
+    std::size_t written = 0;
     while (const std::size_t n = renderer.Render(samples.data(), samples.size())) {
         for (std::size_t i = 0; i < n; ++i) {
             const auto s = static_cast<std::uint16_t>(samples[i]);
@@ -33,6 +34,8 @@ bool WriteSamples(std::ofstream& file, MelodyRenderer& renderer) {
             bytes[2 * i + 1] = static_cast<char>(s >> 8);
         }
         if (!file.write(bytes.data(), static_cast<std::streamsize>(2 * n))) return false;
+        written += n;
+        if (progress && !progress(written, renderer.TotalSamples())) return false;
     }
     return true;
 }
@@ -59,7 +62,7 @@ std::vector<std::uint8_t> WavHeader(std::size_t sampleCount, int sampleRate) {
 
 }  // namespace
 
-bool WriteMelodyWav(const Melody& melody, const std::string& path) {
+bool WriteMelodyWav(const Melody& melody, const std::string& path, const WavProgress& progress) {
     MelodyRenderer renderer(melody, kWavSampleRate);
     // The sizes in the header are 32-bit.
     if (renderer.TotalSamples() * kBytesPerSample > std::numeric_limits<std::uint32_t>::max() - 36)
@@ -73,7 +76,7 @@ bool WriteMelodyWav(const Melody& melody, const std::string& path) {
                 WavHeader(renderer.TotalSamples(), kWavSampleRate);
             file.write(reinterpret_cast<const char*>(header.data()),
                        static_cast<std::streamsize>(header.size()));
-            written = file && WriteSamples(file, renderer);
+            written = file && WriteSamples(file, renderer, progress);
             file.close();
             written = written && !file.fail();
         }

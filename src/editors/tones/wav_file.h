@@ -1,6 +1,8 @@
 // Sound files: 16-bit mono PCM samples in the RIFF WAVE container.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 #include "editors/tones/melody.h"
@@ -11,9 +13,14 @@ namespace kv {
 // number of samples.
 inline constexpr int kWavSampleRate = 44100;
 
+// Told after each piece how many of the samples are written; returning false cancels the export.
+using WavProgress = std::function<bool(std::size_t written, std::size_t total)>;
+
 // Renders the melody into `path` piece by piece (a long melody never sits in memory whole). The
-// file is written beside the target and renamed into place when complete, so a failure leaves
-// an existing file as it was. False when the file cannot be written.
-bool WriteMelodyWav(const Melody& melody, const std::string& path);
+// file is written beside the target and renamed into place when complete, so a failure or a
+// cancel leaves an existing file as it was and no partial file behind. False when the file
+// cannot be written or the export was cancelled.
+bool WriteMelodyWav(const Melody& melody, const std::string& path,
+                    const WavProgress& progress = {});
 
 }  // namespace kv

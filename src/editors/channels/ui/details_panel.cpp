@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "gui/pick_list.h"
+
 namespace kv {
 namespace {
 
@@ -44,7 +46,7 @@ DetailsPanel::DetailsPanel(QWidget* parent) : QGroupBox(parent) {
             for (const std::string& entry : DcsCodeEntries()) combo->addItem(Text(entry));
         byBox_[desc.box] = rows_.size();
         rows_.push_back({&desc, label, combo});
-        connect(combo, &QComboBox::activated, this, [this, combo, &desc](int index) {
+        OnUserPick(combo, this, [this, combo, &desc](int index) {
             int value = index;
             if (IsNumberList(desc.list) || desc.list == DetailList::CbMemChannels)
                 value = combo->itemData(index).toInt();
@@ -66,63 +68,60 @@ void DetailsPanel::SetLanguage(int language) {
         row.label->setText(Text(row.desc->label.in(language)));
         if (row.desc->list != DetailList::Fixed) continue;
         const QSignalBlocker block(row.combo);
-        const int current = row.combo->currentIndex();
         row.combo->clear();
         for (const TextPair& entry : row.desc->entries)
             row.combo->addItem(Text(entry.in(language)));
-        row.combo->setCurrentIndex(current);
+        showValue(row);
     }
     SetRogerTones(rogerTones_);
     SetDtmfCodes(dtmfCodes_);
 }
 
-void DetailsPanel::fillNumberList(QComboBox* combo, const TextPair& off,
-                                  const std::vector<int>& numbers) {
-    const QSignalBlocker block(combo);
-    const QVariant shown = combo->currentData();
-    combo->clear();
-    combo->addItem(Text(off.in(language_)), 0);
-    for (int number : numbers) combo->addItem(QString::number(number), number);
-    const int again = shown.isValid() ? combo->findData(shown) : 0;
-    combo->setCurrentIndex(again < 0 ? 0 : again);
+void DetailsPanel::fillNumberList(const Row& row, const std::vector<int>& numbers) {
+    const QSignalBlocker block(row.combo);
+    row.combo->clear();
+    row.combo->addItem(Text(DetailOffText().in(language_)), 0);
+    for (int number : numbers) row.combo->addItem(QString::number(number), number);
+    showValue(row);
 }
 
 void DetailsPanel::SetRogerTones(const std::vector<int>& tones) {
     rogerTones_ = tones;
     for (const Row& row : rows_)
-        if (row.desc->list == DetailList::RogerTones)
-            fillNumberList(row.combo, DetailOffText(), tones);
+        if (row.desc->list == DetailList::RogerTones) fillNumberList(row, tones);
 }
 
 void DetailsPanel::SetDtmfCodes(const std::vector<int>& codes) {
     dtmfCodes_ = codes;
     for (const Row& row : rows_)
-        if (row.desc->list == DetailList::DtmfCodes)
-            fillNumberList(row.combo, DetailOffText(), codes);
+        if (row.desc->list == DetailList::DtmfCodes) fillNumberList(row, codes);
 }
 
-void DetailsPanel::select(const Row& row, const ChannelRecord& record) {
-    const int value = record.*(row.desc->field);
-    int index = 0;
-    if (IsNumberList(row.desc->list) || row.desc->list == DetailList::CbMemChannels)
-        index = row.combo->findData(value);
-    else if (value >= 0 && value < row.combo->count())
-        index = value;
-    row.combo->setCurrentIndex(index < 0 ? 0 : index);
+void DetailsPanel::showValue(const Row& row) {
+    const bool byNumber =
+        IsNumberList(row.desc->list) || row.desc->list == DetailList::CbMemChannels;
+    const int value = row.value;
+    int index = value >= 0 && value < EntryCount(row.combo) ? value : -1;
+    if (byNumber) index = row.combo->findData(value);
+    ShowPick(
+        row.combo, index,
+        row.desc->list == DetailList::CbMemChannels ? UnlistedKind::Channel : UnlistedKind::Value,
+        value, language_);
 }
 
 void DetailsPanel::ShowRecord(const ChannelRecord& record, const DetailContext& context,
                               const QString& caption) {
     setTitle(caption);
     std::map<int, bool> rowShown;
-    for (const Row& row : rows_) {
+    for (Row& row : rows_) {
         const QSignalBlocker block(row.combo);
         if (row.desc->list == DetailList::CbMemChannels && context.cbMemoryRow) {
             row.combo->clear();
             row.combo->addItem(Text(CbMemOffText().in(language_)), kCbMemEmpty);
             for (int chNo : context.cbMemChoices) row.combo->addItem(QString::number(chNo), chNo);
         }
-        select(row, record);
+        row.value = record.*(row.desc->field);
+        showValue(row);
         const bool shown = DetailBoxShown(*row.desc, context.band, context.memGroup,
                                           context.cbMemoryRow, context.group, record);
         row.combo->setVisible(shown);

@@ -50,10 +50,12 @@ private:
         const DetailBox* desc;
         QLabel* label;
         QComboBox* combo;
+        int value = 0;  // the stored value the box shows, kept across refills
     };
-    void fillNumberList(QComboBox* combo, const TextPair& off, const std::vector<int>& numbers);
+    void fillNumberList(const Row& row, const std::vector<int>& numbers);
     void applyPublic(bool publicOn);
-    void select(const Row& row, const ChannelRecord& record);
+    // Shows `row.value`: its entry, or the value itself when the box has no entry for it.
+    void showValue(const Row& row);
 
     std::vector<Row> rows_;
     std::map<int, std::size_t> byBox_;

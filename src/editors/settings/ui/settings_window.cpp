@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -29,6 +28,8 @@
 #include "editors/settings/public_params.h"
 #include "editors/settings/settings_rules.h"
 #include "editors/settings/settings_texts.h"
+#include "editors/special/ui/editor_frame.h"
+#include "gui/pick_list.h"
 
 namespace kv {
 namespace {
@@ -42,30 +43,21 @@ QString Latin(const char* text) {
     return QString::fromLatin1(text);
 }
 
-// Refills `box` only when its entries differ, so that a refresh keeps an unchanged list as it is.
-void Fill(QComboBox* box, const ChoiceList& choices, int language, int shown) {
+// Refills `box` only when its entries differ, so that a refresh keeps an unchanged list as it is,
+// and shows `stored`: its entry, or the value itself when no entry holds it.
+void Fill(QComboBox* box, const ChoiceList& choices, int language, int stored) {
     QStringList texts;
     for (const Choice& c : choices) texts << QString::fromStdString(c.Text.in(language));
-    bool same = box->count() == texts.size();
+    const auto count = box->count();
+    const auto entries = static_cast<int>(texts.size());
+    bool same = count == entries || (count == entries + 1 && IsUnlistedEntry(box, count - 1));
     for (int i = 0; same && i < texts.size(); ++i) same = box->itemText(i) == texts[i];
     if (!same) {
         box->clear();
         box->addItems(texts);
     }
-    box->setCurrentIndex(shown);
+    ShowPick(box, ShownChoice(choices, stored), UnlistedKind::Value, stored, language);
 }
-
-// Asks for room for all of its content, so that the window opens at the content's size where the
-// screen allows and scrolls only when it is made (or has to be) smaller.
-class ContentScrollArea : public QScrollArea {
-public:
-    using QScrollArea::QScrollArea;
-    QSize sizeHint() const override {
-        const int frame = 2 * frameWidth();
-        const QSize content = widget() != nullptr ? widget()->sizeHint() : QSize();
-        return content + QSize(frame, frame);
-    }
-};
 
 }  // namespace
 
@@ -90,7 +82,10 @@ QString FrmOptFeatures::text(const TextPair& pair) const {
 QComboBox* FrmOptFeatures::newList(const char* name) {
     auto* box = new QComboBox;
     box->setObjectName(Latin(name));
-    connect(box, &QComboBox::activated, this, [this, box] { SaveOptFeat(box); });
+    // At least the width the window's design gives it, wider when an entry needs it (such as
+    // "NB/ANL", or a stored value shown as itself).
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    OnUserPick(box, this, [this, box](int) { SaveOptFeat(box); });
     return box;
 }
 
@@ -99,7 +94,7 @@ QWidget* FrmOptFeatures::buildSettingRow(const SettingRow& row) {
     switch (row.Kind) {
         case SettingKind::List: {
             QComboBox* box = newList(row.Name);
-            box->setFixedWidth(row.SameLine ? width / 2 : width);
+            box->setMinimumWidth(row.SameLine ? width / 2 : width);
             lists_.push_back({box, &row});
             return box;
         }
@@ -115,8 +110,14 @@ QWidget* FrmOptFeatures::buildSettingRow(const SettingRow& row) {
             auto* box = new QLineEdit;
             box->setObjectName(Latin(row.Name));
             box->setFixedWidth(width);
-            if (row.Kind == SettingKind::Text)
+            if (row.Kind == SettingKind::Text) {
                 box->setMaxLength(static_cast<int>(kDeviceNameBytes));
+                // Room for a whole name of the widest characters a name holds.
+                const QString widest(static_cast<int>(kDeviceNameBytes), QLatin1Char('W'));
+                const QMargins margins = box->textMargins() + box->contentsMargins();
+                box->setFixedWidth(std::max(width, box->fontMetrics().horizontalAdvance(widest) +
+                                                       margins.left() + margins.right() + 12));
+            }
             box->installEventFilter(this);
             texts_.push_back({box, &row});
             const TextBinding binding = texts_.back();
@@ -204,7 +205,6 @@ void FrmOptFeatures::buildControls() {
     right->addWidget(buildSwitches());
     right->addWidget(bleFrame, 0, Qt::AlignLeft);
     right->addStretch();
-    right->addLayout(closeLine);
 
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("scrollContent"));
@@ -216,13 +216,7 @@ void FrmOptFeatures::buildControls() {
     columns->addSpacing(gap * 2);
     columns->addLayout(right);
 
-    auto* scroll = new ContentScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scrollArea"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    SetScrollingContent(this, content, closeLine);
 }
 
 QGroupBox* FrmOptFeatures::buildPublicFrame(const PublicBand& band) {
@@ -238,7 +232,7 @@ QGroupBox* FrmOptFeatures::buildPublicFrame(const PublicBand& band) {
         auto* label = new QLabel(Latin(PublicRowCaption(row, band)));
         label->setObjectName(QStringLiteral("lbl") + QString::fromStdString(name));
         QComboBox* box = newList(name.c_str());
-        box->setFixedWidth(TwipsToPixels(kPublicListTwips, logicalDpiX()));
+        box->setMinimumWidth(TwipsToPixels(kPublicListTwips, logicalDpiX()));
         grid->addWidget(label, line, 0, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(box, line, 1);
         ++line;
@@ -261,7 +255,7 @@ QWidget* FrmOptFeatures::buildSwitches() {
         auto* label = new QLabel(Latin(band.SwitchCaption));
         label->setObjectName(QStringLiteral("lbl") + Latin(band.SwitchName));
         QComboBox* box = newList(band.SwitchName);
-        box->setFixedWidth(TwipsToPixels(kPublicListTwips, logicalDpiX()));
+        box->setMinimumWidth(TwipsToPixels(kPublicListTwips, logicalDpiX()));
         layout->addWidget(label);
         layout->addWidget(box);
         line->addWidget(row);
@@ -280,7 +274,7 @@ void FrmOptFeatures::showValues() {
     for (const ListBinding& b : lists_) {
         const QSignalBlocker block(b.Box);
         Fill(b.Box, SettingChoices(*b.Row, config, view), language_,
-             ShownSettingChoice(*b.Row, config, view));
+             StoredSettingValue(*b.Row, config));
     }
     for (const CheckBinding& b : checks_) {
         const QSignalBlocker block(b.Box);
@@ -296,8 +290,7 @@ void FrmOptFeatures::showValues() {
     }
     for (const SwitchBinding& b : switches_) {
         const QSignalBlocker block(b.Box);
-        Fill(b.Box, PublicSwitchChoices(), language_,
-             ShownChoice(PublicSwitchChoices(), config.*b.Band->Switch));
+        Fill(b.Box, PublicSwitchChoices(), language_, config.*b.Band->Switch);
     }
     showPublicLists(true, true);
     applyEnabledState();
@@ -311,7 +304,7 @@ void FrmOptFeatures::showPublicLists(bool roger, bool dtmf) {
         if ((fromTones && !roger) || (fromCodes && !dtmf)) continue;
         const QSignalBlocker block(b.Box);
         Fill(b.Box, PublicChoices(*b.Row, config), language_,
-             ShownPublicChoice(*b.Row, *b.Band, config));
+             StoredPublicValue(*b.Row, *b.Band, config));
     }
 }
 

@@ -1,6 +1,7 @@
 // The block windows, built from their descriptions.
 #include "editors/special/ui/block_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -14,9 +15,11 @@
 
 #include "app/twips.h"
 #include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
 #include "editors/special/ui/editor_frame.h"
 #include "gui/document_editor.h"
+#include "gui/pick_list.h"
 
 namespace kv {
 namespace {
@@ -33,7 +36,10 @@ QString Text(const std::string& text) {
 
 BlockWindow::BlockWindow(const BlockWindowDescription& description, ShellContext& context,
                          MainWindow& main, QWidget* parent)
-    : QWidget(parent), context_(context), main_(main), edit_(description, context.Doc) {
+    : QWidget(parent),
+      context_(context),
+      main_(main),
+      edit_(description, context.Doc, *context.Codec.AnsiCodePage) {
     setObjectName(QString::fromLatin1(description.ObjectName));
     setWindowTitle(Text(description.Caption));
     build();
@@ -45,9 +51,10 @@ void BlockWindow::build() {
     const BlockWindowDescription& d = edit_.Description();
     const int dpi = logicalDpiX();
     std::map<BlockFrame, QGridLayout*> grids;
-    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     for (BlockFrame frame : {BlockFrame::Cb, BlockFrame::Hf, BlockFrame::Ham}) {
-        auto* box = new QGroupBox(QString::fromLatin1(BlockFrameCaption(frame)), this);
+        auto* box = new QGroupBox(QString::fromLatin1(BlockFrameCaption(frame)), content);
         box->setObjectName(QString::fromLatin1(BlockFrameName(frame)));
         auto* grid = new QGridLayout(box);
         grid->setHorizontalSpacing(TwipsToPixels(kLabelGapTwips, dpi));
@@ -72,8 +79,8 @@ void BlockWindow::build() {
             grid->addWidget(label, row.Row, 2 * row.Column);
             grid->addWidget(list, row.Row, 2 * row.Column + 1);
         }
-        connect(list, &QComboBox::activated, this,
-                [this, index = row.Index](int position) { onPicked(index, position); });
+        OnUserPick(list, this,
+                   [this, index = row.Index](int position) { onPicked(index, position); });
     }
     for (auto& [frame, grid] : grids)
         for (int c = 1; c < grid->columnCount(); c += 2) grid->setColumnStretch(c, 1);
@@ -96,17 +103,20 @@ void BlockWindow::build() {
     buttons->addStretch(1);
     buttons->addWidget(save);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    SetScrollingContent(this, content, buttons);
 }
 
 void BlockWindow::showValues() {
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         QComboBox* list = lists_[i];
         const QSignalBlocker block(list);
+        const int index = static_cast<int>(i);
         list->clear();
-        for (const BlockListEntry& entry : edit_.Entries(static_cast<int>(i)))
-            list->addItem(Text(entry.Text));
-        list->setCurrentIndex(edit_.Shown(static_cast<int>(i)));
+        for (const BlockListEntry& entry : edit_.Entries(index)) list->addItem(Text(entry.Text));
+        if (!edit_.StoresValue(index)) continue;
+        ShowPick(list, edit_.Shown(index),
+                 edit_.ListsChannels(index) ? UnlistedKind::Channel : UnlistedKind::Value,
+                 edit_.ShownNumber(index), context_.State.CurrentLanguage);
     }
     for (auto& [frame, label] : emptyHints_) label->setVisible(edit_.ShowsEmptyHint(frame));
 }
@@ -116,11 +126,39 @@ void BlockWindow::onPicked(int list, int position) {
     showValues();
 }
 
-void BlockWindow::save() {
+void BlockWindow::storeCopy() {
     // One step; a Save that changes nothing records and announces nothing.
     main_.Editor().Apply([this](Document& doc) { edit_.Save(doc); },
                          DocumentEdit{EditSection::SpecialBlocks});
+}
+
+void BlockWindow::save() {
+    storeCopy();
     CloseEditorFrame(this);
+}
+
+bool BlockWindow::ResolveCopy() {
+    if (!edit_.Differs(context_.Doc)) return true;
+    switch (ShowMessage(this, context_.State.CurrentLanguage, SaveWindowChangesQuestion(),
+                        MessageButtons::YesNoCancel, MessageIcon::Question)) {
+        case MessageAnswer::Yes:
+            storeCopy();
+            return true;
+        case MessageAnswer::No:
+            edit_.Reset(context_.Doc);
+            showValues();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void BlockWindow::closeEvent(QCloseEvent* event) {
+    if (!ResolveCopy()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void BlockWindow::onDocumentEdited(const DocumentEdit& edit) {

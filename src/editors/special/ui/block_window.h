@@ -1,6 +1,6 @@
 // The emergency, dual-watch and memory-key windows: one window class built from a block
 // description. The window shows a copy of its block, stores picks into the copy and writes the
-// copy back on Save; closing it any other way discards the copy.
+// copy back on Save; a close that would discard a changed copy asks first.
 #pragma once
 
 #include <QWidget>
@@ -24,14 +24,21 @@ public:
     BlockWindow(const BlockWindowDescription& description, ShellContext& context, MainWindow& main,
                 QWidget* parent = nullptr);
 
+    // Settles a copy that differs from the document before something replaces or closes the
+    // window: asks whether to save it (Yes stores it, No drops it). False when the user cancels,
+    // which stops what was about to happen.
+    Q_INVOKABLE bool ResolveCopy();
+
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();
     void showValues();
     void onPicked(int list, int position);
     void save();
+    void storeCopy();
     void onDocumentEdited(const DocumentEdit& edit);
 
     ShellContext& context_;

@@ -26,6 +26,7 @@
 #include "editors/special/ui/weather_grid_model.h"
 #include "editors/special/weather_rules.h"
 #include "editors/special/weather_texts.h"
+#include "gui/pick_list.h"
 
 namespace kv {
 namespace {
@@ -40,10 +41,9 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A position the list can show: the stored one, the first entry when it is out of range.
-int ShownPosition(int stored, int count) {
-    if (count == 0) return -1;
-    return stored >= 0 && stored < count ? stored : 0;
+// The entry of a list of `count` entries that shows a stored position; -1 when it has none.
+int ShownPosition(int stored, std::size_t count) {
+    return stored >= 0 && static_cast<std::size_t>(stored) < count ? stored : -1;
 }
 
 }  // namespace
@@ -66,10 +66,15 @@ WeatherWindow::WeatherWindow(ShellContext& context, MainWindow& main, QWidget* p
     auto* side = new QVBoxLayout;
     side->addLayout(settings);
     side->addStretch(1);
-    side->addWidget(close, 0, Qt::AlignRight);
-    auto* layout = new QHBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QHBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_, 1);
     layout->addLayout(side);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    SetScrollingContent(this, content, buttons);
 
     showSettings();
     connect(&main_, &MainWindow::documentEdited, this, &WeatherWindow::onDocumentEdited);
@@ -95,16 +100,17 @@ void WeatherWindow::buildSettings(QGridLayout* layout) {
         if (setting.Entries.empty()) {
             currentList_ = list;
             list->installEventFilter(this);
-            connect(list, &QComboBox::activated, this, [this](int position) {
+            OnUserPick(list, this, [this](int position) {
                 const std::string entry = currentList_->itemText(position).toStdString();
                 if (CommitCurrentWeatherChannel(context_.Doc.settings(), entry) !=
                     WeatherCommit::Unchanged)
                     announce(-1);
             });
         } else {
-            connect(list, &QComboBox::activated, this, [this, list, member](int position) {
-                if (CommitWeatherSetting(context_.Doc.settings(), member, position,
-                                         list->count()) != WeatherCommit::Unchanged)
+            const int count = static_cast<int>(setting.Entries.size());
+            OnUserPick(list, this, [this, count, member](int position) {
+                if (CommitWeatherSetting(context_.Doc.settings(), member, position, count) !=
+                    WeatherCommit::Unchanged)
                     announce(-1);
             });
         }
@@ -163,8 +169,9 @@ void WeatherWindow::showSettings() {
         QComboBox* list = settingLists_[i];
         if (list == currentList_) continue;
         const QSignalBlocker block(list);
-        list->setCurrentIndex(
-            ShownPosition(context_.Doc.settings().*(rows[i].Member), list->count()));
+        const int stored = context_.Doc.settings().*(rows[i].Member);
+        ShowPick(list, ShownPosition(stored, rows[i].Entries.size()), UnlistedKind::Value, stored,
+                 language_);
     }
     showCurrentChannels();
 }
@@ -174,9 +181,9 @@ void WeatherWindow::showCurrentChannels() {
     currentList_->clear();
     for (int channel : CurrentWeatherChannels(context_.Doc.settings()))
         currentList_->addItem(QString::number(channel));
-    const int found =
-        currentList_->findText(QString::number(context_.Doc.settings().WxCurrentChannel + 1));
-    currentList_->setCurrentIndex(found >= 0 ? found : (currentList_->count() > 0 ? 0 : -1));
+    const int channel = context_.Doc.settings().WxCurrentChannel + 1;
+    ShowPick(currentList_, currentList_->findText(QString::number(channel)), UnlistedKind::Channel,
+             channel, language_);
 }
 
 QWidget* WeatherWindow::editorOf(int column) const {

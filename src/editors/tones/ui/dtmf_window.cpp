@@ -22,9 +22,12 @@
 #include "app/ui/clipboard_keys.h"
 #include "app/ui/main_window.h"
 #include "app/ui/shell_context.h"
+#include "editors/special/ui/editor_frame.h"
 #include "editors/tones/dtmf_rules.h"
 #include "editors/tones/dtmf_texts.h"
+#include "editors/tones/reference_count.h"
 #include "editors/tones/tone_texts.h"
+#include "gui/pick_list.h"
 
 namespace kv {
 namespace {
@@ -72,9 +75,7 @@ DtmfWindow::DtmfWindow(ShellContext& context, MainWindow& main, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_, 1);
-    layout->addLayout(buttons);
+    SetScrollingContent(this, tabs_, buttons);
 
     connect(&main_, &MainWindow::documentEdited, this, &DtmfWindow::onDocumentEdited);
     showValues();
@@ -97,8 +98,7 @@ QWidget* DtmfWindow::buildEncodeTab(int language) {
         grid->addWidget(label, row, 0);
         grid->addWidget(list, row, 1);
         const int at = row;
-        connect(list, &QComboBox::activated, this,
-                [this, at](int index) { encodeChosen(at, index); });
+        OnUserPick(list, this, [this, at](int index) { encodeChosen(at, index); });
         encodeLists_.push_back(list);
         ++row;
     }
@@ -176,8 +176,9 @@ void DtmfWindow::showValues() {
     for (const DtmfEncodeRow& r : DtmfEncodeRows()) {
         QComboBox* list = encodeLists_[i++];
         const QSignalBlocker blocker(list);
-        list->setCurrentIndex(
-            ListIndexFor(s.DtmfParams[static_cast<std::size_t>(r.Param)], list->count()));
+        const int stored = s.DtmfParams[static_cast<std::size_t>(r.Param)];
+        ShowPick(list, ListIndexFor(stored, static_cast<int>(r.Choices.size())),
+                 UnlistedKind::Value, stored, context_.State.CurrentLanguage);
     }
     {
         const QSignalBlocker blocker(display_);
@@ -250,6 +251,7 @@ void DtmfWindow::nextCode() {
 void DtmfWindow::commitBox() {
     if (currentCode_ < 1 || box_->isHidden()) return;
     RadioData& data = context_.Doc.Working;
+    const ReferenceCount used = CountDtmfReferences(data, currentCode_);
     const bool changed =
         StoreDtmfCode(data.Config.Settings, currentCode_, box_->text().toStdString());
     // The cell and the box show what was stored: characters a code cannot hold are gone.
@@ -259,6 +261,8 @@ void DtmfWindow::commitBox() {
     if (!changed) return;
     SetDTMFList(data);
     announce(true);
+    if (stored.isEmpty() && !used.empty())
+        main_.ShowStatusMessage(DtmfReferencesClearedText(currentCode_, used));
 }
 
 bool DtmfWindow::filterKey(QKeyEvent* key) {

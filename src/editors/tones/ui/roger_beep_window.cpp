@@ -3,34 +3,42 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/main_window_tables.h"
+#include "app/shared_messages.h"
 #include "app/twips.h"
 #include "app/ui/button_captions.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/shell_context.h"
+#include "editors/special/ui/editor_frame.h"
+#include "editors/tones/reference_count.h"
 #include "editors/tones/tone_rules.h"
 #include "editors/tones/tone_texts.h"
 #include "editors/tones/ui/tone_graph_widget.h"
 #include "editors/tones/ui/tone_player.h"
 #include "editors/tones/ui/wav_path_chooser.h"
 #include "editors/tones/wav_file.h"
+#include "gui/pick_list.h"
 
 namespace kv {
 namespace {
 
 constexpr int kStepsPerColumn = 7;
+// An export that takes longer than this shows its progress.
+constexpr int kExportProgressDelayMs = 500;
 
 QString Text(const TextPair& text, int language) {
     return QString::fromStdString(text.in(language));
@@ -91,8 +99,8 @@ void RogerBeepWindow::buildControls(int language) {
     grid->addWidget(recycle_, 0, 1);
     grid->addWidget(Caption(t.InterTime, language, QStringLiteral("lblInterval"), frame), 0, 4);
     grid->addWidget(interval_, 0, 5);
-    connect(recycle_, &QComboBox::activated, this, &RogerBeepWindow::recycleChosen);
-    connect(interval_, &QComboBox::activated, this, &RogerBeepWindow::intervalChosen);
+    OnUserPick(recycle_, this, [this](int index) { recycleChosen(index); });
+    OnUserPick(interval_, this, [this](int index) { intervalChosen(index); });
 
     for (int column = 0; column < 2; ++column) {
         const int at = 1 + 4 * column;
@@ -120,10 +128,8 @@ void RogerBeepWindow::buildControls(int language) {
         grid->addWidget(length, row, at + 2);
         frequencies_[static_cast<std::size_t>(step - 1)] = frequency;
         lengths_[static_cast<std::size_t>(step - 1)] = length;
-        connect(frequency, &QComboBox::activated, this,
-                [this, step](int index) { frequencyChosen(step, index); });
-        connect(length, &QComboBox::activated, this,
-                [this, step](int index) { lengthChosen(step, index); });
+        OnUserPick(frequency, this, [this, step](int index) { frequencyChosen(step, index); });
+        OnUserPick(length, this, [this, step](int index) { lengthChosen(step, index); });
     }
     grid->setColumnMinimumWidth(3, 3 * gap);
 
@@ -157,11 +163,13 @@ void RogerBeepWindow::buildControls(int language) {
     buttons->addWidget(exportWav);
     buttons->addStretch();
     buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
     layout->addWidget(frame);
     layout->addWidget(graph_, 1);
-    layout->addLayout(buttons);
+    SetScrollingContent(this, content, buttons);
 }
 
 const ToneRecord& RogerBeepWindow::tone() const {
@@ -170,15 +178,23 @@ const ToneRecord& RogerBeepWindow::tone() const {
 
 void RogerBeepWindow::showTone() {
     const ToneRecord& t = tone();
-    const auto show = [](QComboBox* list, int index) {
+    const int language = context_.State.CurrentLanguage;
+    // A list's entry at the stored position; a value the list lacks is shown as itself, in the
+    // list's own unit (the time lists count 10 ms, the frequency list 10 Hz).
+    const auto show = [language](QComboBox* list, int position, int shownValue) {
         const QSignalBlocker blocker(list);
-        list->setCurrentIndex(index);
+        ShowPick(list, position, UnlistedKind::Value, shownValue, language);
     };
-    show(recycle_, ListIndexFor(t.ToneRepeat, recycle_->count()));
-    show(interval_, ListIndexFor(t.ToneInterval, interval_->count()));
+    const auto positionIn = [](int stored, std::size_t size) {
+        return ListIndexFor(stored, static_cast<int>(size));
+    };
+    show(recycle_, positionIn(t.ToneRepeat, RecycleList().size()), t.ToneRepeat);
+    show(interval_, positionIn(t.ToneInterval, IntervalList().size()), t.ToneInterval * 10);
     for (std::size_t i = 0; i < t.Steps.size(); ++i) {
-        show(frequencies_[i], FrequencyListIndex(t.Steps[i].ToneFreq));
-        show(lengths_[i], ListIndexFor(t.Steps[i].ToneTime, lengths_[i]->count()));
+        const int freq = t.Steps[i].ToneFreq;
+        show(frequencies_[i], FrequencyListIndex(freq), freq * 10);
+        show(lengths_[i], positionIn(t.Steps[i].ToneTime, LengthList().size()),
+             t.Steps[i].ToneTime * 10);
     }
     graph_->SetTone(t);
 }
@@ -199,9 +215,11 @@ void RogerBeepWindow::announce(bool referencesRepaired) {
 }
 
 void RogerBeepWindow::recycleChosen(int index) {
+    const ReferenceCount used = CountToneReferences(context_.Doc.Working, currentTone_);
     switch (SetToneRepeat(context_.Doc.Working, currentTone_, index)) {
         case ToneEdit::Stored:
             announce(true);
+            tellCleared(used);
             break;
         case ToneEdit::Refused:
             showTone();
@@ -209,6 +227,11 @@ void RogerBeepWindow::recycleChosen(int index) {
         case ToneEdit::Unchanged:
             break;
     }
+}
+
+void RogerBeepWindow::tellCleared(const ReferenceCount& usedBefore) {
+    if (usedBefore.empty() || IsToneDefined(context_.Doc.config(), currentTone_) != 0) return;
+    main_.ShowStatusMessage(ToneReferencesClearedText(currentTone_, usedBefore));
 }
 
 void RogerBeepWindow::intervalChosen(int index) {
@@ -225,10 +248,12 @@ void RogerBeepWindow::frequencyChosen(int step, int index) {
 }
 
 void RogerBeepWindow::lengthChosen(int step, int index) {
+    const ReferenceCount used = CountToneReferences(context_.Doc.Working, currentTone_);
     switch (SetToneTime(context_.Doc.Working, currentTone_, step, index)) {
         case ToneEdit::Stored:
             graph_->SetTone(tone());
             announce(true);
+            tellCleared(used);
             break;
         case ToneEdit::Refused:
             showTone();
@@ -251,13 +276,39 @@ void RogerBeepWindow::stop() {
 void RogerBeepWindow::exportWav() {
     const int language = context_.State.CurrentLanguage;
     const ToneWindowTexts& t = ToneTexts();
+    const Melody melody = MelodyOf(tone());
+    if (melody.empty()) {
+        ShowMessage(this, language, t.NothingToExport, MessageButtons::Ok,
+                    MessageIcon::Information);
+        return;
+    }
     const QString filter = Text(t.WavFileLabel, language) + QStringLiteral(" (*.wav)");
     const QString start = QDir::home().filePath(
         Text(ToneTabCaption(currentTone_), kLanguageEnglish) + QStringLiteral(".wav"));
     const QString title = QString::fromStdString(CaptionWithoutAccessKey(t.ExportWav.in(language)));
     const std::optional<QString> path = ChooseWavPath(this, title, filter, start);
     if (!path) return;
-    if (!WriteMelodyWav(MelodyOf(tone()), QFile::encodeName(*path).toStdString()))
+    // A long tone takes a while to write: the user sees how far it is and may cancel.
+    QProgressDialog progress(Text(t.Exporting, language),
+                             Text(SharedMessages().CancelButton, language), 0, 100, this);
+    progress.setObjectName(QStringLiteral("ExportProgress"));
+    progress.setWindowTitle(title);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kExportProgressDelayMs);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+    const bool written = WriteMelodyWav(melody, QFile::encodeName(*path).toStdString(),
+                                        [&progress](std::size_t done, std::size_t total) {
+                                            const int percent =
+                                                static_cast<int>(100 * done / total);
+                                            if (percent != progress.value())
+                                                progress.setValue(percent);
+                                            QCoreApplication::processEvents();
+                                            return !progress.wasCanceled();
+                                        });
+    const bool cancelled = progress.wasCanceled();
+    progress.close();
+    if (!written && !cancelled)
         ShowMessage(this, language, t.WavWriteFailed, MessageButtons::Ok, MessageIcon::Warning);
 }
 

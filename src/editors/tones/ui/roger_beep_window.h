@@ -15,6 +15,7 @@ class QTabBar;
 namespace kv {
 
 class MainWindow;
+struct ReferenceCount;
 class TonePlayer;
 class ToneGraphWidget;
 struct ShellContext;
@@ -46,6 +47,8 @@ private:
     // After an edit was stored: the other windows' roger-beep lists follow when references may
     // have been repaired, and every window hears of the edit.
     void announce(bool referencesRepaired);
+    // After an edit that left the tone undefined: says which references to it were cleared.
+    void tellCleared(const ReferenceCount& usedBefore);
     const ToneRecord& tone() const;
 
     ShellContext& context_;

@@ -88,14 +88,14 @@ TEST_F(DetailsPanelTest, RogerAndDtmfListsOfferOnlyDefinedNumbersAndShowingStore
     EXPECT_EQ(roger, (QStringList{"OFF", "1", "3", "4"}));
     EXPECT_EQ(box(11)->currentText(), "3");
     EXPECT_EQ(box(13)->currentText(), "2");
-    EXPECT_EQ(box(14)->currentText(), "OFF");
+    EXPECT_EQ(box(14)->currentText(), "3 (not in the list)");  // code 3 is not defined
     EXPECT_EQ(record.DtmfEot, 3);
     Pick(box(11), QStringLiteral("4"));
     EXPECT_EQ(record.RogerBeep, 4);
-    // Code 2 no longer defined: the list loses it and the box shows OFF.
+    // Code 2 no longer defined: the list loses it and the box shows the stored 2 as itself.
     doc().settings().DtmfCodes[1].assign("");
     window()->ShowDTMF();
-    EXPECT_EQ(box(13)->currentText(), "OFF");
+    EXPECT_EQ(box(13)->currentText(), "2 (not in the list)");
     EXPECT_EQ(box(13)->findText(QStringLiteral("2")), -1);
 }
 

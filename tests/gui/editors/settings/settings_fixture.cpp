@@ -10,6 +10,7 @@
 
 #include "app/main_window_tables.h"
 #include "app/ui/window_registry.h"
+#include "gui/pick_list.h"
 
 namespace kv::settingstest {
 namespace {
@@ -112,7 +113,8 @@ void SettingsWindowTest::Compose(const char* box, const QString& text) {
 QStringList SettingsWindowTest::Entries(const char* list) {
     QComboBox* box = List(list);
     QStringList entries;
-    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    // The entries the list offers, without a stored value shown as itself.
+    for (int i = 0; i < EntryCount(box); ++i) entries << box->itemText(i);
     return entries;
 }
 

@@ -12,6 +12,7 @@
 #include "editors/special/ui/block_window.h"
 #include "editors/special/ui/weather_window.h"
 #include "gui/link/link_fixture.h"
+#include "gui/pick_list.h"
 
 namespace kv::specialtest {
 
@@ -46,7 +47,8 @@ protected:
     }
     static QStringList Items(QComboBox* list) {
         QStringList items;
-        for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+        // The entries the list offers, without a stored value shown as itself.
+        for (int i = 0; i < EntryCount(list); ++i) items << list->itemText(i);
         return items;
     }
     // The user picks the entry with this text, as a choice in the open list reports it.

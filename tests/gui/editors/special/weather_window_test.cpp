@@ -294,15 +294,15 @@ TEST_F(WeatherWindowTest, SettingsListsStoreTheirPositions) {
     EXPECT_EQ(doc_->settings().WxCurrentChannel, 0);
 }
 
-// Values no list has are shown as the first entry and kept.
+// Values no list has are shown as themselves and kept.
 TEST_F(WeatherWindowTest, OpeningChangesNothing) {
     doc_->settings().WxStep = 12;
     doc_->settings().WxCurrentChannel = 30;
     doc_->settings().WeatherChannels[5] = {1, 140.0, 0, 5, 7};
     const auto before = std::make_unique<RadioData>(doc_->Working);
     Open();
-    EXPECT_EQ(Child(window_, QStringLiteral("Combo8"))->currentText(), "100Hz");
-    EXPECT_EQ(Child(window_, QStringLiteral("Combo1"))->currentText(), "1");
+    EXPECT_EQ(Child(window_, QStringLiteral("Combo8"))->currentText(), "12 (not in the list)");
+    EXPECT_EQ(Child(window_, QStringLiteral("Combo1"))->currentText(), "CH 31 (not in use)");
     DoubleClick(6, 3);
     ClickGrid(6, 1);
     CloseFrame(window_);

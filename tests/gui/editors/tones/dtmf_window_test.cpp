@@ -99,7 +99,7 @@ TEST_F(DtmfWindowTest, TextsInBothLanguages) {
     }
 }
 
-// 49 shows 500; 60 shows the first entry and stays stored until the user picks; the check box
+// 49 shows 500; 60 is shown as itself and stays stored until the user picks; the check box
 // shows 1 ticked and anything else unticked.
 TEST_F(DtmfWindowTest, EncodeListsShowAndStoreWhatTheUserPicks) {
     StartWithToneWindows();
@@ -108,7 +108,7 @@ TEST_F(DtmfWindowTest, EncodeListsShowAndStoreWhatTheUserPicks) {
     auto* send = child<QComboBox>(w, QStringLiteral("Combo1_0"));
     auto* first = child<QComboBox>(w, QStringLiteral("Combo1_1"));
     EXPECT_EQ(send->currentText(), QStringLiteral("500"));
-    EXPECT_EQ(first->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(first->currentText(), QStringLiteral("60 (not in the list)"));
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("Combo1_2"))->currentText(),
               QStringLiteral("2500"));
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("Combo1_3"))->currentText(),

@@ -96,7 +96,7 @@ TEST_F(RogerBeepWindowTest, TextsInBothLanguages) {
     }
 }
 
-// Values the lists cannot show are shown as their first entry and kept; showing tabs stores
+// Values the lists cannot show are shown as themselves and kept; showing tabs stores
 // nothing, and the window opens on tone 1.
 TEST_F(RogerBeepWindowTest, ShowingNeverStores) {
     StartWithToneWindows();
@@ -105,10 +105,13 @@ TEST_F(RogerBeepWindowTest, ShowingNeverStores) {
     const ConfigRecord before = doc().config();
     RogerBeepWindow* w = open();
     EXPECT_EQ(w->CurrentTone(), 1);
-    EXPECT_EQ(list(w, QStringLiteral("cboRecycle"))->currentText(), QStringLiteral("Off"));
-    EXPECT_EQ(list(w, QStringLiteral("cboInterval"))->currentText(), QStringLiteral("0"));
-    EXPECT_EQ(list(w, QStringLiteral("cboFreq_1"))->currentText(), QStringLiteral("None"));
-    EXPECT_EQ(length(w, 2)->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(list(w, QStringLiteral("cboRecycle"))->currentText(),
+              QStringLiteral("20 (not in the list)"));
+    EXPECT_EQ(list(w, QStringLiteral("cboInterval"))->currentText(),
+              QStringLiteral("9990 (not in the list)"));
+    EXPECT_EQ(list(w, QStringLiteral("cboFreq_1"))->currentText(),
+              QStringLiteral("200 (not in the list)"));
+    EXPECT_EQ(length(w, 2)->currentText(), QStringLiteral("3000 (not in the list)"));
     auto* tabs = child<QTabBar>(w, QStringLiteral("TabStrip1"));
     tabs->setCurrentIndex(1);
     EXPECT_EQ(w->CurrentTone(), 2);

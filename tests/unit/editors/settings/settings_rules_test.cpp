@@ -75,7 +75,7 @@ TEST(SettingRows, StoredValueShowsItsEntryAndAPickStoresTheEntrysValue) {
         bool option;
         int bandMode;
         int stored;
-        const char* shown;  // the entry the stored value shows
+        const char* shown;  // the entry the stored value shows; "" none (the value is shown)
         const char* pick;   // the entry the user then picks
         int storedAfter;
     };
@@ -83,21 +83,21 @@ TEST(SettingRows, StoredValueShowsItsEntryAndAPickStoresTheEntrysValue) {
         // Positions.
         {"Tot", false, kBandCb, 0, "Off", "10s", 1},
         {"Tot", false, kBandCb, 60, "600s", "Off", 0},
-        {"Tot", false, kBandCb, 61, "Off", "600s", 60},  // outside the list: first entry
-        {"Tot", false, kBandCb, -3, "Off", "Off", 0},
+        {"Tot", false, kBandCb, 61, "", "600s", 60},  // outside the list: no entry
+        {"Tot", false, kBandCb, -3, "", "Off", 0},
         {"VfoStep", false, kBandCb, 6, "1M", "5K", 3},
         {"BtHoldTime", false, kBandCb, 33, "Infinite", "60S", 31},
         {"ChVolKind", false, kBandCb, 1, "VOL", "CH", 0},
         // Rows whose entries count from 1: entry n still stores n.
         {"MicGain", false, kBandCb, 0, "1", "45", 44},
-        {"MicGain", false, kBandCb, 45, "1", "2", 1},
+        {"MicGain", false, kBandCb, 45, "", "2", 1},
         {"VoxDelay", false, kBandCb, 8, "9", "1", 0},
         {"EchoTime", false, kBandCb, 31, "32", "3", 2},
         // CW Freq: tens of hertz, entry n is n + 30.
         {"CwFreq", false, kBandCb, 30, "300", "2550", 255},
         {"CwFreq", false, kBandCb, 70, "700", "310", 31},
-        {"CwFreq", false, kBandCb, 29, "300", "300", 30},
-        {"CwFreq", false, kBandCb, 0, "300", "1000", 100},
+        {"CwFreq", false, kBandCb, 29, "", "300", 30},
+        {"CwFreq", false, kBandCb, 0, "", "1000", 100},
         // Key functions: the number in the full table, whatever the position on screen.
         {"KeyP1", false, kBandCb, 3, "NB.ANL", "NB.ANL", 3},
         {"KeyP1", false, kBandCb, 18, "MODE SET", "VOX", 1},
@@ -105,10 +105,10 @@ TEST(SettingRows, StoredValueShowsItsEntryAndAPickStoresTheEntrysValue) {
         {"KeyP3", true, kBandCb, 3, "NB.ANL", "VFO", 2},
         {"KeyP4", false, kBandCb, 2, "VFO", "10K", 4},  // kept "VFO" entry
         {"KeyP4", false, kBandCb, 2, "VFO", "VFO", 2},
-        {"PfKey", false, kBandCb, 19, "Off", "TONE", 14},
-        {"PfKey", false, kBandCb, -1, "Off", "Off", 0},
+        {"PfKey", false, kBandCb, 19, "", "TONE", 14},
+        {"PfKey", false, kBandCb, -1, "", "Off", 0},
         // The clarifier offers T and RT only outside CB.
-        {"Clarifier", false, kBandCb, 3, "Off", "R", 1},
+        {"Clarifier", false, kBandCb, 3, "", "R", 1},
         {"Clarifier", false, kBandHf, 3, "RT", "T", 2},
         {"Clarifier", false, kBandHam, 1, "R", "Off", 0},
     };
@@ -120,9 +120,13 @@ TEST(SettingRows, StoredValueShowsItsEntryAndAPickStoresTheEntrysValue) {
         const SettingsView view{c.option};
         const ChoiceList choices = SettingChoices(row, *config, view);
         const int shown = ShownSettingChoice(row, *config, view);
-        ASSERT_GE(shown, 0) << c.row;
-        EXPECT_EQ(choices[static_cast<std::size_t>(shown)].Text.en, c.shown)
-            << c.row << " " << c.stored;
+        if (*c.shown == '\0') {
+            EXPECT_EQ(shown, -1) << c.row << " " << c.stored;
+        } else {
+            ASSERT_GE(shown, 0) << c.row << " " << c.stored;
+            EXPECT_EQ(choices[static_cast<std::size_t>(shown)].Text.en, c.shown)
+                << c.row << " " << c.stored;
+        }
         EXPECT_EQ(StoredIn(*config, c.row), c.stored) << "showing stores nothing";
         const int pick = EntryWithText(choices, c.pick);
         ASSERT_GE(pick, 0) << c.row << " offers no " << c.pick;
@@ -193,7 +197,7 @@ TEST(SettingDependencies, FollowTheirControllingValues) {
     const Case cases[] = {
         {"VoxDelay", "VoxLevel", 0, false},
         {"VoxDelay", "VoxLevel", 3, true},
-        {"VoxDelay", "VoxLevel", 10, false},
+        {"VoxDelay", "VoxLevel", 10, true},  // a level outside the list is shown, and is not Off
         {"PfKey", "HandType", 0, true},
         {"PfKey", "HandType", 1, true},
         {"PfKey", "HandType", 2, false},

@@ -64,12 +64,13 @@ struct ListCase {
     int list;
     int stored;  // put into the list's value before the window opens
     Strings texts;
-    int shown;      // position shown; -1 nothing
+    int shown;      // position shown; -1 no entry
     int pick;       // position the user picks; -1 no pick
     int afterPick;  // the copy's value afterwards
 };
 
-// Value ↔ list position, per window: what a stored value shows and what a pick stores.
+// Value ↔ list position, per window: what a stored value shows (-1: no entry has it, the
+// window shows the value itself) and what a pick stores.
 TEST(BlockEdit, ValueAndListPosition) {
     const auto& emg = EmergencyWindowDescription();
     const auto& dw = DualWatchWindowDescription();
@@ -78,24 +79,31 @@ TEST(BlockEdit, ValueAndListPosition) {
     const ListCase cases[] = {
         {"Eu channel 9 stores 8", emg, 0, 0, {}, 0, 8, 8},
         {"channel numbers, not slots", emg, 4, 11, {"5", "12", "30"}, 1, 2, 29},
-        {"channel the group lacks shows first, kept", emg, 4, 2, {"5", "12", "30"}, 0, -1, 2},
+        {"channel the group lacks shows itself, kept", emg, 4, 2, {"5", "12", "30"}, -1, -1, 2},
         {"group 3 beyond 40", emg, 10, 42, {"2", "41", "43"}, 2, 1, 40},
         {"empty CB group shows nothing, kept", emg, 12, 7, {}, -1, -1, 7},
         {"slot not in use is left out", emg, 20, 7, {"8"}, 0, 0, 7},
         {"repeated number once", emg, 16, 2, {"3"}, 0, -1, 2},
         {"work mode position", emg, 1, 3, modes, 3, 4, 4},
-        {"work mode beyond the list shows first, kept", emg, 1, 9, modes, 0, -1, 9},
-        {"negative mode shows first, kept", emg, 3, -1, modes, 0, 1, 1},
+        {"work mode beyond the list shows itself, kept", emg, 1, 9, modes, -1, -1, 9},
+        {"negative mode shows itself, kept", emg, 3, -1, modes, -1, 1, 1},
         {"HF group position", emg, 28, 3, {}, 3, 1, 1},
         {"HF channel of the stored group", emg, 29, 2, {"1", "2", "3"}, 2, 0, 0},
         {"HAM channel", emg, 35, 10, {"10", "11"}, 1, 1, 10},
         {"UK list stores nothing", emg, 24, 0, {"22"}, 0, 0, 0},
         {"U/UK dual-watch is group 5", dw, 8, 2, {"3"}, 0, 0, 2},
-        {"HF group beyond the list shows first, kept", dw, 12, 15, {}, 0, -1, 15},
+        {"HF group beyond the list shows itself, kept",
+         dw,
+         12,
+         15,
+         {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O"},
+         -1,
+         -1,
+         15},
         {"HF channels of the shown group", dw, 13, 1, {"1", "2", "3"}, 1, 2, 2},
         {"HAM dual-watch mode", dw, 17, 2, modes, 2, 0, 0},
         {"memories in use, empty ones left out", mem, 2, 0, {"1", "2", "4"}, 0, 2, 3},
-        {"memory not offered shows first, kept", mem, 2, 2, {"1", "2", "4"}, 0, -1, 2},
+        {"memory not offered shows itself, kept", mem, 2, 2, {"1", "2", "4"}, -1, -1, 2},
         {"CB block without memories", mem, 0, 4, {}, -1, -1, 4},
         {"HF MEM channels up to 99", mem, 12, 98, {"1", "50", "99"}, 2, 1, 49},
         {"HAM MEM channel", mem, 14, 1, {"2"}, 0, -1, 1},
@@ -190,25 +198,33 @@ TEST(BlockEdit, SameGroupPickKeepsChannel) {
     BlockEdit edit(DualWatchWindowDescription(), *doc);
     edit.Choose(*doc, 12, 3);
     EXPECT_EQ(edit.Values()[13], 30);
-    EXPECT_EQ(edit.Shown(13), 0);
+    EXPECT_EQ(edit.Shown(13), -1);
+    EXPECT_EQ(edit.ShownNumber(13), 31);
+    EXPECT_TRUE(edit.ListsChannels(13));
 }
 
-// A group value beyond the list shows the first group and its channels; picking that group
-// stores it and brings the channel into the group.
-TEST(BlockEdit, OutOfRangeGroupFollowsShownGroup) {
+// A group value beyond the list is shown as itself with no channels to offer, so the channel is
+// shown as itself too; picking a group stores it and brings the channel into the group.
+TEST(BlockEdit, OutOfRangeGroupShowsItselfUntilPicked) {
     auto doc = SampleDocument();
     doc->config().DwBlock[15] = 40;  // HAM group
     doc->config().DwBlock[16] = 20;
     BlockEdit edit(DualWatchWindowDescription(), *doc);
-    EXPECT_EQ(Texts(edit.Entries(16)), (Strings{"10", "11"}));
+    EXPECT_EQ(edit.Shown(15), -1);
+    EXPECT_EQ(edit.ShownNumber(15), 41);
+    EXPECT_FALSE(edit.ListsChannels(15));
+    EXPECT_TRUE(edit.Entries(16).empty());
+    EXPECT_FALSE(edit.Differs(*doc));
     edit.Choose(*doc, 15, 0);
+    EXPECT_TRUE(edit.Differs(*doc));
+    EXPECT_EQ(Texts(edit.Entries(16)), (Strings{"10", "11"}));
     EXPECT_EQ(edit.Values()[15], 0);
     EXPECT_EQ(edit.Values()[16], 9);
 }
 
 TEST(BlockEdit, OnlySaveWritesTheCopy) {
     auto doc = SampleDocument();
-    doc->config().MemKeyBlock[14] = 77;  // shown as the first HAM MEM channel, never picked
+    doc->config().MemKeyBlock[14] = 77;  // a channel the HAM MEM group lacks, never picked
     const auto before = doc->config();
     BlockEdit edit(MemoryKeyWindowDescription(), *doc);
     edit.Choose(*doc, 2, 2);

@@ -22,7 +22,8 @@ TEST(ToneTexts, ListsHoldTheirEntries) {
     EXPECT_EQ(freq[216].en, "2550");
 }
 
-// The frequency list is found by the stored value's text; values it does not offer show None.
+// The frequency list is found by the stored value's text; 0 is None; values it does not offer
+// have no entry.
 TEST(ToneTexts, FrequencyEntryForStoredValue) {
     const auto freq = FrequencyList();
     for (const int stored : {40, 41, 100, 210, 255}) {
@@ -30,15 +31,17 @@ TEST(ToneTexts, FrequencyEntryForStoredValue) {
         EXPECT_EQ(freq[static_cast<std::size_t>(index)].en, std::to_string(stored * 10));
         EXPECT_EQ(FrequencyListValue(index), stored);
     }
-    for (const int stored : {0, 20, 39, 256, -1, 30000}) EXPECT_EQ(FrequencyListIndex(stored), 0);
+    EXPECT_EQ(FrequencyListIndex(0), 0);
+    for (const int stored : {20, 39, 256, -1, 30000}) EXPECT_EQ(FrequencyListIndex(stored), -1);
     EXPECT_EQ(FrequencyListValue(0), 0);
     EXPECT_EQ(FrequencyListValue(217), 0);
 }
 
-TEST(ToneTexts, StoredPositionOutsideListShowsFirstEntry) {
+TEST(ToneTexts, StoredPositionOutsideListHasNoEntry) {
     EXPECT_EQ(ListIndexFor(10, 11), 10);
-    EXPECT_EQ(ListIndexFor(11, 11), 0);
-    EXPECT_EQ(ListIndexFor(-1, 256), 0);
+    EXPECT_EQ(ListIndexFor(0, 11), 0);
+    EXPECT_EQ(ListIndexFor(11, 11), -1);
+    EXPECT_EQ(ListIndexFor(-1, 256), -1);
 }
 
 TEST(ToneTexts, Captions) {
