@@ -113,7 +113,8 @@ void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& code
                 preview.Names.begin(), preview.Names.end(), [&](const GroupNameChange& change) {
                     return change.Band == *band && change.Group == *group;
                 });
-            if (!known && !(stored == data.Config.Settings.GroupName(*band, *group)))
+            if (!known &&
+                stored.trimmed() != data.Config.Settings.GroupName(*band, *group).trimmed())
                 preview.Names.push_back({*band, *group, stored.raw()});
         }
     }

@@ -221,8 +221,8 @@ std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, c
     const std::string tone = Cell(header, row, "Tone");
     const auto sides = SidesOf(header, row);
     if (!sides)
-        return ToneModeRefusedText(tone == "Cross" ? tone + " " + Cell(header, row, "CrossMode")
-                                                   : tone);
+        return ToneModeRefusedText(
+            tone == "Cross" ? "Cross, CrossMode \"" + Cell(header, row, "CrossMode") + "\"" : tone);
     if (sides->Tx == ToneUse::Dcs || sides->Rx == ToneUse::Dcs) {
         const std::string polarity = Cell(header, row, "DtcsPolarity");
         if (!polarity.empty() && polarity != "NN") return PolarityRefusedText(polarity);

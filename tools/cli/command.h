@@ -29,5 +29,8 @@ int RunInfo(Arguments arguments);
 int RunRead(Arguments arguments);
 int RunWrite(Arguments arguments);
 int RunNew(Arguments arguments);
+int RunExport(Arguments arguments);
+int RunImport(Arguments arguments);
+int RunDiff(Arguments arguments);
 
 }  // namespace kv::cli
