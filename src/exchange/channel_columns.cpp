@@ -111,7 +111,7 @@ std::string StoredToMhz(std::string_view stored) {
     if (text.empty() || text == "FFFFFFFF") return {};
     for (char c : text)
         if (c < '0' || c > '9') return "#" + text;
-    if (text.size() < 3) return "#" + text;
+    if (text.size() != 8) return "#" + text;
     return text.substr(0, 2) + "." + text.substr(2);
 }
 

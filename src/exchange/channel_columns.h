@@ -48,7 +48,8 @@ bool SetFieldText(const FieldColumn& column, std::string_view text, ChannelRecor
 // A frequency in MHz ("27.60125") as the stored text ("27601250"); nothing when it is not a plain
 // number of at most two integer digits and six decimals.
 std::optional<std::string> MhzToStored(std::string_view mhz);
-// The stored text as MHz with six decimals; "" for no frequency.
+// The stored text as MHz with six decimals; "" for no frequency. A text other than eight digits
+// is written "#" and the text.
 std::string StoredToMhz(std::string_view stored);
 
 }  // namespace kv

@@ -34,6 +34,10 @@ std::string ExportChannels(const RadioData& data, const CodePage& codePage) {
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kGroupsPerBand[band]; ++group) {
             const int used = std::clamp<int>(data.channelCount(band, group), 0, kMaxSlot);
+            // A group without channels still carries its name, on a row without CH No.
+            if (used == 0 && group <= kRegularGroupsPerBand[band])
+                out += CsvLine({BandName(band), std::to_string(group),
+                                GroupNameCell(data, band, group, codePage), ""});
             for (int slot = 1; slot <= used; ++slot) {
                 const ChannelRecord& record = data.channel(band, slot, group);
                 std::vector<std::string> cells = {BandName(band), std::to_string(group),

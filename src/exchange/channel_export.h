@@ -8,7 +8,8 @@
 
 namespace kv {
 
-// Every channel of every band and group (MEM and VFO groups included) in slot order, then the CB
+// Every channel of every band and group (MEM and VFO groups included) in slot order, a row with
+// only the name for a named group without channels, then the CB
 // memory records in use: UTF-8 with a byte order mark, the English header first, CR LF lines.
 // Group names are converted from the document's code page.
 std::string ExportChannels(const RadioData& data, const CodePage& codePage);

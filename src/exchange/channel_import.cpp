@@ -73,6 +73,19 @@ private:
     std::map<std::pair<int, int>, int> used_;
 };
 
+// The group name the first row of a named group gives, when it differs from the document's.
+void ReadGroupName(const CsvHeader& header, const CsvRow& row, const CodePage& codePage,
+                   const RadioData& data, int band, int group, ImportPreview& preview) {
+    if (group > kRegularGroupsPerBand[band] || !header.contains(kColumnGroupName)) return;
+    const FixedText<2> name(FromUtf8(codePage, Cell(header, row, kColumnGroupName)));
+    const bool known =
+        std::any_of(preview.Names.begin(), preview.Names.end(), [&](const GroupNameChange& change) {
+            return change.Band == band && change.Group == group;
+        });
+    if (!known && name.trimmed() != data.Config.Settings.GroupName(band, group).trimmed())
+        preview.Names.push_back({band, group, name.raw()});
+}
+
 void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& codePage,
                 const RadioData& data, PreviewBuilder& builder, ImportPreview& preview) {
     const std::string bandText = Cell(header, row, kColumnBand);
@@ -84,6 +97,8 @@ void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& code
     if (!group || *group < 1 || *group > kGroupsPerBand[*band])
         return builder.refuse(row.Line, UnknownGroupText(groupText));
     const std::string chNoText = Cell(header, row, kColumnChNo);
+    if (chNoText.empty() && !memory)
+        return ReadGroupName(header, row, codePage, data, *band, *group, preview);
     const auto chNo = ParseInt(chNoText);
     const int highest = memory ? kCbMemCount : 32767;
     if (!chNo || *chNo < 1 || *chNo > highest)
@@ -105,18 +120,7 @@ void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& code
         const std::string rx = channel.Record.RxFreqText.raw();
         if (!ChannelMayHaveFrequency(*band, *group, *chNo, rx))
             return builder.refuse(row.Line, FrequencyRefusedText(StoredToMhz(rx)));
-        if (!IsMemGroup(*band, *group) && !IsVfoGroup(*band, *group) &&
-            header.contains(kColumnGroupName)) {
-            const std::string name = FromUtf8(codePage, Cell(header, row, kColumnGroupName));
-            FixedText<2> stored(name);
-            const bool known = std::any_of(
-                preview.Names.begin(), preview.Names.end(), [&](const GroupNameChange& change) {
-                    return change.Band == *band && change.Group == *group;
-                });
-            if (!known &&
-                stored.trimmed() != data.Config.Settings.GroupName(*band, *group).trimmed())
-                preview.Names.push_back({*band, *group, stored.raw()});
-        }
+        ReadGroupName(header, row, codePage, data, *band, *group, preview);
     }
     builder.add(std::move(channel));
 }
