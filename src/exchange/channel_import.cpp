@@ -104,7 +104,7 @@ void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& code
     if (!chNo || *chNo < 1 || *chNo > highest)
         return builder.refuse(row.Line, BadChNoText(chNoText));
 
-    ImportedChannel channel{row.Line, *band, *group, *chNo, memory};
+    ImportedChannel channel{row.Line, *band, *group, *chNo, memory, false, {}};
     InitNewChannel(channel.Record, memory ? 0 : *chNo, "");
     for (const FieldColumn& column : FieldColumns()) {
         if (!header.contains(column.Name)) continue;

@@ -173,9 +173,10 @@ std::vector<std::string> DroppedCommonColumns(const CsvHeader& header,
     std::vector<std::pair<std::size_t, std::string>> dropped;
     for (const auto& [name, position] : header) {
         if (std::find(kCarried.begin(), kCarried.end(), name) != kCarried.end()) continue;
-        const bool used = std::any_of(rows.begin(), rows.end(), [&](const CsvRow& row) {
-            return position < row.Cells.size() && !row.Cells[position].empty();
-        });
+        const bool used =
+            std::any_of(rows.begin(), rows.end(), [column = position](const CsvRow& row) {
+                return column < row.Cells.size() && !row.Cells[column].empty();
+            });
         if (used) dropped.emplace_back(position, name);
     }
     std::sort(dropped.begin(), dropped.end());

@@ -32,7 +32,8 @@ CsvTable ReadCsv(std::string_view text) {
                             break;
                         }
                     } else {
-                        if (c == '\n') ++line;
+                        if (c == '\n' || (c == '\r' && (i >= text.size() || text[i] != '\n')))
+                            ++line;
                         cell += c;
                     }
                 }

@@ -1,5 +1,6 @@
 // Comma-separated text as spreadsheets write it: fields in double quotes may hold commas, line
-// breaks and doubled quotes; lines end in CR LF or LF; a UTF-8 byte order mark is skipped.
+// breaks and doubled quotes; lines end in CR LF, LF or a lone CR; a UTF-8 byte order mark is
+// skipped.
 #pragma once
 
 #include <optional>

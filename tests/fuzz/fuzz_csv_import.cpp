@@ -16,9 +16,18 @@ namespace {
 
 using kv::fuzz::Check;
 
+// Lines end in LF, CR LF or a lone CR, as the reader counts them.
+int LineCount(std::string_view text) {
+    int lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++lines;
+    return lines;
+}
+
 void CheckTable(std::string_view text) {
     const kv::CsvTable table = kv::ReadCsv(text);
-    const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    const int lines = LineCount(text);
     if (table.Error) {
         Check(table.Rows.empty(), "a refused file gives no rows");
         Check(table.Error->Line >= 1 && table.Error->Line <= lines,
@@ -55,7 +64,7 @@ void CheckPreview(std::string_view text, int band, int group) {
         kv::PreviewImport(doc->Working, text, {band, group}, kv::Windows1252());
     Check(result.Preview.has_value() != result.Error.has_value(), "a preview or an error");
     if (!result.Preview) return;
-    const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    const int lines = LineCount(text);
     for (const kv::RefusedLine& refused : result.Preview->Refused)
         Check(refused.Line >= 2 && refused.Line <= lines && !refused.Reason.en.empty() &&
                   !refused.Reason.zh.empty(),

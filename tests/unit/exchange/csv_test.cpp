@@ -25,6 +25,8 @@ TEST(Csv, ReadsRowsWithTheirFirstLine) {
          {{1, {"two\nlines", "z"}}, {3, {"next"}}}},
         {"empty fields", ",,\n", {{1, {"", "", ""}}}},
         {"blank lines left out", "a\n\n\nb\n", {{1, {"a"}}, {4, {"b"}}}},
+        {"lone CR ends a line", "a\rb\n\r\nc", {{1, {"a"}}, {2, {"b"}}, {4, {"c"}}}},
+        {"lone CR inside a field", "\"x\ry\",z\nnext", {{1, {"x\ry", "z"}}, {3, {"next"}}}},
     };
     for (const Case& c : cases) {
         const CsvTable table = ReadCsv(c.text);
