@@ -29,6 +29,9 @@ int RunInfo(Arguments arguments);
 int RunRead(Arguments arguments);
 int RunWrite(Arguments arguments);
 int RunNew(Arguments arguments);
+int RunExport(Arguments arguments);
+int RunImport(Arguments arguments);
+int RunDiff(Arguments arguments);
 int RunPrint(Arguments arguments);
 
 }  // namespace kv::cli

@@ -35,6 +35,16 @@ constexpr std::array kCommands = {
             kv::cli::RunWrite, 4},
     Command{"new", "DATA.dat", 1, "save the new document of start-up as a data file pair",
             kv::cli::RunNew},
+    Command{"export", "DATAFILE OUT.csv", 2,
+            "write every channel of DATAFILE (.dat or .img) as CSV", kv::cli::RunExport},
+    Command{"import", "DATAFILE IN.csv [--band HF|HAM --group G] OUT [--skip-bad]", 3,
+            "add the channels of a CSV file (own or common format) to DATAFILE and save OUT; "
+            "nothing is written when a line is refused, unless --skip-bad",
+            kv::cli::RunImport, 5},
+    Command{"diff", "A B", 2,
+            "list every difference of two documents (.dat or .img); exit 0 equal, 1 different, "
+            "2 error",
+            kv::cli::RunDiff},
 #ifdef KV_CLI_PRINT
     Command{"print", "IN OUT.pdf [--paper a4|letter] [--language en|zh]", 2,
             "the channel sheet of IN (.img or data file pair) as a PDF file, in the program's "

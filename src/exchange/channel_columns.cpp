@@ -1,0 +1,154 @@
+// The channel columns and the text of each field.
+#include "exchange/channel_columns.h"
+
+#include <charconv>
+#include <vector>
+
+#include "model/config_record.h"
+#include "model/fixed_text.h"
+
+namespace kv {
+namespace {
+
+std::string ColumnName(const DetailBox& box, std::span<const DetailBox> boxes) {
+    if (box.list != DetailList::CtcssTones && box.list != DetailList::DcsCodes) return box.label.en;
+    // The tone boxes share the label "CTC/DCS"; the row above names their direction.
+    for (const DetailBox& other : boxes)
+        if (other.row == box.row - 1)
+            return other.label.en + (box.list == DetailList::CtcssTones ? " CTCSS" : " DCS");
+    return box.label.en;
+}
+
+std::vector<FieldColumn> BuildColumns() {
+    std::vector<FieldColumn> columns = {{"RX MHz", FieldColumnKind::RxFreq},
+                                        {"TX MHz", FieldColumnKind::TxFreq}};
+    const std::span<const DetailBox> boxes = DetailBoxes();
+    for (const DetailBox& box : boxes)
+        columns.push_back({ColumnName(box, boxes), FieldColumnKind::Detail, &box});
+    return columns;
+}
+
+std::optional<int> ParseInt(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+// The entry texts of a list box by stored value; values not listed have no text.
+std::optional<std::string> EntryText(const DetailBox& box, int value) {
+    switch (box.list) {
+        case DetailList::Fixed:
+            if (value >= 0 && value < static_cast<int>(box.entries.size()))
+                return box.entries[static_cast<std::size_t>(value)].en;
+            return std::nullopt;
+        case DetailList::CtcssTones:
+            if (value >= 0 && value < static_cast<int>(CtcssToneEntries().size()))
+                return CtcssToneEntries()[static_cast<std::size_t>(value)];
+            return std::nullopt;
+        case DetailList::DcsCodes:
+            if (value >= 0 && value < static_cast<int>(DcsCodeEntries().size()))
+                return DcsCodeEntries()[static_cast<std::size_t>(value)];
+            return std::nullopt;
+        case DetailList::RogerTones:
+            if (value == 0) return DetailOffText().en;
+            if (value >= 1 && value <= kToneCount) return std::to_string(value);
+            return std::nullopt;
+        case DetailList::DtmfCodes:
+            if (value == 0) return DetailOffText().en;
+            if (value >= 1 && value <= kDtmfCodeCount) return std::to_string(value);
+            return std::nullopt;
+        case DetailList::CbMemChannels:
+            if (value == kCbMemEmpty) return CbMemOffText().en;
+            if (value >= 1 && value <= 80) return std::to_string(value);
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> EntryValue(const DetailBox& box, std::string_view text) {
+    if (text.starts_with('#')) return ParseInt(text.substr(1));
+    for (int value = 0; value < 256; ++value)
+        if (const auto entry = EntryText(box, value); entry && *entry == text) return value;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::span<const FieldColumn> FieldColumns() {
+    static const std::vector<FieldColumn> columns = BuildColumns();
+    return columns;
+}
+
+std::vector<std::string> ChannelHeader() {
+    std::vector<std::string> header = {std::string(kColumnBand), std::string(kColumnGroup),
+                                       std::string(kColumnGroupName), std::string(kColumnChNo)};
+    for (const FieldColumn& column : FieldColumns()) header.push_back(column.Name);
+    return header;
+}
+
+std::optional<std::string> MhzToStored(std::string_view mhz) {
+    const std::size_t point = mhz.find('.');
+    const std::string_view whole = mhz.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : mhz.substr(point + 1);
+    const auto digits = [](std::string_view part) {
+        for (char c : part)
+            if (c < '0' || c > '9') return false;
+        return true;
+    };
+    if (whole.empty() || whole.size() > 2 || fraction.size() > 6 || !digits(whole) ||
+        !digits(fraction))
+        return std::nullopt;
+    std::string stored = std::string(2 - whole.size(), '0') + std::string(whole);
+    stored += fraction;
+    return stored + std::string(6 - fraction.size(), '0');
+}
+
+std::string StoredToMhz(std::string_view stored) {
+    const std::string text = TrimName(stored);
+    if (text.empty() || text == "FFFFFFFF") return {};
+    for (char c : text)
+        if (c < '0' || c > '9') return "#" + text;
+    if (text.size() != 8) return "#" + text;
+    return text.substr(0, 2) + "." + text.substr(2);
+}
+
+std::string FieldText(const FieldColumn& column, const ChannelRecord& record) {
+    switch (column.Kind) {
+        case FieldColumnKind::RxFreq:
+            return StoredToMhz(record.RxFreqText.raw());
+        case FieldColumnKind::TxFreq:
+            return StoredToMhz(record.TxFreqText.raw());
+        case FieldColumnKind::Detail:
+            break;
+    }
+    const int value = record.*(column.Box->field);
+    return EntryText(*column.Box, value).value_or("#" + std::to_string(value));
+}
+
+bool SetFieldText(const FieldColumn& column, std::string_view text, ChannelRecord& record) {
+    if (column.Kind != FieldColumnKind::Detail) {
+        FixedText<8>& field =
+            column.Kind == FieldColumnKind::RxFreq ? record.RxFreqText : record.TxFreqText;
+        if (text.empty()) {
+            field.assign("");
+            return true;
+        }
+        if (text.starts_with('#') && text.size() <= 9) {
+            field.assign(text.substr(1));
+            return true;
+        }
+        const auto stored = MhzToStored(text);
+        if (!stored) return false;
+        field.assign(*stored);
+        return true;
+    }
+    const auto value = EntryValue(*column.Box, text);
+    if (!value || *value < -32768 || *value > 32767) return false;
+    record.*(column.Box->field) = static_cast<i16>(*value);
+    return true;
+}
+
+}  // namespace kv

@@ -1,0 +1,55 @@
+// The columns a channel has in exchanged files and in comparisons, held once: the place columns
+// (band, group, CH No.), the two frequencies and one column per details field, named and written
+// as the English interface shows them, so a file reads the same whatever the interface language.
+// Export writes through the table, import reads through it and compare names its fields by it.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "editors/channels/detail_rows.h"
+#include "model/channel_record.h"
+
+namespace kv {
+
+inline constexpr std::string_view kColumnBand = "Band";
+inline constexpr std::string_view kColumnGroup = "Group";
+inline constexpr std::string_view kColumnGroupName = "Group Name";
+inline constexpr std::string_view kColumnChNo = "CH No.";
+// The Band cell of a CB memory row; its Group is the CB group whose block holds the record and
+// its CH No. the record number 1 to 96.
+inline constexpr std::string_view kCbMemoryBand = "CB MEM";
+
+enum class FieldColumnKind { RxFreq, TxFreq, Detail };
+
+struct FieldColumn {
+    std::string Name;
+    FieldColumnKind Kind;
+    const DetailBox* Box = nullptr;  // for a details field
+};
+
+// The frequency columns, then the details fields in panel order.
+std::span<const FieldColumn> FieldColumns();
+
+// The header of the own format: the place columns, then FieldColumns().
+std::vector<std::string> ChannelHeader();
+
+// A field of the record as the English interface shows it. A value outside its list is written
+// "#" and the number, and a stored frequency that is not a number "#" and its text, so that what a
+// radio held is carried unchanged.
+std::string FieldText(const FieldColumn& column, const ChannelRecord& record);
+
+// Stores a cell into the record; false, with the record unchanged, when the text is not one of
+// the column's entries (nor a "#" value) or not a frequency in MHz.
+bool SetFieldText(const FieldColumn& column, std::string_view text, ChannelRecord& record);
+
+// A frequency in MHz ("27.60125") as the stored text ("27601250"); nothing when it is not a plain
+// number of at most two integer digits and six decimals.
+std::optional<std::string> MhzToStored(std::string_view mhz);
+// The stored text as MHz with six decimals; "" for no frequency. A text other than eight digits
+// is written "#" and the text.
+std::string StoredToMhz(std::string_view stored);
+
+}  // namespace kv

@@ -1,0 +1,206 @@
+// The preview of an import and applying it.
+#include "exchange/channel_import.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <tuple>
+
+#include "editors/channels/channel_edit.h"
+#include "editors/channels/frequency_rule.h"
+#include "exchange/channel_columns.h"
+#include "exchange/common_format.h"
+#include "exchange/csv.h"
+#include "exchange/import_texts.h"
+#include "exchange/utf8_text.h"
+
+namespace kv {
+namespace {
+
+std::optional<int> ParseInt(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> BandOf(std::string_view text) {
+    for (int band = 0; band < kBandCount; ++band)
+        if (text == BandName(band)) return band;
+    return std::nullopt;
+}
+
+// Collects the rows of a preview: refuses a channel named twice and a group overflowing, and
+// marks what replaces a channel the document holds.
+class PreviewBuilder {
+public:
+    PreviewBuilder(const RadioData& data, ImportPreview& preview)
+        : data_(data), preview_(preview) {}
+
+    void refuse(int line, TextPair reason) {
+        preview_.Refused.push_back({line, std::move(reason)});
+    }
+
+    void add(ImportedChannel channel) {
+        const auto key = std::tuple(channel.Memory, channel.Band, channel.Group, channel.ChNo);
+        const auto [first, fresh] = firstLine_.emplace(key, channel.Line);
+        if (!fresh) return refuse(channel.Line, NamedAgainText(first->second));
+        if (channel.Memory) {
+            channel.Replaces = data_.Store.cbMem(channel.ChNo).InUse == 1;
+        } else {
+            channel.Replaces = FindSlot(data_, channel.Band, channel.Group, channel.ChNo) != 0;
+            if (!channel.Replaces) {
+                const int capacity = SlotCapacity(channel.Band, channel.Group);
+                int& used = used_
+                                .try_emplace(std::pair(channel.Band, channel.Group),
+                                             data_.channelCount(channel.Band, channel.Group))
+                                .first->second;
+                if (used >= capacity) {
+                    firstLine_.erase(first);
+                    return refuse(channel.Line, TooManyChannelsText(capacity));
+                }
+                ++used;
+            }
+        }
+        preview_.Channels.push_back(std::move(channel));
+    }
+
+private:
+    const RadioData& data_;
+    ImportPreview& preview_;
+    std::map<std::tuple<bool, int, int, int>, int> firstLine_;
+    std::map<std::pair<int, int>, int> used_;
+};
+
+// The group name the first row of a named group gives, when it differs from the document's.
+void ReadGroupName(const CsvHeader& header, const CsvRow& row, const CodePage& codePage,
+                   const RadioData& data, int band, int group, ImportPreview& preview) {
+    if (group > kRegularGroupsPerBand[band] || !header.contains(kColumnGroupName)) return;
+    const FixedText<2> name(FromUtf8(codePage, Cell(header, row, kColumnGroupName)));
+    const bool known =
+        std::any_of(preview.Names.begin(), preview.Names.end(), [&](const GroupNameChange& change) {
+            return change.Band == band && change.Group == group;
+        });
+    if (!known && name.trimmed() != data.Config.Settings.GroupName(band, group).trimmed())
+        preview.Names.push_back({band, group, name.raw()});
+}
+
+void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& codePage,
+                const RadioData& data, PreviewBuilder& builder, ImportPreview& preview) {
+    const std::string bandText = Cell(header, row, kColumnBand);
+    const bool memory = bandText == kCbMemoryBand;
+    const auto band = memory ? std::optional<int>(kBandCb) : BandOf(bandText);
+    if (!band) return builder.refuse(row.Line, UnknownBandText(bandText));
+    const std::string groupText = Cell(header, row, kColumnGroup);
+    const auto group = ParseInt(groupText);
+    if (!group || *group < 1 || *group > kGroupsPerBand[*band])
+        return builder.refuse(row.Line, UnknownGroupText(groupText));
+    const std::string chNoText = Cell(header, row, kColumnChNo);
+    if (chNoText.empty() && !memory)
+        return ReadGroupName(header, row, codePage, data, *band, *group, preview);
+    const auto chNo = ParseInt(chNoText);
+    const int highest = memory ? kCbMemCount : 32767;
+    if (!chNo || *chNo < 1 || *chNo > highest)
+        return builder.refuse(row.Line, BadChNoText(chNoText));
+
+    ImportedChannel channel{row.Line, *band, *group, *chNo, memory, false, {}};
+    InitNewChannel(channel.Record, memory ? 0 : *chNo, "");
+    for (const FieldColumn& column : FieldColumns()) {
+        if (!header.contains(column.Name)) continue;
+        const std::string text = Cell(header, row, column.Name);
+        if (!SetFieldText(column, text, channel.Record))
+            return builder.refuse(row.Line, column.Kind == FieldColumnKind::Detail
+                                                ? NotInListText(column.Name, text)
+                                                : NotFrequencyText(column.Name, text));
+    }
+    if (memory) {
+        channel.Record.InUse = 1;
+    } else {
+        const std::string rx = channel.Record.RxFreqText.raw();
+        if (!ChannelMayHaveFrequency(*band, *group, *chNo, rx))
+            return builder.refuse(row.Line, FrequencyRefusedText(StoredToMhz(rx)));
+        ReadGroupName(header, row, codePage, data, *band, *group, preview);
+    }
+    builder.add(std::move(channel));
+}
+
+void ReadCommonRow(const CsvHeader& header, const CsvRow& row, int locationBase,
+                   const ImportTarget& target, PreviewBuilder& builder) {
+    const std::string locationText = Cell(header, row, "Location");
+    const auto location = ParseInt(locationText);
+    if (!location || *location < locationBase || *location - locationBase + 1 > 32767)
+        return builder.refuse(row.Line, BadLocationText(locationText));
+    const int chNo = *location - locationBase + 1;
+    const int capacity = SlotCapacity(target.Band, target.Group);
+    if (chNo > capacity) return builder.refuse(row.Line, TooManyChannelsText(capacity));
+    auto record = CommonRowRecord(header, row, chNo);
+    if (auto* reason = std::get_if<TextPair>(&record))
+        return builder.refuse(row.Line, std::move(*reason));
+    ChannelRecord& channel = std::get<ChannelRecord>(record);
+    if (!ChannelMayHaveFrequency(target.Band, target.Group, chNo, channel.RxFreqText.raw()))
+        return builder.refuse(row.Line,
+                              FrequencyRefusedText(StoredToMhz(channel.RxFreqText.raw())));
+    builder.add({row.Line, target.Band, target.Group, chNo, false, false, channel});
+}
+
+}  // namespace
+
+bool IsImportTarget(const ImportTarget& target) {
+    return (target.Band == kBandHf || target.Band == kBandHam) && target.Group >= 1 &&
+           target.Group <= kGroupsPerBand[target.Band];
+}
+
+ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
+                           const ImportTarget& target, const CodePage& codePage) {
+    const CsvTable table = ReadCsv(csvText);
+    if (table.Error) return {std::nullopt, UnreadableCsvText(table.Error->Line, table.Error->What)};
+    if (table.Rows.empty()) return {std::nullopt, UnknownHeaderText()};
+    const CsvHeader header = HeaderOf(table.Rows.front());
+    const std::vector<CsvRow> rows(table.Rows.begin() + 1, table.Rows.end());
+    ImportPreview preview;
+    PreviewBuilder builder(data, preview);
+    if (header.contains(kColumnBand) && header.contains(kColumnGroup) &&
+        header.contains(kColumnChNo)) {
+        preview.Format = ImportFormat::Own;
+        for (const CsvRow& row : rows) ReadOwnRow(header, row, codePage, data, builder, preview);
+    } else if (IsCommonHeader(header)) {
+        if (!IsImportTarget(target)) return {std::nullopt, NoImportTargetText()};
+        preview.Format = ImportFormat::Common;
+        preview.DroppedFields = DroppedCommonColumns(header, rows);
+        // Files of radios that count memories from 0 start at Location 0; theirs become 1, 2, ….
+        const bool fromZero = std::any_of(rows.begin(), rows.end(), [&](const CsvRow& row) {
+            return Cell(header, row, "Location") == "0";
+        });
+        for (const CsvRow& row : rows)
+            ReadCommonRow(header, row, fromZero ? 0 : 1, target, builder);
+    } else {
+        return {std::nullopt, UnknownHeaderText()};
+    }
+    return {std::move(preview), std::nullopt};
+}
+
+void ApplyImport(RadioData& data, const ImportPreview& preview) {
+    for (const GroupNameChange& change : preview.Names)
+        data.Config.Settings.GroupName(change.Band, change.Group).assign(change.Name);
+    for (const ImportedChannel& channel : preview.Channels) {
+        if (channel.Memory) {
+            data.Store.cbMem(channel.ChNo) = channel.Record;
+            continue;
+        }
+        int slot = FindSlot(data, channel.Band, channel.Group, channel.ChNo);
+        if (slot == 0) {
+            i16& count = data.channelCount(channel.Band, channel.Group);
+            slot = ++count;
+        }
+        data.channel(channel.Band, slot, channel.Group) = channel.Record;
+    }
+}
+
+std::string RefusedLineText(const RefusedLine& refused, int language) {
+    return FillText({"line {}: {}", "第 {} 行：{}"},
+                    {std::to_string(refused.Line), refused.Reason.in(language)})
+        .in(language);
+}
+
+}  // namespace kv

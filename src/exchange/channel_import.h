@@ -1,0 +1,75 @@
+// Reading channels from a CSV file: the own format (each row names its band, group and CH No.) or
+// the common open format of other programmers (Location, Frequency, Duplex, Offset, Tone, …, found
+// by header name) into one HF or HAM group. Reading gives a preview; nothing changes until the
+// preview is applied.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codec/code_page.h"
+#include "model/radio_data.h"
+#include "model/text_pair.h"
+
+namespace kv {
+
+enum class ImportFormat { Own, Common };
+
+// Where the common format's rows go: a group of HF or HAM.
+struct ImportTarget {
+    int Band = kBandHf;
+    int Group = 1;
+};
+
+struct ImportedChannel {
+    int Line = 0;
+    int Band = 0;
+    int Group = 0;
+    int ChNo = 0;         // the channel number, or the CB memory record number
+    bool Memory = false;  // a CB memory record
+    bool Replaces = false;
+    ChannelRecord Record;
+};
+
+struct RefusedLine {
+    int Line = 0;
+    TextPair Reason;
+};
+
+struct GroupNameChange {
+    int Band = 0;
+    int Group = 0;
+    std::string Name;  // bytes of the code page
+};
+
+struct ImportPreview {
+    ImportFormat Format = ImportFormat::Own;
+    std::vector<ImportedChannel> Channels;
+    std::vector<RefusedLine> Refused;
+    std::vector<std::string> DroppedFields;  // columns with values the radio cannot carry
+    std::vector<GroupNameChange> Names;
+};
+
+struct ImportResult {
+    std::optional<ImportPreview> Preview;
+    std::optional<TextPair> Error;  // the file as a whole cannot be read (with its line)
+};
+
+// Reads the file against the document as it is now. target is used for the common format and
+// must name an HF or HAM group; the own format ignores it.
+ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
+                           const ImportTarget& target, const CodePage& codePage);
+
+// Adds and replaces the previewed channels and group names. The one way an import changes a
+// document.
+void ApplyImport(RadioData& data, const ImportPreview& preview);
+
+// Whether target names a group the common format may be imported into.
+bool IsImportTarget(const ImportTarget& target);
+
+// "line N: reason" in the language.
+std::string RefusedLineText(const RefusedLine& refused, int language);
+
+}  // namespace kv

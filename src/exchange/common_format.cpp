@@ -1,0 +1,245 @@
+// Mapping the common format: Frequency, Duplex and Offset to the two frequencies, Tone, the tone
+// columns and CrossMode to the tone types, Mode to the memory mode.
+#include "exchange/common_format.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "editors/channels/channel_edit.h"
+#include "editors/channels/detail_rows.h"
+#include "exchange/import_texts.h"
+
+namespace kv {
+namespace {
+
+// The columns the channel takes; every other column with a value is reported as dropped.
+constexpr std::array<std::string_view, 12> kCarried = {
+    "Location",  "Frequency", "Duplex",       "Offset", "Tone",      "rToneFreq",
+    "cToneFreq", "DtcsCode",  "DtcsPolarity", "Mode",   "CrossMode", "RxDtcsCode"};
+
+// Hertz of a decimal MHz text with at most six decimals.
+std::optional<long long> ParseHz(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    std::string fraction(point == std::string_view::npos ? "" : text.substr(point + 1));
+    if (whole.empty() || whole.size() > 6 || fraction.size() > 6) return std::nullopt;
+    fraction.resize(6, '0');
+    long long hz = 0;
+    for (char c : std::string(whole) + fraction) {
+        if (c < '0' || c > '9') return std::nullopt;
+        hz = hz * 10 + (c - '0');
+    }
+    return hz;
+}
+
+std::optional<std::string> HzToStored(long long hz) {
+    if (hz < 0 || hz >= 100'000'000) return std::nullopt;
+    char text[16];
+    std::snprintf(text, sizeof text, "%08lld", hz);
+    return std::string(text);
+}
+
+std::string MhzText(long long hz) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld.%06lld", hz / 1'000'000, hz % 1'000'000);
+    return text;
+}
+
+std::optional<int> CtcssIndex(std::string_view tone) {
+    double hz = 0;
+    const auto [end, error] = std::from_chars(tone.data(), tone.data() + tone.size(), hz);
+    if (error != std::errc() || end != tone.data() + tone.size()) return std::nullopt;
+    const long tenths = std::lround(hz * 10);
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, "(%ld.%ldHz)", tenths / 10, tenths % 10);
+    const auto& entries = CtcssToneEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].ends_with(suffix)) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+std::optional<int> DcsIndex(std::string_view code) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(code.data(), code.data() + code.size(), number);
+    if (error != std::errc() || end != code.data() + code.size()) return std::nullopt;
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "(%03dN)", number);
+    const auto& entries = DcsCodeEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].ends_with(suffix)) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+enum class ToneUse { None, Ctcss, Dcs };
+
+struct ToneSides {
+    ToneUse Tx = ToneUse::None;
+    ToneUse Rx = ToneUse::None;
+    std::string_view TxCtcssColumn = "rToneFreq";
+    std::string_view RxCtcssColumn = "cToneFreq";
+    std::string_view RxDcsColumn = "DtcsCode";
+};
+
+std::optional<ToneUse> CrossSide(std::string_view side) {
+    if (side.empty()) return ToneUse::None;
+    if (side == "Tone") return ToneUse::Ctcss;
+    if (side == "DTCS") return ToneUse::Dcs;
+    return std::nullopt;
+}
+
+std::optional<ToneSides> SidesOf(const CsvHeader& header, const CsvRow& row) {
+    const std::string tone = Cell(header, row, "Tone");
+    ToneSides sides;
+    if (tone.empty()) return sides;
+    if (tone == "Tone") {
+        sides.Tx = ToneUse::Ctcss;
+    } else if (tone == "TSQL") {
+        sides.Tx = sides.Rx = ToneUse::Ctcss;
+        sides.TxCtcssColumn = "cToneFreq";
+    } else if (tone == "DTCS") {
+        sides.Tx = sides.Rx = ToneUse::Dcs;
+    } else if (tone == "TSQL-R") {
+        sides.Rx = ToneUse::Ctcss;
+        sides.RxCtcssColumn = "rToneFreq";
+    } else if (tone == "DTCS-R") {
+        sides.Rx = ToneUse::Dcs;
+    } else if (tone == "Cross") {
+        const std::string cross = Cell(header, row, "CrossMode");
+        const std::size_t arrow = cross.find("->");
+        if (arrow == std::string::npos) return std::nullopt;
+        const auto tx = CrossSide(std::string_view(cross).substr(0, arrow));
+        const auto rx = CrossSide(std::string_view(cross).substr(arrow + 2));
+        if (!tx || !rx) return std::nullopt;
+        sides.Tx = *tx;
+        sides.Rx = *rx;
+        if (header.contains("RxDtcsCode")) sides.RxDcsColumn = "RxDtcsCode";
+    } else {
+        return std::nullopt;
+    }
+    return sides;
+}
+
+// Sets one direction's tone; the reason when the tone or code is not in the lists.
+std::optional<TextPair> SetTone(const CsvHeader& header, const CsvRow& row, ToneUse use,
+                                std::string_view ctcssColumn, std::string_view dcsColumn, i16& type,
+                                i16& ctcss, i16& dcs) {
+    type = static_cast<i16>(use == ToneUse::Ctcss ? 1 : use == ToneUse::Dcs ? 2 : 0);
+    if (use == ToneUse::Ctcss) {
+        const std::string tone = Cell(header, row, ctcssColumn);
+        const auto index = CtcssIndex(tone);
+        if (!index) return CtcssRefusedText(tone);
+        ctcss = static_cast<i16>(*index);
+    } else if (use == ToneUse::Dcs) {
+        const std::string code = Cell(header, row, dcsColumn);
+        const auto index = DcsIndex(code);
+        if (!index) return DcsRefusedText(code);
+        dcs = static_cast<i16>(*index);
+    }
+    return std::nullopt;
+}
+
+std::optional<i16> ModeValue(std::string_view mode) {
+    if (mode == "FM" || mode == "NFM" || mode.empty()) return 0;
+    if (mode == "AM") return 1;
+    if (mode == "USB") return 2;
+    if (mode == "LSB") return 3;
+    if (mode == "CW") return 5;
+    return std::nullopt;
+}
+
+}  // namespace
+
+CsvHeader HeaderOf(const CsvRow& row) {
+    CsvHeader header;
+    for (std::size_t n = 0; n < row.Cells.size(); ++n) header.emplace(row.Cells[n], n);
+    return header;
+}
+
+std::string Cell(const CsvHeader& header, const CsvRow& row, std::string_view column) {
+    const auto at = header.find(column);
+    if (at == header.end() || at->second >= row.Cells.size()) return {};
+    return row.Cells[at->second];
+}
+
+bool IsCommonHeader(const CsvHeader& header) {
+    return header.contains("Location") && header.contains("Frequency");
+}
+
+std::vector<std::string> DroppedCommonColumns(const CsvHeader& header,
+                                              const std::vector<CsvRow>& rows) {
+    std::vector<std::pair<std::size_t, std::string>> dropped;
+    for (const auto& [name, position] : header) {
+        if (std::find(kCarried.begin(), kCarried.end(), name) != kCarried.end()) continue;
+        const bool used =
+            std::any_of(rows.begin(), rows.end(), [column = position](const CsvRow& row) {
+                return column < row.Cells.size() && !row.Cells[column].empty();
+            });
+        if (used) dropped.emplace_back(position, name);
+    }
+    std::sort(dropped.begin(), dropped.end());
+    std::vector<std::string> names;
+    for (auto& [position, name] : dropped) names.push_back(std::move(name));
+    return names;
+}
+
+std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, const CsvRow& row,
+                                                      int chNo) {
+    const std::string frequency = Cell(header, row, "Frequency");
+    const auto rxHz = ParseHz(frequency);
+    if (!rxHz) return NotFrequencyText("Frequency", frequency);
+    const auto rxStored = HzToStored(*rxHz);
+    if (!rxStored) return FrequencyRefusedText(MhzText(*rxHz));
+
+    ChannelRecord record;
+    InitNewChannel(record, chNo, *rxStored);
+
+    const std::string duplex = Cell(header, row, "Duplex");
+    if (duplex == "off") return DuplexOffText();
+    long long txHz = *rxHz;
+    if (!duplex.empty()) {
+        const std::string offsetText = Cell(header, row, "Offset");
+        const auto offset = ParseHz(offsetText);
+        if (!offset) return NotFrequencyText("Offset", offsetText);
+        if (duplex == "+") {
+            txHz = *rxHz + *offset;
+            record.RepShift = 1;
+        } else if (duplex == "-") {
+            txHz = *rxHz - *offset;
+            record.RepShift = 2;
+        } else if (duplex == "split") {
+            txHz = *offset;
+        } else {
+            return DuplexUnknownText(duplex);
+        }
+    }
+    const auto txStored = HzToStored(txHz);
+    if (!txStored) return FrequencyRefusedText(MhzText(txHz));
+    record.TxFreqText.assign(*txStored);
+
+    const std::string tone = Cell(header, row, "Tone");
+    const auto sides = SidesOf(header, row);
+    if (!sides)
+        return ToneModeRefusedText(
+            tone == "Cross" ? "Cross, CrossMode \"" + Cell(header, row, "CrossMode") + "\"" : tone);
+    if (sides->Tx == ToneUse::Dcs || sides->Rx == ToneUse::Dcs) {
+        const std::string polarity = Cell(header, row, "DtcsPolarity");
+        if (!polarity.empty() && polarity != "NN") return PolarityRefusedText(polarity);
+    }
+    if (auto refused = SetTone(header, row, sides->Tx, sides->TxCtcssColumn, "DtcsCode",
+                               record.TxToneType, record.TxCtcss, record.TxDcs))
+        return *refused;
+    if (auto refused = SetTone(header, row, sides->Rx, sides->RxCtcssColumn, sides->RxDcsColumn,
+                               record.RxToneType, record.RxCtcss, record.RxDcs))
+        return *refused;
+
+    const std::string mode = Cell(header, row, "Mode");
+    const auto memMode = ModeValue(mode);
+    if (!memMode) return ModeRefusedText(mode);
+    record.MemMode = *memMode;
+    return record;
+}
+
+}  // namespace kv

@@ -1,0 +1,90 @@
+// Reading and writing comma-separated text.
+#include "exchange/csv.h"
+
+namespace kv {
+
+CsvTable ReadCsv(std::string_view text) {
+    CsvTable table;
+    if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    int line = 1;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        CsvRow row;
+        row.Line = line;
+        std::string cell;
+        bool rowDone = false;
+        while (!rowDone) {
+            if (i < text.size() && text[i] == '"') {
+                const int quoteLine = line;
+                ++i;
+                for (;;) {
+                    if (i >= text.size()) {
+                        table.Rows.clear();
+                        table.Error = CsvError{quoteLine, "a quoted field is not closed"};
+                        return table;
+                    }
+                    const char c = text[i++];
+                    if (c == '"') {
+                        if (i < text.size() && text[i] == '"') {
+                            cell += '"';
+                            ++i;
+                        } else {
+                            break;
+                        }
+                    } else {
+                        if (c == '\n' || (c == '\r' && (i >= text.size() || text[i] != '\n')))
+                            ++line;
+                        cell += c;
+                    }
+                }
+                if (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r') {
+                    table.Rows.clear();
+                    table.Error = CsvError{line, "text follows a closing quote"};
+                    return table;
+                }
+            }
+            while (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r') {
+                if (text[i] == '"') {
+                    table.Rows.clear();
+                    table.Error = CsvError{line, "a quote inside an unquoted field"};
+                    return table;
+                }
+                cell += text[i++];
+            }
+            row.Cells.push_back(std::move(cell));
+            cell.clear();
+            if (i < text.size() && text[i] == ',') {
+                ++i;
+                continue;
+            }
+            if (i < text.size() && text[i] == '\r') ++i;
+            if (i < text.size() && text[i] == '\n') ++i;
+            ++line;
+            rowDone = true;
+        }
+        const bool blank = row.Cells.size() == 1 && row.Cells[0].empty();
+        if (!blank) table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::string CsvLine(const std::vector<std::string>& cells) {
+    std::string out;
+    for (std::size_t n = 0; n < cells.size(); ++n) {
+        if (n > 0) out += ',';
+        const std::string& cell = cells[n];
+        if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+            out += cell;
+            continue;
+        }
+        out += '"';
+        for (char c : cell) {
+            if (c == '"') out += '"';
+            out += c;
+        }
+        out += '"';
+    }
+    return out + "\r\n";
+}
+
+}  // namespace kv

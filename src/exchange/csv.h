@@ -1,0 +1,35 @@
+// Comma-separated text as spreadsheets write it: fields in double quotes may hold commas, line
+// breaks and doubled quotes; lines end in CR LF, LF or a lone CR; a UTF-8 byte order mark is
+// skipped.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kv {
+
+struct CsvRow {
+    int Line = 0;  // the line of the file the row starts on, counted from 1
+    std::vector<std::string> Cells;
+};
+
+struct CsvError {
+    int Line = 0;
+    std::string What;  // English; the caller words it for its language
+};
+
+struct CsvTable {
+    std::vector<CsvRow> Rows;       // blank lines left out
+    std::optional<CsvError> Error;  // set when the text cannot be read; Rows then holds none
+};
+
+CsvTable ReadCsv(std::string_view text);
+
+// One row, fields quoted where they need it, ended with CR LF.
+std::string CsvLine(const std::vector<std::string>& cells);
+
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+}  // namespace kv

@@ -1,0 +1,172 @@
+// Comparing two documents field by field through the tables the windows are built from.
+#include "exchange/document_diff.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+#include "editors/settings/settings_rows.h"
+#include "exchange/channel_columns.h"
+#include "exchange/utf8_text.h"
+
+namespace kv {
+namespace {
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+std::string Change(const std::string& a, const std::string& b) {
+    return a + " -> " + b;
+}
+
+std::string GroupLabel(int band, int group) {
+    if (IsMemGroup(band, group)) return std::string(BandName(band)) + " MEM";
+    if (IsVfoGroup(band, group)) return std::string(BandName(band)) + " VFO";
+    return std::string(BandName(band)) + " group " + std::to_string(group);
+}
+
+// The channels of a group by channel number; the first slot of a number counts.
+std::map<int, const ChannelRecord*> GroupChannels(const RadioData& data, int band, int group) {
+    std::map<int, const ChannelRecord*> channels;
+    const int used = std::clamp<int>(data.channelCount(band, group), 0, kMaxSlot);
+    for (int slot = 1; slot <= used; ++slot) {
+        const ChannelRecord& record = data.channel(band, slot, group);
+        channels.emplace(record.ChNo, &record);
+    }
+    return channels;
+}
+
+void DiffRecords(const std::string& place, const ChannelRecord& a, const ChannelRecord& b,
+                 std::vector<std::string>& lines) {
+    for (const FieldColumn& column : FieldColumns()) {
+        const std::string left = FieldText(column, a);
+        const std::string right = FieldText(column, b);
+        if (left != right) lines.push_back(place + ": " + column.Name + " " + Change(left, right));
+    }
+}
+
+void DiffChannels(const RadioData& a, const RadioData& b, std::vector<std::string>& lines) {
+    for (int band = 0; band < kBandCount; ++band)
+        for (int group = 1; group <= kGroupsPerBand[band]; ++group) {
+            const auto left = GroupChannels(a, band, group);
+            const auto right = GroupChannels(b, band, group);
+            const std::string label = GroupLabel(band, group);
+            for (const auto& [chNo, record] : left) {
+                const std::string place = label + " CH " + std::to_string(chNo);
+                const auto other = right.find(chNo);
+                if (other == right.end())
+                    lines.push_back(place + ": only in A");
+                else
+                    DiffRecords(place, *record, *other->second, lines);
+            }
+            for (const auto& [chNo, record] : right)
+                if (!left.contains(chNo))
+                    lines.push_back(label + " CH " + std::to_string(chNo) + ": only in B");
+        }
+    for (int n = 1; n <= kCbMemCount; ++n) {
+        const ChannelRecord& left = a.Store.cbMem(n);
+        const ChannelRecord& right = b.Store.cbMem(n);
+        const std::string place = "CB MEM " + std::to_string(n);
+        if ((left.InUse == 1) != (right.InUse == 1))
+            lines.push_back(place + ": only in " + (left.InUse == 1 ? "A" : "B"));
+        else if (left.InUse == 1)
+            DiffRecords(place, left, right, lines);
+    }
+}
+
+void DiffGroups(const RadioData& a, const RadioData& b, const CodePage& codePage,
+                std::vector<std::string>& lines) {
+    const RadioSettings& left = a.Config.Settings;
+    const RadioSettings& right = b.Config.Settings;
+    for (int band = 0; band < kBandCount; ++band)
+        for (int group = 1; group <= kRegularGroupsPerBand[band]; ++group) {
+            const std::string label = GroupLabel(band, group);
+            const std::string nameA = ToUtf8(codePage, left.GroupName(band, group).trimmed());
+            const std::string nameB = ToUtf8(codePage, right.GroupName(band, group).trimmed());
+            if (nameA != nameB)
+                lines.push_back(label + ": name " + Change(Quoted(nameA), Quoted(nameB)));
+            const auto onOff = [](int valid) { return valid ? "on" : "off"; };
+            if (left.GroupValid(band, group) != right.GroupValid(band, group))
+                lines.push_back(label + ": switched " +
+                                Change(onOff(left.GroupValid(band, group)),
+                                       onOff(right.GroupValid(band, group))));
+            if (left.GroupWorkChannel(band, group) != right.GroupWorkChannel(band, group))
+                lines.push_back(label + ": work channel " +
+                                Change(std::to_string(left.GroupWorkChannel(band, group)),
+                                       std::to_string(right.GroupWorkChannel(band, group))));
+        }
+}
+
+std::string SettingText(const SettingRow& row, int value) {
+    if (row.Kind == SettingKind::List && row.Rule == ChoiceRule::Position && value >= 0 &&
+        value < static_cast<int>(row.Entries.size()))
+        return row.Entries[static_cast<std::size_t>(value)].en;
+    if (row.Kind == SettingKind::Check) return value ? "ticked" : "not ticked";
+    if (row.Kind == SettingKind::Number && row.Number.Decimals > 0) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.*f", row.Number.Decimals,
+                      value / std::pow(10.0, row.Number.Decimals));
+        return text;
+    }
+    return std::to_string(value);
+}
+
+void DiffSettings(const RadioData& a, const RadioData& b, const CodePage& codePage,
+                  std::vector<std::string>& lines) {
+    for (const SettingRow& row : SettingRows()) {
+        const std::string caption = row.Caption.en.empty() ? row.Name : row.Caption.en;
+        if (!row.Field) {
+            const std::string left = ToUtf8(codePage, a.Config.Settings.BtDeviceName.trimmed());
+            const std::string right = ToUtf8(codePage, b.Config.Settings.BtDeviceName.trimmed());
+            if (left != right)
+                lines.push_back("Setting " + Quoted(caption) + ": " +
+                                Change(Quoted(left), Quoted(right)));
+            continue;
+        }
+        const int left = row.Field->get(a.Config);
+        const int right = row.Field->get(b.Config);
+        if (left != right)
+            lines.push_back("Setting " + Quoted(caption) + ": " +
+                            Change(SettingText(row, left), SettingText(row, right)));
+    }
+    const RadioSettings& left = a.Config.Settings;
+    const RadioSettings& right = b.Config.Settings;
+    for (int n = 0; n < kToneCount; ++n)
+        if (!(a.Config.ToneTable[n] == b.Config.ToneTable[n]))
+            lines.push_back("Roger Beep tone " + std::to_string(n + 1) + ": differs");
+    for (int n = 0; n < kDtmfCodeCount; ++n) {
+        const std::string codeA = left.DtmfCodes[n].trimmed();
+        const std::string codeB = right.DtmfCodes[n].trimmed();
+        if (codeA != codeB)
+            lines.push_back("DTMF code " + std::to_string(n + 1) + ": " +
+                            Change(Quoted(codeA), Quoted(codeB)));
+    }
+    if (left.DtmfParams != right.DtmfParams) lines.push_back("DTMF settings: differ");
+    for (int n = 0; n < kWeatherCount; ++n)
+        if (!(left.WeatherChannels[n] == right.WeatherChannels[n]))
+            lines.push_back("Weather Channel " + std::to_string(n + 1) + ": differs");
+    const std::array<const PublicParams*, kBandCount> publicA = {
+        &left.CbPublicParams, &left.HfPublicParams, &left.HamPublicParams};
+    const std::array<const PublicParams*, kBandCount> publicB = {
+        &right.CbPublicParams, &right.HfPublicParams, &right.HamPublicParams};
+    for (int band = 0; band < kBandCount; ++band)
+        if (!(*publicA[band] == *publicB[band]))
+            lines.push_back(std::string(BandName(band)) + " public channel parameters: differ");
+}
+
+}  // namespace
+
+std::vector<std::string> DiffDocuments(const RadioData& a, const RadioData& b,
+                                       const CodePage& codePage) {
+    std::vector<std::string> lines;
+    DiffChannels(a, b, lines);
+    DiffGroups(a, b, codePage, lines);
+    DiffSettings(a, b, codePage, lines);
+    if (lines.empty() && !(a.Config == b.Config)) lines.push_back("Data no window shows: differs");
+    return lines;
+}
+
+}  // namespace kv

@@ -1,0 +1,98 @@
+// Import messages.
+#include "exchange/import_texts.h"
+
+namespace kv {
+namespace {
+
+std::string Fill(std::string text, std::initializer_list<std::string_view> arguments) {
+    std::size_t from = 0;
+    for (std::string_view argument : arguments) {
+        const std::size_t at = text.find("{}", from);
+        if (at == std::string::npos) break;
+        text.replace(at, 2, argument);
+        from = at + argument.size();
+    }
+    return text;
+}
+
+}  // namespace
+
+TextPair FillText(TextPair text, std::initializer_list<std::string_view> arguments) {
+    return {Fill(std::move(text.en), arguments), Fill(std::move(text.zh), arguments)};
+}
+
+TextPair UnreadableCsvText(int line, std::string_view what) {
+    return FillText(
+        {"line {}: the file cannot be read as CSV: {}", "第 {} 行：无法按 CSV 读取文件：{}"},
+        {std::to_string(line), what});
+}
+TextPair UnknownHeaderText() {
+    return {"line 1: the header names neither Band, Group and CH No. nor Location and Frequency",
+            "第 1 行：标题行既没有 Band、Group 和 CH No.，也没有 Location 和 Frequency"};
+}
+TextPair NoImportTargetText() {
+    return {"channels of this format go into a group of HF or HAM",
+            "此格式的信道只能导入 HF 或 HAM 的组"};
+}
+TextPair UnknownBandText(std::string_view band) {
+    return FillText(
+        {"band \"{}\" is not CB, HF, HAM or CB MEM", "频段“{}”不是 CB、HF、HAM 或 CB MEM"}, {band});
+}
+TextPair UnknownGroupText(std::string_view group) {
+    return FillText({"group \"{}\" is not a group of the band", "组“{}”不属于该频段"}, {group});
+}
+TextPair BadChNoText(std::string_view chNo) {
+    return FillText({"CH No. \"{}\" is not a channel number", "信道号“{}”无效"}, {chNo});
+}
+TextPair BadLocationText(std::string_view location) {
+    return FillText({"Location \"{}\" is not a channel number", "Location“{}”不是信道号"},
+                    {location});
+}
+TextPair NotFrequencyText(std::string_view column, std::string_view text) {
+    return FillText({"{} \"{}\" is not a frequency in MHz", "{}“{}”不是以 MHz 为单位的频率"},
+                    {column, text});
+}
+TextPair FrequencyRefusedText(std::string_view mhz) {
+    return FillText({"this channel may not have the frequency {} MHz", "此信道不能使用频率 {} MHz"},
+                    {mhz});
+}
+TextPair NotInListText(std::string_view column, std::string_view text) {
+    return FillText({"{} \"{}\" is not in the list", "{}“{}”不在列表中"}, {column, text});
+}
+TextPair TooManyChannelsText(int capacity) {
+    return FillText({"too many channels for the group (it holds {})", "组内信道过多（最多 {} 个）"},
+                    {std::to_string(capacity)});
+}
+TextPair NamedAgainText(int firstLine) {
+    return FillText({"the channel was named already on line {}", "该信道已在第 {} 行给出"},
+                    {std::to_string(firstLine)});
+}
+TextPair DuplexOffText() {
+    return {"Duplex \"off\": this radio cannot stop transmitting on a channel",
+            "Duplex“off”：本机不能禁止信道发射"};
+}
+TextPair DuplexUnknownText(std::string_view duplex) {
+    return FillText(
+        {"Duplex \"{}\" is not +, -, split or blank", "Duplex“{}”不是 +、-、split 或空"}, {duplex});
+}
+TextPair ModeRefusedText(std::string_view mode) {
+    return FillText({"mode \"{}\" is not FM, NFM, AM, USB, LSB or CW",
+                     "模式“{}”不是 FM、NFM、AM、USB、LSB 或 CW"},
+                    {mode});
+}
+TextPair ToneModeRefusedText(std::string_view tone) {
+    return FillText({"tone mode \"{}\" cannot be carried", "无法使用亚音模式“{}”"}, {tone});
+}
+TextPair CtcssRefusedText(std::string_view tone) {
+    return FillText({"CTCSS tone {} Hz is not in the list", "CTCSS 亚音 {} Hz 不在列表中"}, {tone});
+}
+TextPair DcsRefusedText(std::string_view code) {
+    return FillText({"DCS code {} is not in the list", "DCS 码 {} 不在列表中"}, {code});
+}
+TextPair PolarityRefusedText(std::string_view polarity) {
+    return FillText({"DCS polarity \"{}\": only normal codes (NN) can be carried",
+                     "DCS 极性“{}”：只能使用正常码（NN）"},
+                    {polarity});
+}
+
+}  // namespace kv

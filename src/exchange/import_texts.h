@@ -1,0 +1,34 @@
+// The reasons an import refuses a line or a file, in both languages.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/text_pair.h"
+
+namespace kv {
+
+// Replaces each "{}" of the pair in turn by the arguments.
+TextPair FillText(TextPair text, std::initializer_list<std::string_view> arguments);
+
+TextPair UnreadableCsvText(int line, std::string_view what);
+TextPair UnknownHeaderText();
+TextPair NoImportTargetText();
+TextPair UnknownBandText(std::string_view band);
+TextPair UnknownGroupText(std::string_view group);
+TextPair BadChNoText(std::string_view chNo);
+TextPair BadLocationText(std::string_view location);
+TextPair NotFrequencyText(std::string_view column, std::string_view text);
+TextPair FrequencyRefusedText(std::string_view mhz);
+TextPair NotInListText(std::string_view column, std::string_view text);
+TextPair TooManyChannelsText(int capacity);
+TextPair NamedAgainText(int firstLine);
+TextPair DuplexOffText();
+TextPair DuplexUnknownText(std::string_view duplex);
+TextPair ModeRefusedText(std::string_view mode);
+TextPair ToneModeRefusedText(std::string_view tone);
+TextPair CtcssRefusedText(std::string_view tone);
+TextPair DcsRefusedText(std::string_view code);
+TextPair PolarityRefusedText(std::string_view polarity);
+
+}  // namespace kv

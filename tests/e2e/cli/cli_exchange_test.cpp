@@ -1,0 +1,143 @@
+// kv7700-cli export, import and diff as a user runs them: the files they write, what they print
+// and their exit statuses.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace kv {
+namespace {
+
+struct CliRun {
+    int Exit = -1;
+    QString Out;
+    QString Err;
+};
+
+CliRun RunCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(KV_PROGRAM_DIR "/kv7700-cli"), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    CliRun run;
+    run.Exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.Out = QString::fromUtf8(process.readAllStandardOutput());
+    run.Err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+void WriteText(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray ReadText(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+class CliExchange : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+    void SetUp() override { ASSERT_EQ(RunCli({QStringLiteral("new"), path("a.dat")}).Exit, 0); }
+
+private:
+    QTemporaryDir folder_;
+};
+
+TEST_F(CliExchange, ExportImportIntoAnotherDocumentAndDiff) {
+    const CliRun exported = RunCli({QStringLiteral("export"), path("a.dat"), path("a.csv")});
+    ASSERT_EQ(exported.Exit, 0) << exported.Err.toStdString();
+    const QByteArray csv = ReadText(path("a.csv"));
+    EXPECT_TRUE(
+        csv.startsWith("\xEF\xBB\xBF"
+                       "Band,Group,Group Name,CH No.,RX MHz,TX MHz,BUSY,REP,"));
+    EXPECT_TRUE(csv.contains("\r\nCB,7,UK,1,"));
+
+    // Edit a copy of the file: one frequency and one details field of the first HF channel.
+    QByteArray edited = csv;
+    const int hf = edited.indexOf("\r\nHF,1,");
+    ASSERT_GT(hf, 0);
+    const int end = edited.indexOf("\r\n", hf + 2);
+    QList<QByteArray> cells = edited.mid(hf + 2, end - hf - 2).split(',');
+    const QByteArray before = cells[4];
+    cells[4] = "29.500000";
+    ASSERT_EQ(cells[6], "OFF");
+    cells[6] = "ON";
+    edited.replace(hf + 2, end - hf - 2, cells.join(','));
+    WriteText(path("edited.csv"), edited);
+
+    const CliRun same =
+        RunCli({QStringLiteral("import"), path("a.dat"), path("a.csv"), path("b.dat")});
+    ASSERT_EQ(same.Exit, 0) << same.Err.toStdString();
+    EXPECT_TRUE(same.Out.contains(QStringLiteral("replaced HF group 1 CH 1 (line ")));
+    const CliRun equal = RunCli({QStringLiteral("diff"), path("a.dat"), path("b.dat")});
+    EXPECT_EQ(equal.Exit, 0);
+    EXPECT_TRUE(equal.Out.isEmpty()) << equal.Out.toStdString();
+
+    ASSERT_EQ(
+        RunCli({QStringLiteral("import"), path("a.dat"), path("edited.csv"), path("c.dat")}).Exit,
+        0);
+    const CliRun different = RunCli({QStringLiteral("diff"), path("a.dat"), path("c.dat")});
+    EXPECT_EQ(different.Exit, 1);
+    EXPECT_EQ(different.Out, QStringLiteral("HF group 1 CH 1: RX MHz %1 -> 29.500000\n"
+                                            "HF group 1 CH 1: BUSY OFF -> ON\n")
+                                 .arg(QString::fromLatin1(before)));
+
+    // A memory image against the pair decoded from it: equal; against another pair: different.
+    ASSERT_EQ(RunCli({QStringLiteral("encode"), path("c.dat"), path("c.img")}).Exit, 0);
+    ASSERT_EQ(RunCli({QStringLiteral("decode"), path("c.img"), path("c2.dat")}).Exit, 0);
+    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("c.img"), path("c2.dat")}).Exit, 0);
+    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("c.img"), path("b.dat")}).Exit, 1);
+}
+
+TEST_F(CliExchange, CommonFormatRefusedLinesStopTheWriteUnlessSkipped) {
+    WriteText(path("common.csv"),
+              "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+              "DtcsPolarity,Mode,TStep,Skip,Comment\n"
+              "1,Rpt,29.620000,-,0.100000,Tone,88.5,88.5,023,NN,FM,5.00,,,\n"
+              "2,Bad,29.600000,off,0.000000,,88.5,88.5,023,NN,FM,5.00,,,\n");
+    const QStringList import = {QStringLiteral("import"), path("a.dat"),
+                                path("common.csv"),       QStringLiteral("--band"),
+                                QStringLiteral("HAM"),    QStringLiteral("--group"),
+                                QStringLiteral("4"),      path("d.dat")};
+    const CliRun refused = RunCli(import);
+    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_TRUE(refused.Out.contains(QStringLiteral(
+        "refused line 3: Duplex \"off\": this radio cannot stop transmitting on a channel\n")));
+    EXPECT_TRUE(refused.Out.contains(
+        QStringLiteral("dropped fields (this radio cannot carry them): Name TStep\n")));
+    EXPECT_FALSE(QFile::exists(path("d.dat")));
+
+    const CliRun skipped = RunCli(import + QStringList{QStringLiteral("--skip-bad")});
+    EXPECT_EQ(skipped.Exit, 0) << skipped.Err.toStdString();
+    const CliRun diff = RunCli({QStringLiteral("diff"), path("a.dat"), path("d.dat")});
+    EXPECT_EQ(diff.Exit, 1);
+    EXPECT_TRUE(diff.Out.contains(QStringLiteral("HAM group 4 CH 1: RX MHz ")));
+    EXPECT_TRUE(diff.Out.contains(QStringLiteral("HAM group 4 CH 1: REP OFF -> SUBB\n")));
+    EXPECT_FALSE(diff.Out.contains(QStringLiteral("CH 2")));
+
+    // The common format goes into HF or HAM only.
+    EXPECT_EQ(RunCli({QStringLiteral("import"), path("a.dat"), path("common.csv"),
+                      QStringLiteral("--band"), QStringLiteral("CB"), QStringLiteral("--group"),
+                      QStringLiteral("1"), path("e.dat")})
+                  .Exit,
+              1);
+    EXPECT_FALSE(QFile::exists(path("e.dat")));
+}
+
+TEST_F(CliExchange, UnreadableInputsAreErrors) {
+    WriteText(path("broken.csv"), "Band,Group,CH No.\n\"HF,1,1\n");
+    const CliRun broken =
+        RunCli({QStringLiteral("import"), path("a.dat"), path("broken.csv"), path("f.dat")});
+    EXPECT_EQ(broken.Exit, 1);
+    EXPECT_TRUE(broken.Err.contains(QStringLiteral("line 2: the file cannot be read as CSV")));
+    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("a.dat"), path("missing.dat")}).Exit, 2);
+    EXPECT_EQ(RunCli({QStringLiteral("export"), path("missing.dat"), path("x.csv")}).Exit, 1);
+    EXPECT_EQ(RunCli({QStringLiteral("import"), path("a.dat")}).Exit, 2);
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,114 @@
+// import DATAFILE IN.csv [--band HF|HAM --group G] OUT [--skip-bad]: the channels of a CSV file
+// (own format, or the common format into the named group) added to a data file pair, saved as
+// OUT. The preview is printed first; with a refused line nothing is written unless --skip-bad.
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "cli_support.h"
+#include "codec/image_codec.h"
+#include "command.h"
+#include "document_source.h"
+#include "exchange/channel_import.h"
+#include "files/data_file.h"
+#include "model/text_pair.h"
+
+namespace kv::cli {
+namespace {
+
+struct ImportArguments {
+    std::string Data;
+    std::string Csv;
+    std::string Out;
+    ImportTarget Target{-1, 0};
+    bool SkipBad = false;
+};
+
+std::optional<ImportArguments> Parse(Arguments arguments) {
+    ImportArguments parsed;
+    std::vector<std::string> files;
+    for (std::size_t n = 0; n < arguments.size(); ++n) {
+        const std::string& word = arguments[n];
+        if (word == "--skip-bad") {
+            parsed.SkipBad = true;
+        } else if (word == "--band" && n + 1 < arguments.size()) {
+            const std::string& band = arguments[++n];
+            parsed.Target.Band = band == "HF" ? kBandHf : band == "HAM" ? kBandHam : -2;
+        } else if (word == "--group" && n + 1 < arguments.size()) {
+            try {
+                parsed.Target.Group = std::stoi(arguments[++n]);
+            } catch (...) {
+                parsed.Target.Group = -1;
+            }
+        } else if (word.starts_with("--")) {
+            return std::nullopt;
+        } else {
+            files.push_back(word);
+        }
+    }
+    if (files.size() != 3) return std::nullopt;
+    parsed.Data = files[0];
+    parsed.Csv = files[1];
+    parsed.Out = files[2];
+    return parsed;
+}
+
+std::string Place(const ImportedChannel& channel) {
+    if (channel.Memory) return "CB MEM " + std::to_string(channel.ChNo);
+    return std::string(BandName(channel.Band)) + " group " + std::to_string(channel.Group) +
+           " CH " + std::to_string(channel.ChNo);
+}
+
+void PrintPreview(const ImportPreview& preview) {
+    for (const ImportedChannel& channel : preview.Channels)
+        std::cout << (channel.Replaces ? "replaced " : "added ") << Place(channel) << " (line "
+                  << channel.Line << ")\n";
+    for (const RefusedLine& refused : preview.Refused)
+        std::cout << "refused " << RefusedLineText(refused, kLanguageEnglish) << '\n';
+    if (!preview.DroppedFields.empty()) {
+        std::cout << "dropped fields (this radio cannot carry them):";
+        for (const std::string& field : preview.DroppedFields) std::cout << ' ' << field;
+        std::cout << '\n';
+    }
+}
+
+bool Save(Document& doc, const std::string& path) {
+    if (path.ends_with(".img")) {
+        auto image = std::make_unique<MemoryImage>();
+        EncodeImage(doc.Working, *image, SystemCodec());
+        return WriteImage(*image, path);
+    }
+    const FileResult result = SaveDataFile(doc, path);
+    if (!result.ok()) Fail(path + ": " + result.Message.en);
+    return result.ok();
+}
+
+}  // namespace
+
+int RunImport(Arguments arguments) {
+    const auto parsed = Parse(arguments);
+    if (!parsed) {
+        std::cerr << "kv7700-cli: import takes DATAFILE IN.csv [--band HF|HAM --group G] OUT "
+                     "[--skip-bad]\n";
+        return kExitUsage;
+    }
+    const auto doc = OpenDocument(parsed->Data);
+    if (!doc) return kExitFailure;
+    std::ifstream in(parsed->Csv, std::ios::binary);
+    if (!in) return Fail(parsed->Csv + ": the file cannot be read");
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const ImportResult result =
+        PreviewImport(doc->Working, text, parsed->Target, *SystemCodec().AnsiCodePage);
+    if (!result.Preview) return Fail(parsed->Csv + ": " + result.Error->en);
+    const ImportPreview& preview = *result.Preview;
+    PrintPreview(preview);
+    if (!preview.Refused.empty() && !parsed->SkipBad)
+        return Fail(std::to_string(preview.Refused.size()) +
+                    " line(s) refused; nothing written (--skip-bad imports the others)");
+    ApplyImport(doc->Working, preview);
+    return Save(*doc, parsed->Out) ? kExitOk : kExitFailure;
+}
+
+}  // namespace kv::cli
