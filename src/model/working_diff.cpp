@@ -4,7 +4,11 @@
 namespace kv {
 namespace {
 
+// Members that are no edits: where the user looked, and the identity and version mark a save
+// stamps on the record. Undo never brings back an older stamp.
 void CopyPositions(const ConfigRecord& from, ConfigRecord& to) {
+    to.Identity = from.Identity;
+    to.FileVersion = from.FileVersion;
     to.CurrentGroup = from.CurrentGroup;
     to.GroupCurrentChannel = from.GroupCurrentChannel;
 }

@@ -1,6 +1,7 @@
 // The difference between two states of a document's working data, record by record: what an undo
 // step keeps. The editor positions (CurrentGroup, GroupCurrentChannel: where the user looked)
-// are no part of it, so undoing an edit never moves the user.
+// are no part of it, so undoing an edit never moves the user; nor are the identity and version
+// mark a save stamps on the record.
 #pragma once
 
 #include <cstddef>

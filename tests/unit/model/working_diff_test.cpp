@@ -36,6 +36,13 @@ const DiffCase kCases[] = {
      1, true},
     // The band reaches the radio: picking one is an edit like any setting.
     {"Band", [](RadioData& d) { d.Config.BandMode = 2; }, 0, true},
+    // A save stamps the identity and version mark; no undo brings back an older stamp.
+    {"SaveStamp",
+     [](RadioData& d) {
+         d.Config.Identity.IdentRangeClass = 1;
+         d.Config.FileVersion.assign("V100");
+     },
+     0, false},
     {"PositionsOnly",
      [](RadioData& d) {
          d.Config.CurrentGroup[1] = 5;
@@ -74,6 +81,8 @@ TEST_P(WorkingDiffTest, HoldsWhatChangedAndRestoresBothStates) {
     auto undone = std::make_unique<RadioData>(*after);
     ApplyDiff(*undone, diff, false);
     auto expected = std::make_unique<RadioData>(*before);
+    expected->Config.Identity = after->Config.Identity;
+    expected->Config.FileVersion = after->Config.FileVersion;
     expected->Config.CurrentGroup = after->Config.CurrentGroup;
     expected->Config.GroupCurrentChannel = after->Config.GroupCurrentChannel;
     EXPECT_TRUE(undone->Config == expected->Config);

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "app/main_window_tables.h"
 #include "app/shared_messages.h"
@@ -37,8 +38,9 @@ namespace kv {
 namespace {
 
 constexpr int kStepsPerColumn = 7;
-// An export that takes longer than this shows its progress.
-constexpr int kExportProgressDelayMs = 500;
+// A tone that sounds longer than this takes a while to write, so its export shows its progress
+// from the start; shorter ones are written at once without a window.
+constexpr long long kLongExportMs = 60'000;
 
 QString Text(const TextPair& text, int language) {
     return QString::fromStdString(text.in(language));
@@ -294,7 +296,8 @@ void RogerBeepWindow::exportWav() {
     progress.setObjectName(QStringLiteral("ExportProgress"));
     progress.setWindowTitle(title);
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(kExportProgressDelayMs);
+    const bool longTone = melody.TotalMs() > kLongExportMs;
+    progress.setMinimumDuration(longTone ? 0 : std::numeric_limits<int>::max());
     progress.setAutoReset(false);
     progress.setValue(0);
     const bool written = WriteMelodyWav(melody, QFile::encodeName(*path).toStdString(),
