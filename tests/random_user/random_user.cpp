@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
@@ -91,7 +92,11 @@ void PokeAControl(QWidget* root) {
             break;
         }
         case 1:
-            QTest::keyClicks(w, RandomText());
+            for (const QChar c : RandomText()) {
+                // Qt Test types only ASCII keys; Chinese and control characters go as key events.
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(w, &press);
+            }
             break;
         default: {
             static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Tab,    Qt::Key_Down,
@@ -178,7 +183,7 @@ int main(int argc, char* argv[]) {
                                         "--short-reply", "--lose-write",       "--silent-after"};
         if (Pick(2)) arguments << kFaults[Pick(std::size(kFaults))] << QString::number(Pick(40));
         sim.start(KV_PROGRAM_DIR "/kv7700-sim", arguments);
-        if (!sim.waitForReadyReadStandardOutput(5000)) return;
+        if (!sim.waitForReadyRead(5000)) return;
         const QString path = QString::fromUtf8(sim.readLine()).trimmed();
         kv::WritePortMapping(application.settings().writePath(), {{42, path.toStdString()}});
         application.state().comPort = 42;
