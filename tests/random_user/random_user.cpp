@@ -1,0 +1,261 @@
+// A random user: the real application (real data files on a temporary folder, real editor
+// windows, the simulated radio) driven by seeded random input. After every step the document's
+// invariants are checked; a failure prints the seed and step to replay it.
+//   kv_random_user [--seed S] [--steps N | --seconds T]
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <random>
+#include <set>
+
+#include "app/ui/application.h"
+#include "app/ui/file_chooser.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/shell_context.h"
+#include "codec/image_codec.h"
+#include "files/used_slots.h"
+#include "model/document.h"
+#include "model/memory_image.h"
+#include "platform/placement_store.h"
+#include "platform/port_list.h"
+#include "platform/settings_file.h"
+
+namespace {
+
+using kv::MessageAnswer;
+using kv::MessageButtons;
+
+std::mt19937_64 rng;
+int Pick(int n) {
+    return n <= 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(n));
+}
+
+class RandomChooser final : public kv::FileChooser {
+public:
+    explicit RandomChooser(QString folder) : folder_(std::move(folder)) {}
+    std::optional<QString> chooseOpen(QWidget*, const QString&, const QString&) override {
+        return choose();
+    }
+    std::optional<QString> chooseSave(QWidget*, const QString&, const QString&) override {
+        return choose();
+    }
+
+private:
+    std::optional<QString> choose() {
+        if (Pick(5) == 0) return std::nullopt;
+        return QDir(folder_).filePath(QStringLiteral("file%1.dat").arg(Pick(3)));
+    }
+    QString folder_;
+};
+
+// Menu items that would end the process or start another program.
+const std::set<QString> kLeavesTheProgram = {QStringLiteral("mnuFileExit"),
+                                             QStringLiteral("mnuOpenBackupFolder")};
+
+QString RandomText() {
+    static const QString kPieces[] = {QStringLiteral("7"),   QStringLiteral("146.520"),
+                                      QStringLiteral("abc"), QStringLiteral("信道"),
+                                      QStringLiteral("\t"),  QStringLiteral("\x01\x7f"),
+                                      QStringLiteral("-1"),  QStringLiteral("99999999999")};
+    QString text;
+    for (int i = Pick(4); i >= 0; --i) text += kPieces[Pick(std::size(kPieces))];
+    return text;
+}
+
+// Clicks, types into or presses a key on a random enabled, visible control under `root`.
+void PokeAControl(QWidget* root) {
+    QList<QWidget*> controls;
+    for (QWidget* w : root->findChildren<QWidget*>())
+        if (w->isVisible() && w->isEnabled() &&
+            (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+             qobject_cast<QLineEdit*>(w) || w->focusPolicy() != Qt::NoFocus))
+            controls.push_back(w);
+    if (controls.isEmpty()) return;
+    QWidget* w = controls[Pick(controls.size())];
+    switch (Pick(4)) {
+        case 0: {
+            const QPoint at(Pick(std::max(1, w->width())), Pick(std::max(1, w->height())));
+            QTest::mouseClick(w, Qt::LeftButton, {}, at);
+            break;
+        }
+        case 1:
+            for (const QChar c : RandomText()) {
+                // Qt Test types only ASCII keys; Chinese and control characters go as key events.
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(w, &press);
+            }
+            break;
+        default: {
+            static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Tab,    Qt::Key_Down,
+                                            Qt::Key_Up,     Qt::Key_Delete, Qt::Key_Backspace,
+                                            Qt::Key_Space,  Qt::Key_Escape};
+            QTest::keyClick(w, kKeys[Pick(std::size(kKeys))]);
+        }
+    }
+}
+
+// The document's invariants; an empty text when all hold.
+std::string CheckDocument(const kv::Document& doc, const kv::CodecOptions& codec) {
+    if (!kv::CountsFit(doc.config())) return "a group count lies outside 0..99";
+    // Encoding, decoding and encoding again gives the same image.
+    auto first = std::make_unique<kv::MemoryImage>();
+    kv::EncodeImage(doc.Working, *first, codec);
+    auto decoded = std::make_unique<kv::RadioData>(doc.Working);
+    kv::DecodeImage(*first, *decoded, codec);
+    auto second = std::make_unique<kv::MemoryImage>();
+    kv::EncodeImage(*decoded, *second, codec);
+    if (!(*first == *second)) return "encode, decode, encode changed the image";
+    return {};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    std::uint64_t seed = std::random_device{}();
+    long steps = -1;
+    double seconds = 60;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--seed") seed = std::stoull(argv[i + 1]);
+        if (option == "--steps") steps = std::stol(argv[i + 1]);
+        if (option == "--seconds") seconds = std::stod(argv[i + 1]);
+    }
+    rng.seed(seed);
+    std::printf("random user: seed %llu\n", static_cast<unsigned long long>(seed));
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("KV7700"));
+    QFile versions(dir.filePath(QStringLiteral("Version.ini")));
+    versions.open(QIODevice::WriteOnly);
+    versions.write(
+        "[Version]\nCurrentVersion=V100\nSoftVersionCount=1\nFirmVersionCount=1\n"
+        "[Soft]\nVersion0=V100\n[Firm]\nFirm0=V100-V100\n");
+    versions.close();
+
+    std::vector<QString> answersShown;
+    kv::SetMessageAnswerer([](const kv::MessageRequest& request) {
+        switch (request.Buttons) {
+            case MessageButtons::Ok:
+                return MessageAnswer::Ok;
+            case MessageButtons::OkCancel:
+                return Pick(2) ? MessageAnswer::Ok : MessageAnswer::Cancel;
+            case MessageButtons::YesNo:
+                return Pick(2) ? MessageAnswer::Yes : MessageAnswer::No;
+            case MessageButtons::YesNoCancel: {
+                const MessageAnswer answers[] = {MessageAnswer::Yes, MessageAnswer::No,
+                                                 MessageAnswer::Cancel};
+                return answers[Pick(3)];
+            }
+        }
+        return MessageAnswer::Ok;
+    });
+
+    kv::StartupOptions options;
+    options.Folders = kv::ProgramFolders::ForProgramFolder(dir.filePath(QStringLiteral("KV7700")));
+    options.Locale = kv::LocaleFactsFor("en_US");
+    options.Placement = std::make_shared<kv::PlacementStore>(dir.filePath("placement.ini"));
+    options.Chooser = std::make_shared<RandomChooser>(dir.path());
+    kv::Application application(options);
+    kv::MainWindow& main = application.mainWindow();
+    main.show();
+
+    // The simulated radio, restarted with a random fault before every radio command.
+    QProcess sim;
+    auto startRadio = [&] {
+        sim.kill();
+        sim.waitForFinished(2000);
+        QStringList arguments{"--linger", "forever"};
+        static const char* kFaults[] = {"--drop-reply",  "--corrupt-checksum", "--wrong-address",
+                                        "--short-reply", "--lose-write",       "--silent-after"};
+        if (Pick(2)) arguments << kFaults[Pick(std::size(kFaults))] << QString::number(Pick(40));
+        sim.start(KV_PROGRAM_DIR "/kv7700-sim", arguments);
+        if (!sim.waitForReadyRead(5000)) return;
+        const QString path = QString::fromUtf8(sim.readLine()).trimmed();
+        kv::WritePortMapping(application.settings().writePath(), {{42, path.toStdString()}});
+        application.state().comPort = 42;
+    };
+
+    // Modal windows (progress, port, language, file windows) run their own loop: this timer
+    // pokes them and closes them now and then. The progress window is left to its session.
+    QTimer modal;
+    QObject::connect(&modal, &QTimer::timeout, [] {
+        QWidget* top = QApplication::activeModalWidget();
+        if (!top || QString::fromLatin1(top->metaObject()->className()).contains("Progress"))
+            return;
+        if (Pick(3) == 0)
+            top->close();
+        else
+            PokeAControl(top);
+    });
+    modal.start(20);
+
+    QList<QAction*> actions;
+    for (QAction* top : main.menuBar()->actions())
+        if (top->menu())
+            for (QAction* item : top->menu()->actions())
+                if (!item->isSeparator() && !item->menu() &&
+                    !kLeavesTheProgram.count(item->objectName()))
+                    actions.push_back(item);
+
+    QElapsedTimer clock;
+    clock.start();
+    std::set<QString> windowsReached;
+    long step = 0;
+    for (; steps < 0 ? clock.elapsed() < seconds * 1000 : step < steps; ++step) {
+        const int kind = Pick(10);
+        QString what;
+        if (kind < 4) {
+            PokeAControl(&main);
+            what = QStringLiteral("input");
+        } else {
+            QList<QAction*> enabled;
+            for (QAction* a : actions)
+                if (a->isEnabled()) enabled.push_back(a);
+            if (enabled.isEmpty()) continue;
+            QAction* action = enabled[Pick(enabled.size())];
+            what = action->objectName();
+            if (what == "mnuReadFromRadio" || what == "mnuWriteToRadio") startRadio();
+            action->trigger();
+        }
+        QApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                windowsReached.insert(QString::fromLatin1(w->metaObject()->className()));
+        for (QWidget* w : main.findChildren<QWidget*>())
+            if (w->isVisible() && !w->objectName().isEmpty() &&
+                w->objectName().startsWith("Fr", Qt::CaseInsensitive))
+                windowsReached.insert(w->objectName());
+        std::string broken = CheckDocument(application.document(), application.context().Codec);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() &&
+                QString::fromLatin1(w->metaObject()->className()).contains("Progress"))
+                broken = "a progress window is still open after its session";
+        if (!broken.empty()) {
+            std::printf("FAILED at step %ld (%s): %s\nreplay: --seed %llu --steps %ld\n", step,
+                        qPrintable(what), broken.c_str(), static_cast<unsigned long long>(seed),
+                        step + 1);
+            return 1;
+        }
+    }
+    sim.kill();
+    sim.waitForFinished(2000);
+    std::printf("random user: %ld steps, %zu windows reached:", step, windowsReached.size());
+    for (const QString& w : windowsReached) std::printf(" %s", qPrintable(w));
+    std::printf("\nno broken invariant\n");
+    kv::SetMessageAnswerer({});
+    return 0;
+}
