@@ -91,6 +91,7 @@ TEST_F(CliWriteCheckTest, StrictWritesADocumentWithoutFindings) {
     EXPECT_FALSE(strict.err.contains(QStringLiteral("would receive")));
 }
 
+#ifdef KV_CLI_PRINT
 TEST_F(CliWriteCheckTest, PrintHasOneTablePerGroupInUse) {
     const QString file = Save("sheet.dat");
     for (const auto& [language, cb, hf, ham] :
@@ -118,6 +119,7 @@ TEST_F(CliWriteCheckTest, PrintHasOneTablePerGroupInUse) {
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("none.pdf"))));
 }
+#endif
 
 }  // namespace
 }  // namespace kv::test
