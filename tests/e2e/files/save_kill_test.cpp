@@ -110,12 +110,27 @@ TEST_F(SaveKillTest, PairOpensAsOneDocumentAfterEveryKill) {
     int openedFirst = 0;
     int openedSecond = 0;
     for (int kill = 0; kill < kKills; ++kill) {
+        // The child says when its first save is done, so that on a busy machine the kills do not
+        // all land before the child got going; they land anywhere in the saves that follow.
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (unsigned n = 0;; ++n)
+            ::close(started[0]);
+            for (unsigned n = 0;; ++n) {
                 if (!SaveDataFile(n % 2 ? *first_ : *second_, target_).ok()) ::_exit(1);
+                if (n == 0) {
+                    const char done = 1;
+                    if (::write(started[1], &done, 1) != 1) ::_exit(1);
+                    ::close(started[1]);
+                }
+            }
         }
+        ::close(started[1]);
+        char done = 0;
+        ASSERT_EQ(::read(started[0], &done, 1), 1) << "kill " << kill << ": the child never saved";
+        ::close(started[0]);
         std::this_thread::sleep_for(std::chrono::microseconds(rng() % window));
         ASSERT_EQ(::kill(child, SIGKILL), 0);
         int status = 0;
