@@ -21,12 +21,12 @@
 #include <set>
 
 #include "app/ui/application.h"
-#include "app/ui/file_chooser.h"
 #include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
 #include "codec/image_codec.h"
 #include "files/used_slots.h"
+#include "gui/file_chooser.h"
+#include "gui/message_box.h"
+#include "gui/shell_context.h"
 #include "model/document.h"
 #include "model/memory_image.h"
 #include "platform/placement_store.h"

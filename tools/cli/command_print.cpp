@@ -5,10 +5,10 @@
 
 #include "app/channel_sheet.h"
 #include "app/startup_settings.h"
-#include "app/ui/sheet_document.h"
 #include "cli_link.h"
 #include "cli_support.h"
 #include "command.h"
+#include "gui/sheet_document.h"
 #include "platform/settings_file.h"
 
 namespace kv::cli {

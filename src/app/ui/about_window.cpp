@@ -10,7 +10,7 @@
 #include "app/shared_messages.h"
 #include "app/shell_texts.h"
 #include "app/ui/app_icon.h"
-#include "app/ui/message_box.h"
+#include "gui/message_box.h"
 
 namespace kv {
 

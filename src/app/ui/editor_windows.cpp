@@ -2,7 +2,6 @@
 // main window's menus and tree open it by (see main_window_tables.h). A menu item or tree node
 // whose window is not registered opens nothing.
 #include "app/main_window_tables.h"
-#include "app/ui/window_registry.h"
 #include "editors/channels/ui/channel_window.h"
 #include "editors/channels/ui/group_name_window.h"
 #include "editors/settings/ui/settings_window.h"
@@ -10,6 +9,7 @@
 #include "editors/special/ui/weather_window.h"
 #include "editors/tones/ui/dtmf_window.h"
 #include "editors/tones/ui/roger_beep_window.h"
+#include "gui/window_registry.h"
 
 namespace kv {
 

@@ -11,7 +11,7 @@
 #include "app/app_state.h"
 #include "app/shell_texts.h"
 #include "app/startup_settings.h"
-#include "app/ui/button_captions.h"
+#include "gui/button_captions.h"
 #include "platform/settings_file.h"
 
 namespace kv {

@@ -35,24 +35,24 @@
 #include "app/ui/about_window.h"
 #include "app/ui/app_icon.h"
 #include "app/ui/document_store.h"
-#include "app/ui/file_chooser.h"
 #include "app/ui/language_window.h"
-#include "app/ui/link_commands.h"
-#include "app/ui/message_box.h"
 #include "app/ui/print_commands.h"
 #include "app/ui/qt_translation.h"
 #include "app/ui/recent_files_menu.h"
-#include "app/ui/shell_context.h"
 #include "app/ui/system_info_tool.h"
 #include "app/ui/tree_panel.h"
-#include "app/ui/window_registry.h"
 #include "codec/image_codec.h"
 #include "editors/channels/ui/channel_editor_state.h"
-#include "editors/special/ui/editor_frame.h"
 #include "files/templates.h"
 #include "files/version_table.h"
 #include "gui/document_editor.h"
+#include "gui/editor_frame.h"
 #include "gui/editor_mnemonics.h"
+#include "gui/file_chooser.h"
+#include "gui/link_commands.h"
+#include "gui/message_box.h"
+#include "gui/shell_context.h"
+#include "gui/window_registry.h"
 #include "link/backup_store.h"
 #include "link/safety_texts.h"
 #include "model/band_range.h"
@@ -137,7 +137,11 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
     LoadNewDoc();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The undo history empties itself while the children go, after this window's actions are
+    // gone: it must not reach back into them.
+    editor_->disconnect(this);
+}
 
 int MainWindow::language() const {
     return context_.State.CurrentLanguage;

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "gui/editor_host.h"
 #include "model/document_edit.h"
 #include "model/text_pair.h"
 
@@ -33,7 +34,7 @@ class TreePanel;
 class WindowRegistry;
 struct ShellContext;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
     // Builds the window, restores its placement, applies the language and opens a new document.
@@ -41,59 +42,61 @@ public:
                FileChooser& chooser, PlacementStore& placement, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    QWidget* Widget() override { return this; }
+
     // The radio link's commands; null leaves the radio items doing nothing.
     void SetLinkCommands(LinkCommands* commands) { link_ = commands; }
 
     // Refreshes every text of the window in the current language and rebuilds the tree.
-    void Change_Language();
+    void Change_Language() override;
     // Closes every editor, lays the new-document template over the data, opens the channel window.
     void LoadNewDoc();
     // Rebuilds the tiled background from the current language's picture (plain when missing).
     void LoadBKPic();
-    void UpdateTitle();
+    void UpdateTitle() override;
 
     // Asks to save unsaved changes (Yes / No / Cancel). True when the caller may go on: nothing
     // was changed, the user said No, or Yes saved the document (through Save As when untitled).
-    bool ConfirmDiscardOrSave();
+    bool ConfirmDiscardOrSave() override;
     // Hands over to the program version fitting `otherVersion`: PrepareHandOver, then
     // StartHandOver. Returns false when the user cancelled or no such version is installed.
     bool HandOverTo(const std::string& otherVersion);
     // The steps before a hand-over: says so and returns false when no version fitting
     // `otherVersion` is installed, then asks the unsaved-changes question; true when the caller
     // may go on (a radio session then closes its port before StartHandOver).
-    bool PrepareHandOver(const std::string& otherVersion);
+    bool PrepareHandOver(const std::string& otherVersion) override;
     // Starts the fitting version and asks the process to end, without asking anything about
     // unsaved changes; says why and returns false when it cannot be started.
-    bool StartHandOver(const std::string& otherVersion);
+    bool StartHandOver(const std::string& otherVersion) override;
 
     // Makes a radio image the untitled document, as a read from the radio does: every editor
     // closes, the image is decoded onto the working data, the document is named "new.dat" and
     // the channel window opens.
-    void ShowRadioData(const MemoryImage& image);
+    void ShowRadioData(const MemoryImage& image) override;
 
     // The file windows, for the commands that choose files beside the document commands.
-    FileChooser& fileChooser() const { return chooser_; }
+    FileChooser& fileChooser() const override { return chooser_; }
 
     // The editor windows, by object name: bring to front or create; find; close.
-    QWidget* OpenEditor(const QString& name);
-    QWidget* FindEditor(const QString& name) const;
+    QWidget* OpenEditor(const QString& name) override;
+    QWidget* FindEditor(const QString& name) const override;
     // Closes the editors in turn; stops and returns false at the first that stays open (its
     // user cancelled).
-    bool CloseAllEditors();
-    void CascadeEditors();
+    bool CloseAllEditors() override;
+    void CascadeEditors() override;
 
     // Calls the public operation `operation` (a Q_INVOKABLE method without arguments, such as
     // "ShowRB" or "ReShow_Group_Name") of the open editor window `window`. Windows call each
     // other this way so that no editor depends on another's class. False when the window is not
     // open or has no such operation.
-    bool CallEditor(const QString& window, const char* operation);
+    bool CallEditor(const QString& window, const char* operation) override;
 
     // Every change an editor window makes to the document is announced here, once, after the
     // core function that made it. Open windows showing the same data refresh on the signal.
-    void DocumentEdited(const DocumentEdit& edit);
+    void DocumentEdited(const DocumentEdit& edit) override;
 
     // The edit entry every change of the document passes, with the undo history.
-    DocumentEditor& Editor() const { return *editor_; }
+    DocumentEditor& Editor() const override { return *editor_; }
     // Edit → Undo and Redo: store what is being typed, then restore the step and bring the
     // window that shows it to the front.
     void UndoEdit();
@@ -101,19 +104,19 @@ public:
 
     // Tells the user, in the status bar and the current language, what an edit did besides
     // itself (references it cleared); the next message replaces it.
-    void ShowStatusMessage(const TextPair& text);
+    void ShowStatusMessage(const TextPair& text) override;
 
     // Lets every open editor store what is still being typed: takes the focus away from the
     // editors and calls `FinishEdit()` (a Q_INVOKABLE method) of each one that declares it.
     // Runs before Save, Save As, the unsaved-changes test and Write.
-    void FinishEdits();
+    void FinishEdits() override;
 
     // Lets every open editor holding a copy of its own settle it before the document is replaced
     // or the program ends: calls `ResolveCopy()` (a Q_INVOKABLE method returning bool) of each
     // one that declares it. False as soon as one of them answers false (the user cancelled).
     bool ResolveEditorCopies();
 
-    QAction* menuAction(const QString& name) const;
+    QAction* menuAction(const QString& name) const override;
     // The toolbar button of `key` (such as "打印"); null when there is none.
     QAction* toolAction(const QString& key) const;
     const RecentFilesMenu& recentFiles() const { return *recent_; }

@@ -10,12 +10,12 @@
 
 #include "app/channel_sheet.h"
 #include "app/document_title.h"
-#include "app/ui/file_chooser.h"
 #include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/sheet_document.h"
-#include "app/ui/shell_context.h"
 #include "files/data_file.h"
+#include "gui/file_chooser.h"
+#include "gui/message_box.h"
+#include "gui/sheet_document.h"
+#include "gui/shell_context.h"
 
 namespace kv {
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/twips.h"
-#include "app/ui/message_box.h"
+#include "gui/message_box.h"
 #include "link/link_window_texts.h"
 
 namespace kv {

@@ -5,12 +5,12 @@
 
 #include "app/main_window_tables.h"
 #include "app/startup_settings.h"
-#include "app/ui/main_window.h"
-#include "app/ui/shell_context.h"
+#include "gui/editor_host.h"
+#include "gui/shell_context.h"
 
 namespace kv {
 
-RadioBandsOption::RadioBandsOption(ShellContext& context, MainWindow& main, QObject* parent)
+RadioBandsOption::RadioBandsOption(ShellContext& context, EditorHost& main, QObject* parent)
     : QObject(parent), context_(context), main_(main) {
     setObjectName(QStringLiteral("RadioBandsOption"));
     QAction* action = main_.menuAction(QString::fromLatin1(kRadioBandsItem));

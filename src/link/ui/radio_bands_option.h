@@ -8,7 +8,7 @@
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 struct ShellContext;
 
 inline constexpr const char* kRadioBandsItem = "mnuRadioHfBands";
@@ -16,7 +16,7 @@ inline constexpr const char* kRadioBandsItem = "mnuRadioHfBands";
 class RadioBandsOption : public QObject {
     Q_OBJECT
 public:
-    RadioBandsOption(ShellContext& context, MainWindow& main, QObject* parent);
+    RadioBandsOption(ShellContext& context, EditorHost& main, QObject* parent);
 
     // After a session: keeps what the radio's identification reply said (the flag is unchanged
     // when no reply came) and shows it.
@@ -28,7 +28,7 @@ private:
     void store();
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
 };
 
 }  // namespace kv

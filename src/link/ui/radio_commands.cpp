@@ -8,11 +8,11 @@
 
 #include "app/main_window_tables.h"
 #include "app/shared_messages.h"
-#include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
 #include "app/write_checks.h"
 #include "codec/image_codec.h"
+#include "gui/editor_host.h"
+#include "gui/message_box.h"
+#include "gui/shell_context.h"
 #include "link/port_numbering.h"
 #include "link/safety_texts.h"
 #include "link/ui/port_window.h"
@@ -27,8 +27,11 @@
 
 namespace kv {
 
-RadioCommands::RadioCommands(ShellContext& context, MainWindow& main)
-    : QObject(&main), context_(context), main_(main), image_(std::make_unique<MemoryImage>()) {
+RadioCommands::RadioCommands(ShellContext& context, EditorHost& main)
+    : QObject(main.Widget()),
+      context_(context),
+      main_(main),
+      image_(std::make_unique<MemoryImage>()) {
     setObjectName(QStringLiteral("RadioCommands"));
     session_ = std::make_unique<SerialSession>(*image_, context.Doc.Radio, context.Versions);
     session_->setVersionQuestion([this](const std::string& firmware, const TextPair& question) {
@@ -85,8 +88,8 @@ void RadioCommands::TimerWriteExpired() {
 bool RadioCommands::acceptFindings() {
     const std::vector<WriteFinding> findings = CheckBeforeWriting(context_.Doc);
     if (findings.empty()) return true;
-    return ShowMessage(&main_, language(), WriteCheckReport(findings), MessageButtons::OkCancel,
-                       MessageIcon::Warning) == MessageAnswer::Ok;
+    return ShowMessage(main_.Widget(), language(), WriteCheckReport(findings),
+                       MessageButtons::OkCancel, MessageIcon::Warning) == MessageAnswer::Ok;
 }
 
 void RadioCommands::writeDocument() {
@@ -104,11 +107,12 @@ void RadioCommands::writeDocument() {
         runSession(TransferKind::Write);
         return;
     }
-    endSession(writeJob_->Run(std::make_unique<WriteJob>(*image_, options), language(), &main_));
+    endSession(
+        writeJob_->Run(std::make_unique<WriteJob>(*image_, options), language(), main_.Widget()));
 }
 
 void RadioCommands::CommunicationPort() {
-    PortWindow window(context_.State, context_.Settings, &main_);
+    PortWindow window(context_.State, context_.Settings, main_.Widget());
     // The status bar names the port.
     if (window.exec() == QDialog::Accepted) main_.Change_Language();
 }
@@ -128,12 +132,12 @@ bool RadioCommands::openLink(TransferKind kind) {
                                       : session_->OpenLink(kind, port.path);
     }
     if (!failure) return true;
-    ShowMessage(&main_, language(), *failure, MessageButtons::Ok, MessageIcon::Critical);
+    ShowMessage(main_.Widget(), language(), *failure, MessageButtons::Ok, MessageIcon::Critical);
     return false;
 }
 
 bool RadioCommands::confirm(const TextPair& question) {
-    if (ShowMessage(&main_, language(), question, MessageButtons::OkCancel,
+    if (ShowMessage(main_.Widget(), language(), question, MessageButtons::OkCancel,
                     MessageIcon::Question) == MessageAnswer::Ok)
         return true;
     cancelSession();
@@ -153,7 +157,7 @@ void RadioCommands::runSession(TransferKind kind) {
 }
 
 void RadioCommands::transfer(TransferKind kind) {
-    ProgressWindow window(kind, language(), &main_);
+    ProgressWindow window(kind, language(), main_.Widget());
     progress_ = &window;
     connect(session_.get(), &SerialSession::progress, &window, &ProgressWindow::ShowPercent);
     connect(&window, &ProgressWindow::stopRequested, session_.get(), &SerialSession::stop);
@@ -176,7 +180,7 @@ void RadioCommands::onSessionFinished(const SessionOutcome& outcome) {
 }
 
 bool RadioCommands::askVersionQuestion(const std::string& firmware, const TextPair& question) {
-    QWidget* parent = progress_ ? static_cast<QWidget*>(progress_.data()) : &main_;
+    QWidget* parent = progress_ ? static_cast<QWidget*>(progress_.data()) : main_.Widget();
     if (ShowMessage(parent, language(), question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;
     if (!main_.PrepareHandOver(firmware)) return false;
@@ -191,16 +195,16 @@ void RadioCommands::endSession(const SessionOutcome& outcome) {
         return;
     }
     for (const TextPair& message : outcome.PendingMessages)
-        ShowMessage(&main_, language(), message);
+        ShowMessage(main_.Widget(), language(), message);
     if (!outcome.succeeded()) return;
     if (outcome.Kind == TransferKind::Read) completeRead();
-    ShowMessage(&main_, language(), outcome.Completion);
+    ShowMessage(main_.Widget(), language(), outcome.Completion);
 }
 
 void RadioCommands::completeRead() {
     if (const std::optional<TextPair> failure = safety_->keepBackup(*image_, BackupKind::Read)) {
         const TextPair& head = SafetyTexts().BackupNotKept;
-        ShowMessage(&main_, language(),
+        ShowMessage(main_.Widget(), language(),
                     {head.en + "\n" + failure->en, head.zh + "\n" + failure->zh});
     }
     main_.ShowRadioData(*image_);

@@ -4,7 +4,7 @@
 // a read, makes the radio's data the untitled document. A session that ended while a question
 // was still open (the port failed) gets no progress window: its outcome is shown at once.
 //
-// Write lets every open editor store what is still being typed (MainWindow::FinishEdits) before
+// Write lets every open editor store what is still being typed (EditorHost::FinishEdits) before
 // anything is encoded.
 #pragma once
 
@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "app/ui/link_commands.h"
+#include "gui/link_commands.h"
 #include "link/session_actions.h"
 #include "model/memory_image.h"
 
@@ -22,7 +22,7 @@ class QTimer;
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 class ProgressWindow;
 class RadioBandsOption;
 class SafetyCommands;
@@ -36,7 +36,7 @@ class RadioCommands : public QObject, public LinkCommands {
     Q_OBJECT
 public:
     // Lives as a child of `main`.
-    RadioCommands(ShellContext& context, MainWindow& main);
+    RadioCommands(ShellContext& context, EditorHost& main);
     ~RadioCommands() override;
 
     void ReadFromRadio() override;
@@ -79,7 +79,7 @@ private:
     int language() const;
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
     std::unique_ptr<MemoryImage> image_;
     std::unique_ptr<SerialSession> session_;  // refers to image_, so it goes first
     QTimer* timerWrite_;

@@ -7,10 +7,10 @@
 #include <QUrl>
 
 #include "app/startup_settings.h"
-#include "app/ui/file_chooser.h"
-#include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
+#include "gui/editor_host.h"
+#include "gui/file_chooser.h"
+#include "gui/message_box.h"
+#include "gui/shell_context.h"
 #include "link/safety_texts.h"
 #include "platform/diagnostic_facts.h"
 #include "platform/user_data_folder.h"
@@ -28,7 +28,7 @@ TextPair WithLine(const TextPair& message, const QString& line) {
 
 }  // namespace
 
-SafetyCommands::SafetyCommands(ShellContext& context, MainWindow& main, QObject* parent)
+SafetyCommands::SafetyCommands(ShellContext& context, EditorHost& main, QObject* parent)
     : QObject(parent), context_(context), main_(main) {
     setObjectName(QStringLiteral("SafetyCommands"));
     connectOption("mnuBackupBeforeWrite", kKeyBackupBeforeWrite);
@@ -72,7 +72,7 @@ std::optional<TextPair> SafetyCommands::keepBackup(const MemoryImage& image, Bac
 void SafetyCommands::OpenBackupFolder() {
     const QString folder = BackupFolder();
     if (QDir().mkpath(folder) && QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) return;
-    ShowMessage(&main_, language(), WithLine(SafetyTexts().FolderNotOpened, folder));
+    ShowMessage(main_.Widget(), language(), WithLine(SafetyTexts().FolderNotOpened, folder));
 }
 
 void SafetyCommands::SaveDiagnosticReport() {
@@ -81,15 +81,16 @@ void SafetyCommands::SaveDiagnosticReport() {
         QStringLiteral("kv7700-report_%1.txt.gz").arg(QString::fromStdString(StampText(now))));
     const QString filter =
         Text(SafetyTexts().DiagnosticReportLabel, language()) + QStringLiteral(" (*.gz)");
-    const std::optional<QString> path = main_.fileChooser().chooseSave(&main_, filter, start);
+    const std::optional<QString> path =
+        main_.fileChooser().chooseSave(main_.Widget(), filter, start);
     if (!path) return;
     const DiagnosticFacts facts = GatherDiagnosticFacts(
         context_.Settings.writePath(), context_.Folders.versionFile(), TraceFolder());
     if (const std::optional<TextPair> failure = kv::SaveDiagnosticReport(*path, facts)) {
-        ShowMessage(&main_, language(), *failure);
+        ShowMessage(main_.Widget(), language(), *failure);
         return;
     }
-    ShowMessage(&main_, language(), WithLine(SafetyTexts().ReportSaved, *path));
+    ShowMessage(main_.Widget(), language(), WithLine(SafetyTexts().ReportSaved, *path));
 }
 
 }  // namespace kv

@@ -12,13 +12,13 @@
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 struct ShellContext;
 
 class SafetyCommands : public QObject {
     Q_OBJECT
 public:
-    SafetyCommands(ShellContext& context, MainWindow& main, QObject* parent);
+    SafetyCommands(ShellContext& context, EditorHost& main, QObject* parent);
 
     // What a write does besides writing, as the Setup menu's check marks say.
     WriteJobOptions writeOptions() const;
@@ -35,7 +35,7 @@ private:
     int language() const;
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
 };
 
 }  // namespace kv

@@ -7,8 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QScrollBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -18,8 +18,8 @@
 #include "app/main_window_tables.h"
 #include "app/twips.h"
 #include "app/ui/about_window.h"
-#include "app/ui/link_commands.h"
 #include "app/ui/tree_panel.h"
+#include "gui/link_commands.h"
 #include "shell_fixture.h"
 
 namespace kv::test {

@@ -1,5 +1,5 @@
 // The message box as the user sees it, shown for real and answered through its button.
-#include "app/ui/message_box.h"
+#include "gui/message_box.h"
 
 #include <gtest/gtest.h>
 

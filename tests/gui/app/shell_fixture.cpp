@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "app/main_window_tables.h"
-#include "app/ui/window_registry.h"
+#include "gui/window_registry.h"
 
 namespace kv::test {
 
@@ -15,7 +15,7 @@ void RegisterStandInEditors(WindowRegistry& registry) {
     for (const char* name :
          {kChannelWindow, kSettingsWindow, kRogerBeepWindow, kDtmfWindow, kEmergencyWindow,
           kDualWatchWindow, kMemoryKeyWindow, kWeatherWindow, kGroupNameWindow}) {
-        registry.Register(name, [name](ShellContext&, MainWindow&) {
+        registry.Register(name, [name](ShellContext&, EditorHost&) {
             auto* window = new QWidget;
             window->setObjectName(QString::fromLatin1(name));
             window->setWindowTitle(QString::fromLatin1(name));

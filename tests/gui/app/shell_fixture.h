@@ -19,10 +19,10 @@
 #include "app/shared_messages.h"
 #include "app/ui/application.h"
 #include "app/ui/document_store.h"
-#include "app/ui/file_chooser.h"
 #include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
 #include "files/templates.h"
+#include "gui/file_chooser.h"
+#include "gui/message_box.h"
 #include "platform/placement_store.h"
 
 namespace kv::test {

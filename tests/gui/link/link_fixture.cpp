@@ -9,8 +9,8 @@
 
 #include "app/main_window_tables.h"
 #include "app/ui/main_window.h"
-#include "app/ui/shell_context.h"
 #include "app/write_checks.h"
+#include "gui/shell_context.h"
 #include "link/transfer_map.h"
 #include "link/ui/radio_commands.h"
 #include "platform/port_list.h"
@@ -52,7 +52,7 @@ LinkFixture::LinkFixture() {
     store_->BuildStartupDocument(*doc_);
     context_ = std::unique_ptr<ShellContext>(
         new ShellContext{*doc_, state_, *settings_, versions_, folders, CodecOptions{}});
-    editors_.Register(kChannelWindow, [](ShellContext& context, MainWindow&) -> QWidget* {
+    editors_.Register(kChannelWindow, [](ShellContext& context, EditorHost&) -> QWidget* {
         return new StandInEditor(context.Doc);
     });
 

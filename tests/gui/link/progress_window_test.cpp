@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/ui/message_box.h"
+#include "gui/message_box.h"
 #include "link/link_window_texts.h"
 
 namespace kv::linktest {

@@ -1,7 +1,9 @@
 // The channel editor's run-wide state.
 #include "editors/channels/ui/channel_editor_state.h"
 
-#include "app/ui/main_window.h"
+#include <QWidget>
+
+#include "gui/editor_host.h"
 
 namespace kv {
 
@@ -9,14 +11,14 @@ ChannelEditorState::ChannelEditorState(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("ChannelEditorState"));
 }
 
-ChannelEditorState& ChannelEditorState::Of(MainWindow& main) {
-    auto* state = main.findChild<ChannelEditorState*>(QStringLiteral("ChannelEditorState"),
-                                                      Qt::FindDirectChildrenOnly);
-    if (state == nullptr) state = new ChannelEditorState(&main);
+ChannelEditorState& ChannelEditorState::Of(EditorHost& main) {
+    auto* state = main.Widget()->findChild<ChannelEditorState*>(
+        QStringLiteral("ChannelEditorState"), Qt::FindDirectChildrenOnly);
+    if (state == nullptr) state = new ChannelEditorState(main.Widget());
     return *state;
 }
 
-int DisplayedBand(MainWindow& main, const Document& doc) {
+int DisplayedBand(EditorHost& main, const Document& doc) {
     const int shown = ChannelEditorState::Of(main).DisplayedBandMode;
     if (shown >= 0 && shown < kBandCount) return shown;
     const int band = doc.config().BandMode;

@@ -10,13 +10,13 @@
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 
 class ChannelEditorState : public QObject {
     Q_OBJECT
 public:
     // The main window's instance, created on first use.
-    static ChannelEditorState& Of(MainWindow& main);
+    static ChannelEditorState& Of(EditorHost& main);
 
     // -1 until the channel window has applied a band.
     int DisplayedBandMode = -1;
@@ -28,6 +28,6 @@ private:
 
 // The band the channel editor shows: the one the channel window last applied, else BandMode
 // when it names a band, else CB.
-int DisplayedBand(MainWindow& main, const Document& doc);
+int DisplayedBand(EditorHost& main, const Document& doc);
 
 }  // namespace kv

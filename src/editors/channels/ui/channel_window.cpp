@@ -22,11 +22,6 @@
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
-#include "app/ui/button_captions.h"
-#include "app/ui/clipboard_keys.h"
-#include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
 #include "editors/channels/cb_memory.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_names.h"
@@ -41,6 +36,12 @@
 #include "editors/channels/ui/channel_editor_state.h"
 #include "editors/channels/ui/channel_grid_model.h"
 #include "editors/channels/ui/details_panel.h"
+#include "gui/button_captions.h"
+#include "gui/clipboard_keys.h"
+#include "gui/document_editor.h"
+#include "gui/editor_host.h"
+#include "gui/message_box.h"
+#include "gui/shell_context.h"
 #include "model/band_range.h"
 
 namespace kv {
@@ -95,11 +96,11 @@ struct GroupSnapshot {
 
 }  // namespace
 
-ChannelWindow::ChannelWindow(ShellContext& context, MainWindow& main, QWidget* parent)
+ChannelWindow::ChannelWindow(ShellContext& context, EditorHost& main, QWidget* parent)
     : QWidget(parent), context_(context), main_(main) {
     setObjectName(QString::fromLatin1(kChannelWindow));
     buildControls();
-    connect(&main_, &MainWindow::documentEdited, this, &ChannelWindow::onDocumentEdited);
+    connect(&main_.Editor(), &DocumentEditor::edited, this, &ChannelWindow::onDocumentEdited);
     guarded("frmCommChInfo_Form_Load", [this] {
         Document& doc = context_.Doc;
         // Without the radio's option the band cannot change; the stored band is shown as it is.
@@ -145,7 +146,7 @@ void ChannelWindow::guarded(const char* operation, const std::function<void()>& 
     }
 }
 
-QWidget* CreateChannelWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateChannelWindow(ShellContext& context, EditorHost& main) {
     return new ChannelWindow(context, main);
 }
 

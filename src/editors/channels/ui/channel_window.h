@@ -22,13 +22,13 @@ namespace kv {
 
 class ChannelGridModel;
 class DetailsPanel;
-class MainWindow;
+class EditorHost;
 struct ShellContext;
 
 class ChannelWindow : public QWidget {
     Q_OBJECT
 public:
-    ChannelWindow(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+    ChannelWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
     ~ChannelWindow() override;
 
     // Operations other windows call by name.
@@ -102,7 +102,7 @@ private:
     int language() const;
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
     int band_ = 0;
     int EditRow = 0;
     int EditCol = 0;
@@ -131,6 +131,6 @@ private:
 };
 
 // The factory the main window's registry holds.
-QWidget* CreateChannelWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateChannelWindow(ShellContext& context, EditorHost& main);
 
 }  // namespace kv

@@ -10,14 +10,15 @@
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
-#include "app/ui/button_captions.h"
-#include "app/ui/clipboard_keys.h"
-#include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
 #include "editors/channels/channel_window_texts.h"
 #include "editors/channels/group_settings.h"
 #include "editors/channels/ui/channel_editor_state.h"
+#include "gui/button_captions.h"
+#include "gui/clipboard_keys.h"
+#include "gui/document_editor.h"
+#include "gui/editor_host.h"
+#include "gui/message_box.h"
+#include "gui/shell_context.h"
 
 namespace kv {
 namespace {
@@ -27,7 +28,7 @@ constexpr int kRenameColumn = 2;
 
 }  // namespace
 
-GroupNameWindow::GroupNameWindow(ShellContext& context, MainWindow& main, QWidget* parent)
+GroupNameWindow::GroupNameWindow(ShellContext& context, EditorHost& main, QWidget* parent)
     : QWidget(parent), context_(context), main_(main) {
     setObjectName(QString::fromLatin1(kGroupNameWindow));
     const int dpiX = logicalDpiX();
@@ -87,12 +88,12 @@ GroupNameWindow::GroupNameWindow(ShellContext& context, MainWindow& main, QWidge
     setTabOrder(halves_[0], halves_[1]);
     setMinimumSize(px(5400), py(5700));
 
-    connect(&main_, &MainWindow::documentEdited, this, &GroupNameWindow::onDocumentEdited);
+    connect(&main_.Editor(), &DocumentEditor::edited, this, &GroupNameWindow::onDocumentEdited);
     band_ = DisplayedBand(main_, context_.Doc);
     FillGroupNameRows();
 }
 
-QWidget* CreateGroupNameWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateGroupNameWindow(ShellContext& context, EditorHost& main) {
     return new GroupNameWindow(context, main);
 }
 

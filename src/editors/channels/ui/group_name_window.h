@@ -12,13 +12,13 @@ class QTableWidget;
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 struct ShellContext;
 
 class GroupNameWindow : public QWidget {
     Q_OBJECT
 public:
-    GroupNameWindow(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+    GroupNameWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
 
     // Commits a rename in progress.
     Q_INVOKABLE void SaveOldData();
@@ -39,7 +39,7 @@ private:
     int language() const;
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
     int band_ = 0;
     int RenameRow = 0;
     int renameBand_ = 0;  // the band a rename writes to, fixed when it begins
@@ -50,6 +50,6 @@ private:
     QPushButton* helpButton_ = nullptr;
 };
 
-QWidget* CreateGroupNameWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateGroupNameWindow(ShellContext& context, EditorHost& main);
 
 }  // namespace kv

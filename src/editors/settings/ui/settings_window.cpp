@@ -20,16 +20,17 @@
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
-#include "app/ui/button_captions.h"
-#include "app/ui/clipboard_keys.h"
-#include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
 #include "editors/settings/public_params.h"
 #include "editors/settings/settings_rules.h"
 #include "editors/settings/settings_texts.h"
-#include "editors/special/ui/editor_frame.h"
+#include "gui/button_captions.h"
+#include "gui/clipboard_keys.h"
+#include "gui/document_editor.h"
+#include "gui/editor_frame.h"
+#include "gui/editor_host.h"
+#include "gui/message_box.h"
 #include "gui/pick_list.h"
+#include "gui/shell_context.h"
 
 namespace kv {
 namespace {
@@ -61,7 +62,7 @@ void Fill(QComboBox* box, const ChoiceList& choices, int language, int stored) {
 
 }  // namespace
 
-FrmOptFeatures::FrmOptFeatures(ShellContext& context, MainWindow& main, QWidget* parent)
+FrmOptFeatures::FrmOptFeatures(ShellContext& context, EditorHost& main, QWidget* parent)
     : QWidget(parent), context_(context), main_(main), language_(context.State.CurrentLanguage) {
     loaded_ = false;
     setObjectName(Latin(kSettingsWindow));
@@ -69,7 +70,7 @@ FrmOptFeatures::FrmOptFeatures(ShellContext& context, MainWindow& main, QWidget*
     buildControls();
     ApplyButtonCaptions(this, language_);
     showValues();
-    connect(&main_, &MainWindow::documentEdited, this, [this] { showValues(); });
+    connect(&main_.Editor(), &DocumentEditor::edited, this, [this] { showValues(); });
     loaded_ = true;
 }
 
@@ -438,7 +439,7 @@ bool FrmOptFeatures::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QWidget* CreateSettingsWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateSettingsWindow(ShellContext& context, EditorHost& main) {
     return new FrmOptFeatures(context, main);
 }
 

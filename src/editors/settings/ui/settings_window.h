@@ -17,7 +17,7 @@ class QLineEdit;
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 struct PublicBand;
 struct PublicRow;
 struct SettingRow;
@@ -27,7 +27,7 @@ struct TextPair;
 class FrmOptFeatures : public QWidget {
     Q_OBJECT
 public:
-    FrmOptFeatures(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+    FrmOptFeatures(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
 
     // Rebuild the Roger (tones) and BOT/EOT/CALL (DTMF codes) lists of the band frames from the
     // document and show the stored values again. They store nothing: the tone and DTMF editors
@@ -87,7 +87,7 @@ private:
     void reopenChannelWindow();
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
     int language_;
     bool loaded_ = false;  // false while the window fills itself: nothing is stored then
     std::vector<ListBinding> lists_;
@@ -100,6 +100,6 @@ private:
 };
 
 // The factory the window registry creates the window with.
-QWidget* CreateSettingsWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateSettingsWindow(ShellContext& context, EditorHost& main);
 
 }  // namespace kv

@@ -14,12 +14,12 @@
 #include <map>
 
 #include "app/twips.h"
-#include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
-#include "editors/special/ui/editor_frame.h"
 #include "gui/document_editor.h"
+#include "gui/editor_frame.h"
+#include "gui/editor_host.h"
+#include "gui/message_box.h"
 #include "gui/pick_list.h"
+#include "gui/shell_context.h"
 
 namespace kv {
 namespace {
@@ -35,7 +35,7 @@ QString Text(const std::string& text) {
 }  // namespace
 
 BlockWindow::BlockWindow(const BlockWindowDescription& description, ShellContext& context,
-                         MainWindow& main, QWidget* parent)
+                         EditorHost& main, QWidget* parent)
     : QWidget(parent),
       context_(context),
       main_(main),
@@ -44,7 +44,7 @@ BlockWindow::BlockWindow(const BlockWindowDescription& description, ShellContext
     setWindowTitle(Text(description.Caption));
     build();
     showValues();
-    connect(&main_, &MainWindow::documentEdited, this, &BlockWindow::onDocumentEdited);
+    connect(&main_.Editor(), &DocumentEditor::edited, this, &BlockWindow::onDocumentEdited);
 }
 
 void BlockWindow::build() {
@@ -174,15 +174,15 @@ bool BlockWindow::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-QWidget* CreateEmergencyWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateEmergencyWindow(ShellContext& context, EditorHost& main) {
     return new BlockWindow(EmergencyWindowDescription(), context, main);
 }
 
-QWidget* CreateDualWatchWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateDualWatchWindow(ShellContext& context, EditorHost& main) {
     return new BlockWindow(DualWatchWindowDescription(), context, main);
 }
 
-QWidget* CreateMemoryKeyWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateMemoryKeyWindow(ShellContext& context, EditorHost& main) {
     return new BlockWindow(MemoryKeyWindowDescription(), context, main);
 }
 

@@ -14,14 +14,14 @@ class QLabel;
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 struct ShellContext;
 struct DocumentEdit;
 
 class BlockWindow : public QWidget {
     Q_OBJECT
 public:
-    BlockWindow(const BlockWindowDescription& description, ShellContext& context, MainWindow& main,
+    BlockWindow(const BlockWindowDescription& description, ShellContext& context, EditorHost& main,
                 QWidget* parent = nullptr);
 
     // Settles a copy that differs from the document before something replaces or closes the
@@ -42,14 +42,14 @@ private:
     void onDocumentEdited(const DocumentEdit& edit);
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
     BlockEdit edit_;
     std::vector<QComboBox*> lists_;
     std::vector<std::pair<BlockFrame, QLabel*>> emptyHints_;  // why a frame's lists are empty
 };
 
-QWidget* CreateEmergencyWindow(ShellContext& context, MainWindow& main);
-QWidget* CreateDualWatchWindow(ShellContext& context, MainWindow& main);
-QWidget* CreateMemoryKeyWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateEmergencyWindow(ShellContext& context, EditorHost& main);
+QWidget* CreateDualWatchWindow(ShellContext& context, EditorHost& main);
+QWidget* CreateMemoryKeyWindow(ShellContext& context, EditorHost& main);
 
 }  // namespace kv

@@ -17,16 +17,17 @@
 #include <QVBoxLayout>
 
 #include "app/twips.h"
-#include "app/ui/button_captions.h"
-#include "app/ui/clipboard_keys.h"
-#include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
-#include "editors/special/ui/editor_frame.h"
 #include "editors/special/ui/weather_grid_model.h"
 #include "editors/special/weather_rules.h"
 #include "editors/special/weather_texts.h"
+#include "gui/button_captions.h"
+#include "gui/clipboard_keys.h"
+#include "gui/document_editor.h"
+#include "gui/editor_frame.h"
+#include "gui/editor_host.h"
+#include "gui/message_box.h"
 #include "gui/pick_list.h"
+#include "gui/shell_context.h"
 
 namespace kv {
 namespace {
@@ -48,7 +49,7 @@ int ShownPosition(int stored, std::size_t count) {
 
 }  // namespace
 
-WeatherWindow::WeatherWindow(ShellContext& context, MainWindow& main, QWidget* parent)
+WeatherWindow::WeatherWindow(ShellContext& context, EditorHost& main, QWidget* parent)
     : QWidget(parent), context_(context), main_(main), language_(context.State.CurrentLanguage) {
     setObjectName(QStringLiteral("FrmTVCH"));
     setWindowTitle(Text(WeatherWindowCaption().in(language_)));
@@ -77,7 +78,7 @@ WeatherWindow::WeatherWindow(ShellContext& context, MainWindow& main, QWidget* p
     SetScrollingContent(this, content, buttons);
 
     showSettings();
-    connect(&main_, &MainWindow::documentEdited, this, &WeatherWindow::onDocumentEdited);
+    connect(&main_.Editor(), &DocumentEditor::edited, this, &WeatherWindow::onDocumentEdited);
 }
 
 void WeatherWindow::buildSettings(QGridLayout* layout) {
@@ -294,7 +295,7 @@ void WeatherWindow::onDocumentEdited(const DocumentEdit& edit) {
     placeEditor();
 }
 
-QWidget* CreateWeatherWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateWeatherWindow(ShellContext& context, EditorHost& main) {
     return new WeatherWindow(context, main);
 }
 

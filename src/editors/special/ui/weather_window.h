@@ -17,7 +17,7 @@ class QTableView;
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 class WeatherGridModel;
 struct DocumentEdit;
 struct ShellContext;
@@ -25,7 +25,7 @@ struct ShellContext;
 class WeatherWindow : public QWidget {
     Q_OBJECT
 public:
-    WeatherWindow(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+    WeatherWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
 
     // Commits the cell being edited, if any.
     Q_INVOKABLE void Save_TVChannel();
@@ -49,7 +49,7 @@ private:
     void onDocumentEdited(const DocumentEdit& edit);
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
     int language_;
     WeatherGridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
@@ -62,6 +62,6 @@ private:
     bool committing_ = false;
 };
 
-QWidget* CreateWeatherWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateWeatherWindow(ShellContext& context, EditorHost& main);
 
 }  // namespace kv

@@ -18,16 +18,17 @@
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
-#include "app/ui/button_captions.h"
-#include "app/ui/clipboard_keys.h"
-#include "app/ui/main_window.h"
-#include "app/ui/shell_context.h"
-#include "editors/special/ui/editor_frame.h"
 #include "editors/tones/dtmf_rules.h"
 #include "editors/tones/dtmf_texts.h"
 #include "editors/tones/reference_count.h"
 #include "editors/tones/tone_texts.h"
+#include "gui/button_captions.h"
+#include "gui/clipboard_keys.h"
+#include "gui/document_editor.h"
+#include "gui/editor_frame.h"
+#include "gui/editor_host.h"
 #include "gui/pick_list.h"
+#include "gui/shell_context.h"
 
 namespace kv {
 namespace {
@@ -47,7 +48,7 @@ QTableWidgetItem* Cell(const QString& text) {
 
 }  // namespace
 
-DtmfWindow::DtmfWindow(ShellContext& context, MainWindow& main, QWidget* parent)
+DtmfWindow::DtmfWindow(ShellContext& context, EditorHost& main, QWidget* parent)
     : QWidget(parent), context_(context), main_(main) {
     setObjectName(QString::fromLatin1(kDtmfWindow));
     const int language = context_.State.CurrentLanguage;
@@ -77,7 +78,7 @@ DtmfWindow::DtmfWindow(ShellContext& context, MainWindow& main, QWidget* parent)
     buttons->addWidget(close);
     SetScrollingContent(this, tabs_, buttons);
 
-    connect(&main_, &MainWindow::documentEdited, this, &DtmfWindow::onDocumentEdited);
+    connect(&main_.Editor(), &DocumentEditor::edited, this, &DtmfWindow::onDocumentEdited);
     showValues();
 }
 
@@ -300,7 +301,7 @@ void DtmfWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-QWidget* CreateDtmfWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateDtmfWindow(ShellContext& context, EditorHost& main) {
     return new DtmfWindow(context, main);
 }
 

@@ -15,13 +15,13 @@ class QTabWidget;
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 struct ShellContext;
 
 class DtmfWindow : public QWidget {
     Q_OBJECT
 public:
-    DtmfWindow(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+    DtmfWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
 
     // Stores the code being typed (the main window calls this before Save, Write and the like).
     Q_INVOKABLE void FinishEdit();
@@ -51,7 +51,7 @@ private:
     void announce(bool codesChanged);
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
     int currentCode_ = 0;
     bool announcing_ = false;
     QTabWidget* tabs_ = nullptr;
@@ -61,6 +61,6 @@ private:
     QLineEdit* box_ = nullptr;
 };
 
-QWidget* CreateDtmfWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateDtmfWindow(ShellContext& context, EditorHost& main);
 
 }  // namespace kv

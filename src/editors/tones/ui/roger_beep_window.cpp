@@ -20,11 +20,6 @@
 #include "app/main_window_tables.h"
 #include "app/shared_messages.h"
 #include "app/twips.h"
-#include "app/ui/button_captions.h"
-#include "app/ui/main_window.h"
-#include "app/ui/message_box.h"
-#include "app/ui/shell_context.h"
-#include "editors/special/ui/editor_frame.h"
 #include "editors/tones/reference_count.h"
 #include "editors/tones/tone_rules.h"
 #include "editors/tones/tone_texts.h"
@@ -32,7 +27,13 @@
 #include "editors/tones/ui/tone_player.h"
 #include "editors/tones/ui/wav_path_chooser.h"
 #include "editors/tones/wav_file.h"
+#include "gui/button_captions.h"
+#include "gui/document_editor.h"
+#include "gui/editor_frame.h"
+#include "gui/editor_host.h"
+#include "gui/message_box.h"
 #include "gui/pick_list.h"
+#include "gui/shell_context.h"
 
 namespace kv {
 namespace {
@@ -64,13 +65,13 @@ QLabel* Caption(const TextPair& text, int language, const QString& name, QWidget
 
 }  // namespace
 
-RogerBeepWindow::RogerBeepWindow(ShellContext& context, MainWindow& main, QWidget* parent)
+RogerBeepWindow::RogerBeepWindow(ShellContext& context, EditorHost& main, QWidget* parent)
     : QWidget(parent), context_(context), main_(main), player_(new TonePlayer(this)) {
     setObjectName(QString::fromLatin1(kRogerBeepWindow));
     const int language = context_.State.CurrentLanguage;
     setWindowTitle(Text(ToneTexts().Caption, language));
     buildControls(language);
-    connect(&main_, &MainWindow::documentEdited, this, &RogerBeepWindow::onDocumentEdited);
+    connect(&main_.Editor(), &DocumentEditor::edited, this, &RogerBeepWindow::onDocumentEdited);
     connect(player_, &TonePlayer::finished, this, [this] { play_->setEnabled(true); });
     showTone();
 }
@@ -320,7 +321,7 @@ void RogerBeepWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-QWidget* CreateRogerBeepWindow(ShellContext& context, MainWindow& main) {
+QWidget* CreateRogerBeepWindow(ShellContext& context, EditorHost& main) {
     return new RogerBeepWindow(context, main);
 }
 

@@ -14,7 +14,7 @@ class QTabBar;
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 struct ReferenceCount;
 class TonePlayer;
 class ToneGraphWidget;
@@ -23,7 +23,7 @@ struct ShellContext;
 class RogerBeepWindow : public QWidget {
     Q_OBJECT
 public:
-    RogerBeepWindow(ShellContext& context, MainWindow& main, QWidget* parent = nullptr);
+    RogerBeepWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
     ~RogerBeepWindow() override;
 
     // The tone the shown tab edits, 1..8.
@@ -52,7 +52,7 @@ private:
     const ToneRecord& tone() const;
 
     ShellContext& context_;
-    MainWindow& main_;
+    EditorHost& main_;
     int currentTone_ = 1;
     bool announcing_ = false;
     QTabBar* tabs_ = nullptr;
@@ -67,6 +67,6 @@ private:
 };
 
 // The factory the window registry calls.
-QWidget* CreateRogerBeepWindow(ShellContext& context, MainWindow& main);
+QWidget* CreateRogerBeepWindow(ShellContext& context, EditorHost& main);
 
 }  // namespace kv

@@ -7,12 +7,12 @@
 #include <random>
 
 #include "app/ui/main_window.h"
-#include "app/ui/shell_context.h"
 #include "channel_fixture.h"
 #include "codec/image_codec.h"
 #include "files/data_file.h"
 #include "files/staging.h"
 #include "files/templates.h"
+#include "gui/shell_context.h"
 #include "link/transfer_map.h"
 #include "model/band_range.h"
 

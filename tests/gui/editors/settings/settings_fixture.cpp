@@ -9,15 +9,15 @@
 #include <QTest>
 
 #include "app/main_window_tables.h"
-#include "app/ui/window_registry.h"
 #include "gui/pick_list.h"
+#include "gui/window_registry.h"
 
 namespace kv::settingstest {
 namespace {
 
 void RegisterChannelStandIn(WindowRegistry& registry) {
     registry.Register(kChannelWindow,
-                      [](ShellContext&, MainWindow&) -> QWidget* { return new ChannelStandIn; });
+                      [](ShellContext&, EditorHost&) -> QWidget* { return new ChannelStandIn; });
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 #include <QTreeWidgetItemIterator>
 
 #include "app/ui/tree_panel.h"
-#include "app/ui/window_registry.h"
+#include "gui/window_registry.h"
 
 namespace kv::test {
 
 void RegisterListWindowStandIns(WindowRegistry& registry) {
     for (const char* name : {kChannelWindow, kSettingsWindow}) {
-        registry.Register(name, [name](ShellContext&, MainWindow&) {
+        registry.Register(name, [name](ShellContext&, EditorHost&) {
             auto* window = new ListWindowStandIn;
             window->setObjectName(QString::fromLatin1(name));
             return window;

@@ -1,5 +1,5 @@
 // The desktop's file windows.
-#include "app/ui/file_chooser.h"
+#include "gui/file_chooser.h"
 
 #include <QFileDialog>
 

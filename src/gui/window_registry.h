@@ -10,19 +10,19 @@ class QWidget;
 
 namespace kv {
 
-class MainWindow;
+class EditorHost;
 struct ShellContext;
 
 // Creates the editor window; the main window puts it into a child frame and shows it. The
 // window's object name must be the name it is registered under.
-using EditorFactory = std::function<QWidget*(ShellContext& context, MainWindow& main)>;
+using EditorFactory = std::function<QWidget*(ShellContext& context, EditorHost& main)>;
 
 class WindowRegistry {
 public:
     void Register(const std::string& name, EditorFactory factory);
     bool Has(const std::string& name) const;
     // nullptr when no window of that name is registered.
-    QWidget* Create(const std::string& name, ShellContext& context, MainWindow& main) const;
+    QWidget* Create(const std::string& name, ShellContext& context, EditorHost& main) const;
 
 private:
     std::map<std::string, EditorFactory> factories_;

@@ -1,5 +1,5 @@
 // An editor's child frame.
-#include "editors/special/ui/editor_frame.h"
+#include "gui/editor_frame.h"
 
 #include <QLayout>
 #include <QMdiArea>

@@ -1,5 +1,5 @@
 // Captions of a window's standard buttons.
-#include "app/ui/button_captions.h"
+#include "gui/button_captions.h"
 
 #include <QAbstractButton>
 #include <QWidget>

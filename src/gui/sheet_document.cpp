@@ -1,5 +1,5 @@
 // The channel sheet on paper.
-#include "app/ui/sheet_document.h"
+#include "gui/sheet_document.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,5 +1,5 @@
 // The keyboard's clipboard shortcuts.
-#include "app/ui/clipboard_keys.h"
+#include "gui/clipboard_keys.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>

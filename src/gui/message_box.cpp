@@ -1,5 +1,5 @@
 // The message box function.
-#include "app/ui/message_box.h"
+#include "gui/message_box.h"
 
 #include <QGridLayout>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
 // The editor windows the main window can open.
-#include "app/ui/window_registry.h"
+#include "gui/window_registry.h"
 
 namespace kv {
 
@@ -12,7 +12,7 @@ bool WindowRegistry::Has(const std::string& name) const {
 }
 
 QWidget* WindowRegistry::Create(const std::string& name, ShellContext& context,
-                                MainWindow& main) const {
+                                EditorHost& main) const {
     const auto found = factories_.find(name);
     return found == factories_.end() ? nullptr : found->second(context, main);
 }

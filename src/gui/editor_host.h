@@ -1,0 +1,61 @@
+// What the editor windows and the radio commands need of the window that holds them: the edit
+// entry, opening and finding the other windows, the menu's actions, the status bar, and the
+// document steps a radio session takes (asking about unsaved changes, showing a read image, the
+// hand-over to another program version). Windows depend on this, never on the main window itself,
+// so the folders of the windows point down to the GUI kit and only the main window's folder
+// includes the windows.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "model/document_edit.h"
+#include "model/text_pair.h"
+
+class QAction;
+class QWidget;
+
+namespace kv {
+
+class DocumentEditor;
+class FileChooser;
+class MemoryImage;
+
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+
+    // The host's own widget: parent of message boxes and dialogs, owner of run-wide helpers.
+    virtual QWidget* Widget() = 0;
+
+    // The edit entry every change of the document passes; its `edited` signal is the one
+    // notification windows refresh on.
+    virtual DocumentEditor& Editor() const = 0;
+    // A window changed the document through a core function: record and announce it.
+    virtual void DocumentEdited(const DocumentEdit& edit) = 0;
+    // Tells the user in the status bar what an edit did besides itself.
+    virtual void ShowStatusMessage(const TextPair& text) = 0;
+    virtual void UpdateTitle() = 0;
+
+    // The editor windows, by object name.
+    virtual QWidget* OpenEditor(const QString& name) = 0;
+    virtual QWidget* FindEditor(const QString& name) const = 0;
+    virtual bool CloseAllEditors() = 0;
+    virtual void CascadeEditors() = 0;
+    // Calls the public operation `operation` of the open editor `window`; false when the window
+    // is not open or has no such operation.
+    virtual bool CallEditor(const QString& window, const char* operation) = 0;
+    // Lets every open editor store what is still being typed.
+    virtual void FinishEdits() = 0;
+    virtual QAction* menuAction(const QString& name) const = 0;
+
+    // What a radio session needs of the document commands.
+    virtual void Change_Language() = 0;
+    virtual bool ConfirmDiscardOrSave() = 0;
+    virtual bool PrepareHandOver(const std::string& otherVersion) = 0;
+    virtual bool StartHandOver(const std::string& otherVersion) = 0;
+    virtual void ShowRadioData(const MemoryImage& image) = 0;
+    virtual FileChooser& fileChooser() const = 0;
+};
+
+}  // namespace kv
