@@ -41,23 +41,12 @@ bool ValidChannel(int channel) {
     return channel >= 1 && channel <= kWeatherCount;
 }
 
-i16* ColumnMember(WeatherRecord& record, int column) {
-    switch (column) {
-        case 2:
-            return &record.WxOption;
-        case 3:
-            return &record.WxBandwidth;
-        case 4:
-            return &record.WxScan;
-        default:
-            return nullptr;
-    }
-}
-
-std::string EntryText(int column, int position, int language) {
-    const auto& entries = WeatherColumnEntries(column);
-    if (position < 0 || position >= static_cast<int>(entries.size())) return {};
-    return entries[position].in(language);
+// The list entry a member of `column` holds, as the grid shows it; "" for a value outside the
+// list.
+std::string EntryText(const WeatherColumn& column, i16 value, int language) {
+    if (column.Entries == nullptr || value < 0 || value >= static_cast<int>(column.Entries->size()))
+        return {};
+    return (*column.Entries)[value].in(language);
 }
 
 }  // namespace
@@ -110,19 +99,11 @@ std::string WeatherCellText(const RadioSettings& settings, int channel, int colu
     if (!ValidChannel(channel)) return {};
     if (column == 0) return channel == kWeatherVfoChannel ? "VFO" : std::to_string(channel);
     const WeatherRecord& record = WeatherChannel(settings, channel);
-    if (record.WxInUse != 1) return {};
-    switch (column) {
-        case 1:
-            return FormatWeatherFreq(record.WxFrequency);
-        case 2:
-            return EntryText(column, record.WxOption, language);
-        case 3:
-            return EntryText(column, record.WxBandwidth, language);
-        case 4:
-            return EntryText(column, record.WxScan, language);
-        default:
-            return {};
-    }
+    const WeatherColumn* shown = WeatherColumnAt(column);
+    if (record.WxInUse != 1 || shown == nullptr) return {};
+    if (column == kWeatherFrequencyColumn) return FormatWeatherFreq(record.WxFrequency);
+    return shown->Member == nullptr ? std::string()
+                                    : EntryText(*shown, record.*(shown->Member), language);
 }
 
 WeatherCommit CommitWeatherFrequency(RadioSettings& settings, int channel, std::string_view typed) {
@@ -153,11 +134,13 @@ WeatherCommit CommitWeatherFrequency(RadioSettings& settings, int channel, std::
 
 WeatherCommit CommitWeatherColumn(RadioSettings& settings, int channel, int column, int position) {
     if (!ValidChannel(channel)) return WeatherCommit::Unchanged;
-    i16* member = ColumnMember(WeatherChannel(settings, channel), column);
-    const int size = static_cast<int>(WeatherColumnEntries(column).size());
-    if (member == nullptr || position < 0 || position >= size || *member == position)
+    const WeatherColumn* edited = WeatherColumnAt(column);
+    if (edited == nullptr || edited->Member == nullptr || edited->Entries == nullptr)
         return WeatherCommit::Unchanged;
-    *member = static_cast<i16>(position);
+    i16& member = WeatherChannel(settings, channel).*(edited->Member);
+    const int size = static_cast<int>(edited->Entries->size());
+    if (position < 0 || position >= size || member == position) return WeatherCommit::Unchanged;
+    member = static_cast<i16>(position);
     return WeatherCommit::Changed;
 }
 

@@ -44,46 +44,23 @@ std::span<const WeatherSettingRow> WeatherSettingRows() {
     return rows;
 }
 
-const std::vector<TextPair>& WeatherColumnEntries(int column) {
+std::span<const WeatherColumn> WeatherColumns() {
     static const std::vector<TextPair> bandwidth = {{"Narrow", "窄带"}, {"Wide", "宽带"}};
     static const std::vector<TextPair> scan = {SharedCaptionText(SharedCaption::Del),
                                                SharedCaptionText(SharedCaption::Add)};
-    static const std::vector<TextPair> none;
-    switch (column) {
-        case 2:
-            return kOffOn;
-        case 3:
-            return bandwidth;
-        case 4:
-            return scan;
-        default:
-            return none;
-    }
-}
-
-const char* WeatherColumnListName(int column) {
-    switch (column) {
-        case 2:
-            return "Combo2";
-        case 3:
-            return "Combo3";
-        case 4:
-            return "Combo4";
-        default:
-            return "";
-    }
-}
-
-const TextPair& WeatherHeaderText(int column) {
-    static const std::array<TextPair, 5> headers = {{
-        {"CH No.", "信道"},
-        {"Frequency", "频率"},
-        {"", ""},
-        {"W/N", "带宽"},
-        {"Scan", "扫描"},
+    static const std::array<WeatherColumn, 5> columns = {{
+        {{"CH No.", "信道"}, nullptr, nullptr, "", 700},
+        {{"Frequency", "频率"}, nullptr, nullptr, "", 1200},
+        {{"", ""}, &WeatherRecord::WxOption, &kOffOn, "Combo2", 0},
+        {{"W/N", "带宽"}, &WeatherRecord::WxBandwidth, &bandwidth, "Combo3", 1200},
+        {{"Scan", "扫描"}, &WeatherRecord::WxScan, &scan, "Combo4", 1000},
     }};
-    static const TextPair none;
-    return column >= 0 && column < 5 ? headers[column] : none;
+    return columns;
+}
+
+const WeatherColumn* WeatherColumnAt(int column) {
+    const auto columns = WeatherColumns();
+    return column >= 0 && column < static_cast<int>(columns.size()) ? &columns[column] : nullptr;
 }
 
 const TextPair& WeatherWindowCaption() {

@@ -23,14 +23,24 @@ struct WeatherSettingRow {
 std::span<const WeatherSettingRow> WeatherSettingRows();
 inline constexpr const char* kCurrentWeatherList = "Combo1";
 
-// The entries of the list over grid column 2 (option), 3 (bandwidth) or 4 (scan); empty for
-// any other column.
-const std::vector<TextPair>& WeatherColumnEntries(int column);
-// The object name of that list: Combo2, Combo3, Combo4.
-const char* WeatherColumnListName(int column);
+// One column of the weather grid: its header, the record member it shows, the list over it
+// (entries and object name) and its width. The label column (CH No.) and the frequency column
+// have no member and no list; the option column is stored but hidden.
+struct WeatherColumn {
+    TextPair Header;
+    i16 WeatherRecord::*Member;            // nullptr for the label and frequency columns
+    const std::vector<TextPair>* Entries;  // nullptr for columns edited without a list
+    const char* ListName;                  // object name of the list over the column; "" if none
+    int WidthTwips;                        // 0: hidden
+};
+inline constexpr int kWeatherLabelColumn = 0;
+inline constexpr int kWeatherFrequencyColumn = 1;
 
-// Header texts of grid columns 0 to 4 (column 2 is hidden and has none).
-const TextPair& WeatherHeaderText(int column);
+// The grid's columns, left to right.
+std::span<const WeatherColumn> WeatherColumns();
+// Column `column` of the grid; nullptr outside it.
+const WeatherColumn* WeatherColumnAt(int column);
+
 const TextPair& WeatherWindowCaption();
 // Shown when a committed frequency is not a number; the cell keeps its channel.
 const TextPair& WeatherFreqNotNumberText();

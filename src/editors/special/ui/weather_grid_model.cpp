@@ -6,11 +6,6 @@
 #include "model/document.h"
 
 namespace kv {
-namespace {
-
-constexpr int kColumns = 5;
-
-}  // namespace
 
 WeatherGridModel::WeatherGridModel(const Document& doc, int language, QObject* parent)
     : QAbstractTableModel(parent), doc_(doc), language_(language) {}
@@ -20,7 +15,7 @@ int WeatherGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int WeatherGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumns;
+    return parent.isValid() ? 0 : static_cast<int>(WeatherColumns().size());
 }
 
 QVariant WeatherGridModel::data(const QModelIndex& index, int role) const {
@@ -35,11 +30,12 @@ QVariant WeatherGridModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal) return {};
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     if (role != Qt::DisplayRole) return {};
-    return QString::fromStdString(WeatherHeaderText(section).in(language_));
+    const WeatherColumn* column = WeatherColumnAt(section);
+    return column ? QString::fromStdString(column->Header.in(language_)) : QString();
 }
 
 void WeatherGridModel::Refresh() {
-    emit dataChanged(index(0, 0), index(kWeatherCount - 1, kColumns - 1));
+    emit dataChanged(index(0, 0), index(kWeatherCount - 1, columnCount() - 1));
 }
 
 }  // namespace kv

@@ -33,7 +33,6 @@ namespace kv {
 namespace {
 
 constexpr int kHeaderHeightTwips = 510;
-constexpr std::array<int, 5> kColumnWidthsTwips = {700, 1200, 0, 1200, 1000};
 constexpr int kGridHeightTwips = 6600;
 constexpr int kLabelGapTwips = 100;
 constexpr int kListWidthTwips = 1400;
@@ -130,12 +129,13 @@ void WeatherWindow::buildGrid() {
     grid_->horizontalHeader()->setFixedHeight(TwipsToPixels(kHeaderHeightTwips, dpi));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     int width = 0;
-    for (int column = 0; column < static_cast<int>(kColumnWidthsTwips.size()); ++column) {
-        const int pixels = TwipsToPixels(kColumnWidthsTwips[column], dpi);
+    const auto columns = WeatherColumns();
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        const int pixels = TwipsToPixels(columns[column].WidthTwips, dpi);
         grid_->setColumnWidth(column, pixels);
+        grid_->setColumnHidden(column, pixels == 0);
         width += pixels;
     }
-    grid_->setColumnHidden(2, true);
     grid_->setMinimumSize(
         width + grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth(),
         TwipsToPixels(kGridHeightTwips, dpi));
@@ -153,14 +153,15 @@ void WeatherWindow::buildGrid() {
     text1_->setAcceptDrops(false);
     text1_->installEventFilter(this);
     text1_->hide();
-    for (int column = 2; column <= 4; ++column) {
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        if (columns[column].Entries == nullptr) continue;
         auto* list = new QComboBox(grid_->viewport());
-        list->setObjectName(QString::fromLatin1(WeatherColumnListName(column)));
-        for (const TextPair& entry : WeatherColumnEntries(column))
+        list->setObjectName(QString::fromLatin1(columns[column].ListName));
+        for (const TextPair& entry : *columns[column].Entries)
             list->addItem(Text(entry.in(language_)));
         list->hide();
         connect(list, &QComboBox::activated, this, [this] { Save_TVChannel(); });
-        columnLists_[column] = list;
+        columnLists_.at(column) = list;
     }
 }
 
@@ -188,21 +189,21 @@ void WeatherWindow::showCurrentChannels() {
 }
 
 QWidget* WeatherWindow::editorOf(int column) const {
-    if (column == 1) return text1_;
-    if (column >= 2 && column <= 4) return columnLists_[column];
-    return nullptr;
+    if (column == kWeatherFrequencyColumn) return text1_;
+    return column >= 0 && column < static_cast<int>(columnLists_.size()) ? columnLists_[column]
+                                                                         : nullptr;
 }
 
 void WeatherWindow::startEdit(const QModelIndex& index) {
     const int channel = WeatherGridModel::ChannelOf(index);
     const int column = index.column();
-    if (channel < 1 || channel > kWeatherCount || column < 1 || column > 4) return;
+    if (channel < 1 || channel > kWeatherCount || editorOf(column) == nullptr) return;
     Save_TVChannel();
     editChannel_ = channel;
     editColumn_ = column;
     const QString cell = model_->data(index, Qt::DisplayRole).toString();
     QWidget* editor = editorOf(column);
-    if (column == 1) {
+    if (column == kWeatherFrequencyColumn) {
         text1_->setText(cell);
     } else {
         QComboBox* list = columnLists_[column];
@@ -213,7 +214,7 @@ void WeatherWindow::startEdit(const QModelIndex& index) {
     editor->show();
     editor->raise();
     editor->setFocus();
-    if (column == 1) text1_->selectAll();
+    if (column == kWeatherFrequencyColumn) text1_->selectAll();
 }
 
 void WeatherWindow::placeEditor() {
@@ -223,11 +224,13 @@ void WeatherWindow::placeEditor() {
 }
 
 void WeatherWindow::hideEditors() {
-    const bool hadFocus = text1_->hasFocus() || columnLists_[2]->hasFocus() ||
-                          columnLists_[3]->hasFocus() || columnLists_[4]->hasFocus();
+    bool hadFocus = text1_->hasFocus();
+    for (QComboBox* list : columnLists_)
+        if (list != nullptr) hadFocus = hadFocus || list->hasFocus();
     if (hadFocus) grid_->setFocus();
     text1_->hide();
-    for (int column = 2; column <= 4; ++column) columnLists_[column]->hide();
+    for (QComboBox* list : columnLists_)
+        if (list != nullptr) list->hide();
 }
 
 void WeatherWindow::Save_TVChannel() {
@@ -241,11 +244,13 @@ void WeatherWindow::Save_TVChannel() {
     QWidget* editor = editorOf(column);
     const bool open = editor != nullptr && !editor->isHidden();
     const std::string typed = text1_->text().toStdString();
-    const int position = column >= 2 ? columnLists_[column]->currentIndex() : -1;
+    const int position = column != kWeatherFrequencyColumn && editor != nullptr
+                             ? columnLists_[column]->currentIndex()
+                             : -1;
     hideEditors();
     if (!open) return;
     RadioSettings& settings = context_.Doc.settings();
-    const WeatherCommit outcome = column == 1
+    const WeatherCommit outcome = column == kWeatherFrequencyColumn
                                       ? CommitWeatherFrequency(settings, channel, typed)
                                       : CommitWeatherColumn(settings, channel, column, position);
     if (outcome == WeatherCommit::NotANumber) {

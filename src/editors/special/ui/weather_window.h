@@ -54,7 +54,7 @@ private:
     WeatherGridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QLineEdit* text1_ = nullptr;
-    std::array<QComboBox*, 5> columnLists_{};  // Combo2, Combo3, Combo4 at columns 2 to 4
+    std::array<QComboBox*, 5> columnLists_{};  // the list over each grid column that has one
     std::vector<QComboBox*> settingLists_;     // in the order of WeatherSettingRows()
     QComboBox* currentList_ = nullptr;
     int editChannel_ = 0;  // the cell being edited: channel 1 to 41 and column 1 to 4

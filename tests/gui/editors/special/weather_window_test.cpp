@@ -79,7 +79,9 @@ TEST_F(WeatherWindowTest, ShowsTheGridAndTheSettings) {
     EXPECT_EQ(grid_->model()->rowCount(), 41);
     EXPECT_EQ(grid_->model()->columnCount(), 5);
     EXPECT_TRUE(grid_->isColumnHidden(2));
-    EXPECT_EQ(grid_->model()->headerData(1, Qt::Horizontal).toString(), "Frequency");
+    const QStringList headers = {"CH No.", "Frequency", "", "W/N", "Scan"};
+    for (int column = 0; column < headers.size(); ++column)
+        EXPECT_EQ(grid_->model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
     EXPECT_EQ(Cell(1, 0), "1");
     EXPECT_EQ(Cell(41, 0), "VFO");
     EXPECT_EQ(Cell(1, 1), "162.40000");
