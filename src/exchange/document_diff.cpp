@@ -39,64 +39,74 @@ std::map<int, const ChannelRecord*> GroupChannels(const RadioData& data, int ban
     return channels;
 }
 
-void DiffRecords(const std::string& place, const ChannelRecord& a, const ChannelRecord& b,
-                 std::vector<std::string>& lines) {
+using Differences = std::vector<Difference>;
+
+void DiffRecords(const Difference& place, const ChannelRecord& a, const ChannelRecord& b,
+                 Differences& lines) {
     for (const FieldColumn& column : FieldColumns()) {
         const std::string left = FieldText(column, a);
         const std::string right = FieldText(column, b);
-        if (left != right) lines.push_back(place + ": " + column.Name + " " + Change(left, right));
+        if (left != right)
+            lines.push_back(
+                place.With(place.Line + ": " + column.Name + " " + Change(left, right)));
     }
 }
 
-void DiffChannels(const RadioData& a, const RadioData& b, std::vector<std::string>& lines) {
+void DiffChannels(const RadioData& a, const RadioData& b, Differences& lines) {
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kGroupsPerBand[band]; ++group) {
             const auto left = GroupChannels(a, band, group);
             const auto right = GroupChannels(b, band, group);
             const std::string label = GroupLabel(band, group);
+            const auto place = [&](int chNo) {
+                return Difference{label + " CH " + std::to_string(chNo), DiffArea::Channel, band,
+                                  group, chNo};
+            };
             for (const auto& [chNo, record] : left) {
-                const std::string place = label + " CH " + std::to_string(chNo);
                 const auto other = right.find(chNo);
                 if (other == right.end())
-                    lines.push_back(place + ": only in A");
+                    lines.push_back(place(chNo).With(place(chNo).Line + ": only in A"));
                 else
-                    DiffRecords(place, *record, *other->second, lines);
+                    DiffRecords(place(chNo), *record, *other->second, lines);
             }
             for (const auto& [chNo, record] : right)
                 if (!left.contains(chNo))
-                    lines.push_back(label + " CH " + std::to_string(chNo) + ": only in B");
+                    lines.push_back(place(chNo).With(place(chNo).Line + ": only in B"));
         }
     for (int n = 1; n <= kCbMemCount; ++n) {
         const ChannelRecord& left = a.Store.cbMem(n);
         const ChannelRecord& right = b.Store.cbMem(n);
-        const std::string place = "CB MEM " + std::to_string(n);
+        const Difference place{"CB MEM " + std::to_string(n), DiffArea::CbMemory, kBandCb, -1, n};
         if ((left.InUse == 1) != (right.InUse == 1))
-            lines.push_back(place + ": only in " + (left.InUse == 1 ? "A" : "B"));
+            lines.push_back(place.With(place.Line + ": only in " + (left.InUse == 1 ? "A" : "B")));
         else if (left.InUse == 1)
             DiffRecords(place, left, right, lines);
     }
 }
 
 void DiffGroups(const RadioData& a, const RadioData& b, const CodePage& codePage,
-                std::vector<std::string>& lines) {
+                Differences& lines) {
     const RadioSettings& left = a.Config.Settings;
     const RadioSettings& right = b.Config.Settings;
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kRegularGroupsPerBand[band]; ++group) {
             const std::string label = GroupLabel(band, group);
+            const auto line = [&](DiffArea area, const std::string& text) {
+                lines.push_back({label + text, area, band, group});
+            };
             const std::string nameA = ToUtf8(codePage, left.GroupName(band, group).trimmed());
             const std::string nameB = ToUtf8(codePage, right.GroupName(band, group).trimmed());
             if (nameA != nameB)
-                lines.push_back(label + ": name " + Change(Quoted(nameA), Quoted(nameB)));
+                line(DiffArea::GroupName, ": name " + Change(Quoted(nameA), Quoted(nameB)));
             const auto onOff = [](int valid) { return valid ? "on" : "off"; };
             if (left.GroupValid(band, group) != right.GroupValid(band, group))
-                lines.push_back(label + ": switched " +
-                                Change(onOff(left.GroupValid(band, group)),
-                                       onOff(right.GroupValid(band, group))));
+                line(DiffArea::Group, ": switched " + Change(onOff(left.GroupValid(band, group)),
+                                                             onOff(right.GroupValid(band, group))));
             if (left.GroupWorkChannel(band, group) != right.GroupWorkChannel(band, group))
-                lines.push_back(label + ": work channel " +
-                                Change(std::to_string(left.GroupWorkChannel(band, group)),
-                                       std::to_string(right.GroupWorkChannel(band, group))));
+                line(DiffArea::Group,
+                     ": work channel " +
+                         Change(std::to_string(left.GroupWorkChannel(band, group)),
+                                std::to_string(right.GroupWorkChannel(band, group))));
         }
 }
 
@@ -115,57 +125,73 @@ std::string SettingText(const SettingRow& row, int value) {
 }
 
 void DiffSettings(const RadioData& a, const RadioData& b, const CodePage& codePage,
-                  std::vector<std::string>& lines) {
+                  Differences& lines) {
     for (const SettingRow& row : SettingRows()) {
         const std::string caption = row.Caption.en.empty() ? row.Name : row.Caption.en;
         if (!row.Field) {
             const std::string left = ToUtf8(codePage, a.Config.Settings.BtDeviceName.trimmed());
             const std::string right = ToUtf8(codePage, b.Config.Settings.BtDeviceName.trimmed());
             if (left != right)
-                lines.push_back("Setting " + Quoted(caption) + ": " +
-                                Change(Quoted(left), Quoted(right)));
+                lines.push_back(
+                    {"Setting " + Quoted(caption) + ": " + Change(Quoted(left), Quoted(right)),
+                     DiffArea::Setting});
             continue;
         }
         const int left = row.Field->get(a.Config);
         const int right = row.Field->get(b.Config);
         if (left != right)
-            lines.push_back("Setting " + Quoted(caption) + ": " +
-                            Change(SettingText(row, left), SettingText(row, right)));
+            lines.push_back({"Setting " + Quoted(caption) + ": " +
+                                 Change(SettingText(row, left), SettingText(row, right)),
+                             DiffArea::Setting});
     }
     const RadioSettings& left = a.Config.Settings;
     const RadioSettings& right = b.Config.Settings;
     for (int n = 0; n < kToneCount; ++n)
         if (!(a.Config.ToneTable[n] == b.Config.ToneTable[n]))
-            lines.push_back("Roger Beep tone " + std::to_string(n + 1) + ": differs");
+            lines.push_back(
+                {"Roger Beep tone " + std::to_string(n + 1) + ": differs", DiffArea::RogerBeep});
     for (int n = 0; n < kDtmfCodeCount; ++n) {
         const std::string codeA = left.DtmfCodes[n].trimmed();
         const std::string codeB = right.DtmfCodes[n].trimmed();
         if (codeA != codeB)
-            lines.push_back("DTMF code " + std::to_string(n + 1) + ": " +
-                            Change(Quoted(codeA), Quoted(codeB)));
+            lines.push_back(
+                {"DTMF code " + std::to_string(n + 1) + ": " + Change(Quoted(codeA), Quoted(codeB)),
+                 DiffArea::Dtmf});
     }
-    if (left.DtmfParams != right.DtmfParams) lines.push_back("DTMF settings: differ");
+    if (left.DtmfParams != right.DtmfParams)
+        lines.push_back({"DTMF settings: differ", DiffArea::Dtmf});
     for (int n = 0; n < kWeatherCount; ++n)
         if (!(left.WeatherChannels[n] == right.WeatherChannels[n]))
-            lines.push_back("Weather Channel " + std::to_string(n + 1) + ": differs");
+            lines.push_back(
+                {"Weather Channel " + std::to_string(n + 1) + ": differs", DiffArea::Weather});
     const std::array<const PublicParams*, kBandCount> publicA = {
         &left.CbPublicParams, &left.HfPublicParams, &left.HamPublicParams};
     const std::array<const PublicParams*, kBandCount> publicB = {
         &right.CbPublicParams, &right.HfPublicParams, &right.HamPublicParams};
     for (int band = 0; band < kBandCount; ++band)
         if (!(*publicA[band] == *publicB[band]))
-            lines.push_back(std::string(BandName(band)) + " public channel parameters: differ");
+            lines.push_back({std::string(BandName(band)) + " public channel parameters: differ",
+                             DiffArea::Setting, band});
 }
 
 }  // namespace
 
-std::vector<std::string> DiffDocuments(const RadioData& a, const RadioData& b,
-                                       const CodePage& codePage) {
-    std::vector<std::string> lines;
+std::vector<Difference> FindDifferences(const RadioData& a, const RadioData& b,
+                                        const CodePage& codePage) {
+    Differences lines;
     DiffChannels(a, b, lines);
     DiffGroups(a, b, codePage, lines);
     DiffSettings(a, b, codePage, lines);
-    if (lines.empty() && !(a.Config == b.Config)) lines.push_back("Data no window shows: differs");
+    if (lines.empty() && !(a.Config == b.Config))
+        lines.push_back({"Data no window shows: differs", DiffArea::Hidden});
+    return lines;
+}
+
+std::vector<std::string> DiffDocuments(const RadioData& a, const RadioData& b,
+                                       const CodePage& codePage) {
+    std::vector<std::string> lines;
+    for (Difference& difference : FindDifferences(a, b, codePage))
+        lines.push_back(std::move(difference.Line));
     return lines;
 }
 
