@@ -110,6 +110,8 @@ void CompareWindow::ShowDifference(int index) {
     const char* window = WindowOf(difference.Area);
     if (window == nullptr) return;
     QWidget* editor = host_.OpenEditor(QString::fromLatin1(window));
+    host_.Widget()->raise();
+    host_.Widget()->activateWindow();
     const GridPlace place = PlaceOf(difference, doc_.Working);
     if (editor == nullptr || place.Band < 0) return;
     QMetaObject::invokeMethod(editor, "ShowChannel", Qt::DirectConnection, Q_ARG(int, place.Band),

@@ -71,6 +71,10 @@ ExchangeCommands::ExchangeCommands(ShellContext& context, EditorHost& host)
     on("mnuFileCompare", &ExchangeCommands::CompareWithFile);
 }
 
+ExchangeCommands::~ExchangeCommands() {
+    delete compare_;
+}
+
 int ExchangeCommands::language() const {
     return context_.State.CurrentLanguage;
 }
@@ -160,10 +164,12 @@ void ExchangeCommands::CompareWithFile() {
         if (!result.ok())
             return fail(result.Message.empty() ? SharedMessages().FileError : result.Message);
     }
-    auto* window = new CompareWindow(
+    delete compare_;
+    // Not a child of the main window, so that the window a line opens can come in front of it.
+    compare_ = new CompareWindow(
         host_, doc, FindDifferences(doc.Working, other->Working, *context_.Codec.AnsiCodePage),
-        FileNamePart(path), lang, host_.Widget());
-    window->show();
+        FileNamePart(path), lang);
+    compare_->show();
 }
 
 }  // namespace kv

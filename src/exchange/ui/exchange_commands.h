@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include "model/text_pair.h"
 
 namespace kv {
 
+class CompareWindow;
 class EditorHost;
 struct ShellContext;
 
@@ -16,12 +18,15 @@ class ExchangeCommands : public QObject {
 public:
     // Lives as a child of the host's widget and connects the host's File menu items.
     ExchangeCommands(ShellContext& context, EditorHost& host);
+    // Closes the comparison window, which is a window of its own.
+    ~ExchangeCommands() override;
 
     void ExportChannels();
     // Reads the chosen file, asks for the group a common-format file goes to, shows the preview
     // and applies it as one edit when the user accepts it.
     void ImportChannels();
-    // Opens a window listing the differences between the document and the chosen file.
+    // Opens a window listing the differences between the document and the chosen file, in place
+    // of the one an earlier comparison opened.
     void CompareWithFile();
 
 private:
@@ -30,6 +35,7 @@ private:
 
     ShellContext& context_;
     EditorHost& host_;
+    QPointer<CompareWindow> compare_;
 };
 
 }  // namespace kv

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "exchange/ui/exchange_texts.h"
 #include "exchange/ui/ok_cancel_buttons.h"
@@ -32,6 +33,8 @@ ImportTargetDialog::ImportTargetDialog(const RadioData& data, const CodePage& co
     bandBox_ = new QComboBox(this);
     bandBox_->setObjectName(QStringLiteral("TargetBand"));
     for (const int band : kTargetBands) bandBox_->addItem(Text(BandName(band)), band);
+    // The band the document works in comes first to mind.
+    bandBox_->setCurrentIndex(std::max(0, bandBox_->findData(int{data.Config.BandMode})));
     groupBox_ = new QComboBox(this);
     groupBox_->setObjectName(QStringLiteral("TargetGroup"));
     listGroups();
@@ -47,6 +50,7 @@ ImportTargetDialog::ImportTargetDialog(const RadioData& data, const CodePage& co
     layout->addWidget(prompt);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    setMinimumWidth(420);
 }
 
 void ImportTargetDialog::listGroups() {

@@ -131,9 +131,16 @@ protected:
     CompareWindow* Compare(const QString& file) {
         chooser_->Answers.push_back(file);
         trigger("mnuFileCompare");
-        auto* window = main().findChild<CompareWindow*>(QStringLiteral("CompareWindow"));
+        CompareWindow* window = OpenCompareWindow();
         EXPECT_NE(window, nullptr);
         return window;
+    }
+
+    static CompareWindow* OpenCompareWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<CompareWindow*>(widget); window && window->isVisible())
+                return window;
+        return nullptr;
     }
 
     static QStringList Lines(CompareWindow& window) {
@@ -433,7 +440,7 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
             EXPECT_EQ(asked.Shown, asked.Text.in(language));
             EXPECT_TRUE(asked.Text.en.starts_with(c.English)) << asked.Text.en;
             EXPECT_TRUE(asked.Text.zh.starts_with(c.Chinese)) << asked.Text.zh;
-            EXPECT_EQ(main().findChild<CompareWindow*>(), nullptr);
+            EXPECT_EQ(OpenCompareWindow(), nullptr);
             EXPECT_EQ(PairBytes(doc(), path("after.dat")), before);
             EXPECT_FALSE(main().Editor().CanUndo());
         }
