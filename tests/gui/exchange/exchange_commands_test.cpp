@@ -405,6 +405,9 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
     WriteFile(path("binary.dat"), binary);
     WriteFile(path("binary.img"), binary);
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.csv")));
+    // Refused for every user, root included.
+    WriteFile(path("readonly.csv"), "kept");
+    ASSERT_TRUE(QFile::setPermissions(path("readonly.csv"), QFile::ReadOwner | QFile::ReadGroup));
     const QByteArray before = PairBytes(doc(), path("before.dat"));
 
     const struct {
@@ -418,6 +421,7 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
         {"mnuFileImportChannels", "folder.csv", "The file ", "文件 "},
         {"mnuFileImportChannels", "missing.csv", "The file ", "文件 "},
         {"mnuFileExportChannels", "folder.csv", "The channels were not written.", "信道未写入。"},
+        {"mnuFileExportChannels", "readonly.csv", "The channels were not written.", "信道未写入。"},
         {"mnuFileExportChannels", "no/such/folder.csv", "The channels were not written.",
          "信道未写入。"},
         {"mnuFileCompare", "binary.dat", "", ""},
@@ -446,6 +450,9 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
         }
     }
     EXPECT_FALSE(QFile::exists(path("no/such/folder.csv")));
+    QFile kept(path("readonly.csv"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("kept"));
 }
 
 }  // namespace
