@@ -7,6 +7,7 @@
 
 #include "codec/code_page.h"
 #include "model/radio_data.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -26,15 +27,15 @@ enum class DiffArea {
 };
 
 struct Difference {
-    std::string Line;  // English, "place: field A value -> B value"
+    TextPair Text;  // "place: field A value -> B value"
     DiffArea Area = DiffArea::Hidden;
     int Band = -1;
     int Group = -1;
     int ChNo = -1;  // the channel number, or the CB memory record number
 
-    Difference With(std::string line) const {
+    Difference With(TextPair text) const {
         Difference copy = *this;
-        copy.Line = std::move(line);
+        copy.Text = std::move(text);
         return copy;
     }
 };
@@ -43,7 +44,7 @@ struct Difference {
 std::vector<Difference> FindDifferences(const RadioData& a, const RadioData& b,
                                         const CodePage& codePage);
 
-// One English line per difference, "A value -> B value"; none when the documents are equal in
+// The English line of each difference, "A value -> B value"; none when the documents are equal in
 // what the windows show and in the settings record. When only settings no window shows differ,
 // one line says so.
 std::vector<std::string> DiffDocuments(const RadioData& a, const RadioData& b,

@@ -89,7 +89,8 @@ CompareWindow::CompareWindow(EditorHost& host, const Document& doc,
     label->setWordWrap(true);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("DifferenceList"));
-    for (const Difference& difference : differences_) list_->addItem(Text(difference.Line));
+    for (const Difference& difference : differences_)
+        list_->addItem(Text(difference.Text.in(language)));
     connect(list_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { ShowDifference(list_->row(item)); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -396,6 +396,37 @@ TEST_F(ExchangeTest, DoubleClickingADifferenceOpensTheWindowThatShowsIt) {
     compare->close();
 }
 
+TEST_F(ExchangeTest, TheComparisonSpeaksTheInterfaceLanguage) {
+    RadioData a = working();
+    a.channel(kBandHf, 1, 1).RxFreqText.assign("28015000");
+    a.Config.Settings.GroupName(kBandHf, 2).assign("B");
+    a.Config.Settings.DtmfCodes[2].assign("");
+    RadioData b = a;
+    b.channel(kBandHf, 1, 1).RxFreqText.assign("28025000");
+    const int slot = ++b.channelCount(kBandHf, 3);
+    b.channel(kBandHf, slot, 3) = b.channel(kBandHf, 1, 3);
+    b.channel(kBandHf, slot, 3).ChNo = 5;
+    b.Config.Settings.GroupName(kBandHf, 2).assign("XY");
+    b.Config.Settings.DtmfCodes[2].assign("123");
+    Load(b);
+    PairBytes(doc(), path("b.dat"));
+    Load(a);
+
+    state().CurrentLanguage = kLanguageChinese;
+    CompareWindow* compare = Compare(path("b.dat"));
+    ASSERT_NE(compare, nullptr);
+    EXPECT_EQ(Lines(*compare),
+              (QStringList{
+                  QStringLiteral("HF 组 1 信道 1：接收 MHz 28.015000 -> 28.025000"),
+                  QStringLiteral("HF 组 3 信道 5：仅在 B 中"),
+                  QStringLiteral("HF 组 2：组名 \"B\" -> \"XY\""),
+                  QStringLiteral("DTMF 码 3：\"\" -> \"123\""),
+              }));
+    EXPECT_EQ(compare->findChild<QLabel*>(QStringLiteral("CompareSummary"))->text(),
+              QStringLiteral("共 4 处差异：本文档 (A) 与 b.dat (B)。双击一行可打开显示它的窗口。"));
+    compare->close();
+}
+
 TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
     std::mt19937 rng(5);
     QByteArray binary(4096, '\0');
