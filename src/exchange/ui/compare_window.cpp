@@ -79,6 +79,8 @@ CompareWindow::CompareWindow(EditorHost& host, const Document& doc,
     const ExchangeTextTable& texts = ExchangeTexts();
     setObjectName(QStringLiteral("CompareWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the main window ends the program even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(Text(texts.CompareCaption.in(language)));
     const TextPair summary =
         differences_.empty()
