@@ -19,6 +19,10 @@ std::span<const MenuItemRow> MenuTable() {
         {kItem, "mnuFilePrint", {"&Print…", "打印(&P)…"}, true, "Ctrl+P", false},
         {kItem, "mnuFilePrintPreview", {"Print Pre&view…", "打印预览(&V)…"}, true, "", false},
         {kItem, "mnuFileExportPdf", {"&Export PDF…", "导出 PDF(&E)…"}, true, "", false},
+        {kBar, "mnuFileBarExchange", {}, true, "", false},
+        {kItem, "mnuFileExportChannels", {"Export C&hannels…", "导出信道(&H)…"}, true, "", false},
+        {kItem, "mnuFileImportChannels", {"&Import Channels…", "导入信道(&I)…"}, true, "", false},
+        {kItem, "mnuFileCompare", {"Co&mpare With File…", "与文件比较(&M)…"}, true, "", false},
         {kBar, "mnuFileBar1", {}, true, "", false},
         {kBar, "mnuFileBarRecent", {}, false, "", false},  // shown while files are listed
         {kItem, "mnuFileExit", {"E&xit", "退出(&X)"}, true, "Ctrl+Q", false},

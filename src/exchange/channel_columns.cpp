@@ -10,21 +10,24 @@
 namespace kv {
 namespace {
 
-std::string ColumnName(const DetailBox& box, std::span<const DetailBox> boxes) {
-    if (box.list != DetailList::CtcssTones && box.list != DetailList::DcsCodes) return box.label.en;
+TextPair ColumnCaption(const DetailBox& box, std::span<const DetailBox> boxes) {
+    if (box.list != DetailList::CtcssTones && box.list != DetailList::DcsCodes) return box.label;
     // The tone boxes share the label "CTC/DCS"; the row above names their direction.
+    const char* kind = box.list == DetailList::CtcssTones ? " CTCSS" : " DCS";
     for (const DetailBox& other : boxes)
-        if (other.row == box.row - 1)
-            return other.label.en + (box.list == DetailList::CtcssTones ? " CTCSS" : " DCS");
-    return box.label.en;
+        if (other.row == box.row - 1) return {other.label.en + kind, other.label.zh + kind};
+    return box.label;
 }
 
 std::vector<FieldColumn> BuildColumns() {
-    std::vector<FieldColumn> columns = {{"RX MHz", FieldColumnKind::RxFreq},
-                                        {"TX MHz", FieldColumnKind::TxFreq}};
+    std::vector<FieldColumn> columns = {
+        {"RX MHz", {"RX MHz", "接收 MHz"}, FieldColumnKind::RxFreq},
+        {"TX MHz", {"TX MHz", "发射 MHz"}, FieldColumnKind::TxFreq}};
     const std::span<const DetailBox> boxes = DetailBoxes();
-    for (const DetailBox& box : boxes)
-        columns.push_back({ColumnName(box, boxes), FieldColumnKind::Detail, &box});
+    for (const DetailBox& box : boxes) {
+        const TextPair caption = ColumnCaption(box, boxes);
+        columns.push_back({caption.en, caption, FieldColumnKind::Detail, &box});
+    }
     return columns;
 }
 

@@ -11,6 +11,7 @@
 
 #include "editors/channels/detail_rows.h"
 #include "model/channel_record.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
@@ -25,7 +26,8 @@ inline constexpr std::string_view kCbMemoryBand = "CB MEM";
 enum class FieldColumnKind { RxFreq, TxFreq, Detail };
 
 struct FieldColumn {
-    std::string Name;
+    std::string Name;  // the English caption, the column's name in files
+    TextPair Caption;  // as the windows name the field, for comparisons
     FieldColumnKind Kind;
     const DetailBox* Box = nullptr;  // for a details field
 };

@@ -17,6 +17,11 @@
 namespace kv {
 namespace {
 
+bool IsOwnHeader(const CsvHeader& header) {
+    return header.contains(kColumnBand) && header.contains(kColumnGroup) &&
+           header.contains(kColumnChNo);
+}
+
 std::optional<int> ParseInt(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -151,6 +156,13 @@ bool IsImportTarget(const ImportTarget& target) {
            target.Group <= kGroupsPerBand[target.Band];
 }
 
+bool NeedsImportTarget(std::string_view csvText) {
+    const CsvTable table = ReadCsv(csvText);
+    if (table.Error || table.Rows.empty()) return false;
+    const CsvHeader header = HeaderOf(table.Rows.front());
+    return !IsOwnHeader(header) && IsCommonHeader(header);
+}
+
 ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
                            const ImportTarget& target, const CodePage& codePage) {
     const CsvTable table = ReadCsv(csvText);
@@ -160,8 +172,7 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
     const std::vector<CsvRow> rows(table.Rows.begin() + 1, table.Rows.end());
     ImportPreview preview;
     PreviewBuilder builder(data, preview);
-    if (header.contains(kColumnBand) && header.contains(kColumnGroup) &&
-        header.contains(kColumnChNo)) {
+    if (IsOwnHeader(header)) {
         preview.Format = ImportFormat::Own;
         for (const CsvRow& row : rows) ReadOwnRow(header, row, codePage, data, builder, preview);
     } else if (IsCommonHeader(header)) {

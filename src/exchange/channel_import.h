@@ -66,6 +66,9 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
 // document.
 void ApplyImport(RadioData& data, const ImportPreview& preview);
 
+// Whether the file is of the common format, so that a target group must be chosen first.
+bool NeedsImportTarget(std::string_view csvText);
+
 // Whether target names a group the common format may be imported into.
 bool IsImportTarget(const ImportTarget& target);
 

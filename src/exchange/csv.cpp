@@ -20,7 +20,8 @@ CsvTable ReadCsv(std::string_view text) {
                 for (;;) {
                     if (i >= text.size()) {
                         table.Rows.clear();
-                        table.Error = CsvError{quoteLine, "a quoted field is not closed"};
+                        table.Error = CsvError{
+                            quoteLine, {"a quoted field is not closed", "引号中的字段没有结束"}};
                         return table;
                     }
                     const char c = text[i++];
@@ -39,14 +40,16 @@ CsvTable ReadCsv(std::string_view text) {
                 }
                 if (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r') {
                     table.Rows.clear();
-                    table.Error = CsvError{line, "text follows a closing quote"};
+                    table.Error =
+                        CsvError{line, {"text follows a closing quote", "结束引号后还有文字"}};
                     return table;
                 }
             }
             while (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r') {
                 if (text[i] == '"') {
                     table.Rows.clear();
-                    table.Error = CsvError{line, "a quote inside an unquoted field"};
+                    table.Error = CsvError{
+                        line, {"a quote inside an unquoted field", "未加引号的字段中有引号"}};
                     return table;
                 }
                 cell += text[i++];

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/text_pair.h"
+
 namespace kv {
 
 struct CsvRow {
@@ -17,7 +19,7 @@ struct CsvRow {
 
 struct CsvError {
     int Line = 0;
-    std::string What;  // English; the caller words it for its language
+    TextPair What;
 };
 
 struct CsvTable {

@@ -14,18 +14,41 @@
 namespace kv {
 namespace {
 
+TextPair Same(const std::string& text) {
+    return {text, text};
+}
+
+TextPair operator+(const TextPair& a, const TextPair& b) {
+    return {a.en + b.en, a.zh + b.zh};
+}
+
+const TextPair kColon{": ", "："};
+
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string Change(const std::string& a, const std::string& b) {
-    return a + " -> " + b;
+TextPair Change(const TextPair& a, const TextPair& b) {
+    return {a.en + " -> " + b.en, a.zh + " -> " + b.zh};
 }
 
-std::string GroupLabel(int band, int group) {
-    if (IsMemGroup(band, group)) return std::string(BandName(band)) + " MEM";
-    if (IsVfoGroup(band, group)) return std::string(BandName(band)) + " VFO";
-    return std::string(BandName(band)) + " group " + std::to_string(group);
+TextPair Change(const std::string& a, const std::string& b) {
+    return Same(a + " -> " + b);
+}
+
+TextPair Numbered(const TextPair& what, int n) {
+    return what + Same(" " + std::to_string(n));
+}
+
+TextPair GroupLabel(int band, int group) {
+    const std::string name(BandName(band));
+    if (IsMemGroup(band, group)) return Same(name + " MEM");
+    if (IsVfoGroup(band, group)) return Same(name + " VFO");
+    return Numbered({name + " group", name + " 组"}, group);
+}
+
+TextPair OnlyIn(bool inA) {
+    return inA ? TextPair{"only in A", "仅在 A 中"} : TextPair{"only in B", "仅在 B 中"};
 }
 
 // The channels of a group by channel number; the first slot of a number counts.
@@ -39,133 +62,173 @@ std::map<int, const ChannelRecord*> GroupChannels(const RadioData& data, int ban
     return channels;
 }
 
-void DiffRecords(const std::string& place, const ChannelRecord& a, const ChannelRecord& b,
-                 std::vector<std::string>& lines) {
+using Differences = std::vector<Difference>;
+
+void DiffRecords(const Difference& place, const ChannelRecord& a, const ChannelRecord& b,
+                 Differences& lines) {
     for (const FieldColumn& column : FieldColumns()) {
         const std::string left = FieldText(column, a);
         const std::string right = FieldText(column, b);
-        if (left != right) lines.push_back(place + ": " + column.Name + " " + Change(left, right));
+        if (left != right)
+            lines.push_back(
+                place.With(place.Text + kColon + column.Caption + Same(" ") + Change(left, right)));
     }
 }
 
-void DiffChannels(const RadioData& a, const RadioData& b, std::vector<std::string>& lines) {
+void DiffChannels(const RadioData& a, const RadioData& b, Differences& lines) {
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kGroupsPerBand[band]; ++group) {
             const auto left = GroupChannels(a, band, group);
             const auto right = GroupChannels(b, band, group);
-            const std::string label = GroupLabel(band, group);
+            const TextPair label = GroupLabel(band, group);
+            const auto place = [&](int chNo) {
+                return Difference{label + Numbered({" CH", " 信道"}, chNo), DiffArea::Channel, band,
+                                  group, chNo};
+            };
             for (const auto& [chNo, record] : left) {
-                const std::string place = label + " CH " + std::to_string(chNo);
                 const auto other = right.find(chNo);
                 if (other == right.end())
-                    lines.push_back(place + ": only in A");
+                    lines.push_back(place(chNo).With(place(chNo).Text + kColon + OnlyIn(true)));
                 else
-                    DiffRecords(place, *record, *other->second, lines);
+                    DiffRecords(place(chNo), *record, *other->second, lines);
             }
             for (const auto& [chNo, record] : right)
                 if (!left.contains(chNo))
-                    lines.push_back(label + " CH " + std::to_string(chNo) + ": only in B");
+                    lines.push_back(place(chNo).With(place(chNo).Text + kColon + OnlyIn(false)));
         }
     for (int n = 1; n <= kCbMemCount; ++n) {
         const ChannelRecord& left = a.Store.cbMem(n);
         const ChannelRecord& right = b.Store.cbMem(n);
-        const std::string place = "CB MEM " + std::to_string(n);
+        const Difference place{Numbered({"CB MEM", "CB 存储信道"}, n), DiffArea::CbMemory, kBandCb,
+                               -1, n};
         if ((left.InUse == 1) != (right.InUse == 1))
-            lines.push_back(place + ": only in " + (left.InUse == 1 ? "A" : "B"));
+            lines.push_back(place.With(place.Text + kColon + OnlyIn(left.InUse == 1)));
         else if (left.InUse == 1)
             DiffRecords(place, left, right, lines);
     }
 }
 
 void DiffGroups(const RadioData& a, const RadioData& b, const CodePage& codePage,
-                std::vector<std::string>& lines) {
+                Differences& lines) {
     const RadioSettings& left = a.Config.Settings;
     const RadioSettings& right = b.Config.Settings;
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kRegularGroupsPerBand[band]; ++group) {
-            const std::string label = GroupLabel(band, group);
+            const TextPair label = GroupLabel(band, group);
+            const auto line = [&](DiffArea area, const TextPair& text) {
+                lines.push_back({label + kColon + text, area, band, group});
+            };
             const std::string nameA = ToUtf8(codePage, left.GroupName(band, group).trimmed());
             const std::string nameB = ToUtf8(codePage, right.GroupName(band, group).trimmed());
             if (nameA != nameB)
-                lines.push_back(label + ": name " + Change(Quoted(nameA), Quoted(nameB)));
-            const auto onOff = [](int valid) { return valid ? "on" : "off"; };
+                line(DiffArea::GroupName,
+                     TextPair{"name ", "组名 "} + Change(Quoted(nameA), Quoted(nameB)));
+            const auto onOff = [](int valid) {
+                return valid ? TextPair{"on", "开"} : TextPair{"off", "关"};
+            };
             if (left.GroupValid(band, group) != right.GroupValid(band, group))
-                lines.push_back(label + ": switched " +
-                                Change(onOff(left.GroupValid(band, group)),
-                                       onOff(right.GroupValid(band, group))));
+                line(DiffArea::Group,
+                     TextPair{"switched ", "开关 "} + Change(onOff(left.GroupValid(band, group)),
+                                                             onOff(right.GroupValid(band, group))));
             if (left.GroupWorkChannel(band, group) != right.GroupWorkChannel(band, group))
-                lines.push_back(label + ": work channel " +
-                                Change(std::to_string(left.GroupWorkChannel(band, group)),
-                                       std::to_string(right.GroupWorkChannel(band, group))));
+                line(DiffArea::Group,
+                     TextPair{"work channel ", "工作信道 "} +
+                         Change(std::to_string(left.GroupWorkChannel(band, group)),
+                                std::to_string(right.GroupWorkChannel(band, group))));
         }
 }
 
-std::string SettingText(const SettingRow& row, int value) {
+TextPair SettingText(const SettingRow& row, int value) {
     if (row.Kind == SettingKind::List && row.Rule == ChoiceRule::Position && value >= 0 &&
         value < static_cast<int>(row.Entries.size()))
-        return row.Entries[static_cast<std::size_t>(value)].en;
-    if (row.Kind == SettingKind::Check) return value ? "ticked" : "not ticked";
+        return row.Entries[static_cast<std::size_t>(value)];
+    if (row.Kind == SettingKind::Check)
+        return value ? TextPair{"ticked", "已勾选"} : TextPair{"not ticked", "未勾选"};
     if (row.Kind == SettingKind::Number && row.Number.Decimals > 0) {
         char text[32];
         std::snprintf(text, sizeof text, "%.*f", row.Number.Decimals,
                       value / std::pow(10.0, row.Number.Decimals));
-        return text;
+        return Same(text);
     }
-    return std::to_string(value);
+    return Same(std::to_string(value));
+}
+
+TextPair SettingLabel(const SettingRow& row) {
+    const std::string en = row.Caption.en.empty() ? row.Name : row.Caption.en;
+    const std::string zh = row.Caption.zh.empty() ? en : row.Caption.zh;
+    return {"Setting " + Quoted(en), "设置“" + zh + "”"};
 }
 
 void DiffSettings(const RadioData& a, const RadioData& b, const CodePage& codePage,
-                  std::vector<std::string>& lines) {
+                  Differences& lines) {
     for (const SettingRow& row : SettingRows()) {
-        const std::string caption = row.Caption.en.empty() ? row.Name : row.Caption.en;
+        const TextPair caption = SettingLabel(row);
         if (!row.Field) {
             const std::string left = ToUtf8(codePage, a.Config.Settings.BtDeviceName.trimmed());
             const std::string right = ToUtf8(codePage, b.Config.Settings.BtDeviceName.trimmed());
             if (left != right)
-                lines.push_back("Setting " + Quoted(caption) + ": " +
-                                Change(Quoted(left), Quoted(right)));
+                lines.push_back(
+                    {caption + kColon + Change(Quoted(left), Quoted(right)), DiffArea::Setting});
             continue;
         }
         const int left = row.Field->get(a.Config);
         const int right = row.Field->get(b.Config);
         if (left != right)
-            lines.push_back("Setting " + Quoted(caption) + ": " +
-                            Change(SettingText(row, left), SettingText(row, right)));
+            lines.push_back(
+                {caption + kColon + Change(SettingText(row, left), SettingText(row, right)),
+                 DiffArea::Setting});
     }
     const RadioSettings& left = a.Config.Settings;
     const RadioSettings& right = b.Config.Settings;
+    const TextPair differs{"differs", "不同"};
     for (int n = 0; n < kToneCount; ++n)
         if (!(a.Config.ToneTable[n] == b.Config.ToneTable[n]))
-            lines.push_back("Roger Beep tone " + std::to_string(n + 1) + ": differs");
+            lines.push_back({Numbered({"Roger Beep tone", "RB音"}, n + 1) + kColon + differs,
+                             DiffArea::RogerBeep});
     for (int n = 0; n < kDtmfCodeCount; ++n) {
         const std::string codeA = left.DtmfCodes[n].trimmed();
         const std::string codeB = right.DtmfCodes[n].trimmed();
         if (codeA != codeB)
-            lines.push_back("DTMF code " + std::to_string(n + 1) + ": " +
-                            Change(Quoted(codeA), Quoted(codeB)));
+            lines.push_back({Numbered({"DTMF code", "DTMF 码"}, n + 1) + kColon +
+                                 Change(Quoted(codeA), Quoted(codeB)),
+                             DiffArea::Dtmf});
     }
-    if (left.DtmfParams != right.DtmfParams) lines.push_back("DTMF settings: differ");
+    if (left.DtmfParams != right.DtmfParams)
+        lines.push_back({{"DTMF settings: differ", "DTMF 设置：不同"}, DiffArea::Dtmf});
     for (int n = 0; n < kWeatherCount; ++n)
         if (!(left.WeatherChannels[n] == right.WeatherChannels[n]))
-            lines.push_back("Weather Channel " + std::to_string(n + 1) + ": differs");
+            lines.push_back({Numbered({"Weather Channel", "气象信道"}, n + 1) + kColon + differs,
+                             DiffArea::Weather});
     const std::array<const PublicParams*, kBandCount> publicA = {
         &left.CbPublicParams, &left.HfPublicParams, &left.HamPublicParams};
     const std::array<const PublicParams*, kBandCount> publicB = {
         &right.CbPublicParams, &right.HfPublicParams, &right.HamPublicParams};
     for (int band = 0; band < kBandCount; ++band)
         if (!(*publicA[band] == *publicB[band]))
-            lines.push_back(std::string(BandName(band)) + " public channel parameters: differ");
+            lines.push_back({Same(BandName(band)) + TextPair{" public channel parameters: differ",
+                                                             " 公共信道参数：不同"},
+                             DiffArea::Setting, band});
 }
 
 }  // namespace
 
-std::vector<std::string> DiffDocuments(const RadioData& a, const RadioData& b,
-                                       const CodePage& codePage) {
-    std::vector<std::string> lines;
+std::vector<Difference> FindDifferences(const RadioData& a, const RadioData& b,
+                                        const CodePage& codePage) {
+    Differences lines;
     DiffChannels(a, b, lines);
     DiffGroups(a, b, codePage, lines);
     DiffSettings(a, b, codePage, lines);
-    if (lines.empty() && !(a.Config == b.Config)) lines.push_back("Data no window shows: differs");
+    if (lines.empty() && !(a.Config == b.Config))
+        lines.push_back(
+            {{"Data no window shows: differs", "窗口不显示的数据：不同"}, DiffArea::Hidden});
+    return lines;
+}
+
+std::vector<std::string> DiffDocuments(const RadioData& a, const RadioData& b,
+                                       const CodePage& codePage) {
+    std::vector<std::string> lines;
+    for (Difference& difference : FindDifferences(a, b, codePage))
+        lines.push_back(std::move(difference.Text.en));
     return lines;
 }
 

@@ -7,10 +7,44 @@
 
 #include "codec/code_page.h"
 #include "model/radio_data.h"
+#include "model/text_pair.h"
 
 namespace kv {
 
-// One English line per difference, "A value -> B value"; none when the documents are equal in
+// Where a difference shows: the channel window (a channel, a CB memory record, a group's switch
+// or work channel), the group names window, the settings window, the tone windows, the weather
+// channels, or nowhere.
+enum class DiffArea {
+    Channel,
+    CbMemory,
+    Group,
+    GroupName,
+    Setting,
+    RogerBeep,
+    Dtmf,
+    Weather,
+    Hidden
+};
+
+struct Difference {
+    TextPair Text;  // "place: field A value -> B value"
+    DiffArea Area = DiffArea::Hidden;
+    int Band = -1;
+    int Group = -1;
+    int ChNo = -1;  // the channel number, or the CB memory record number
+
+    Difference With(TextPair text) const {
+        Difference copy = *this;
+        copy.Text = std::move(text);
+        return copy;
+    }
+};
+
+// Every difference with where it shows.
+std::vector<Difference> FindDifferences(const RadioData& a, const RadioData& b,
+                                        const CodePage& codePage);
+
+// The English line of each difference, "A value -> B value"; none when the documents are equal in
 // what the windows show and in the settings record. When only settings no window shows differ,
 // one line says so.
 std::vector<std::string> DiffDocuments(const RadioData& a, const RadioData& b,

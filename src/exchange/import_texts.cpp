@@ -21,10 +21,11 @@ TextPair FillText(TextPair text, std::initializer_list<std::string_view> argumen
     return {Fill(std::move(text.en), arguments), Fill(std::move(text.zh), arguments)};
 }
 
-TextPair UnreadableCsvText(int line, std::string_view what) {
-    return FillText(
-        {"line {}: the file cannot be read as CSV: {}", "第 {} 行：无法按 CSV 读取文件：{}"},
-        {std::to_string(line), what});
+TextPair UnreadableCsvText(int line, const TextPair& what) {
+    const TextPair text{"line {}: the file cannot be read as CSV: {}",
+                        "第 {} 行：无法按 CSV 读取文件：{}"};
+    const std::string number = std::to_string(line);
+    return {FillText(text, {number, what.en}).en, FillText(text, {number, what.zh}).zh};
 }
 TextPair UnknownHeaderText() {
     return {"line 1: the header names neither Band, Group and CH No. nor Location and Frequency",

@@ -11,7 +11,7 @@ namespace kv {
 // Replaces each "{}" of the pair in turn by the arguments.
 TextPair FillText(TextPair text, std::initializer_list<std::string_view> arguments);
 
-TextPair UnreadableCsvText(int line, std::string_view what);
+TextPair UnreadableCsvText(int line, const TextPair& what);
 TextPair UnknownHeaderText();
 TextPair NoImportTargetText();
 TextPair UnknownBandText(std::string_view band);

@@ -43,6 +43,7 @@
 #include "app/ui/tree_panel.h"
 #include "codec/image_codec.h"
 #include "editors/channels/ui/channel_editor_state.h"
+#include "exchange/ui/exchange_commands.h"
 #include "files/templates.h"
 #include "files/version_table.h"
 #include "gui/document_editor.h"
@@ -279,6 +280,7 @@ void MainWindow::connectCommands() {
 
     ConnectListEditCommands(*this);
     new PrintCommands(context_, *this);
+    new ExchangeCommands(context_, *this);
     connectUndo();
 
     connect(tree_, &TreePanel::windowRequested, this, [this](const QString& w) { OpenEditor(w); });

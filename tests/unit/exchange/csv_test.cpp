@@ -49,6 +49,8 @@ TEST(Csv, RefusesWhatItCannotReadWithTheLine) {
         const CsvTable table = ReadCsv(text);
         ASSERT_TRUE(table.Error) << text;
         EXPECT_EQ(table.Error->Line, line) << text;
+        EXPECT_FALSE(table.Error->What.en.empty());
+        EXPECT_FALSE(table.Error->What.zh.empty());
         EXPECT_TRUE(table.Rows.empty());
     }
 }
