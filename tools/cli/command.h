@@ -14,6 +14,9 @@ inline constexpr int kExitUsage = 2;
 
 using Arguments = std::span<const std::string>;
 
+// Optional arguments of a command that takes any number of them (write's --port options).
+inline constexpr int kUnboundedArguments = 1 << 20;
+
 struct Command {
     const char* name;
     const char* arguments;  // as shown in the usage text

@@ -1,7 +1,11 @@
-// write --port PORT IN [--verify] [--strict] [--backup FILE]: a raw image (.img) or a data file
-// pair written to the radio; with --backup the radio is read first and its image kept in FILE,
-// with --verify it is read back afterwards and every block of the transfer map compared. The
-// check before writing prints what it finds first; with --strict a finding refuses the write.
+// write --port PORT [--port PORT ...] IN [--verify] [--strict] [--backup FILE|DIR]: a raw image
+// (.img) or a data file pair written to one radio or to several at the same time; with --backup
+// each radio is read first and its image kept (in FILE, or with several ports one file per port
+// in the folder DIR), with --verify it is read back afterwards and every block of the transfer map
+// compared. The check before writing prints what it finds first; with --strict a finding refuses
+// the write.
+#include <QDateTime>
+#include <QFileInfo>
 #include <iostream>
 
 #include "app/write_checks.h"
@@ -9,6 +13,7 @@
 #include "cli_support.h"
 #include "codec/image_codec.h"
 #include "command.h"
+#include "write_jobs.h"
 
 namespace kv::cli {
 namespace {
@@ -39,6 +44,31 @@ bool PrintFindings(const Document& doc) {
     return false;
 }
 
+// The radios to write and where each one's backup goes; with several ports --backup names a
+// folder that must exist and be writable. Prints a usage error and returns nothing otherwise.
+std::optional<std::vector<WriteTarget>> WriteTargets(const LinkArguments& link) {
+    std::vector<WriteTarget> targets;
+    if (link.ports.size() == 1) {
+        targets.push_back({link.port, link.backup});
+        return targets;
+    }
+    const QFileInfo folder(QString::fromStdString(link.backup));
+    if (!link.backup.empty() && (!folder.isDir() || !folder.isWritable())) {
+        std::cerr << "kv7700-cli: with several ports --backup names a folder that can be written: "
+                  << link.backup << '\n';
+        return std::nullopt;
+    }
+    const std::string stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    std::set<std::string> taken;
+    for (const std::string& port : link.ports) {
+        targets.push_back({port, link.backup.empty()
+                                     ? std::string()
+                                     : BackupFileInFolder(link.backup, port, stamp, taken)});
+    }
+    return targets;
+}
+
 }  // namespace
 
 int RunWrite(Arguments arguments) {
@@ -48,7 +78,9 @@ int RunWrite(Arguments arguments) {
     const auto doc = DocumentToWrite(link->file, image);
     if (!doc) return kExitFailure;
     if (!PrintFindings(*doc) && link->strict) return Fail(WriteCheckRefused().en);
-    return RunWriteJob(link->port, *image, link->verify, link->backup) ? kExitOk : kExitFailure;
+    const auto targets = WriteTargets(*link);
+    if (!targets) return kExitUsage;
+    return RunWriteJobs(*targets, *image, link->verify) ? kExitOk : kExitFailure;
 }
 
 }  // namespace kv::cli

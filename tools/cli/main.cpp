@@ -28,11 +28,14 @@ constexpr std::array kCommands = {
             kv::cli::RunInfo},
     Command{"read", "--port PORT OUT", 3,
             "read the radio into OUT: a memory image (.img) or a data file pair", kv::cli::RunRead},
-    Command{"write", "--port PORT IN [--verify] [--strict] [--backup FILE]", 3,
-            "write IN (.img or data file pair) to the radio; --backup FILE first keeps the "
-            "radio's image in FILE, --verify reads the radio back and compares; what the check "
-            "before writing finds is printed, and --strict refuses to write when it finds anything",
-            kv::cli::RunWrite, 4},
+    Command{"write", "--port PORT [--port PORT ...] IN [--verify] [--strict] [--backup FILE|DIR]",
+            3,
+            "write IN (.img or data file pair) to the radio, or to several radios at the same "
+            "time; --backup first keeps each radio's image (in FILE, or with several ports one "
+            "file per port in the folder DIR), --verify reads each radio back and compares; what "
+            "the check before writing finds is printed, and --strict refuses to write when it "
+            "finds anything",
+            kv::cli::RunWrite, kv::cli::kUnboundedArguments},
     Command{"new", "DATA.dat", 1, "save the new document of start-up as a data file pair",
             kv::cli::RunNew},
     Command{"export", "DATAFILE OUT.csv", 2,

@@ -6,25 +6,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "e2e/cli_process.h"
+
 namespace kv {
 namespace {
 
-struct CliRun {
-    int Exit = -1;
-    QString Out;
-    QString Err;
-};
-
-CliRun RunCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(KV_PROGRAM_DIR "/kv7700-cli"), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    CliRun run;
-    run.Exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.Out = QString::fromUtf8(process.readAllStandardOutput());
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using test::CliRun;
+using test::RunCli;
 
 void WriteText(const QString& path, const QByteArray& text) {
     QFile file(path);
@@ -41,7 +29,7 @@ QByteArray ReadText(const QString& path) {
 class CliExchange : public ::testing::Test {
 protected:
     QString path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
-    void SetUp() override { ASSERT_EQ(RunCli({QStringLiteral("new"), path("a.dat")}).Exit, 0); }
+    void SetUp() override { ASSERT_EQ(RunCli({QStringLiteral("new"), path("a.dat")}).exitCode, 0); }
 
 private:
     QTemporaryDir folder_;
@@ -49,7 +37,7 @@ private:
 
 TEST_F(CliExchange, ExportImportIntoAnotherDocumentAndDiff) {
     const CliRun exported = RunCli({QStringLiteral("export"), path("a.dat"), path("a.csv")});
-    ASSERT_EQ(exported.Exit, 0) << exported.Err.toStdString();
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
     const QByteArray csv = ReadText(path("a.csv"));
     EXPECT_TRUE(
         csv.startsWith("\xEF\xBB\xBF"
@@ -71,26 +59,26 @@ TEST_F(CliExchange, ExportImportIntoAnotherDocumentAndDiff) {
 
     const CliRun same =
         RunCli({QStringLiteral("import"), path("a.dat"), path("a.csv"), path("b.dat")});
-    ASSERT_EQ(same.Exit, 0) << same.Err.toStdString();
-    EXPECT_TRUE(same.Out.contains(QStringLiteral("replaced HF group 1 CH 1 (line ")));
+    ASSERT_EQ(same.exitCode, 0) << same.err.toStdString();
+    EXPECT_TRUE(same.out.contains(QStringLiteral("replaced HF group 1 CH 1 (line ")));
     const CliRun equal = RunCli({QStringLiteral("diff"), path("a.dat"), path("b.dat")});
-    EXPECT_EQ(equal.Exit, 0);
-    EXPECT_TRUE(equal.Out.isEmpty()) << equal.Out.toStdString();
+    EXPECT_EQ(equal.exitCode, 0);
+    EXPECT_TRUE(equal.out.isEmpty()) << equal.out.toStdString();
 
-    ASSERT_EQ(
-        RunCli({QStringLiteral("import"), path("a.dat"), path("edited.csv"), path("c.dat")}).Exit,
-        0);
+    ASSERT_EQ(RunCli({QStringLiteral("import"), path("a.dat"), path("edited.csv"), path("c.dat")})
+                  .exitCode,
+              0);
     const CliRun different = RunCli({QStringLiteral("diff"), path("a.dat"), path("c.dat")});
-    EXPECT_EQ(different.Exit, 1);
-    EXPECT_EQ(different.Out, QStringLiteral("HF group 1 CH 1: RX MHz %1 -> 29.500000\n"
+    EXPECT_EQ(different.exitCode, 1);
+    EXPECT_EQ(different.out, QStringLiteral("HF group 1 CH 1: RX MHz %1 -> 29.500000\n"
                                             "HF group 1 CH 1: BUSY OFF -> ON\n")
                                  .arg(QString::fromLatin1(before)));
 
     // A memory image against the pair decoded from it: equal; against another pair: different.
-    ASSERT_EQ(RunCli({QStringLiteral("encode"), path("c.dat"), path("c.img")}).Exit, 0);
-    ASSERT_EQ(RunCli({QStringLiteral("decode"), path("c.img"), path("c2.dat")}).Exit, 0);
-    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("c.img"), path("c2.dat")}).Exit, 0);
-    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("c.img"), path("b.dat")}).Exit, 1);
+    ASSERT_EQ(RunCli({QStringLiteral("encode"), path("c.dat"), path("c.img")}).exitCode, 0);
+    ASSERT_EQ(RunCli({QStringLiteral("decode"), path("c.img"), path("c2.dat")}).exitCode, 0);
+    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("c.img"), path("c2.dat")}).exitCode, 0);
+    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("c.img"), path("b.dat")}).exitCode, 1);
 }
 
 TEST_F(CliExchange, CommonFormatRefusedLinesStopTheWriteUnlessSkipped) {
@@ -104,26 +92,26 @@ TEST_F(CliExchange, CommonFormatRefusedLinesStopTheWriteUnlessSkipped) {
                                 QStringLiteral("HAM"),    QStringLiteral("--group"),
                                 QStringLiteral("4"),      path("d.dat")};
     const CliRun refused = RunCli(import);
-    EXPECT_EQ(refused.Exit, 1);
-    EXPECT_TRUE(refused.Out.contains(QStringLiteral(
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.out.contains(QStringLiteral(
         "refused line 3: Duplex \"off\": this radio cannot stop transmitting on a channel\n")));
-    EXPECT_TRUE(refused.Out.contains(
+    EXPECT_TRUE(refused.out.contains(
         QStringLiteral("dropped fields (this radio cannot carry them): Name TStep\n")));
     EXPECT_FALSE(QFile::exists(path("d.dat")));
 
     const CliRun skipped = RunCli(import + QStringList{QStringLiteral("--skip-bad")});
-    EXPECT_EQ(skipped.Exit, 0) << skipped.Err.toStdString();
+    EXPECT_EQ(skipped.exitCode, 0) << skipped.err.toStdString();
     const CliRun diff = RunCli({QStringLiteral("diff"), path("a.dat"), path("d.dat")});
-    EXPECT_EQ(diff.Exit, 1);
-    EXPECT_TRUE(diff.Out.contains(QStringLiteral("HAM group 4 CH 1: RX MHz ")));
-    EXPECT_TRUE(diff.Out.contains(QStringLiteral("HAM group 4 CH 1: REP OFF -> SUBB\n")));
-    EXPECT_FALSE(diff.Out.contains(QStringLiteral("CH 2")));
+    EXPECT_EQ(diff.exitCode, 1);
+    EXPECT_TRUE(diff.out.contains(QStringLiteral("HAM group 4 CH 1: RX MHz ")));
+    EXPECT_TRUE(diff.out.contains(QStringLiteral("HAM group 4 CH 1: REP OFF -> SUBB\n")));
+    EXPECT_FALSE(diff.out.contains(QStringLiteral("CH 2")));
 
     // The common format goes into HF or HAM only.
     EXPECT_EQ(RunCli({QStringLiteral("import"), path("a.dat"), path("common.csv"),
                       QStringLiteral("--band"), QStringLiteral("CB"), QStringLiteral("--group"),
                       QStringLiteral("1"), path("e.dat")})
-                  .Exit,
+                  .exitCode,
               1);
     EXPECT_FALSE(QFile::exists(path("e.dat")));
 }
@@ -132,11 +120,11 @@ TEST_F(CliExchange, UnreadableInputsAreErrors) {
     WriteText(path("broken.csv"), "Band,Group,CH No.\n\"HF,1,1\n");
     const CliRun broken =
         RunCli({QStringLiteral("import"), path("a.dat"), path("broken.csv"), path("f.dat")});
-    EXPECT_EQ(broken.Exit, 1);
-    EXPECT_TRUE(broken.Err.contains(QStringLiteral("line 2: the file cannot be read as CSV")));
-    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("a.dat"), path("missing.dat")}).Exit, 2);
-    EXPECT_EQ(RunCli({QStringLiteral("export"), path("missing.dat"), path("x.csv")}).Exit, 1);
-    EXPECT_EQ(RunCli({QStringLiteral("import"), path("a.dat")}).Exit, 2);
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("line 2: the file cannot be read as CSV")));
+    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("a.dat"), path("missing.dat")}).exitCode, 2);
+    EXPECT_EQ(RunCli({QStringLiteral("export"), path("missing.dat"), path("x.csv")}).exitCode, 1);
+    EXPECT_EQ(RunCli({QStringLiteral("import"), path("a.dat")}).exitCode, 2);
 }
 
 }  // namespace

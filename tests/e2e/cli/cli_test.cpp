@@ -9,26 +9,15 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "e2e/cli_process.h"
 #include "files/data_file.h"
 #include "model/memory_image.h"
 
 namespace kv {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(KV_PROGRAM_DIR "/kv7700-cli"), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using test::CliRun;
+using test::RunCli;
 
 QByteArray Contents(const QString& path) {
     QFile file(path);

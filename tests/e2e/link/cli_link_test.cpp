@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "codec/image_codec.h"
+#include "e2e/cli_process.h"
 #include "e2e/link/expected_frames.h"
 #include "e2e/link/session_driver.h"
 #include "e2e/link/sim_process.h"
@@ -17,12 +18,6 @@
 
 namespace kv::test {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 // The per-user data folder the command line's traces go to: XDG_DATA_HOME/KV-7700/KV-7700.
 const QTemporaryDir& DataHome() {
@@ -39,17 +34,7 @@ QStringList TraceFiles() {
 }
 
 CliRun Cli(const QStringList& arguments) {
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_DATA_HOME", DataHome().path());
-    cli.setProcessEnvironment(environment);
-    cli.start(KV_PROGRAM_DIR "/kv7700-cli", arguments);
-    CliRun run;
-    if (!cli.waitForFinished(60000)) return run;
-    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = QString::fromUtf8(cli.readAllStandardOutput());
-    run.err = QString::fromUtf8(cli.readAllStandardError());
-    return run;
+    return RunCli(arguments, DataHome().path());
 }
 
 QByteArray FileBytes(const QString& path) {

@@ -6,36 +6,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "e2e/cli_process.h"
 #include "e2e/link/sim_process.h"
 #include "files/data_file.h"
 
 namespace kv::test {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun Program(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    static QTemporaryDir dataHome;
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    CliRun run;
-    if (!process.waitForFinished(60000)) return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-CliRun Cli(const QStringList& arguments) {
-    return Program(QStringLiteral(KV_PROGRAM_DIR "/kv7700-cli"), arguments);
-}
 
 class CliWriteCheckTest : public ::testing::Test {
 protected:
@@ -66,7 +42,7 @@ TEST_F(CliWriteCheckTest, StrictRefusesAndPlainWritePrintsTheLines) {
         "  CB band: the work group 1 is switched off. Channel Information, CB band: "
         "switch group 1 on or pick another group.\n");
 
-    const CliRun strict = Cli({"write", "--strict", "--port", sim.path(), file});
+    const CliRun strict = RunCli({"write", "--strict", "--port", sim.path(), file});
     EXPECT_EQ(strict.exitCode, 1);
     EXPECT_TRUE(strict.err.startsWith(QStringLiteral("The radio would receive this:\n") + line))
         << strict.err.toStdString();
@@ -77,7 +53,7 @@ TEST_F(CliWriteCheckTest, StrictRefusesAndPlainWritePrintsTheLines) {
 
     SimProcess again;
     ASSERT_TRUE(again.Start(PatternImage(3)));
-    const CliRun plain = Cli({"write", "--port", again.path(), file});
+    const CliRun plain = RunCli({"write", "--port", again.path(), file});
     EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
     EXPECT_TRUE(plain.err.startsWith(QStringLiteral("The radio would receive this:\n") + line));
 }
@@ -86,7 +62,7 @@ TEST_F(CliWriteCheckTest, StrictWritesADocumentWithoutFindings) {
     const QString file = Save("clean.dat");
     SimProcess sim;
     ASSERT_TRUE(sim.Start(PatternImage(4)));
-    const CliRun strict = Cli({"write", "--strict", "--port", sim.path(), file});
+    const CliRun strict = RunCli({"write", "--strict", "--port", sim.path(), file});
     EXPECT_EQ(strict.exitCode, 0) << strict.err.toStdString();
     EXPECT_FALSE(strict.err.contains(QStringLiteral("would receive")));
 }
@@ -100,22 +76,22 @@ TEST_F(CliWriteCheckTest, PrintHasOneTablePerGroupInUse) {
         for (const char* paper : {"a4", "letter"}) {
             const QString pdf = dir_.filePath(QStringLiteral("%1-%2.pdf").arg(language, paper));
             const CliRun print =
-                Cli({"print", file, pdf, "--language", language, "--paper", paper});
+                RunCli({"print", file, pdf, "--language", language, "--paper", paper});
             ASSERT_EQ(print.exitCode, 0) << print.err.toStdString();
-            const CliRun info = Program(QStringLiteral("pdfinfo"), {pdf});
+            const CliRun info = RunProgram(QStringLiteral("pdfinfo"), {pdf});
             EXPECT_TRUE(info.out.contains(QString::fromLatin1(paper) == "a4"
                                               ? QStringLiteral("(A4)")
                                               : QStringLiteral("(letter)")))
                 << info.out.toStdString();
-            const CliRun text = Program(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            const CliRun text = RunProgram(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
             ASSERT_EQ(text.exitCode, 0);
             EXPECT_EQ(text.out.count(QString::fromUtf8(cb)), 7) << language;
             EXPECT_EQ(text.out.count(QString::fromUtf8(hf)), 15) << language;
             EXPECT_EQ(text.out.count(QString::fromUtf8(ham)), 12) << language;
         }
     }
-    const CliRun missing = Cli({"print", dir_.filePath(QStringLiteral("none.dat")),
-                                dir_.filePath(QStringLiteral("none.pdf"))});
+    const CliRun missing = RunCli({"print", dir_.filePath(QStringLiteral("none.dat")),
+                                   dir_.filePath(QStringLiteral("none.pdf"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("none.pdf"))));
 }

@@ -1,0 +1,88 @@
+// Writing one document to several radios at once: the wall time of kv7700-cli writing (with
+// verify) one simulated radio, and four at the same time, the radios paced at 115200 baud, in
+// the same run. Prints the medians of a few rounds and the ratio four / one.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QString kProgramDir = QStringLiteral(KV_PROGRAM_DIR);
+
+// Starts a simulated radio paced at 115200 baud; its pseudo-terminal path, or "" when it did
+// not start.
+QString StartSim(QProcess& sim, const QString& image) {
+    sim.start(kProgramDir + "/kv7700-sim",
+              {"--image", image, "--save", "--baud", "115200", "--linger", "forever"});
+    if (!sim.waitForStarted(5000)) return {};
+    while (!sim.canReadLine())
+        if (!sim.waitForReadyRead(5000)) return {};
+    return QString::fromUtf8(sim.readLine()).trimmed();
+}
+
+// Seconds kv7700-cli takes to write and verify `count` radios at once; negative on failure.
+double WriteRadios(int count, const QString& document, const QTemporaryDir& dir) {
+    std::vector<std::unique_ptr<QProcess>> sims;
+    QStringList arguments = {"write"};
+    for (int i = 0; i < count; ++i) {
+        sims.push_back(std::make_unique<QProcess>());
+        const QString path = StartSim(*sims.back(), dir.filePath(QString("radio%1.img").arg(i)));
+        if (path.isEmpty()) return -1;
+        arguments << "--port" << path;
+    }
+    arguments << document << "--verify";
+    QProcess cli;
+    QElapsedTimer timer;
+    timer.start();
+    cli.start(kProgramDir + "/kv7700-cli", arguments);
+    const bool ended = cli.waitForFinished(600000);
+    const double seconds = timer.elapsed() / 1000.0;
+    for (auto& sim : sims) {
+        sim->terminate();
+        sim->waitForFinished(5000);
+    }
+    if (!ended || cli.exitCode() != 0) {
+        std::fprintf(stderr, "%s", cli.readAllStandardError().constData());
+        return -1;
+    }
+    return seconds;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    QTemporaryDir dir;
+    const QString document = dir.filePath("plan.dat");
+    QProcess make;
+    make.start(kProgramDir + "/kv7700-cli", {"new", document});
+    if (!make.waitForFinished(30000) || make.exitCode() != 0) {
+        std::fprintf(stderr, "kv7700-cli new failed\n");
+        return 1;
+    }
+    std::vector<double> one, four;
+    for (int round = 0; round < rounds; ++round) {
+        one.push_back(WriteRadios(1, document, dir));
+        four.push_back(WriteRadios(4, document, dir));
+        std::printf("round %d: one radio %.2f s, four radios %.2f s\n", round + 1, one.back(),
+                    four.back());
+        if (one.back() < 0 || four.back() < 0) return 1;
+    }
+    const double m1 = Median(one), m4 = Median(four);
+    std::printf(
+        "write + verify at 115200 baud, median of %d: one radio %.2f s, four at once "
+        "%.2f s, ratio %.3f (goal <= 1.1)\n",
+        rounds, m1, m4, m4 / m1);
+    return 0;
+}
