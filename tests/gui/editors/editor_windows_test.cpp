@@ -34,7 +34,7 @@ class EditorWindowsTest : public ToneWindowsTest {
 protected:
     void SetUp() override {
         ToneWindowsTest::SetUp();
-        StartWithToneWindows("en_US", true);
+        StartWithToneWindows("en_US");
     }
     void TearDown() override {
         SetWavPathChooser({});

@@ -31,10 +31,12 @@ public:
     ChannelWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
     ~ChannelWindow() override;
 
+    // Rebuild the roger-beep and DTMF lists and the group names from the document; they run on
+    // the edit signal, never called by other windows.
+    void ShowRB();
+    void ShowDTMF();
+    void ReShow_Group_Name();
     // Operations other windows call by name.
-    Q_INVOKABLE void ShowRB();
-    Q_INVOKABLE void ShowDTMF();
-    Q_INVOKABLE void ReShow_Group_Name();
     Q_INVOKABLE void InitValidComboList();
     Q_INVOKABLE void ShowValidComboText();
     // Redisplays every row of the group shown.

@@ -156,7 +156,6 @@ void GroupNameWindow::SaveOldData() {
         main_.DocumentEdited(
             DocumentEdit{EditSection::GroupSettings, renameBand_, RenameRow, -1, -1});
         announcing_ = false;
-        main_.CallEditor(QString::fromLatin1(kChannelWindow), "ReShow_Group_Name");
     }
     if (refused) ShowMessage(this, language(), *refused, MessageButtons::Ok, MessageIcon::Warning);
 }

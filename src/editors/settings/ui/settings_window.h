@@ -31,9 +31,9 @@ public:
 
     // Rebuild the Roger (tones) and BOT/EOT/CALL (DTMF codes) lists of the band frames from the
     // document and show the stored values again. They store nothing: the tone and DTMF editors
-    // repair the references themselves.
-    Q_INVOKABLE void ShowRB();
-    Q_INVOKABLE void ShowDTMF();
+    // repair the references themselves, and every edit redraws the window.
+    void ShowRB();
+    void ShowDTMF();
     // Commits the text box being typed in.
     Q_INVOKABLE void FinishEdit();
 

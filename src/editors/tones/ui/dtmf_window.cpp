@@ -194,12 +194,8 @@ void DtmfWindow::onDocumentEdited(const DocumentEdit& edit) {
     if (edit.Section == EditSection::Dtmf || edit.Section == EditSection::Whole) showValues();
 }
 
-void DtmfWindow::announce(bool codesChanged) {
+void DtmfWindow::announce() {
     announcing_ = true;
-    if (codesChanged) {
-        main_.CallEditor(QString::fromLatin1(kChannelWindow), "ShowDTMF");
-        main_.CallEditor(QString::fromLatin1(kSettingsWindow), "ShowDTMF");
-    }
     main_.DocumentEdited(DocumentEdit{EditSection::Dtmf});
     announcing_ = false;
 }
@@ -210,7 +206,7 @@ void DtmfWindow::encodeChosen(int row, int index) {
     i16& stored = context_.Doc.settings().DtmfParams[param];
     if (stored == index) return;
     stored = static_cast<i16>(index);
-    announce(false);
+    announce();
 }
 
 void DtmfWindow::displayClicked(bool checked) {
@@ -218,7 +214,7 @@ void DtmfWindow::displayClicked(bool checked) {
     const i16 value = checked ? 1 : 0;
     if (stored == value) return;
     stored = value;
-    announce(false);
+    announce();
 }
 
 void DtmfWindow::openBox(int row) {
@@ -261,7 +257,7 @@ void DtmfWindow::commitBox() {
     if (box_->text() != stored) box_->setText(stored);
     if (!changed) return;
     SetDTMFList(data);
-    announce(true);
+    announce();
     if (stored.isEmpty() && !used.empty())
         main_.ShowStatusMessage(DtmfReferencesClearedText(currentCode_, used));
 }

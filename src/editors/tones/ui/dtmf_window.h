@@ -48,7 +48,7 @@ private:
     // Enter in the box: the box moves on to the next code row (and stays on the last).
     void nextCode();
     bool filterKey(QKeyEvent* key);
-    void announce(bool codesChanged);
+    void announce();
 
     ShellContext& context_;
     EditorHost& main_;

@@ -207,12 +207,8 @@ void RogerBeepWindow::onDocumentEdited(const DocumentEdit& edit) {
     if (edit.Section == EditSection::Tones || edit.Section == EditSection::Whole) showTone();
 }
 
-void RogerBeepWindow::announce(bool referencesRepaired) {
+void RogerBeepWindow::announce() {
     announcing_ = true;
-    if (referencesRepaired) {
-        main_.CallEditor(QString::fromLatin1(kChannelWindow), "ShowRB");
-        main_.CallEditor(QString::fromLatin1(kSettingsWindow), "ShowRB");
-    }
     main_.DocumentEdited(DocumentEdit{EditSection::Tones});
     announcing_ = false;
 }
@@ -221,7 +217,7 @@ void RogerBeepWindow::recycleChosen(int index) {
     const ReferenceCount used = CountToneReferences(context_.Doc.Working, currentTone_);
     switch (SetToneRepeat(context_.Doc.Working, currentTone_, index)) {
         case ToneEdit::Stored:
-            announce(true);
+            announce();
             tellCleared(used);
             break;
         case ToneEdit::Refused:
@@ -238,8 +234,7 @@ void RogerBeepWindow::tellCleared(const ReferenceCount& usedBefore) {
 }
 
 void RogerBeepWindow::intervalChosen(int index) {
-    if (SetToneInterval(context_.Doc.Working, currentTone_, index) == ToneEdit::Stored)
-        announce(false);
+    if (SetToneInterval(context_.Doc.Working, currentTone_, index) == ToneEdit::Stored) announce();
 }
 
 void RogerBeepWindow::frequencyChosen(int step, int index) {
@@ -247,7 +242,7 @@ void RogerBeepWindow::frequencyChosen(int step, int index) {
         ToneEdit::Stored)
         return;
     graph_->SetTone(tone());
-    announce(false);
+    announce();
 }
 
 void RogerBeepWindow::lengthChosen(int step, int index) {
@@ -255,7 +250,7 @@ void RogerBeepWindow::lengthChosen(int step, int index) {
     switch (SetToneTime(context_.Doc.Working, currentTone_, step, index)) {
         case ToneEdit::Stored:
             graph_->SetTone(tone());
-            announce(true);
+            announce();
             tellCleared(used);
             break;
         case ToneEdit::Refused:

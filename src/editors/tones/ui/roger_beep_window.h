@@ -44,9 +44,9 @@ private:
     void play();
     void stop();
     void exportWav();
-    // After an edit was stored: the other windows' roger-beep lists follow when references may
-    // have been repaired, and every window hears of the edit.
-    void announce(bool referencesRepaired);
+    // After an edit was stored (references repaired with it): every window hears of the edit,
+    // and those offering tone numbers rebuild their lists.
+    void announce();
     // After an edit that left the tone undefined: says which references to it were cleared.
     void tellCleared(const ReferenceCount& usedBefore);
     const ToneRecord& tone() const;

@@ -177,7 +177,7 @@ TEST_F(SettingsWindowTest, ShowingAndRefreshingStoreNothing) {
     EXPECT_TRUE(doc().Working.Store.Channels == before->Store.Channels);
 }
 
-TEST_F(SettingsWindowTest, ShowRbAndShowDtmfFollowTheDefinedTonesAndCodes) {
+TEST_F(SettingsWindowTest, PublicListsFollowTheDefinedTonesAndCodesOnTheEdit) {
     StartApp(kLanguageEnglish, true);
     doc().config().ToneTable = {};
     doc().settings().DtmfCodes = {};
@@ -192,20 +192,21 @@ TEST_F(SettingsWindowTest, ShowRbAndShowDtmfFollowTheDefinedTonesAndCodes) {
     EXPECT_EQ(List("HfDtmfEot")->currentText(), Q("5"));
     EXPECT_EQ(Entries("CbRogerBeep"), (QStringList{Q("Off"), Q("3"), Q("6")}));
 
-    // The DTMF editor clears code 5, repairs the references and calls ShowDTMF.
+    // The DTMF editor clears code 5, repairs the references and announces the edit.
     doc().settings().DtmfCodes[4].assign("");
     doc().settings().HfPublicParams.DtmfEot = 0;
-    EXPECT_TRUE(main().CallEditor(QString::fromLatin1(kSettingsWindow), "ShowDTMF"));
+    main().DocumentEdited(DocumentEdit{EditSection::Dtmf});
     EXPECT_EQ(Entries("HfDtmfEot"), (QStringList{Q("Off"), Q("2")}));
     EXPECT_EQ(List("HfDtmfEot")->currentText(), Q("Off"));
     EXPECT_EQ(Entries("CbDtmfCall"), (QStringList{Q("Off"), Q("2")}));
 
     doc().config().ToneTable[5].ToneRepeat = 0;
-    EXPECT_TRUE(main().CallEditor(QString::fromLatin1(kSettingsWindow), "ShowRB"));
+    main().DocumentEdited(DocumentEdit{EditSection::Tones});
     EXPECT_EQ(Entries("HamRogerBeep"), (QStringList{Q("Off"), Q("3")}));
     EXPECT_EQ(List("CbRogerBeep")->currentText(), Q("6 (not in the list)"));
-    EXPECT_EQ(doc().settings().CbPublicParams.RogerBeep, 6) << "ShowRB stores nothing";
+    EXPECT_EQ(doc().settings().CbPublicParams.RogerBeep, 6) << "redrawing stores nothing";
 
+    edits_->clear();
     Pick("HamRogerBeep", Q("3"));
     Pick("CbDtmfCall", Q("2"));
     Pick("HfMode", Q("CW"));

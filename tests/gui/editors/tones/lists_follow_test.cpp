@@ -17,7 +17,7 @@ class ListsFollowTest : public ToneWindowsTest {
 protected:
     void SetUp() override {
         ToneWindowsTest::SetUp();
-        StartWithToneWindows("en_US", true);
+        StartWithToneWindows("en_US");
     }
     QComboBox* settingsList(const char* name) {
         trigger("mnuOptionFeatures");
@@ -29,6 +29,12 @@ protected:
         QWidget* channels = main().FindEditor(QString::fromLatin1(kChannelWindow));
         EXPECT_NE(channels, nullptr);
         return channels ? child<QComboBox>(channels, QString::fromLatin1(name)) : nullptr;
+    }
+    void reopenChannelWindow() {
+        if (QWidget* channels = main().FindEditor(QString::fromLatin1(kChannelWindow)))
+            channels->parentWidget()->close();
+        FlushDeletes();
+        main().OpenEditor(QString::fromLatin1(kChannelWindow));
     }
     static QStringList Items(QComboBox* box) {
         QStringList items;
@@ -50,8 +56,9 @@ TEST_F(ListsFollowTest, RogerListsDropAToneThatBecomesUndefined) {
     config.Settings.CbPublicParams.RogerBeep = 3;
     QComboBox* roger = settingsList("CbRogerBeep");
     ASSERT_NE(roger, nullptr);
-    // The channel window opened before the tones were set: it rebuilds its lists first.
-    main().CallEditor(QString::fromLatin1(kChannelWindow), "ShowRB");
+    // The channel window opened before the tones were set behind its back: reopened, it
+    // builds its lists from the document.
+    reopenChannelWindow();
     QComboBox* channelRoger = channelList("Combo8_11");
     ASSERT_NE(channelRoger, nullptr);
     EXPECT_TRUE(Items(channelRoger).contains(QStringLiteral("3")));
@@ -79,8 +86,9 @@ TEST_F(ListsFollowTest, DtmfListsDropACodeThatIsEmptied) {
     s.CbPublicParams.DtmfEot = 5;
     QComboBox* eot = settingsList("CbDtmfEot");
     ASSERT_NE(eot, nullptr);
-    // The channel window opened before the codes were set: it rebuilds its lists first.
-    main().CallEditor(QString::fromLatin1(kChannelWindow), "ShowDTMF");
+    // The channel window opened before the codes were set behind its back: reopened, it
+    // builds its lists from the document.
+    reopenChannelWindow();
     QComboBox* channelBot = channelList("Combo8_13");
     ASSERT_NE(channelBot, nullptr);
     EXPECT_TRUE(Items(channelBot).contains(QStringLiteral("5")));

@@ -1,23 +1,12 @@
-// Stand-ins for the windows that offer tone and code numbers.
+// Finding the tree nodes of the started program.
 #include "tone_windows_fixture.h"
 
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 #include "app/ui/tree_panel.h"
-#include "gui/window_registry.h"
 
 namespace kv::test {
-
-void RegisterListWindowStandIns(WindowRegistry& registry) {
-    for (const char* name : {kChannelWindow, kSettingsWindow}) {
-        registry.Register(name, [name](ShellContext&, EditorHost&) {
-            auto* window = new ListWindowStandIn;
-            window->setObjectName(QString::fromLatin1(name));
-            return window;
-        });
-    }
-}
 
 void ToneWindowsTest::clickTreeNode(const char* key) {
     auto* panel = main().findChild<TreePanel*>(QStringLiteral("picTree"));

@@ -1,5 +1,4 @@
-// The started application with the real roger-beep and DTMF windows, and stand-ins for the
-// channel and settings windows that record when their tone and code lists are rebuilt.
+// The started application with its real windows, for the roger-beep and DTMF windows' tests.
 #pragma once
 
 #include <QMdiSubWindow>
@@ -14,38 +13,16 @@
 
 namespace kv::test {
 
-// Stands in for a window that offers tone and code numbers; each call runs the probe, so a test
-// sees what the document held at that moment.
-class ListWindowStandIn : public QWidget {
-    Q_OBJECT
-public:
-    int ShowRBCalls = 0;
-    int ShowDTMFCalls = 0;
-    std::function<void()> Probe;
-
-    Q_INVOKABLE void ShowRB() {
-        ++ShowRBCalls;
-        if (Probe) Probe();
-    }
-    Q_INVOKABLE void ShowDTMF() {
-        ++ShowDTMFCalls;
-        if (Probe) Probe();
-    }
-};
-
-void RegisterListWindowStandIns(WindowRegistry& registry);
-
 class ToneWindowsTest : public ShellTest {
 protected:
-    // `realWindows`: every window the program registers, no stand-ins.
-    void StartWithToneWindows(const std::string& localeName = "en_US", bool realWindows = false) {
+    // The started program with every window it registers.
+    void StartWithToneWindows(const std::string& localeName = "en_US") {
         StartupOptions options;
         options.Folders = ProgramFolders::ForProgramFolder(programFolder());
         options.Locale = LocaleFactsFor(localeName);
         options.Placement = std::make_shared<PlacementStore>(placementPath());
         options.Chooser = chooser_;
         options.Store = store_;
-        options.ExtraEditors = realWindows ? nullptr : &RegisterListWindowStandIns;
         app_ = std::make_unique<Application>(options);
         main().show();
         main().activateWindow();
@@ -63,10 +40,6 @@ protected:
 
     // Clicks the tree node with this key ("N12", "N5" ...).
     void clickTreeNode(const char* key);
-
-    ListWindowStandIn* listWindow(const char* name) {
-        return qobject_cast<ListWindowStandIn*>(main().OpenEditor(QString::fromLatin1(name)));
-    }
 
     template <typename T>
     T* child(QWidget* window, const QString& name) {
