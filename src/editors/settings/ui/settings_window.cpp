@@ -401,17 +401,6 @@ void FrmOptFeatures::switchBandPublic(const SwitchBinding& binding) {
     main_.CallEditor(Latin(kChannelWindow), "FinishEdit");
     if (!SwitchBandPublic(doc.Working, *binding.Band, position)) return;
     main_.DocumentEdited({EditSection::PublicChannels, binding.Band->Band});
-    reopenChannelWindow();
-}
-
-void FrmOptFeatures::reopenChannelWindow() {
-    const QString name = Latin(kChannelWindow);
-    if (QWidget* channels = main_.FindEditor(name)) {
-        auto* sub = qobject_cast<QMdiSubWindow*>(channels->parentWidget());
-        if (sub == nullptr || !sub->close()) return;
-    }
-    main_.OpenEditor(name);
-    main_.CascadeEditors();
 }
 
 // ---- Events ------------------------------------------------------------------------------------

@@ -84,7 +84,6 @@ private:
     void commitText(const TextBinding& binding);
     void commitDeviceName(QLineEdit* box);
     void switchBandPublic(const SwitchBinding& binding);
-    void reopenChannelWindow();
 
     ShellContext& context_;
     EditorHost& main_;

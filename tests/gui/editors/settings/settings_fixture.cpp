@@ -13,15 +13,6 @@
 #include "gui/window_registry.h"
 
 namespace kv::settingstest {
-namespace {
-
-void RegisterChannelStandIn(WindowRegistry& registry) {
-    registry.Register(kChannelWindow,
-                      [](ShellContext&, EditorHost&) -> QWidget* { return new ChannelStandIn; });
-}
-
-}  // namespace
-
 void SettingsWindowTest::StartApp(int language, bool radioOption, const std::string& localeName) {
     store_.reset();  // the application's own data files
     QFile version(dir_.filePath(QStringLiteral("Version.ini")));
@@ -35,7 +26,6 @@ void SettingsWindowTest::StartApp(int language, bool radioOption, const std::str
     options.Locale = LocaleFactsFor(localeName);
     options.Placement = std::make_shared<PlacementStore>(placementPath());
     options.Chooser = chooser_;
-    options.ExtraEditors = &RegisterChannelStandIn;
     app_ = std::make_unique<Application>(options);
     state().CurrentLanguage = language;
     state().LanguageShownByMainWindow = language;
@@ -57,8 +47,8 @@ void SettingsWindowTest::CloseWithButton() {
     FlushDeletes();
 }
 
-ChannelStandIn* SettingsWindowTest::channelWindow() {
-    return qobject_cast<ChannelStandIn*>(main().FindEditor(QString::fromLatin1(kChannelWindow)));
+ChannelWindow* SettingsWindowTest::channelWindow() {
+    return qobject_cast<ChannelWindow*>(main().FindEditor(QString::fromLatin1(kChannelWindow)));
 }
 
 QComboBox* SettingsWindowTest::List(const char* name) {

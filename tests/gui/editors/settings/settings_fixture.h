@@ -9,17 +9,11 @@
 #include <QSignalSpy>
 #include <memory>
 
+#include "editors/channels/ui/channel_window.h"
 #include "editors/settings/ui/settings_window.h"
 #include "gui/app/shell_fixture.h"
 
 namespace kv::settingstest {
-
-class ChannelStandIn : public QWidget {
-    Q_OBJECT
-public:
-    Q_INVOKABLE void FinishEdit() { ++finished; }
-    int finished = 0;
-};
 
 class SettingsWindowTest : public test::ShellTest {
 protected:
@@ -32,7 +26,7 @@ protected:
     // Closes the settings window through its close button.
     void CloseWithButton();
     FrmOptFeatures* window() const;
-    ChannelStandIn* channelWindow();
+    ChannelWindow* channelWindow();
 
     QComboBox* List(const char* name);
     QCheckBox* Check(const char* name);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 
 #include "app/main_window_tables.h"
@@ -17,6 +18,7 @@
 #include "editors/settings/settings_texts.h"
 #include "gui/editors/settings/settings_fixture.h"
 #include "model/channel_store.h"
+#include "model/radio_data.h"
 #include "unit/editors/settings/setting_members.h"
 
 namespace kv::settingstest {
@@ -397,17 +399,28 @@ TEST_F(SettingsWindowTest, TypedTextIsCommittedWhenTheWindowCloses) {
     EXPECT_EQ(doc().settings().BtDeviceName.trimmed(), "Pending");
 }
 
-TEST_F(SettingsWindowTest, HamPublicOffWritesEveryHamSlotAndReopensTheChannelWindow) {
+TEST_F(SettingsWindowTest, HamPublicOffWritesEveryHamSlotAndTheChannelWindowFollows) {
     StartApp(kLanguageEnglish, true);
-    ChannelStandIn* before = channelWindow();
-    ASSERT_NE(before, nullptr);
+    main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    ChannelWindow* channels = channelWindow();
+    ASSERT_NE(channels, nullptr);
     doc().Working.channel(kBandHf, 3, 2).PublicCh = 0;
+    // HAM group 2 shown, a frequency being typed into its row 7.
+    channels->ShowChannel(kBandHam, 2, 6);
+    auto* grid = channels->findChild<QTableView*>(Q("MSFlexGrid1"));
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(6, 1));
+    QTest::keyClick(grid, Qt::Key_Return);
+    auto* entry = channels->findChild<QLineEdit*>(Q("Text1"));
+    ASSERT_TRUE(entry->isVisible());
+    QTest::keyClicks(entry, Q("28.5"));
     Open();
     Pick("HamPublic", Q("Off"));
-    EXPECT_EQ(before->finished, 1) << "the channel window finishes its edit before the rewrite";
-    ASSERT_NE(channelWindow(), nullptr);
-    EXPECT_NE(channelWindow(), before);
-    EXPECT_EQ(openEditors(), (std::vector<std::string>{kSettingsWindow, kChannelWindow}));
+
+    const int typed = FindSlot(doc().Working, kBandHam, 2, 7);
+    ASSERT_GT(typed, 0) << "the channel window finishes its edit before the rewrite";
+    EXPECT_EQ(doc().Working.channel(kBandHam, typed, 2).RxFreqText.raw(), "2850000 ");
     EXPECT_EQ(doc().config().HamPublic, 1);
     for (int group = 1; group <= 14; ++group)
         for (int slot = 1; slot <= SlotCapacity(kBandHam, group); ++slot)
@@ -415,17 +428,19 @@ TEST_F(SettingsWindowTest, HamPublicOffWritesEveryHamSlotAndReopensTheChannelWin
                 << group << "/" << slot;
     EXPECT_EQ(doc().Working.channel(kBandHam, 99, 13).PublicCh, 1);
     EXPECT_EQ(doc().Working.channel(kBandHf, 3, 2).PublicCh, 0);
-    EXPECT_EQ(edits_->count(), 1);
+    ASSERT_EQ(edits_->count(), 2) << "the typed frequency, then the switch";
+    EXPECT_EQ(edits_->last().at(0).value<DocumentEdit>().Section, EditSection::PublicChannels);
     EXPECT_EQ(List("HamPublic")->currentText(), Q("Off"));
+    // The channel window stays where the user was and shows the rewritten flag.
+    FlushDeletes();
+    EXPECT_EQ(channelWindow(), channels);
+    EXPECT_EQ(channels->findChild<QComboBox*>(Q("Combo8_9"))->currentText(), Q("ON"));
 
     // The value already stored changes nothing.
-    ChannelStandIn* reopened = channelWindow();
     doc().Working.channel(kBandHam, 7, 2).PublicCh = 0;
     Pick("HamPublic", Q("Off"));
-    FlushDeletes();
-    EXPECT_EQ(channelWindow(), reopened);
     EXPECT_EQ(doc().Working.channel(kBandHam, 7, 2).PublicCh, 0);
-    EXPECT_EQ(edits_->count(), 1);
+    EXPECT_EQ(edits_->count(), 2);
 }
 
 TEST_F(SettingsWindowTest, WithoutTheRadiosOptionOnlyCbPublicCanBeChanged) {
