@@ -13,24 +13,27 @@ void ChannelGridModel::ShowGroup(int band, int group) {
     band_ = band;
     group_ = group;
     shape_ = GridShapeFor(band, group);
-    labels_.clear();
-    frequencies_.clear();
-    for (int row = 1; row <= shape_.rows; ++row) {
-        labels_.append(QString::fromStdString(GridRowLabel(band, group, row)));
-        frequencies_.append(readFrequency(row));
-    }
     endResetModel();
+    noteNotNumeric(1, shape_.rows);
 }
 
 void ChannelGridModel::RefreshAll() {
-    for (int row = 1; row <= shape_.rows; ++row) frequencies_[row - 1] = readFrequency(row);
+    noteNotNumeric(1, shape_.rows);
     if (shape_.rows > 0) emit dataChanged(index(0, 1), index(shape_.rows - 1, 1));
 }
 
 void ChannelGridModel::RefreshRow(int row) {
     if (row < 1 || row > shape_.rows) return;
-    frequencies_[row - 1] = readFrequency(row);
+    noteNotNumeric(row, row);
     emit dataChanged(index(row - 1, 1), index(row - 1, 1));
+}
+
+void ChannelGridModel::noteNotNumeric(int first, int last) {
+    for (int row = first; row <= last; ++row) {
+        bool notNumeric = false;
+        frequencyText(row, &notNumeric);
+        notNumeric_ = notNumeric_ || notNumeric;
+    }
 }
 
 void ChannelGridModel::SetHeaders(const QString& channel, const QString& frequency) {
@@ -45,7 +48,7 @@ bool ChannelGridModel::TakeNotNumeric() {
     return met;
 }
 
-QString ChannelGridModel::readFrequency(int row) {
+QString ChannelGridModel::frequencyText(int row, bool* notNumeric) const {
     const RowRecord found = FindRowRecord(doc_.Working, band_, group_, row);
     const ChannelRecord* record = RecordOf(doc_.Working, band_, group_, found);
     if (record == nullptr) return {};
@@ -57,7 +60,7 @@ QString ChannelGridModel::readFrequency(int row) {
         return {};
     }
     const FreqTextResult text = FreqStoreToText(doc_, shown->RxFreqText.raw());
-    if (text.message) notNumeric_ = true;
+    if (text.message && notNumeric != nullptr) *notNumeric = true;
     return QString::fromStdString(text.text);
 }
 
@@ -73,7 +76,9 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= shape_.rows) return {};
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     if (role != Qt::DisplayRole) return {};
-    return index.column() == 0 ? labels_[index.row()] : frequencies_[index.row()];
+    const int row = index.row() + 1;
+    return index.column() == 0 ? QString::fromStdString(GridRowLabel(band_, group_, row))
+                               : frequencyText(row, nullptr);
 }
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

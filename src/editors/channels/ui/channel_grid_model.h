@@ -1,10 +1,9 @@
 // The channel grid's model: a view over the document for one band and group. It holds no copy of
-// the channels, only the texts of the rows as last drawn, rebuilt for the whole group on a group
-// change and for one row after an edit.
+// the channels and no texts of its own: every cell is read from the document when it is drawn,
+// so no edit path has to remember to refresh it; a refresh only tells the view to redraw.
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QStringList>
 #include <vector>
 
 #include "editors/channels/grid_rows.h"
@@ -38,14 +37,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QString readFrequency(int row);
+    // The frequency cell of row `row` (1 = the first) as the document holds it; `notNumeric` is
+    // set when the stored text is not a number.
+    QString frequencyText(int row, bool* notNumeric) const;
+    // Notes whether a row of `first` to `last` holds a frequency that is not a number.
+    void noteNotNumeric(int first, int last);
 
     const Document& doc_;
     int band_ = 0;
     int group_ = 1;
     GridShape shape_;
-    QStringList labels_;
-    QStringList frequencies_;
     QString headers_[2];
     bool notNumeric_ = false;
 };
