@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds one build tree: scripts/build.sh DIR [extra cmake arguments].
+# Configures and builds one build tree: scripts/build.sh DIR [extra cmake arguments]; with
+# BUILD_TARGETS set (names separated by spaces) only those targets and what they need.
 # Compiles through ccache when it is installed; paths below the source folder are taken as
 # relative and the build folder is left out of the hash, so clones and work trees in other
 # folders share the cache.
@@ -12,4 +13,6 @@ if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
-cmake --build "$dir" -j "$(nproc)"
+targets=()
+for target in ${BUILD_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
