@@ -15,7 +15,6 @@ struct ChannelWindowTexts {
     TextPair GroupLabel{"Band", "组"};
     TextPair ChannelHeader{"CH No.", "信道"};
     TextPair FrequencyHeader{"Frequency", "频率"};
-    std::array<TextPair, 2> OffOn{{{"OFF", "关"}, {"ON", "开"}}};
     std::array<std::string, 3> BandEntries{"CB -- 26.96500 - 27.86125 MHz",
                                            "HF -- 24.7150 - 30.1050 MHz",
                                            "HAM -- 28.0000 - 29.7000 MHz"};

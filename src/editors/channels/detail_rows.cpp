@@ -4,13 +4,14 @@
 #include <array>
 #include <cstdio>
 
+#include "editors/shared_lists.h"
+
 namespace kv {
 namespace {
 
 using R = ChannelRecord;
 
-const TextPair kOff{"OFF", "关"};
-const TextPair kOn{"ON", "开"};
+const TextPair& kOff = UpperOffOnList()[0];
 
 TextPair Same(const char* text) {
     return {text, text};
@@ -38,7 +39,7 @@ constexpr std::array<int, 104> kDcsCodes = {
 };
 
 std::vector<DetailBox> BuildBoxes() {
-    const std::vector<TextPair> offOn = {kOff, kOn};
+    const std::vector<TextPair>& offOn = UpperOffOnList();
     const std::vector<TextPair> toneTypes = Fixed({"Off", "CTCSS", "DCS"});
     constexpr auto kAlways = DetailShown::Always;
     constexpr auto kFree = DetailPublic::Independent;
@@ -98,10 +99,10 @@ std::vector<DetailBox> BuildBoxes() {
         {5, 15, Same("+10KHz"), DetailList::Fixed, offOn, &R::Add10K, DetailShown::HfHamBands,
          kPublic},
         {11, 16, Same("Roger"), DetailList::RogerTones, {}, &R::RogerBeep, kAlways, kPublic},
-        {12, 17, Same("Mode"), DetailList::Fixed, Fixed({"FM", "AM", "USB", "LSB", "PA", "CW"}),
-         &R::MemMode, DetailShown::MemGroup, kPublic},
-        {21, 18, Same("Power"), DetailList::Fixed, Fixed({"Low", "Mid", "High"}), &R::TxPower,
-         kAlways, DetailPublic::LabelGreyed},
+        {12, 17, Same("Mode"), DetailList::Fixed, ModeList(), &R::MemMode, DetailShown::MemGroup,
+         kPublic},
+        {21, 18, Same("Power"), DetailList::Fixed, PowerList(), &R::TxPower, kAlways,
+         DetailPublic::LabelGreyed},
         {22,
          19,
          Same("CB Mem Chan ID"),

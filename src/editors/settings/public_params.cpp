@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "editors/shared_lists.h"
 #include "editors/tones/dtmf_rules.h"
 #include "editors/tones/tone_rules.h"
 #include "model/channel_store.h"
@@ -83,10 +84,9 @@ ChoiceList PublicChoices(const PublicRow& row, const ConfigRecord& config) {
         case PublicList::NbAnl:
             return Positions({OffText(), Same("NB"), Same("ANL"), Same("NB/ANL")});
         case PublicList::Mode:
-            return Positions(
-                {Same("FM"), Same("AM"), Same("USB"), Same("LSB"), Same("PA"), Same("CW")});
+            return Positions(ModeList());
         case PublicList::Power:
-            return Positions({Same("Low"), Same("Mid"), Same("High")});
+            return Positions(PowerList());
     }
     return {};
 }

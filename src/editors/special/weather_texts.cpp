@@ -4,11 +4,12 @@
 #include <array>
 
 #include "editors/channels/shared_captions.h"
+#include "editors/shared_lists.h"
 
 namespace kv {
 namespace {
 
-const std::vector<TextPair> kOffOn = {{"OFF", "关"}, {"ON", "开"}};
+const std::vector<TextPair>& kOffOn = UpperOffOnList();
 
 std::vector<TextPair> Same(std::initializer_list<const char*> texts) {
     std::vector<TextPair> pairs;

@@ -36,6 +36,7 @@
 #include "editors/channels/ui/channel_editor_state.h"
 #include "editors/channels/ui/channel_grid_model.h"
 #include "editors/channels/ui/details_panel.h"
+#include "editors/shared_lists.h"
 #include "gui/button_captions.h"
 #include "gui/clipboard_keys.h"
 #include "gui/document_editor.h"
@@ -294,7 +295,7 @@ void ChannelWindow::ChangShowByLanguage() {
             const QSignalBlocker block(validBox_);
             const int current = validBox_->currentIndex();
             validBox_->clear();
-            for (const TextPair& entry : t.OffOn) validBox_->addItem(Text(entry.in(lang)));
+            for (const TextPair& entry : UpperOffOnList()) validBox_->addItem(Text(entry.in(lang)));
             validBox_->setCurrentIndex(current);
         }
         details_->SetLanguage(lang);

@@ -1,0 +1,19 @@
+// Lists that several editor windows offer with the same entries in both languages, held once so
+// that the windows cannot drift apart. Lists that only look alike ("Off" in the settings window,
+// "OFF" in the channel window) stay with their window: they are the windows' own texts.
+#pragma once
+
+#include <vector>
+
+#include "model/text_pair.h"
+
+namespace kv {
+
+// "OFF" / "关", "ON" / "开": the channel window's and the weather window's switches.
+const std::vector<TextPair>& UpperOffOnList();
+// FM, AM, USB, LSB, PA, CW: a channel's mode and a band's public mode.
+const std::vector<TextPair>& ModeList();
+// Low, Mid, High: a channel's power and a band's public power.
+const std::vector<TextPair>& PowerList();
+
+}  // namespace kv
