@@ -674,7 +674,7 @@ void ChannelWindow::FinishEdit() {
 bool ChannelWindow::startsFrequencyEntry(const QKeyEvent& key) const {
     if (band_ == kBandCb || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const QString text = key.text();
-    return text.size() == 1 && (text[0].isDigit() && text[0].unicode() < 128 || text[0] == u'.');
+    return text.size() == 1 && ((text[0].isDigit() && text[0].unicode() < 128) || text[0] == u'.');
 }
 
 ChannelWindowRefresh ChannelWindow::refresher() {
