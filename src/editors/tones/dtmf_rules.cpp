@@ -79,4 +79,10 @@ int SetDTMFList(RadioData& data) {
     return changed;
 }
 
+bool SetDtmfCode(RadioData& data, int n, std::string_view typed) {
+    if (!StoreDtmfCode(data.Config.Settings, n, typed)) return false;
+    SetDTMFList(data);
+    return true;
+}
+
 }  // namespace kv

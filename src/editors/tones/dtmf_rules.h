@@ -35,4 +35,9 @@ bool StoreDtmfCode(RadioSettings& settings, int n, std::string_view typed);
 // public parameter blocks. Returns how many references changed.
 int SetDTMFList(RadioData& data);
 
+// The edit of code n as the DTMF window makes it: stores the typed text (StoreDtmfCode) and, when
+// the code changed, repairs every reference to a code no longer defined (SetDTMFList), so no
+// reference is ever left naming an empty code. True when the code changed.
+bool SetDtmfCode(RadioData& data, int n, std::string_view typed);
+
 }  // namespace kv

@@ -249,14 +249,12 @@ void DtmfWindow::commitBox() {
     if (currentCode_ < 1 || box_->isHidden()) return;
     RadioData& data = context_.Doc.Working;
     const ReferenceCount used = CountDtmfReferences(data, currentCode_);
-    const bool changed =
-        StoreDtmfCode(data.Config.Settings, currentCode_, box_->text().toStdString());
+    const bool changed = SetDtmfCode(data, currentCode_, box_->text().toStdString());
     // The cell and the box show what was stored: characters a code cannot hold are gone.
     const QString stored = QString::fromStdString(DtmfCodeText(data.Config.Settings, currentCode_));
     grid_->item(currentCode_, kCodeColumn)->setText(stored);
     if (box_->text() != stored) box_->setText(stored);
     if (!changed) return;
-    SetDTMFList(data);
     announce();
     if (stored.isEmpty() && !used.empty())
         main_.ShowStatusMessage(DtmfReferencesClearedText(currentCode_, used));

@@ -77,8 +77,8 @@ TEST(DtmfRules, DefinedCodes) {
     EXPECT_EQ(IsCodeDefined(s, 17), 0);
 }
 
-// Code 5 is emptied: every reference to it becomes 0 (channels of every band and group, CB
-// memories, the three public blocks), references to code 2 stay.
+// Code 5 is emptied through the window's edit function: every reference to it becomes 0 (channels
+// of every band and group, CB memories, the three public blocks), references to code 2 stay.
 TEST(DtmfRules, SetDtmfListRepairsEveryReference) {
     auto data = std::make_unique<RadioData>();
     RadioData& d = *data;
@@ -100,8 +100,10 @@ TEST(DtmfRules, SetDtmfListRepairsEveryReference) {
     s.HamPublicParams.DtmfBot = 2;
     EXPECT_EQ(SetDTMFList(d), 0);
 
-    StoreDtmfCode(s, 5, "");
-    EXPECT_EQ(SetDTMFList(d), 6 * 2 + 3);
+    // Set as the DTMF window sets it, the emptied code takes its references with it.
+    EXPECT_FALSE(SetDtmfCode(d, 2, "1")) << "an unchanged code repairs nothing";
+    EXPECT_TRUE(SetDtmfCode(d, 5, ""));
+    EXPECT_EQ(SetDTMFList(d), 0) << "nothing left to repair";
     for (ChannelRecord* r : {&hamVfo, &hfMem, &cb, &hf, &d.Store.cbMem(96), &d.Store.cbMem(1)}) {
         EXPECT_EQ(r->DtmfBot, 0);
         EXPECT_EQ(r->DtmfEot, 2);
