@@ -6,6 +6,7 @@
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_slots.h"
 #include "editors/channels/group_references.h"
+#include "model/band_range.h"
 #include "model/fixed_text.h"
 
 namespace kv {
@@ -37,6 +38,21 @@ bool NameCharAllowed(char c) {
 
 bool IsWorkGroupChoice(int band, int group) {
     return IsRegularGroup(band, group);
+}
+
+bool SetBandMode(Document& doc, int band) {
+    if (band < 0 || band >= kBandCount || doc.config().BandMode == band) return false;
+    doc.config().BandMode = static_cast<i16>(band);
+    doc.BandRangeText = kBandRangeTexts[band];
+    ParseBandRange(doc);
+    return true;
+}
+
+bool SetGroupWorkChannel(Document& doc, int band, int group, int channel) {
+    i16& stored = doc.settings().GroupWorkChannel(band, group);
+    if (stored == channel) return false;
+    stored = static_cast<i16>(channel);
+    return true;
 }
 
 bool SetWorkGroup(Document& doc, int band, int group) {

@@ -32,6 +32,13 @@ bool IsWorkGroupChoice(int band, int group);
 // whether WorkGroup changed.
 bool SetWorkGroup(Document& doc, int band, int group);
 
+// The band the user picked becomes the radio's band: BandMode, and the band range text and limits
+// the frequency checks use. Returns whether BandMode changed (nothing is stored when it did not).
+bool SetBandMode(Document& doc, int band);
+
+// The work channel the user picked for the band's group. Returns whether it changed.
+bool SetGroupWorkChannel(Document& doc, int band, int group, int channel);
+
 // The frequency of channel 1 of each CB channel plan (groups 1..7), as the plan table holds it.
 std::string CbPlanFirstChannelFreq(int group);
 

@@ -320,11 +320,7 @@ void ChannelWindow::showBand(int index) {
 void ChannelWindow::bandChosen(int index) {
     if (index < 0 || index >= kBandCount) return;
     showBand(index);
-    Document& doc = context_.Doc;
-    if (doc.config().BandMode == index) return;
-    doc.config().BandMode = static_cast<i16>(index);
-    doc.BandRangeText = kBandRangeTexts[index];
-    ParseBandRange(doc);
+    if (!SetBandMode(context_.Doc, index)) return;
     main_.UpdateTitle();
     announce(EditSection::GroupSettings);
 }
@@ -478,10 +474,8 @@ void ChannelWindow::workChannelChosen(int index) {
         ShowValidComboText();
         return;
     }
-    i16& stored = context_.Doc.settings().GroupWorkChannel(band_, group);
     const int chosen = GetCHID(workChannelBox_->itemText(index).toStdString());
-    if (stored == chosen) return;
-    stored = static_cast<i16>(chosen);
+    if (!SetGroupWorkChannel(context_.Doc, band_, group, chosen)) return;
     announce(EditSection::GroupSettings);
 }
 

@@ -54,6 +54,30 @@ TEST_F(GroupSettingsTest, TheWorkGroupIsOnlyEverARegularGroup) {
     }
 }
 
+// A band pick stores BandMode with the range the frequency checks use; the stored band again
+// changes nothing, and a band outside the list is refused.
+TEST_F(GroupSettingsTest, ABandPickStoresTheBandAndItsRange) {
+    doc->config().BandMode = 7;  // as a radio may hold
+    struct Case {
+        int band;
+        bool changed;
+        const char* range;
+    };
+    for (const Case& c : {Case{kBandHam, true, "28.0000 - 29.7000 MHz"},
+                          Case{kBandHam, false, "28.0000 - 29.7000 MHz"},
+                          Case{kBandHf, true, "24.7150 - 30.1050 MHz"}, Case{3, false, ""}}) {
+        SCOPED_TRACE(c.band);
+        EXPECT_EQ(SetBandMode(*doc, c.band), c.changed);
+        if (c.band >= kBandCount) continue;
+        EXPECT_EQ(doc->config().BandMode, c.band);
+        EXPECT_NE(doc->BandRangeText.find(c.range), std::string::npos) << doc->BandRangeText;
+    }
+    EXPECT_EQ(doc->config().BandMode, kBandHf) << "a refused band leaves the stored one";
+    EXPECT_TRUE(SetGroupWorkChannel(*doc, kBandHf, 3, 17));
+    EXPECT_EQ(doc->settings().GroupWorkChannel(kBandHf, 3), 17);
+    EXPECT_FALSE(SetGroupWorkChannel(*doc, kBandHf, 3, 17));
+}
+
 TEST_F(GroupSettingsTest, AnEmptyGroupSwitchedOnGetsChannelOneInItsBand) {
     struct Case {
         int band, group;
