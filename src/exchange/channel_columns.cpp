@@ -39,12 +39,12 @@ std::optional<int> ParseInt(std::string_view text) {
     return value;
 }
 
-// The entry texts of a list box by stored value; values not listed have no text.
-std::optional<std::string> EntryText(const DetailBox& box, int value) {
+// The entry texts of a list box by stored value in the language; values not listed have no text.
+std::optional<std::string> EntryText(const DetailBox& box, int value, int language) {
     switch (box.list) {
         case DetailList::Fixed:
             if (value >= 0 && value < static_cast<int>(box.entries.size()))
-                return box.entries[static_cast<std::size_t>(value)].en;
+                return box.entries[static_cast<std::size_t>(value)].in(language);
             return std::nullopt;
         case DetailList::CtcssTones:
             if (value >= 0 && value < static_cast<int>(CtcssToneEntries().size()))
@@ -55,25 +55,28 @@ std::optional<std::string> EntryText(const DetailBox& box, int value) {
                 return DcsCodeEntries()[static_cast<std::size_t>(value)];
             return std::nullopt;
         case DetailList::RogerTones:
-            if (value == 0) return DetailOffText().en;
+            if (value == 0) return DetailOffText().in(language);
             if (value >= 1 && value <= kToneCount) return std::to_string(value);
             return std::nullopt;
         case DetailList::DtmfCodes:
-            if (value == 0) return DetailOffText().en;
+            if (value == 0) return DetailOffText().in(language);
             if (value >= 1 && value <= kDtmfCodeCount) return std::to_string(value);
             return std::nullopt;
         case DetailList::CbMemChannels:
-            if (value == kCbMemEmpty) return CbMemOffText().en;
+            if (value == kCbMemEmpty) return CbMemOffText().in(language);
             if (value >= 1 && value <= 80) return std::to_string(value);
             return std::nullopt;
     }
     return std::nullopt;
 }
 
+// The value of an entry written in either language.
 std::optional<int> EntryValue(const DetailBox& box, std::string_view text) {
     if (text.starts_with('#')) return ParseInt(text.substr(1));
-    for (int value = 0; value < 256; ++value)
-        if (const auto entry = EntryText(box, value); entry && *entry == text) return value;
+    for (int language : {kLanguageEnglish, kLanguageChinese})
+        for (int value = 0; value < 256; ++value)
+            if (const auto entry = EntryText(box, value, language); entry && *entry == text)
+                return value;
     return std::nullopt;
 }
 
@@ -118,7 +121,7 @@ std::string StoredToMhz(std::string_view stored) {
     return text.substr(0, 2) + "." + text.substr(2);
 }
 
-std::string FieldText(const FieldColumn& column, const ChannelRecord& record) {
+std::string FieldText(const FieldColumn& column, const ChannelRecord& record, int language) {
     switch (column.Kind) {
         case FieldColumnKind::RxFreq:
             return StoredToMhz(record.RxFreqText.raw());
@@ -128,7 +131,7 @@ std::string FieldText(const FieldColumn& column, const ChannelRecord& record) {
             break;
     }
     const int value = record.*(column.Box->field);
-    return EntryText(*column.Box, value).value_or("#" + std::to_string(value));
+    return EntryText(*column.Box, value, language).value_or("#" + std::to_string(value));
 }
 
 bool SetFieldText(const FieldColumn& column, std::string_view text, ChannelRecord& record) {

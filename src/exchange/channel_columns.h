@@ -38,13 +38,14 @@ std::span<const FieldColumn> FieldColumns();
 // The header of the own format: the place columns, then FieldColumns().
 std::vector<std::string> ChannelHeader();
 
-// A field of the record as the English interface shows it. A value outside its list is written
-// "#" and the number, and a stored frequency that is not a number "#" and its text, so that what a
-// radio held is carried unchanged.
-std::string FieldText(const FieldColumn& column, const ChannelRecord& record);
+// A field of the record as the interface shows it in the language (files use English). A value
+// outside its list is written "#" and the number, and a stored frequency that is not a number "#"
+// and its text, so that what a radio held is carried unchanged.
+std::string FieldText(const FieldColumn& column, const ChannelRecord& record,
+                      int language = kLanguageEnglish);
 
 // Stores a cell into the record; false, with the record unchanged, when the text is not one of
-// the column's entries (nor a "#" value) or not a frequency in MHz.
+// the column's entries in either language (nor a "#" value) or not a frequency in MHz.
 bool SetFieldText(const FieldColumn& column, std::string_view text, ChannelRecord& record);
 
 // A frequency in MHz ("27.60125") as the stored text ("27601250"); nothing when it is not a plain

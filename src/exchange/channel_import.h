@@ -11,6 +11,7 @@
 
 #include "codec/code_page.h"
 #include "model/radio_data.h"
+#include "model/refused_line.h"
 #include "model/text_pair.h"
 
 namespace kv {
@@ -31,11 +32,6 @@ struct ImportedChannel {
     bool Memory = false;  // a CB memory record
     bool Replaces = false;
     ChannelRecord Record;
-};
-
-struct RefusedLine {
-    int Line = 0;
-    TextPair Reason;
 };
 
 struct GroupNameChange {

@@ -10,6 +10,7 @@
 
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/detail_rows.h"
+#include "editors/channels/frequency_rule.h"
 #include "exchange/import_texts.h"
 
 namespace kv {

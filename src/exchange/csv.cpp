@@ -3,7 +3,10 @@
 
 namespace kv {
 
-CsvTable ReadCsv(std::string_view text) {
+CsvTable ReadCsv(std::string_view text, char separator) {
+    // Spreadsheets copy a cell that merely holds a quote without quoting it; only CSV files are
+    // strict about quotes inside a field.
+    const bool strictQuotes = separator != '\t';
     CsvTable table;
     if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
     int line = 1;
@@ -38,15 +41,15 @@ CsvTable ReadCsv(std::string_view text) {
                         cell += c;
                     }
                 }
-                if (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r') {
+                if (i < text.size() && text[i] != separator && text[i] != '\n' && text[i] != '\r') {
                     table.Rows.clear();
                     table.Error =
                         CsvError{line, {"text follows a closing quote", "结束引号后还有文字"}};
                     return table;
                 }
             }
-            while (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r') {
-                if (text[i] == '"') {
+            while (i < text.size() && text[i] != separator && text[i] != '\n' && text[i] != '\r') {
+                if (text[i] == '"' && strictQuotes) {
                     table.Rows.clear();
                     table.Error = CsvError{
                         line, {"a quote inside an unquoted field", "未加引号的字段中有引号"}};
@@ -56,7 +59,7 @@ CsvTable ReadCsv(std::string_view text) {
             }
             row.Cells.push_back(std::move(cell));
             cell.clear();
-            if (i < text.size() && text[i] == ',') {
+            if (i < text.size() && text[i] == separator) {
                 ++i;
                 continue;
             }
@@ -71,12 +74,13 @@ CsvTable ReadCsv(std::string_view text) {
     return table;
 }
 
-std::string CsvLine(const std::vector<std::string>& cells) {
+std::string CsvLine(const std::vector<std::string>& cells, char separator) {
+    const char special[] = {separator, '"', '\r', '\n', '\0'};
     std::string out;
     for (std::size_t n = 0; n < cells.size(); ++n) {
-        if (n > 0) out += ',';
+        if (n > 0) out += separator;
         const std::string& cell = cells[n];
-        if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+        if (cell.find_first_of(special) == std::string::npos) {
             out += cell;
             continue;
         }

@@ -27,10 +27,12 @@ struct CsvTable {
     std::optional<CsvError> Error;  // set when the text cannot be read; Rows then holds none
 };
 
-CsvTable ReadCsv(std::string_view text);
+// With a tab as separator (text copied from a spreadsheet) a quote inside an unquoted field is
+// taken as it is.
+CsvTable ReadCsv(std::string_view text, char separator = ',');
 
 // One row, fields quoted where they need it, ended with CR LF.
-std::string CsvLine(const std::vector<std::string>& cells);
+std::string CsvLine(const std::vector<std::string>& cells, char separator = ',');
 
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 

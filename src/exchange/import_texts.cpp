@@ -53,10 +53,6 @@ TextPair NotFrequencyText(std::string_view column, std::string_view text) {
     return FillText({"{} \"{}\" is not a frequency in MHz", "{}“{}”不是以 MHz 为单位的频率"},
                     {column, text});
 }
-TextPair FrequencyRefusedText(std::string_view mhz) {
-    return FillText({"this channel may not have the frequency {} MHz", "此信道不能使用频率 {} MHz"},
-                    {mhz});
-}
 TextPair NotInListText(std::string_view column, std::string_view text) {
     return FillText({"{} \"{}\" is not in the list", "{}“{}”不在列表中"}, {column, text});
 }

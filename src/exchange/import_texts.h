@@ -19,7 +19,6 @@ TextPair UnknownGroupText(std::string_view group);
 TextPair BadChNoText(std::string_view chNo);
 TextPair BadLocationText(std::string_view location);
 TextPair NotFrequencyText(std::string_view column, std::string_view text);
-TextPair FrequencyRefusedText(std::string_view mhz);
 TextPair NotInListText(std::string_view column, std::string_view text);
 TextPair TooManyChannelsText(int capacity);
 TextPair NamedAgainText(int firstLine);

@@ -75,15 +75,6 @@ ListEditOutcome ChangedRows(int first, int last) {
     return {true, first, last, std::nullopt};
 }
 
-TextPair VfoKeepsItsChannelText() {
-    return {"The VFO group keeps its one channel: it cannot be cut, deleted or moved.",
-            "VFO 组只有一个信道，不能剪切、删除或移动。"};
-}
-
-TextPair NoChannelOnRowText() {
-    return {"This row holds no channel.", "此行没有信道。"};
-}
-
 TextPair RowOutsideGroupText() {
     return {"This row is not one of the group's channels.", "此行不是本组的信道。"};
 }
@@ -111,6 +102,15 @@ std::optional<ListEditOutcome> PasteRefusal(const Document& doc, int band, int g
 }
 
 }  // namespace
+
+TextPair VfoKeepsItsChannelText() {
+    return {"The VFO group keeps its one channel: it cannot be cut, deleted or moved.",
+            "VFO 组只有一个信道，不能剪切、删除或移动。"};
+}
+
+TextPair NoChannelOnRowText() {
+    return {"This row holds no channel.", "此行没有信道。"};
+}
 
 void ClearCbMemReferences(RadioData& data, int group, int chNo) {
     ForEachBlockMemory(data, group, [&](ChannelRecord& memory) {

@@ -62,6 +62,10 @@ ListEditOutcome InsertPasteChannel(Document& doc, int band, int group, int row,
                                    const ChannelClipboard& clipboard,
                                    const ChannelWindowRefresh& refresh = {}, bool dropLast = false);
 
+// Why Cut, Delete and Insert&Paste refuse in the VFO group, and Delete on a row without a channel.
+TextPair VfoKeepsItsChannelText();
+TextPair NoChannelOnRowText();
+
 // Clears the CB memories of the group's block that refer to channel chNo of the group.
 void ClearCbMemReferences(RadioData& data, int group, int chNo);
 

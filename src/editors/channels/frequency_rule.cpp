@@ -49,4 +49,10 @@ bool ChannelMayHaveFrequency(int band, int group, int chNo, std::string_view sto
     return planned != CbPlan().end() && SameFrequency(planned->second, *mhz);
 }
 
+TextPair FrequencyRefusedText(std::string_view mhz) {
+    const std::string text(mhz);
+    return {"this channel may not have the frequency " + text + " MHz",
+            "此信道不能使用频率 " + text + " MHz"};
+}
+
 }  // namespace kv

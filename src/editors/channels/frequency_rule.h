@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "model/text_pair.h"
+
 namespace kv {
 
 // Whether channel chNo of the band's group may hold the stored frequency text (the 8-character
@@ -13,5 +15,8 @@ namespace kv {
 // 26.960 MHz, DE channels 41 to 80, UK channels 28 to 40 lie outside the CB range). An empty or
 // non-numeric text is never a frequency a channel may have.
 bool ChannelMayHaveFrequency(int band, int group, int chNo, std::string_view storedFreqText);
+
+// Why a record was refused by the rule, with the frequency as MHz text.
+TextPair FrequencyRefusedText(std::string_view mhz);
 
 }  // namespace kv

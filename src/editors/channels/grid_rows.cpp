@@ -95,4 +95,9 @@ int ListEditLastRow(int band, int group) {
     return SlotCapacity(band, group);
 }
 
+bool IsCbMemoryRow(int band, int group, int row) {
+    const GridShape shape = GridShapeFor(band, group);
+    return band == kBandCb && row > shape.channelRows && row <= shape.rows;
+}
+
 }  // namespace kv

@@ -19,6 +19,9 @@ struct GridShape {
 // MEM 99 rows M1..M99, VFO one row. A group the band does not have gives no rows.
 GridShape GridShapeFor(int band, int group);
 
+// Whether the row of the band's group shows a CB memory record.
+bool IsCbMemoryRow(int band, int group, int row);
+
 // Column 0's text of a row.
 std::string GridRowLabel(int band, int group, int row);
 

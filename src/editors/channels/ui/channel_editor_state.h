@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <string>
 
 #include "editors/channels/channel_list_edit.h"
 
@@ -21,6 +22,9 @@ public:
     // -1 until the channel window has applied a band.
     int DisplayedBandMode = -1;
     ChannelClipboard Clipboard;
+    // The own-type text of the last single row this program put on the system clipboard; a
+    // Paste that finds it there pastes the one-record clipboard instead.
+    std::string CopiedRows;
 
 private:
     explicit ChannelEditorState(QObject* parent);

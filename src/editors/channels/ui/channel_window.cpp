@@ -3,10 +3,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include "editors/channels/cb_memory.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_names.h"
+#include "editors/channels/channel_rows_edit.h"
 #include "editors/channels/channel_window_texts.h"
 #include "editors/channels/defined_references.h"
 #include "editors/channels/detail_rows.h"
@@ -35,8 +38,10 @@
 #include "editors/channels/shared_captions.h"
 #include "editors/channels/ui/channel_editor_state.h"
 #include "editors/channels/ui/channel_grid_model.h"
+#include "editors/channels/ui/channel_rows_clipboard.h"
 #include "editors/channels/ui/details_panel.h"
 #include "editors/shared_lists.h"
+#include "exchange/channel_rows_sheet.h"
 #include "gui/button_captions.h"
 #include "gui/clipboard_keys.h"
 #include "gui/document_editor.h"
@@ -201,7 +206,10 @@ void ChannelWindow::buildControls() {
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->setModel(model_);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows are selected whole, several at once (Shift/Ctrl+click, Shift+arrows, Ctrl+A); the
+    // current cell still says which row and column an entry goes to.
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Arrows move between cells; Tab leaves the grid for the next control.
     grid_->setTabKeyNavigation(false);
     grid_->verticalHeader()->hide();
@@ -223,6 +231,12 @@ void ChannelWindow::buildControls() {
                         static_cast<i16>(current.row() + 1);
                 ShowChIfoDataOther();
             });
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { ShowChIfoDataOther(); });
+    // Paste is offered while either clipboard holds something to paste.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        if (context_.Doc.ChannelEditorOpen) setListCommandsEnabled(true);
+    });
     // The box floats over its cell: a scrolled grid would leave it over another row.
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         if (editBox_->isVisible()) grid_->setFocus();
@@ -529,7 +543,9 @@ void ChannelWindow::selectRow(int row) {
     if (row < 1 || row > model_->rowCount()) return;
     const int column = std::max(1, grid_->currentIndex().column());
     const QScopedValueRollback selecting(selecting_, true);
-    grid_->setCurrentIndex(model_->index(row - 1, column));
+    grid_->selectionModel()->setCurrentIndex(
+        model_->index(row - 1, column),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ChannelWindow::reportNotNumeric() {
@@ -587,30 +603,46 @@ void ChannelWindow::ShowChIfoDataOther() {
             band_, group, IsMemGroup(band_, group), found.kind == RowRecord::Kind::CbMemory, {}};
         if (shown.cbMemoryRow)
             shown.cbMemChoices = CbMemChannelChoices(doc.Working, group, *record);
-        details_->ShowRecord(*record, shown, Text(DetailCaption(GridRowLabel(band_, group, row))));
+        // With several rows selected the panel shows what the selected records have in common.
+        std::vector<ShownRecord> records;
+        std::string label = GridRowLabel(band_, group, row);
+        const std::vector<int> rows = selectedRows();
+        if (rows.size() > 1) {
+            for (int selected : rows) {
+                const RowRecord other = FindRowRecord(doc.Working, band_, group, selected);
+                if (const ChannelRecord* held = RecordOf(doc.Working, band_, group, other))
+                    records.push_back({*held, other.kind == RowRecord::Kind::CbMemory});
+            }
+            label = GridRowLabel(band_, group, rows.front()) + " - " +
+                    GridRowLabel(band_, group, rows.back()) + " (" + std::to_string(rows.size()) +
+                    ")";
+        }
+        if (records.size() < 2) records.assign(1, {*record, shown.cbMemoryRow});
+        details_->ShowRecords(records, shown, Text(DetailCaption(label)));
         details_->show();
     });
 }
 
 void ChannelWindow::detailChosen(int box, int value) {
-    const int row = currentRow();
-    const int group = DisplayedGroup();
-    Document& doc = context_.Doc;
-    const RowRecord found = FindRowRecord(doc.Working, band_, group, row);
-    ChannelRecord* record = RecordOf(doc.Working, band_, group, found);
     const DetailBox* desc = FindDetailBox(box);
-    if (record == nullptr || desc == nullptr) return;
-    const ChannelRecord before = *record;
-    if (desc->list == DetailList::CbMemChannels) {
-        if (found.kind == RowRecord::Kind::CbMemory)
-            SetCbMemReference(doc.Working, group, found.index, value);
-    } else if (desc->field == &ChannelRecord::MemBand) {
-        if (found.kind == RowRecord::Kind::CbMemory)
-            SetCbMemBand(doc.Working, group, found.index, value);
-    } else {
-        record->*(desc->field) = static_cast<i16>(value);
+    if (desc == nullptr) return;
+    Document& doc = context_.Doc;
+    const int group = DisplayedGroup();
+    const std::vector<int> rows = selectedRows();
+    if (rows.size() > 1) {
+        const BulkDetailOutcome outcome = SetDetailOnRows(doc, band_, group, rows, *desc, value);
+        for (int row : outcome.ChangedRows) model_->RefreshRow(row);
+        ShowChIfoDataOther();
+        if (!outcome.ChangedRows.empty())
+            announce(EditSection::Channels, outcome.ChangedRows.front(),
+                     outcome.ChangedRows.back());
+        if (!outcome.SkippedRows.empty())
+            ShowMessage(this, language(), DetailSkippedText(band_, group, outcome.SkippedRows),
+                        MessageButtons::Ok, MessageIcon::Information);
+        return;
     }
-    if (*record == before) return;
+    const int row = currentRow();
+    if (!SetDetailValue(doc, band_, group, row, *desc, value)) return;
     model_->RefreshRow(row);
     ShowChIfoDataOther();
     announce(EditSection::Channels, row, row);
@@ -755,16 +787,26 @@ void ChannelWindow::setListCommandsEnabled(bool enabled) {
     for (const char* name : kListItems)
         if (QAction* item = main_.menuAction(QString::fromLatin1(name))) item->setEnabled(enabled);
     if (QAction* paste = main_.menuAction(QStringLiteral("mnuPaste")))
-        paste->setEnabled(enabled && ChannelEditorState::Of(main_).Clipboard.Full);
+        paste->setEnabled(enabled &&
+                          (ChannelEditorState::Of(main_).Clipboard.Full || ClipboardOffersRows()));
 }
 
 bool ChannelWindow::listCommandsApply() const {
     return contextMenuRunning_ || grid_->hasFocus();
 }
 
-void ChannelWindow::runListCommand(const std::function<ListEditOutcome()>& command) {
+std::vector<int> ChannelWindow::selectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedRows())
+        rows.push_back(index.row() + 1);
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty() && currentRow() >= 1) rows.push_back(currentRow());
+    return rows;
+}
+
+void ChannelWindow::runListCommand(const std::function<RowsEditOutcome()>& command) {
     if (!listCommandsApply()) return;
-    const ListEditOutcome outcome = command();
+    const RowsEditOutcome outcome = command();
     setListCommandsEnabled(true);
     if (outcome.Changed) {
         for (int row = outcome.FirstRow; row <= outcome.LastRow; ++row) model_->RefreshRow(row);
@@ -775,49 +817,110 @@ void ChannelWindow::runListCommand(const std::function<ListEditOutcome()>& comma
     }
     if (outcome.Message)
         ShowMessage(this, language(), *outcome.Message, MessageButtons::Ok, MessageIcon::Warning);
+    if (!outcome.Refused.empty())
+        ShowMessage(this, language(), RowsNotPastedText(outcome.Refused), MessageButtons::Ok,
+                    MessageIcon::Warning);
 }
+
+namespace {
+
+RowsEditOutcome OfOneRow(const ListEditOutcome& one) {
+    RowsEditOutcome outcome;
+    outcome.Changed = one.Changed;
+    outcome.FirstRow = one.FirstRow;
+    outcome.LastRow = one.LastRow;
+    outcome.Message = one.Message;
+    return outcome;
+}
+
+}  // namespace
 
 void ChannelWindow::ListCopy() {
     runListCommand([this] {
-        CopyChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
-                    ChannelEditorState::Of(main_).Clipboard);
-        return ListEditOutcome{};
+        CopyRowsToClipboard(context_.Doc, band_, DisplayedGroup(), selectedRows(), language(),
+                            ChannelEditorState::Of(main_));
+        return RowsEditOutcome{};
     });
 }
 
 void ChannelWindow::ListCut() {
     runListCommand([this] {
-        return CutChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
-                          ChannelEditorState::Of(main_).Clipboard, refresher());
-    });
-}
-
-void ChannelWindow::ListPaste() {
-    runListCommand([this] {
-        return PasteChannel(context_.Doc, band_, DisplayedGroup(), currentRow(),
-                            ChannelEditorState::Of(main_).Clipboard, refresher());
+        const int group = DisplayedGroup();
+        if (IsVfoGroup(band_, group)) return OfOneRow({false, 0, 0, VfoKeepsItsChannelText()});
+        const std::vector<int> rows = selectedRows();
+        CopyRowsToClipboard(context_.Doc, band_, group, rows, language(),
+                            ChannelEditorState::Of(main_));
+        return deleteRows(rows);
     });
 }
 
 void ChannelWindow::ListDelete() {
-    runListCommand([this] {
-        return DeleteChannel(context_.Doc, band_, DisplayedGroup(), currentRow(), refresher());
-    });
+    runListCommand([this] { return deleteRows(selectedRows()); });
+}
+
+RowsEditOutcome ChannelWindow::deleteRows(const std::vector<int>& rows) {
+    const int group = DisplayedGroup();
+    if (rows.size() == 1)
+        return OfOneRow(DeleteChannel(context_.Doc, band_, group, rows.front(), refresher()));
+    return DeleteChannelRows(context_.Doc, band_, group, rows, refresher());
+}
+
+void ChannelWindow::ListPaste() {
+    runListCommand([this] { return pasteRows(false); });
 }
 
 void ChannelWindow::ListInsertPaste() {
-    runListCommand([this] {
-        const int group = DisplayedGroup();
-        const int row = currentRow();
-        // A full group loses its last channel only when the user says so.
-        const std::optional<int> lost = InsertPasteWouldLose(context_.Doc, band_, group, row);
-        if (lost && ShowMessage(this, language(), InsertPasteLosesText(band_, group, *lost),
-                                MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
-            return ListEditOutcome{};
-        return InsertPasteChannel(context_.Doc, band_, group, row,
-                                  ChannelEditorState::Of(main_).Clipboard, refresher(),
-                                  lost.has_value());
-    });
+    runListCommand([this] { return pasteRows(true); });
+}
+
+RowsEditOutcome ChannelWindow::pasteRows(bool inserting) {
+    Document& doc = context_.Doc;
+    const int group = DisplayedGroup();
+    const std::vector<int> selected = selectedRows();
+    const int row = selected.empty() ? 0 : selected.front();
+    ChannelEditorState& state = ChannelEditorState::Of(main_);
+    ClipboardPaste paste = RowsFromClipboard(doc, band_, group, row, inserting, state);
+    RowsEditOutcome outcome;
+    switch (paste.From) {
+        case ClipboardPaste::Source::Nothing:
+            // Insert&Paste with nothing copied still opens the row.
+            if (!inserting) return outcome;
+            [[fallthrough]];
+        case ClipboardPaste::Source::OneRecord: {
+            if (!inserting)
+                return OfOneRow(PasteChannel(doc, band_, group, row, state.Clipboard, refresher()));
+            // A full group loses its last channel only when the user says so.
+            const std::optional<int> lost = InsertPasteWouldLose(doc, band_, group, row);
+            if (lost &&
+                ShowMessage(this, language(), InsertPasteLosesText(band_, group, *lost),
+                            MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
+                return outcome;
+            return OfOneRow(InsertPasteChannel(doc, band_, group, row, state.Clipboard, refresher(),
+                                               lost.has_value()));
+        }
+        case ClipboardPaste::Source::Rows:
+            break;
+    }
+    if (paste.Error) {
+        outcome.Message = paste.Error;
+        return outcome;
+    }
+    if (inserting) {
+        const int count = static_cast<int>(std::count_if(
+            paste.Rows.begin(), paste.Rows.end(), [](const RowToPaste& r) { return r.Record; }));
+        const int lost = InsertRowsWouldLose(doc, band_, group, row, count);
+        if (lost > 0 &&
+            ShowMessage(this, language(), InsertRowsLoseText(lost), MessageButtons::YesNo,
+                        MessageIcon::Question) != MessageAnswer::Yes)
+            return outcome;
+        outcome = InsertPasteChannelRows(doc, band_, group, row, paste.Rows, refresher(), lost > 0);
+    } else {
+        outcome = PasteChannelRows(doc, band_, group, row, paste.Rows, refresher());
+    }
+    outcome.Refused.insert(outcome.Refused.begin(), paste.Refused.begin(), paste.Refused.end());
+    std::stable_sort(outcome.Refused.begin(), outcome.Refused.end(),
+                     [](const RefusedLine& a, const RefusedLine& b) { return a.Line < b.Line; });
+    return outcome;
 }
 
 // ---- Tones, codes, notifications, closing ----------------------------------------------------

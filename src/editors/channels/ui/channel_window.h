@@ -5,8 +5,10 @@
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "editors/channels/channel_list_edit.h"
+#include "editors/channels/channel_rows_edit.h"
 #include "editors/channels/channel_window_refresh.h"
 #include "model/document_edit.h"
 
@@ -92,7 +94,11 @@ private:
     void selectRow(int row);
     int currentRow() const;
     void contextMenuAt(const QPoint& pos);
-    void runListCommand(const std::function<ListEditOutcome()>& command);
+    void runListCommand(const std::function<RowsEditOutcome()>& command);
+    // The selected rows, ascending; the current row when none is selected.
+    std::vector<int> selectedRows() const;
+    RowsEditOutcome deleteRows(const std::vector<int>& rows);
+    RowsEditOutcome pasteRows(bool inserting);
     bool listCommandsApply() const;
     void setListCommandsEnabled(bool enabled);
     void announce(EditSection section, int firstRow = -1, int lastRow = -1);

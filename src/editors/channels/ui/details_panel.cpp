@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <optional>
 
 #include "gui/pick_list.h"
 
@@ -98,6 +100,10 @@ void DetailsPanel::SetDtmfCodes(const std::vector<int>& codes) {
 }
 
 void DetailsPanel::showValue(const Row& row) {
+    if (row.mixed) {
+        row.combo->setCurrentIndex(-1);
+        return;
+    }
     const bool byNumber =
         IsNumberList(row.desc->list) || row.desc->list == DetailList::CbMemChannels;
     const int value = row.value;
@@ -111,24 +117,43 @@ void DetailsPanel::showValue(const Row& row) {
 
 void DetailsPanel::ShowRecord(const ChannelRecord& record, const DetailContext& context,
                               const QString& caption) {
+    ShowRecords({{record, context.cbMemoryRow}}, context, caption);
+}
+
+void DetailsPanel::ShowRecords(const std::vector<ShownRecord>& records,
+                               const DetailContext& context, const QString& caption) {
     setTitle(caption);
     std::map<int, bool> rowShown;
     for (Row& row : rows_) {
-        const QSignalBlocker block(row.combo);
-        if (row.desc->list == DetailList::CbMemChannels && context.cbMemoryRow) {
-            row.combo->clear();
-            row.combo->addItem(Text(CbMemOffText().in(language_)), kCbMemEmpty);
-            for (int chNo : context.cbMemChoices) row.combo->addItem(QString::number(chNo), chNo);
-        }
-        row.value = record.*(row.desc->field);
-        showValue(row);
-        const bool shown = DetailBoxShown(*row.desc, context.band, context.memGroup,
-                                          context.cbMemoryRow, context.group, record);
-        row.combo->setVisible(shown);
-        rowShown[row.desc->row] = rowShown[row.desc->row] || shown;
+        showRow(row, records, context);
+        rowShown[row.desc->row] = rowShown[row.desc->row] || row.combo->isVisibleTo(this);
     }
     for (const Row& row : rows_) row.label->setVisible(rowShown[row.desc->row]);
-    applyPublic(record.PublicCh == 1);
+    applyPublic(std::all_of(records.begin(), records.end(),
+                            [](const ShownRecord& shown) { return shown.record.PublicCh == 1; }));
+}
+
+void DetailsPanel::showRow(Row& row, const std::vector<ShownRecord>& records,
+                           const DetailContext& context) {
+    const QSignalBlocker block(row.combo);
+    if (row.desc->list == DetailList::CbMemChannels && context.cbMemoryRow) {
+        row.combo->clear();
+        row.combo->addItem(Text(CbMemOffText().in(language_)), kCbMemEmpty);
+        for (int chNo : context.cbMemChoices) row.combo->addItem(QString::number(chNo), chNo);
+    }
+    std::optional<int> value;
+    row.mixed = false;
+    for (const ShownRecord& shown : records) {
+        if (!DetailBoxShown(*row.desc, context.band, context.memGroup, shown.cbMemoryRow,
+                            context.group, shown.record))
+            continue;
+        const int own = shown.record.*(row.desc->field);
+        if (value && *value != own) row.mixed = true;
+        if (!value) value = own;
+    }
+    row.value = value.value_or(records.empty() ? 0 : records.front().record.*(row.desc->field));
+    showValue(row);
+    row.combo->setVisible(value.has_value());
 }
 
 void DetailsPanel::applyPublic(bool publicOn) {

@@ -24,6 +24,12 @@ struct DetailContext {
     std::vector<int> cbMemChoices;  // the CB memory channel list, for a CB memory row
 };
 
+// A record the panel shows, and whether it is a CB memory record.
+struct ShownRecord {
+    ChannelRecord record;
+    bool cbMemoryRow = false;
+};
+
 class DetailsPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -34,6 +40,10 @@ public:
     // Shows the record: selects every box's entry for its field and shows the rows that apply.
     void ShowRecord(const ChannelRecord& record, const DetailContext& context,
                     const QString& caption);
+    // Shows several records at once: a box shows where it is shown for any of them, with the
+    // value they share, or no entry where they differ; a pick then applies to all of them.
+    void ShowRecords(const std::vector<ShownRecord>& records, const DetailContext& context,
+                     const QString& caption);
     // Rebuilds the roger-beep and DTMF number lists, keeping the entries shown when still there.
     void SetRogerTones(const std::vector<int>& tones);
     void SetDtmfCodes(const std::vector<int>& codes);
@@ -50,10 +60,12 @@ private:
         const DetailBox* desc;
         QLabel* label;
         QComboBox* combo;
-        int value = 0;  // the stored value the box shows, kept across refills
+        int value = 0;       // the stored value the box shows, kept across refills
+        bool mixed = false;  // the records shown differ: the box shows no entry
     };
     void fillNumberList(const Row& row, const std::vector<int>& numbers);
     void applyPublic(bool publicOn);
+    void showRow(Row& row, const std::vector<ShownRecord>& records, const DetailContext& context);
     // Shows `row.value`: its entry, or the value itself when the box has no entry for it.
     void showValue(const Row& row);
 

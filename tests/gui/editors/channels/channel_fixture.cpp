@@ -62,7 +62,10 @@ QString ChannelWindowTest::Cell(int row, int column) {
 
 void ChannelWindowTest::SelectRow(int row) {
     grid()->setFocus();
-    grid()->setCurrentIndex(grid()->model()->index(row - 1, 1));
+    // As a plain click does, whatever modifier an earlier simulated key left behind.
+    grid()->selectionModel()->setCurrentIndex(
+        grid()->model()->index(row - 1, 1),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ChannelWindowTest::TypeFrequency(int row, const QString& keys) {

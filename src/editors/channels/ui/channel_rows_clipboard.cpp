@@ -1,0 +1,68 @@
+// Channel rows on the system clipboard.
+#include "editors/channels/ui/channel_rows_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "editors/channels/ui/channel_editor_state.h"
+#include "exchange/channel_rows_private.h"
+#include "exchange/channel_rows_sheet.h"
+
+namespace kv {
+namespace {
+
+QString OwnType() {
+    return QString::fromLatin1(kChannelRowsMimeType);
+}
+
+}  // namespace
+
+void CopyRowsToClipboard(const Document& doc, int band, int group, std::span<const int> rows,
+                         int language, ChannelEditorState& state) {
+    if (rows.size() == 1) CopyChannel(doc, band, group, rows.front(), state.Clipboard);
+    const std::vector<CopiedRow> copied = CopyChannelRows(doc, band, group, rows);
+    const std::string own = WriteChannelRows(copied);
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(ChannelRowsSheet(doc, band, group, copied, language)));
+    mime->setData(OwnType(), QByteArray::fromStdString(own));
+    state.CopiedRows = rows.size() == 1 ? own : std::string();
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+ClipboardPaste RowsFromClipboard(const Document& doc, int band, int group, int startRow,
+                                 bool inserting, const ChannelEditorState& state) {
+    ClipboardPaste paste;
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    const bool ownType = mime != nullptr && mime->hasFormat(OwnType());
+    const std::string own = ownType ? mime->data(OwnType()).toStdString() : std::string();
+    const std::string text =
+        mime != nullptr && mime->hasText() ? mime->text().toStdString() : std::string();
+    const bool ownSingleRow = ownType && !state.CopiedRows.empty() && own == state.CopiedRows;
+    if (state.Clipboard.Full && (ownSingleRow || (!ownType && text.empty()))) {
+        paste.From = ClipboardPaste::Source::OneRecord;
+        return paste;
+    }
+    if (ownType) {
+        PrivateRows rows = ReadChannelRows(own);
+        paste.From = ClipboardPaste::Source::Rows;
+        paste.Rows = std::move(rows.Rows);
+        paste.Refused = std::move(rows.Refused);
+        paste.Error = std::move(rows.Error);
+        return paste;
+    }
+    if (text.empty()) return paste;
+    const Sheet sheet = ReadChannelSheet(text);
+    paste.From = ClipboardPaste::Source::Rows;
+    paste.Error = sheet.Error;
+    if (!sheet.Error)
+        paste.Rows = SheetRowsToPaste(doc, band, group, startRow, sheet, inserting, paste.Refused);
+    return paste;
+}
+
+bool ClipboardOffersRows() {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    return mime != nullptr && (mime->hasFormat(OwnType()) || !mime->text().isEmpty());
+}
+
+}  // namespace kv
