@@ -23,6 +23,11 @@ const FieldColumn& FrequencyColumn() {
     return FieldColumns().front();
 }
 
+// The grid's name of the frequency, which the refusals use.
+const std::string& FrequencyHeader() {
+    return ChannelTexts().FrequencyHeader.en;
+}
+
 // The columns the program writes, in order; nullptr is the CH No. column.
 std::vector<const FieldColumn*> WrittenColumns() {
     std::vector<const FieldColumn*> columns = {nullptr, &FrequencyColumn()};
@@ -89,8 +94,10 @@ std::optional<TextPair> StoreCell(const Document& doc, int band, const FieldColu
                                   const std::string& text, ChannelRecord& record) {
     if (column.Kind == FieldColumnKind::RxFreq) {
         const std::optional<std::string> stored = StoredFrequency(doc, band, text);
-        if (!stored) return NotFrequencyText(column.Name, text);
-        record.RxFreqText.assign(*stored);
+        if (!stored) return NotFrequencyText(FrequencyHeader(), text);
+        // The same frequency keeps the text it is stored as: the cell changed nothing.
+        const std::optional<double> now = StoredFreqMhz(record.RxFreqText.raw());
+        if (!now || now != StoredFreqMhz(*stored)) record.RxFreqText.assign(*stored);
         return std::nullopt;
     }
     ChannelRecord changed = record;
@@ -123,7 +130,7 @@ std::optional<TextPair> RowToRecord(const Document& doc, int band, int group, in
     } else if (!memoryRow) {
         if (frequency == nullptr) return NoFrequencyText();
         const std::optional<std::string> stored = StoredFrequency(doc, band, *frequency);
-        if (!stored) return NotFrequencyText(FrequencyColumn().Name, *frequency);
+        if (!stored) return NotFrequencyText(FrequencyHeader(), *frequency);
         record = ChannelRecord{};
         InitNewChannel(record, row, *stored);
     }
