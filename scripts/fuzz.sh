@@ -11,7 +11,8 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_data_pair fuzz_image_codec fuzz_protocol_engine
-                                      fuzz_version_file fuzz_settings_file fuzz_csv_import)
+                                      fuzz_version_file fuzz_settings_file fuzz_csv_import
+                                      fuzz_channel_paste)
 
 launcher=()
 if command -v ccache >/dev/null 2>&1; then

@@ -73,8 +73,23 @@ std::optional<std::string> EntryText(const DetailBox& box, int value, int langua
 // The value of an entry written in either language.
 std::optional<int> EntryValue(const DetailBox& box, std::string_view text) {
     if (text.starts_with('#')) return ParseInt(text.substr(1));
+    // Every list's values lie below 256; the list's own length bounds the search.
+    int end = 256;
+    switch (box.list) {
+        case DetailList::Fixed:
+            end = static_cast<int>(box.entries.size());
+            break;
+        case DetailList::CtcssTones:
+            end = static_cast<int>(CtcssToneEntries().size());
+            break;
+        case DetailList::DcsCodes:
+            end = static_cast<int>(DcsCodeEntries().size());
+            break;
+        default:
+            break;
+    }
     for (int language : {kLanguageEnglish, kLanguageChinese})
-        for (int value = 0; value < 256; ++value)
+        for (int value = 0; value < end; ++value)
             if (const auto entry = EntryText(box, value, language); entry && *entry == text)
                 return value;
     return std::nullopt;
