@@ -23,9 +23,14 @@ const FieldColumn& FrequencyColumn() {
     return FieldColumns().front();
 }
 
-// The grid's name of the frequency, which the refusals use.
-const std::string& FrequencyHeader() {
-    return ChannelTexts().FrequencyHeader.en;
+// A refusal that names the column as the interface does in each language.
+TextPair Refusal(TextPair (*text)(std::string_view, std::string_view), const TextPair& column,
+                 std::string_view cell) {
+    return {text(column.en, cell).en, text(column.zh, cell).zh};
+}
+
+TextPair NotFrequency(std::string_view cell) {
+    return Refusal(NotFrequencyText, ChannelTexts().FrequencyHeader, cell);
 }
 
 // The columns the program writes, in order; nullptr is the CH No. column.
@@ -94,7 +99,7 @@ std::optional<TextPair> StoreCell(const Document& doc, int band, const FieldColu
                                   const std::string& text, ChannelRecord& record) {
     if (column.Kind == FieldColumnKind::RxFreq) {
         const std::optional<std::string> stored = StoredFrequency(doc, band, text);
-        if (!stored) return NotFrequencyText(FrequencyHeader(), text);
+        if (!stored) return NotFrequency(text);
         // The same frequency keeps the text it is stored as: the cell changed nothing.
         const std::optional<double> now = StoredFreqMhz(record.RxFreqText.raw());
         if (!now || now != StoredFreqMhz(*stored)) record.RxFreqText.assign(*stored);
@@ -102,15 +107,15 @@ std::optional<TextPair> StoreCell(const Document& doc, int band, const FieldColu
     }
     ChannelRecord changed = record;
     if (!SetFieldText(column, text, changed))
-        return column.Kind == FieldColumnKind::TxFreq ? NotFrequencyText(column.Name, text)
-                                                      : NotInListText(column.Name, text);
+        return Refusal(column.Kind == FieldColumnKind::TxFreq ? NotFrequencyText : NotInListText,
+                       column.Caption, text);
     if (column.Kind == FieldColumnKind::Detail) {
         const int value = changed.*(column.Box->field);
         if ((column.Box->list == DetailList::RogerTones &&
              !IsDefined(DefinedRogerTones(doc.config()), value)) ||
             (column.Box->list == DetailList::DtmfCodes &&
              !IsDefined(DefinedDtmfCodes(doc.config()), value)))
-            return NotInListText(column.Name, text);
+            return Refusal(NotInListText, column.Caption, text);
     }
     record = changed;
     return std::nullopt;
@@ -130,7 +135,7 @@ std::optional<TextPair> RowToRecord(const Document& doc, int band, int group, in
     } else if (!memoryRow) {
         if (frequency == nullptr) return NoFrequencyText();
         const std::optional<std::string> stored = StoredFrequency(doc, band, *frequency);
-        if (!stored) return NotFrequencyText(FrequencyHeader(), *frequency);
+        if (!stored) return NotFrequency(*frequency);
         record = ChannelRecord{};
         InitNewChannel(record, row, *stored);
     }

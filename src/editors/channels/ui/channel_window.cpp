@@ -774,7 +774,11 @@ void ChannelWindow::contextMenuAt(const QPoint& pos) {
     const QModelIndex index = grid_->indexAt(pos);
     if (!index.isValid()) return;
     grid_->setFocus();
-    grid_->setCurrentIndex(index);
+    // A click inside the selection runs the commands on the whole selection.
+    grid_->selectionModel()->setCurrentIndex(
+        index, grid_->selectionModel()->isRowSelected(index.row())
+                   ? QItemSelectionModel::NoUpdate
+                   : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     setListCommandsEnabled(true);
     QAction* menuAction = main_.menuAction(QStringLiteral("mnuListEdit"));
     if (menuAction == nullptr || menuAction->menu() == nullptr) return;

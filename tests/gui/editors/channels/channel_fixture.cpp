@@ -2,6 +2,7 @@
 #include "channel_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 
@@ -13,6 +14,8 @@ namespace kv::test {
 void ChannelWindowTest::SetUp() {
     ShellTest::SetUp();
     store_.reset();  // the application's own data files
+    // Paste reads the system clipboard: what an earlier test left there must not reach this one.
+    QApplication::clipboard()->clear();
     CopyTemplates();
 }
 

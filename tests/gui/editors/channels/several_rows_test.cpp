@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
@@ -258,6 +260,35 @@ TEST_F(SeveralRowsTest, CutAndDeleteOfSelectedRowsAreOneStepEach) {
     EXPECT_EQ(doc().Working.channelCount(kBandHam, 1), 7);
     main().Editor().Undo();
     EXPECT_EQ(ImageOf(doc().Working), before);
+}
+
+// The context menu opened inside the selection acts on the whole selection; outside it, on the
+// row clicked.
+TEST_F(SeveralRowsTest, TheContextMenuKeepsTheSelectionItWasOpenedIn) {
+    RadioData data = ExchangeableDocument(30)->Working;
+    FillGroup(data, kBandHam, 1, 8);
+    Load(data, kBandHam, 1);
+    QMenu* menu = action("mnuListEdit")->menu();
+    ASSERT_NE(menu, nullptr);
+    const QMetaObject::Connection showing = QObject::connect(menu, &QMenu::aboutToShow, [&] {
+        QTimer::singleShot(0, menu, [&] {
+            action("mnuDelete")->trigger();
+            menu->close();
+        });
+    });
+    const auto deleteFromMenuAt = [&](int row) {
+        emit grid()->customContextMenuRequested(
+            grid()->visualRect(grid()->model()->index(row - 1, 1)).center());
+    };
+    SelectRowsByKeys(2, 4);
+    deleteFromMenuAt(3);
+    SelectRowsByKeys(6, 7);
+    deleteFromMenuAt(8);
+    QObject::disconnect(showing);
+    std::vector<int> left;
+    for (int row = 1; row <= 8; ++row)
+        if (Channel(kBandHam, 1, row) != nullptr) left.push_back(row);
+    EXPECT_EQ(left, std::vector<int>({1, 5, 6, 7}));
 }
 
 TEST_F(SeveralRowsTest, InsertPasteOfThreeRowsMovesTheChannelsBelowDown) {
