@@ -150,13 +150,15 @@ RowsEditOutcome PasteChannelRows(Document& doc, int band, int group, int startRo
 }
 
 int InsertRowsWouldLose(const Document& doc, int band, int group, int startRow, int count) {
-    if (count <= 0 || !InsertPasteWouldLose(doc, band, group, startRow)) return 0;
-    // Every opened row pushes one channel out once no number after the row is free.
+    if (count <= 0) return 0;
+    // Every opened row takes a channel and pushes one out once no number after the row is free.
     Document trial = doc;
+    ChannelClipboard placeholder{ChannelRecord{}, true};
+    placeholder.Record.InUse = 1;
     int lost = 0;
     for (int i = 0; i < count; ++i) {
         if (InsertPasteWouldLose(trial, band, group, startRow)) ++lost;
-        InsertPasteChannel(trial, band, group, startRow, ChannelClipboard{}, {}, true);
+        InsertPasteChannel(trial, band, group, startRow, placeholder, {}, true);
     }
     return lost;
 }
