@@ -89,6 +89,15 @@ void DocumentEditor::Reset() {
     emit historyChanged();
 }
 
+void DocumentEditor::Replaced() {
+    Reset();
+    restoring_ = true;
+    DocumentEdit edit{EditSection::Whole};
+    edit.Replaced = true;
+    emit edited(edit);
+    restoring_ = false;
+}
+
 void DocumentEditor::Undo() {
     if (stack_.canUndo()) stack_.undo();
 }

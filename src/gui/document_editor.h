@@ -31,8 +31,11 @@ public:
     // Applies a core edit to the document, records it and announces it; a change that changes
     // nothing records and announces nothing. True when the document changed.
     bool Apply(const std::function<void(Document&)>& change, const DocumentEdit& edit);
-    // The document was replaced (New, Open, Read, Initial Setting): a fresh history.
+    // The document was replaced: a fresh history, announced to no window.
     void Reset();
+    // The document was replaced (New, Open, Read, Initial Setting): a fresh history, and a
+    // whole-document change announced so that every open window redraws, storing nothing.
+    void Replaced();
 
     bool CanUndo() const { return stack_.canUndo(); }
     bool CanRedo() const { return stack_.canRedo(); }

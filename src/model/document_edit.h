@@ -23,6 +23,9 @@ struct DocumentEdit {
     int Group = -1;     // group number counted from 1; -1 when not tied to one group
     int FirstRow = -1;  // rows (channel numbers) touched; -1 when unknown or many
     int LastRow = -1;
+    // With Whole: the document was replaced (New, Open, Read, Initial Setting), so what a window
+    // keeps of the old one (a copy being edited, the band it shows) starts again from the new.
+    bool Replaced = false;
 };
 
 }  // namespace kv

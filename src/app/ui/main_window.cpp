@@ -513,13 +513,17 @@ void MainWindow::fillWindowMenu() {
 // ---- Document commands -----------------------------------------------------------------------
 
 void MainWindow::LoadNewDoc() {
-    CloseAllEditors();
+    FinishEdits();
     store_.LoadTemplate(context_.Doc, TemplateKind::New);
-    editor_->Reset();
     Change_Language();
-    OpenEditor(QString::fromLatin1(kChannelWindow));
+    documentReplaced();
+}
+
+// The open windows stay and redraw from the new document; the channel window is brought up.
+void MainWindow::documentReplaced() {
+    editor_->Replaced();
     UpdateTitle();
-    CascadeEditors();
+    OpenEditor(QString::fromLatin1(kChannelWindow));
 }
 
 void MainWindow::FileNew(bool warn) {
@@ -537,12 +541,8 @@ void MainWindow::FileNew(bool warn) {
 
 void MainWindow::InitialSetting() {
     if (!ConfirmDiscardOrSave()) return;
-    CloseAllEditors();
     store_.LoadTemplate(context_.Doc, TemplateKind::InitialSetting);
-    editor_->Reset();
-    UpdateTitle();
-    OpenEditor(QString::fromLatin1(kChannelWindow));
-    CascadeEditors();
+    documentReplaced();
 }
 
 bool MainWindow::writeDocument(const std::string& path) {
@@ -677,18 +677,15 @@ void MainWindow::dropEvent(QDropEvent* event) {
 bool MainWindow::OpenDataFile(const QString& file) {
     Document& doc = context_.Doc;
     const std::string path = file.toStdString();
-    CloseAllEditors();
+    FinishEdits();
     const OpenOutcome outcome = store_.Open(doc, path);
     switch (outcome.Result) {
         case OpenOutcome::Kind::Opened:
-            editor_->Reset();
             doc.DocumentName = path;
             doc.DocumentUntitled = false;
             recent_->Add(file);
-            OpenEditor(QString::fromLatin1(kChannelWindow));
-            UpdateTitle();
             Change_Language();
-            CascadeEditors();
+            documentReplaced();
             if (!outcome.Message.empty()) ShowMessage(this, language(), outcome.Message);
             return true;
         case OpenOutcome::Kind::Failed:
@@ -720,17 +717,14 @@ bool MainWindow::openRadioImage(const std::string& path) {
 }
 
 void MainWindow::ShowRadioData(const MemoryImage& image) {
-    CloseAllEditors();
+    FinishEdits();
     Document& doc = context_.Doc;
     DecodeImage(image, doc.Working, context_.Codec);
-    editor_->Reset();
     // The radio's data has no file yet: the title and the next Save must not name the old one.
     doc.DocumentName = kUntitledName;
     doc.DocumentUntitled = true;
-    UpdateTitle();
     Change_Language();
-    OpenEditor(QString::fromLatin1(kChannelWindow));
-    CascadeEditors();
+    documentReplaced();
 }
 
 bool MainWindow::HandOverTo(const std::string& otherVersion) {

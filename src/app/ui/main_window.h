@@ -153,6 +153,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Announces a replaced document to the open windows and brings up the channel window.
+    void documentReplaced();
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();

@@ -108,24 +108,29 @@ ChannelWindow::ChannelWindow(ShellContext& context, EditorHost& main, QWidget* p
     buildControls();
     connect(&main_.Editor(), &DocumentEditor::edited, this, &ChannelWindow::onDocumentEdited);
     guarded("frmCommChInfo_Form_Load", [this] {
-        Document& doc = context_.Doc;
-        // Without the radio's option the band cannot change; the stored band is shown as it is.
-        bandBox_->setEnabled(doc.Radio.RadioOptionFlag);
-        const int stored = doc.config().BandMode;
-        const int band = stored >= 0 && stored < kBandCount ? stored : kBandCb;
-        ChangShowByLanguage();
-        ShowRB();
-        ShowDTMF();
-        {
-            const QSignalBlocker blockBand(bandBox_);
-            const QSignalBlocker blockCopy(bandCopy_);
-            bandCopy_->setCurrentIndex(band);
-            bandBox_->setCurrentIndex(band);
-        }
-        applyBand(band);
-        doc.ChannelEditorOpen = true;
+        showDocument();
+        context_.Doc.ChannelEditorOpen = true;
         setListCommandsEnabled(true);
     });
+}
+
+// Shows the document from its stored band: on opening, and when the document was replaced.
+void ChannelWindow::showDocument() {
+    const Document& doc = context_.Doc;
+    // Without the radio's option the band cannot change; the stored band is shown as it is.
+    bandBox_->setEnabled(doc.Radio.RadioOptionFlag);
+    const int stored = doc.config().BandMode;
+    const int band = stored >= 0 && stored < kBandCount ? stored : kBandCb;
+    ChangShowByLanguage();
+    ShowRB();
+    ShowDTMF();
+    {
+        const QSignalBlocker blockBand(bandBox_);
+        const QSignalBlocker blockCopy(bandCopy_);
+        bandCopy_->setCurrentIndex(band);
+        bandBox_->setCurrentIndex(band);
+    }
+    applyBand(band);
 }
 
 // Closing clears ChannelEditorOpen; the destructor must not, because a closed window is destroyed
@@ -945,6 +950,10 @@ void ChannelWindow::announce(EditSection section, int firstRow, int lastRow) {
 
 void ChannelWindow::onDocumentEdited(const DocumentEdit& edit) {
     if (announcing_) return;
+    if (edit.Replaced) {
+        guarded("frmCommChInfo_Form_Load", [this] { showDocument(); });
+        return;
+    }
     switch (edit.Section) {
         case EditSection::Tones:
             ShowRB();

@@ -69,6 +69,7 @@ protected:
 
 private:
     void buildControls();
+    void showDocument();
     void ChangShowByLanguage();
     void alignLabels();
     void showBand(int index);

@@ -162,7 +162,13 @@ void BlockWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BlockWindow::onDocumentEdited(const DocumentEdit& edit) {
-    // The lists show channels, memories and group names; the copy is the window's own.
+    // The lists show channels, memories and group names; the copy is the window's own, until the
+    // document it was taken from is replaced (its changes were settled before).
+    if (edit.Replaced) {
+        edit_.Reset(context_.Doc);
+        showValues();
+        return;
+    }
     if (edit.Section == EditSection::SpecialBlocks) return;
     edit_.Refill(context_.Doc);
     showValues();

@@ -204,6 +204,8 @@ void RogerBeepWindow::showTone() {
 
 void RogerBeepWindow::onDocumentEdited(const DocumentEdit& edit) {
     if (announcing_) return;
+    // The tone being heard belongs to the document that was replaced.
+    if (edit.Replaced) stop();
     if (edit.Section == EditSection::Tones || edit.Section == EditSection::Whole) showTone();
 }
 

@@ -4,6 +4,7 @@
 // picks store, and only what the radio receives counts as an edit.
 #include <QDate>
 #include <QFile>
+#include <QPointer>
 #include <random>
 
 #include "app/ui/main_window.h"
@@ -12,6 +13,7 @@
 #include "files/data_file.h"
 #include "files/staging.h"
 #include "files/templates.h"
+#include "gui/document_editor.h"
 #include "gui/shell_context.h"
 #include "link/transfer_map.h"
 #include "model/band_range.h"
@@ -95,6 +97,55 @@ TEST_F(ShowingStoresNothingTest, ARandomRadioReadShownAndSavedIsItsDecodeByteFor
                     << extension;
         }
     }
+}
+
+// A read replaces the document under every open window: the windows stay, redraw from the radio's
+// contents (the channel window at the stored band, whatever band it showed) and store nothing,
+// so the saved pair is still the plain decode of the image.
+TEST_F(ShowingStoresNothingTest, EveryOpenWindowRedrawsAReadWithoutStoring) {
+    StartWithBands();
+    const char* names[] = {kChannelWindow,   kSettingsWindow,  kRogerBeepWindow,
+                           kDtmfWindow,      kEmergencyWindow, kDualWatchWindow,
+                           kMemoryKeyWindow, kWeatherWindow,   kGroupNameWindow};
+    std::vector<QPointer<QWidget>> windows;
+    for (const char* name : names) {
+        windows.emplace_back(main().OpenEditor(QString::fromLatin1(name)));
+        ASSERT_FALSE(windows.back().isNull()) << name;
+    }
+    // Moved by code: a pick would store the group into the document the read starts from.
+    combo("Combo2")->setCurrentIndex(kBandHf);
+    combo("Combo6")->setCurrentIndex(4);
+    const auto expectWindowsOpen = [&] {
+        for (std::size_t n = 0; n < windows.size(); ++n) {
+            ASSERT_FALSE(windows[n].isNull()) << names[n];
+            EXPECT_EQ(main().FindEditor(QString::fromLatin1(names[n])), windows[n].data());
+        }
+        const int stored = doc().config().BandMode;
+        EXPECT_EQ(combo("Combo2")->currentIndex(),
+                  stored >= 0 && stored < kBandCount ? stored : kBandCb);
+        EXPECT_FALSE(main().Editor().CanUndo());
+    };
+    const auto image = RandomRadioImage(21);
+    main().ShowRadioData(*image);
+    FlushDeletes();
+    expectWindowsOpen();
+    chooser_->Answers.push_back(dir_.filePath(QStringLiteral("read.dat")));
+    trigger("mnuFileSaveAs");
+    SaveDecoded(*image, dir_.filePath(QStringLiteral("decoded.dat")));
+    for (const char* extension : {".dat", ".fre"})
+        EXPECT_EQ(FileBytes(dir_.filePath(QStringLiteral("read") + extension)),
+                  FileBytes(dir_.filePath(QStringLiteral("decoded") + extension)))
+            << extension;
+
+    // New replaces it the same way, and nothing redrawn counts as an edit.
+    Answer({MessageAnswer::Ok});
+    trigger("mnuFileNew");
+    expectWindowsOpen();
+    EXPECT_FALSE(IsDocumentChanged(doc()));
+    // The windows editing a copy took the new document's: closing them asks nothing.
+    Asked.clear();
+    EXPECT_TRUE(main().CloseAllEditors());
+    EXPECT_TRUE(Asked.empty());
 }
 
 // The stored band is shown as it is; without the radio's option it cannot be changed, and it

@@ -288,10 +288,6 @@ TEST_F(RogerBeepWindowTest, ClosingEndsThePreview) {
     const std::function<void()> closers[] = {
         [this] { trigger("mnuWindowCloseAll"); },
         [this] {
-            Answer({MessageAnswer::Ok});
-            trigger("mnuFileNew");
-        },
-        [this] {
             QTest::mouseClick(main()
                                   .FindEditor(QString::fromLatin1(kRogerBeepWindow))
                                   ->findChild<QPushButton*>(QStringLiteral("CommandClose")),
@@ -311,6 +307,19 @@ TEST_F(RogerBeepWindowTest, ClosingEndsThePreview) {
         FlushDeletes();
         EXPECT_TRUE(player.isNull()) << "the player goes with its window";
     }
+}
+
+// New keeps the window open on the new document; the tone of the old one stops.
+TEST_F(RogerBeepWindowTest, ANewDocumentEndsThePreviewAndKeepsTheWindow) {
+    StartWithToneWindows();
+    define(1, {{100, 200}}, 10, 255);
+    RogerBeepWindow* w = open();
+    QTest::mouseClick(button(w, "CommandPlay"), Qt::LeftButton);
+    ASSERT_TRUE(w->Player().IsPlaying());
+    Answer({MessageAnswer::Ok});
+    trigger("mnuFileNew");
+    EXPECT_FALSE(w->Player().IsPlaying());
+    EXPECT_EQ(main().FindEditor(QString::fromLatin1(kRogerBeepWindow)), w);
 }
 
 TEST_F(RogerBeepWindowTest, ExportWritesTheMelody) {
