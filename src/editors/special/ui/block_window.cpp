@@ -123,6 +123,7 @@ void BlockWindow::showValues() {
 
 void BlockWindow::onPicked(int list, int position) {
     edit_.Choose(context_.Doc, list, position);
+    ownChanges_ = edit_.Differs(context_.Doc);
     showValues();
 }
 
@@ -130,6 +131,7 @@ void BlockWindow::storeCopy() {
     // One step; a Save that changes nothing records and announces nothing.
     main_.Editor().Apply([this](Document& doc) { edit_.Save(doc); },
                          DocumentEdit{EditSection::SpecialBlocks});
+    ownChanges_ = false;
 }
 
 void BlockWindow::save() {
@@ -146,6 +148,7 @@ bool BlockWindow::ResolveCopy() {
             return true;
         case MessageAnswer::No:
             edit_.Reset(context_.Doc);
+            ownChanges_ = false;
             showValues();
             return true;
         default:
@@ -162,10 +165,12 @@ void BlockWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BlockWindow::onDocumentEdited(const DocumentEdit& edit) {
-    // The lists show channels, memories and group names; the copy is the window's own, until the
-    // document it was taken from is replaced (its changes were settled before).
-    if (edit.Replaced) {
+    // The lists show channels, memories and group names; the copy is the window's own. It starts
+    // again from the document when the document is replaced (its changes were settled before),
+    // and after an undo or redo while it holds no unsaved pick, so that it shows what is stored.
+    if (edit.Replaced || (edit.Section == EditSection::Whole && !ownChanges_)) {
         edit_.Reset(context_.Doc);
+        ownChanges_ = false;
         showValues();
         return;
     }

@@ -44,6 +44,7 @@ private:
     ShellContext& context_;
     EditorHost& main_;
     BlockEdit edit_;
+    bool ownChanges_ = false;  // the copy holds picks not yet saved
     std::vector<QComboBox*> lists_;
     std::vector<std::pair<BlockFrame, QLabel*>> emptyHints_;  // why a frame's lists are empty
 };

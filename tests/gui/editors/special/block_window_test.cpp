@@ -175,6 +175,31 @@ TEST_F(BlockWindowTest, EditsElsewhereRefillTheListsAndKeepTheCopy) {
     EXPECT_EQ(List(window, 1)->currentText(), "CW");
 }
 
+// After an undo or redo the open window shows what is stored, unless it holds unsaved picks.
+TEST_F(BlockWindowTest, UndoRedrawsAWindowWithoutPicksAndKeepsUnsavedOnes) {
+    QWidget* window = main().OpenEditor(QString::fromLatin1(kEmergencyWindow));
+    Pick(List(window, 0), "9");
+    QTest::mouseClick(Child<QPushButton>(window, QStringLiteral("cmdSave")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window = main().OpenEditor(QString::fromLatin1(kEmergencyWindow));
+    EXPECT_EQ(List(window, 0)->currentText(), "9");
+    main().Editor().Undo();
+    EXPECT_EQ(doc_->config().EmgBlock[0], 0);
+    const QString undone = List(window, 0)->currentText();
+    EXPECT_NE(undone, "9");
+    // What a window opened on the restored document shows.
+    CloseFrame(window);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window = main().OpenEditor(QString::fromLatin1(kEmergencyWindow));
+    EXPECT_EQ(List(window, 0)->currentText(), undone);
+    main().Editor().Redo();
+    EXPECT_EQ(List(window, 0)->currentText(), "9");
+
+    Pick(List(window, 1), "CW");  // an unsaved pick stays through an undo
+    main().Editor().Undo();
+    EXPECT_EQ(List(window, 1)->currentText(), "CW");
+}
+
 // A frame whose memory lists are all empty says why, in the window's language; the hint goes as
 // soon as a memory of the band is in use. The other block windows have no such hint.
 TEST_F(BlockWindowTest, MemoryFramesWithNoMemoryInUseSayWhy) {
