@@ -27,4 +27,10 @@ const std::vector<TextPair>& PowerList() {
     return list;
 }
 
+std::vector<TextPair> NbAnlList(const TextPair& off) {
+    std::vector<TextPair> list = {off};
+    for (const TextPair& filter : Same({"NB", "ANL", "NB/ANL"})) list.push_back(filter);
+    return list;
+}
+
 }  // namespace kv

@@ -15,5 +15,8 @@ const std::vector<TextPair>& UpperOffOnList();
 const std::vector<TextPair>& ModeList();
 // Low, Mid, High: a channel's power and a band's public power.
 const std::vector<TextPair>& PowerList();
+// The noise filters after the window's own off entry: NB, ANL, NB/ANL (positions 1 to 3), for a
+// channel and for a band's public parameters.
+std::vector<TextPair> NbAnlList(const TextPair& off);
 
 }  // namespace kv

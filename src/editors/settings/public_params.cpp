@@ -82,7 +82,7 @@ ChoiceList PublicChoices(const PublicRow& row, const ConfigRecord& config) {
         case PublicList::OffOn:
             return Positions({OffText(), OnText()});
         case PublicList::NbAnl:
-            return Positions({OffText(), Same("NB"), Same("ANL"), Same("NB/ANL")});
+            return Positions(NbAnlList(OffText()));
         case PublicList::Mode:
             return Positions(ModeList());
         case PublicList::Power:
