@@ -149,18 +149,18 @@ RowsEditOutcome PasteChannelRows(Document& doc, int band, int group, int startRo
     return outcome;
 }
 
-int InsertRowsWouldLose(const Document& doc, int band, int group, int startRow, int count) {
-    if (count <= 0) return 0;
-    // Every opened row takes a channel and pushes one out once no number after the row is free.
+int InsertRowsWouldLose(const Document& doc, int band, int group, int startRow,
+                        std::span<const RowToPaste> rows) {
+    // The insertion itself, tried on a copy: what it refuses is not inserted and pushes nothing.
     Document trial = doc;
-    ChannelClipboard placeholder{ChannelRecord{}, true};
-    placeholder.Record.InUse = 1;
-    int lost = 0;
-    for (int i = 0; i < count; ++i) {
-        if (InsertPasteWouldLose(trial, band, group, startRow)) ++lost;
-        InsertPasteChannel(trial, band, group, startRow, placeholder, {}, true);
-    }
-    return lost;
+    const RowsEditOutcome outcome =
+        InsertPasteChannelRows(trial, band, group, startRow, rows, {}, true);
+    if (outcome.Message) return 0;
+    const int pasted = static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [](const RowToPaste& r) { return r.Record; }));
+    const int inserted = pasted - static_cast<int>(outcome.Refused.size());
+    return std::max(
+        0, UsedSlots(doc.Working, band, group) + inserted - UsedSlots(trial.Working, band, group));
 }
 
 TextPair InsertRowsLoseText(int lost) {

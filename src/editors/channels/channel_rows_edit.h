@@ -55,8 +55,9 @@ RowsEditOutcome PasteChannelRows(Document& doc, int band, int group, int startRo
                                  std::span<const RowToPaste> rows,
                                  const ChannelWindowRefresh& refresh = {});
 
-// How many channels an Insert&Paste of `count` rows at the row would push out of a full group.
-int InsertRowsWouldLose(const Document& doc, int band, int group, int startRow, int count);
+// How many channels an Insert&Paste of the rows at startRow would push out of a full group.
+int InsertRowsWouldLose(const Document& doc, int band, int group, int startRow,
+                        std::span<const RowToPaste> rows);
 TextPair InsertRowsLoseText(int lost);
 
 // Opens a row at startRow for every accepted row and pastes it there, so the accepted rows stand

@@ -915,9 +915,7 @@ RowsEditOutcome ChannelWindow::pasteRows(bool inserting) {
         return outcome;
     }
     if (inserting) {
-        const int count = static_cast<int>(std::count_if(
-            paste.Rows.begin(), paste.Rows.end(), [](const RowToPaste& r) { return r.Record; }));
-        const int lost = InsertRowsWouldLose(doc, band_, group, row, count);
+        const int lost = InsertRowsWouldLose(doc, band_, group, row, paste.Rows);
         if (lost > 0 &&
             ShowMessage(this, language(), InsertRowsLoseText(lost), MessageButtons::YesNo,
                         MessageIcon::Question) != MessageAnswer::Yes)

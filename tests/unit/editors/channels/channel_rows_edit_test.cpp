@@ -60,7 +60,7 @@ TEST_F(RowsEditTest, InsertingIntoAFullGroupLosesItsLastChannelsOnlyWithYes) {
     Fill(40);
     const std::vector<int> before = Layout();
     const auto rows = Rows({"28901000", "28902000", "28903000"});
-    EXPECT_EQ(InsertRowsWouldLose(*doc, kBandHam, 1, 5, 3), 3);
+    EXPECT_EQ(InsertRowsWouldLose(*doc, kBandHam, 1, 5, rows), 3);
     EXPECT_EQ(Layout(), before);  // asking changes nothing
 
     const RowsEditOutcome refused = InsertPasteChannelRows(*doc, kBandHam, 1, 5, rows);
@@ -90,8 +90,18 @@ TEST_F(RowsEditTest, InsertingLosesOnlyWhatTheFreeNumbersCannotTake) {
         doc = std::make_unique<Document>();
         SetUp();
         Fill(c.held);
-        EXPECT_EQ(InsertRowsWouldLose(*doc, kBandHam, 1, c.start, c.count), c.lost)
+        std::vector<RowToPaste> rows =
+            Rows({"28901000", "28902000", "28903000", "28904000", "28905000"});
+        rows.resize(static_cast<std::size_t>(c.count));
+        EXPECT_EQ(InsertRowsWouldLose(*doc, kBandHam, 1, c.start, rows), c.lost)
             << c.held << " " << c.start << " " << c.count;
+    }
+    // A row the insertion refuses pushes nothing out.
+    {
+        doc = std::make_unique<Document>();
+        SetUp();
+        Fill(40);
+        EXPECT_EQ(InsertRowsWouldLose(*doc, kBandHam, 1, 5, Rows({"28901000", "31000000"})), 1);
     }
 }
 
