@@ -12,7 +12,6 @@ namespace kv::test {
 
 void ChannelWindowTest::SetUp() {
     ShellTest::SetUp();
-    store_.reset();  // the application's own data files
     CopyTemplates();
 }
 

@@ -22,7 +22,6 @@ protected:
         options.Locale = LocaleFactsFor(localeName);
         options.Placement = std::make_shared<PlacementStore>(placementPath());
         options.Chooser = chooser_;
-        options.Store = store_;
         app_ = std::make_unique<Application>(options);
         main().show();
         main().activateWindow();
