@@ -56,13 +56,13 @@ void ShellTest::TearDown() {
     QCoreApplication::exec();
 }
 
-void ShellTest::Start(const std::string& localeName) {
+void ShellTest::Start(const std::string& localeName, bool standInEditors) {
     StartupOptions options;
     options.Folders = ProgramFolders::ForProgramFolder(programFolder());
     options.Locale = LocaleFactsFor(localeName);
     options.Placement = std::make_shared<PlacementStore>(placementPath());
     options.Chooser = chooser_;
-    options.ExtraEditors = &RegisterStandInEditors;
+    if (standInEditors) options.ExtraEditors = &RegisterStandInEditors;
     app_ = std::make_unique<Application>(options);
 }
 

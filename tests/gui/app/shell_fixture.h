@@ -64,8 +64,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the application for a system with this locale name.
-    void Start(const std::string& localeName = "en_US");
+    // Starts the application for a system with this locale name, with the program's own editor
+    // windows or plain stand-ins under their names.
+    void Start(const std::string& localeName = "en_US", bool standInEditors = true);
 
     // Answers the next message boxes in order; each one asked is recorded in Asked.
     void Answer(std::initializer_list<MessageAnswer> answers);
