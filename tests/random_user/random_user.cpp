@@ -381,8 +381,11 @@ int main(int argc, char* argv[]) {
                 if (a->isEnabled()) enabled.push_back(a);
             if (enabled.isEmpty()) continue;
             QAction* action = enabled[Pick(enabled.size())];
-            what = action->objectName();
-            if (what == "mnuReadFromRadio" || what == "mnuWriteToRadio") startRadio();
+            // Undo and Redo name the step they restore.
+            what = action->objectName() + QStringLiteral(" \"") + action->text() +
+                   QStringLiteral("\"");
+            const QString name = action->objectName();
+            if (name == "mnuReadFromRadio" || name == "mnuWriteToRadio") startRadio();
             action->trigger();
         }
         QApplication::processEvents();
