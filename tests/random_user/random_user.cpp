@@ -2,8 +2,8 @@
 // windows, the simulated radio) driven by seeded random input. After every step the document's
 // invariants are checked; a failure prints the seed and step to replay it. A radio or a file may
 // bring data that breaks the group and reference rules: the user's steps must not break them
-// further, so a broken rule counts only when neither the data before the step nor the data last
-// read (the staging copy) broke it.
+// further, so a broken rule counts only when no state that Undo and Redo can reach broke it (the
+// data since the undo history began) and the data last read or saved (the staging copy) did not.
 //   kv_random_user [--seed S] [--steps N | --seconds T]
 #include <QAbstractButton>
 #include <QAction>
@@ -39,6 +39,7 @@
 #include "editors/channels/grid_rows.h"
 #include "editors/channels/group_references.h"
 #include "files/used_slots.h"
+#include "gui/document_editor.h"
 #include "gui/file_chooser.h"
 #include "gui/message_box.h"
 #include "gui/shell_context.h"
@@ -207,12 +208,12 @@ Violations RuleViolations(const kv::RadioData& data) {
     return out;
 }
 
-// A rule the working data breaks after the step that neither it nor the staging copy (the data of
-// the file last opened or saved) broke before.
-std::string NewViolation(const Violations& before, const kv::Document& doc) {
+// A rule the working data breaks after the step that no reachable state broke and the staging
+// copy (the data of the file last opened or saved) does not break.
+std::string NewViolation(const Violations& reachable, const kv::Document& doc) {
     const Violations loaded = RuleViolations(doc.Staged);
     for (const std::string& v : RuleViolations(doc.Working))
-        if (!before.count(v) && !loaded.count(v)) return v;
+        if (!reachable.count(v) && !loaded.count(v)) return v;
     return {};
 }
 
@@ -359,17 +360,18 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer clock;
     clock.start();
-    Violations before = RuleViolations(application.document().Working);
-    // A read from the radio replaces the working data without a staging copy: what it brings
-    // is the new baseline.
-    bool radioRead = false;
-    for (QAction* a : main.findChildren<QAction*>())
-        if (a->objectName().contains(QStringLiteral("Read")))
-            QObject::connect(a, &QAction::triggered, [&radioRead] { radioRead = true; });
+    // The rules broken by the states Undo and Redo can bring back. A read from the radio, an
+    // open or New replaces the data and empties the history: what they bring is the new baseline.
+    Violations reachable = RuleViolations(application.document().Working);
+    bool historyBegan = false;
+    kv::DocumentEditor& editor = main.Editor();
+    QObject::connect(&editor, &kv::DocumentEditor::historyChanged, [&] {
+        if (!editor.CanUndo() && !editor.CanRedo()) historyBegan = true;
+    });
     long step = 0;
     for (; steps < 0 ? clock.elapsed() < seconds * 1000 : step < steps; ++step) {
         current = step;
-        radioRead = false;
+        historyBegan = false;
         const int kind = Pick(10);
         QString what;
         if (kind < 4) {
@@ -396,8 +398,10 @@ int main(int argc, char* argv[]) {
             if (sub->widget() != nullptr) windowsReached.insert(sub->widget()->objectName());
         const kv::Document& doc = application.document();
         std::string broken = CheckDocument(doc, application.context().Codec);
-        if (broken.empty() && !radioRead) broken = NewViolation(before, doc);
-        before = RuleViolations(doc.Working);
+        if (historyBegan) reachable.clear();
+        if (broken.empty() && !historyBegan) broken = NewViolation(reachable, doc);
+        const Violations now = RuleViolations(doc.Working);
+        reachable.insert(now.begin(), now.end());
         // Every radio command runs its session inside its own window: once the step is over,
         // no progress window is left and the port is closed.
         for (QWidget* w : QApplication::topLevelWidgets())
