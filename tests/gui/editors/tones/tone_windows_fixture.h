@@ -30,6 +30,12 @@ protected:
                          [this](const DocumentEdit& edit) { Edits.push_back(edit); });
     }
 
+    // Leaves every roger-beep tone undefined, where the start-up document defines some, so that a
+    // test defines just the tones it needs.
+    void UndefineAllTones() {
+        for (ToneRecord& tone : doc().config().ToneTable) tone = {};
+    }
+
     // Opens a window by its menu item; returns the window.
     template <typename Window>
     Window* openByMenu(const char* item, const char* name) {
