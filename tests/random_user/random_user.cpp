@@ -1,6 +1,9 @@
 // A random user: the real application (real data files on a temporary folder, real editor
 // windows, the simulated radio) driven by seeded random input. After every step the document's
-// invariants are checked; a failure prints the seed and step to replay it.
+// invariants are checked; a failure prints the seed and step to replay it. A radio or a file may
+// bring data that breaks the group and reference rules: the user's steps must not break them
+// further, so a broken rule counts only when no state that Undo and Redo can reach broke it (the
+// data since the undo history began) and the data last read or saved (the staging copy) did not.
 //   kv_random_user [--seed S] [--steps N | --seconds T]
 #include <QAbstractButton>
 #include <QAction>
@@ -9,8 +12,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -28,7 +34,12 @@
 #include "app/ui/application.h"
 #include "app/ui/main_window.h"
 #include "codec/image_codec.h"
+#include "editors/channels/channel_slots.h"
+#include "editors/channels/defined_references.h"
+#include "editors/channels/grid_rows.h"
+#include "editors/channels/group_references.h"
 #include "files/used_slots.h"
+#include "gui/document_editor.h"
 #include "gui/file_chooser.h"
 #include "gui/message_box.h"
 #include "gui/shell_context.h"
@@ -123,6 +134,98 @@ void PokeAControl(QWidget* root) {
     }
 }
 
+using Violations = std::set<std::string>;
+
+std::string Where(int band, int group) {
+    return "band " + std::to_string(band) + " group " + std::to_string(group);
+}
+
+// Every group holds as many channels as its count says, within the slots it offers, each
+// channel number once and on a row of the group (the VFO group's one row shows any number).
+void CheckGroups(const kv::RadioData& data, Violations& out) {
+    for (int band = 0; band < kv::kBandCount; ++band)
+        for (int group = 1; group <= kv::kGroupsPerBand[band]; ++group) {
+            const int count = data.channelCount(band, group);
+            const int capacity = kv::SlotCapacity(band, group);
+            if (count < 0 || count > capacity)
+                out.insert(Where(band, group) + ": count " + std::to_string(count) +
+                           " outside 0.." + std::to_string(capacity));
+            const int rows = kv::GridShapeFor(band, group).channelRows;
+            std::set<int> seen;
+            for (int slot = 1; slot <= kv::UsedSlots(data, band, group); ++slot) {
+                const int chNo = data.channel(band, slot, group).ChNo;
+                if (!seen.insert(chNo).second)
+                    out.insert(Where(band, group) + ": channel " + std::to_string(chNo) +
+                               " held twice");
+                if (!kv::IsVfoGroup(band, group) && (chNo < 1 || chNo > rows))
+                    out.insert(Where(band, group) + ": channel " + std::to_string(chNo) +
+                               " outside rows 1.." + std::to_string(rows));
+            }
+        }
+}
+
+// Every reference names something that exists, as the core's own repairs define it: a group's
+// work and reference channels are what ValidChannelReference keeps, a CB memory in use shows a
+// channel of the group it refers into, and a channel's roger-beep and DTMF references survive
+// DropUndefinedReferences.
+void CheckReferences(const kv::RadioData& data, Violations& out) {
+    const kv::RadioSettings& s = data.Config.Settings;
+    const auto checkTones = [&](const kv::ChannelRecord& record, const std::string& where) {
+        kv::ChannelRecord kept = record;
+        kv::DropUndefinedReferences(data.Config, kept);
+        if (!(kept == record)) out.insert(where + ": roger-beep or DTMF reference undefined");
+    };
+    for (int band = 0; band < kv::kBandCount; ++band)
+        for (int group = 1; group <= kv::kGroupsPerBand[band]; ++group) {
+            const int references[] = {
+                s.GroupRefChannelA(band, group, 0), s.GroupRefChannelA(band, group, 1),
+                s.GroupWorkChannel(band, group), s.GroupRefChannelB(band, group, 0),
+                s.GroupRefChannelB(band, group, 1)};
+            for (int reference : references)
+                if (kv::ValidChannelReference(data, band, group, reference) != reference)
+                    out.insert(Where(band, group) + ": reference " + std::to_string(reference) +
+                               " names no channel");
+            for (int slot = 1; slot <= kv::UsedSlots(data, band, group); ++slot) {
+                const kv::ChannelRecord& record = data.channel(band, slot, group);
+                checkTones(record, Where(band, group) + " channel " + std::to_string(record.ChNo));
+            }
+        }
+    for (int n = 1; n <= kv::kCbMemCount; ++n) {
+        const kv::ChannelRecord& memory = data.Store.cbMem(n);
+        if (memory.InUse != 1) continue;
+        const int group = (n - 1) / kv::kCbMemoriesPerBlock + 1;
+        if (kv::CbMemReferredChannel(data, group, memory) == nullptr)
+            out.insert("CB memory " + std::to_string(n) + ": channel " +
+                       std::to_string(memory.MemChNo) + " does not exist");
+        checkTones(memory, "CB memory " + std::to_string(n));
+    }
+}
+
+Violations RuleViolations(const kv::RadioData& data) {
+    Violations out;
+    CheckGroups(data, out);
+    CheckReferences(data, out);
+    return out;
+}
+
+// A rule the working data breaks after the step that no reachable state broke and the staging
+// copy (the data of the file last opened or saved) does not break.
+std::string NewViolation(const Violations& reachable, const kv::Document& doc) {
+    const Violations loaded = RuleViolations(doc.Staged);
+    for (const std::string& v : RuleViolations(doc.Working))
+        if (!reachable.count(v) && !loaded.count(v)) return v;
+    return {};
+}
+
+// True while this process holds the pseudo-terminal at `path` open.
+bool HoldsOpen(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System))
+        if (QFile::symLinkTarget(fds.filePath(fd)) == path) return true;
+    return false;
+}
+
 // The document's invariants; an empty text when all hold.
 std::string CheckDocument(const kv::Document& doc, const kv::CodecOptions& codec) {
     if (!kv::CountsFit(doc.config())) return "a group count lies outside 0..99";
@@ -191,6 +294,7 @@ int main(int argc, char* argv[]) {
 
     // The simulated radio, restarted with a random fault before every radio command.
     QProcess sim;
+    QString simPath;
     auto startRadio = [&] {
         sim.kill();
         sim.waitForFinished(2000);
@@ -201,15 +305,23 @@ int main(int argc, char* argv[]) {
         sim.start(KV_PROGRAM_DIR "/kv7700-sim", arguments);
         if (!sim.waitForReadyRead(5000)) return;
         const QString path = QString::fromUtf8(sim.readLine()).trimmed();
+        simPath = QFileInfo(path).canonicalFilePath();
         kv::WritePortMapping(application.settings().writePath(), {{42, path.toStdString()}});
         application.state().comPort = 42;
     };
 
     // Modal windows (progress, port, language, file windows) run their own loop: this timer
     // pokes them and closes them now and then. The progress window is left to its session.
+    // Windows reached, by object name (their class where they have none).
+    std::set<QString> windowsReached;
+    const auto nameOf = [](QWidget* w) {
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->objectName();
+    };
     QTimer modal;
-    QObject::connect(&modal, &QTimer::timeout, [] {
+    QObject::connect(&modal, &QTimer::timeout, [&windowsReached, &nameOf] {
         QWidget* top = QApplication::activeModalWidget();
+        if (top) windowsReached.insert(nameOf(top));
         if (!top || QString::fromLatin1(top->metaObject()->className()).contains("Progress"))
             return;
         if (Pick(3) == 0)
@@ -248,10 +360,18 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer clock;
     clock.start();
-    std::set<QString> windowsReached;
+    // The rules broken by the states Undo and Redo can bring back. A read from the radio, an
+    // open or New replaces the data and empties the history: what they bring is the new baseline.
+    Violations reachable = RuleViolations(application.document().Working);
+    bool historyBegan = false;
+    kv::DocumentEditor& editor = main.Editor();
+    QObject::connect(&editor, &kv::DocumentEditor::historyChanged, [&] {
+        if (!editor.CanUndo() && !editor.CanRedo()) historyBegan = true;
+    });
     long step = 0;
     for (; steps < 0 ? clock.elapsed() < seconds * 1000 : step < steps; ++step) {
         current = step;
+        historyBegan = false;
         const int kind = Pick(10);
         QString what;
         if (kind < 4) {
@@ -263,23 +383,32 @@ int main(int argc, char* argv[]) {
                 if (a->isEnabled()) enabled.push_back(a);
             if (enabled.isEmpty()) continue;
             QAction* action = enabled[Pick(enabled.size())];
-            what = action->objectName();
-            if (what == "mnuReadFromRadio" || what == "mnuWriteToRadio") startRadio();
+            // Undo and Redo name the step they restore.
+            what = action->objectName() + QStringLiteral(" \"") + action->text() +
+                   QStringLiteral("\"");
+            const QString name = action->objectName();
+            if (name == "mnuReadFromRadio" || name == "mnuWriteToRadio") startRadio();
             action->trigger();
         }
         QApplication::processEvents();
+        // The top-level windows and the editors in the main window's area.
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible())
-                windowsReached.insert(QString::fromLatin1(w->metaObject()->className()));
-        for (QWidget* w : main.findChildren<QWidget*>())
-            if (w->isVisible() && !w->objectName().isEmpty() &&
-                w->objectName().startsWith("Fr", Qt::CaseInsensitive))
-                windowsReached.insert(w->objectName());
-        std::string broken = CheckDocument(application.document(), application.context().Codec);
+            if (w->isVisible()) windowsReached.insert(nameOf(w));
+        for (QMdiSubWindow* sub : main.mdiArea()->subWindowList())
+            if (sub->widget() != nullptr) windowsReached.insert(sub->widget()->objectName());
+        const kv::Document& doc = application.document();
+        std::string broken = CheckDocument(doc, application.context().Codec);
+        if (historyBegan) reachable.clear();
+        if (broken.empty() && !historyBegan) broken = NewViolation(reachable, doc);
+        const Violations now = RuleViolations(doc.Working);
+        reachable.insert(now.begin(), now.end());
+        // Every radio command runs its session inside its own window: once the step is over,
+        // no progress window is left and the port is closed.
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() &&
                 QString::fromLatin1(w->metaObject()->className()).contains("Progress"))
                 broken = "a progress window is still open after its session";
+        if (HoldsOpen(simPath)) broken = "the radio's port is still open after its session";
         if (!broken.empty()) {
             std::printf("FAILED at step %ld (%s): %s\nreplay: --seed %llu --steps %ld\n", step,
                         qPrintable(what), broken.c_str(), static_cast<unsigned long long>(seed),

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 
 #include "files/data_file.h"
 #include "files/staging.h"
@@ -12,6 +14,17 @@
 #include "platform/version_file.h"
 
 namespace kv {
+namespace {
+
+// This program as installed in the store's program folder: the other versions are looked for
+// beside that installation, wherever the running file was started from.
+QString OwnProgram(const ProgramFolders& folders) {
+    return QDir(folders.Program)
+        .filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+}  // namespace
+
 VersionTable LoadInstalledVersions(const ProgramFolders& folders) {
     return LoadVersionTable(folders.versionFile());
 }
@@ -51,13 +64,12 @@ OpenOutcome DataFileStore::Open(Document& doc, const std::string& path) {
 }
 
 bool DataFileStore::HasOtherVersion(const std::string& otherVersion) const {
-    return OtherVersionProgram(versions_, otherVersion, QCoreApplication::applicationFilePath())
-        .has_value();
+    return OtherVersionProgram(versions_, otherVersion, OwnProgram(folders_)).has_value();
 }
 
 StoreResult DataFileStore::StartOtherVersion(const std::string& otherVersion) {
     const HandOverResult result =
-        kv::StartOtherVersion(versions_, otherVersion, QCoreApplication::applicationFilePath());
+        kv::StartOtherVersion(versions_, otherVersion, OwnProgram(folders_));
     return {result.started, result.message};
 }
 

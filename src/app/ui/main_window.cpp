@@ -386,6 +386,11 @@ void MainWindow::updateClock() {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) applyLanguageIfChanged();
+    // A maximized editor that closes clears the marker of the window it was shown in; the marker
+    // follows the document, not the editors.
+    if (event->type() == QEvent::ModifiedChange && !isWindowModified() &&
+        store_.IsChanged(context_.Doc))
+        setWindowModified(true);
     return QMainWindow::event(event);
 }
 

@@ -21,18 +21,6 @@ QByteArray Contents(const QString& path) {
 
 class DataFileStoreTest : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        store_.reset();  // the application's own store
-    }
-    // A version table listing this program's data version with itself.
-    void WriteVersionFile() {
-        QFile file(dir_.filePath(QStringLiteral("Version.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(
-            "[Version]\nCurrentVersion=V100\nSoftVersionCount=1\nFirmVersionCount=1\n"
-            "[Soft]\nVersion0=V100\n[Firm]\nFirm0=V100-V100\n");
-    }
     void RenameGroup() { doc().settings().GroupName(1, 1).assign("ZZ"); }
 };
 

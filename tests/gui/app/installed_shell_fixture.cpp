@@ -1,7 +1,6 @@
 // The installed application fixture.
 #include "gui/app/installed_shell_fixture.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -16,17 +15,8 @@ constexpr int kSimPort = 43;
 
 void InstalledShellTest::SetUp() {
     ShellTest::SetUp();
-    store_.reset();  // the application's own data files
-    const QDir from(QStringLiteral(KV_PROGRAM_DIR "/Init"));
-    QDir to(programFolder());
-    ASSERT_TRUE(to.mkpath(QStringLiteral("Init")));
-    for (const QString& name : from.entryList(QDir::Files))
-        ASSERT_TRUE(QFile::copy(from.filePath(name), to.filePath(QStringLiteral("Init/") + name)));
-    QFile versions(dir_.filePath(QStringLiteral("Version.ini")));
-    ASSERT_TRUE(versions.open(QIODevice::WriteOnly));
-    versions.write(
-        "[Version]\nCurrentVersion=V100\nSoftVersionCount=1\nFirmVersionCount=1\n"
-        "[Soft]\nVersion0=V100\n[Firm]\nFirm0=V100-V100\n");
+    CopyTemplates();
+    WriteVersionFile();
 }
 
 void InstalledShellTest::TearDown() {

@@ -1,5 +1,5 @@
-// A started application in a scratch installation, with the document store, the file windows
-// and the message boxes replaced by scripted stand-ins so that a test drives every answer.
+// A started application in a scratch installation, with its real data files there, and the file
+// windows and the message boxes scripted so that a test drives every answer.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,7 +18,6 @@
 
 #include "app/shared_messages.h"
 #include "app/ui/application.h"
-#include "app/ui/document_store.h"
 #include "app/ui/main_window.h"
 #include "files/templates.h"
 #include "gui/file_chooser.h"
@@ -26,40 +25,6 @@
 #include "platform/placement_store.h"
 
 namespace kv::test {
-
-// Records what the main window asks of the data files and answers as the test says.
-class FakeStore : public DocumentStore {
-public:
-    bool Changed = false;
-    bool SaveFails = false;
-    OpenOutcome NextOpen{OpenOutcome::Kind::Opened, {}, {}};
-    bool OtherVersionStarts = true;
-    std::vector<std::string> Saved;
-    std::vector<std::string> Opened;
-    std::vector<TemplateKind> Templates;
-    std::vector<std::string> HandOvers;
-
-    void BuildStartupDocument(Document&) override {}
-    void LoadTemplate(Document&, TemplateKind kind) override { Templates.push_back(kind); }
-    bool IsChanged(const Document&) const override { return Changed; }
-    StoreResult Save(Document&, const std::string& path) override {
-        Saved.push_back(path);
-        if (SaveFails) return {false, SharedMessages().FileError};
-        Changed = false;
-        return {};
-    }
-    OpenOutcome Open(Document&, const std::string& path) override {
-        Opened.push_back(path);
-        if (NextOpen.Result == OpenOutcome::Kind::Opened) Changed = false;
-        return NextOpen;
-    }
-    bool HasOtherVersion(const std::string&) const override { return OtherVersionStarts; }
-    StoreResult StartOtherVersion(const std::string& version) override {
-        HandOvers.push_back(version);
-        if (OtherVersionStarts) return {};
-        return {false, VersionMissingText()};
-    }
-};
 
 // Chooses the files the test queued; an empty queue or nullopt is Cancel.
 class ScriptedChooser : public FileChooser {
@@ -99,8 +64,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the application for a system with this locale name.
-    void Start(const std::string& localeName = "en_US");
+    // Starts the application for a system with this locale name, with the program's own editor
+    // windows or plain stand-ins under their names.
+    void Start(const std::string& localeName = "en_US", bool standInEditors = true);
 
     // Answers the next message boxes in order; each one asked is recorded in Asked.
     void Answer(std::initializer_list<MessageAnswer> answers);
@@ -123,8 +89,24 @@ protected:
     // Deletes the windows closed so far.
     static void FlushDeletes();
 
+    // The installation's version table, listing each "software-other" pair.
+    void WriteVersionFile(std::initializer_list<const char*> pairs = {"V100-V100"});
+    // Copies the shipped templates into the installation's Init folder.
+    void CopyTemplates();
+    // Names HF group 1 `newName` in the installed New templates and `initialName` in the Initial
+    // Setting ones, so that the document shows which template was laid over it.
+    void MarkTemplates(const char* newName, const char* initialName);
+    // Installs beside this one a program of `version` that, once started, writes the file whose
+    // path is returned.
+    QString InstallOtherVersion(const char* version);
+    // The document the data file pair at `path` holds; null when it cannot be read.
+    static std::unique_ptr<Document> ReadPair(const QString& path);
+    // True when the data file pair at `path` is there and reads back as the working data.
+    ::testing::AssertionResult PairHoldsTheDocument(const QString& path);
+    // HF group 1's name in the working data, without its padding.
+    std::string hfGroupName();
+
     QTemporaryDir dir_;
-    std::shared_ptr<FakeStore> store_ = std::make_shared<FakeStore>();
     std::shared_ptr<ScriptedChooser> chooser_ = std::make_shared<ScriptedChooser>();
     std::unique_ptr<Application> app_;
     std::deque<MessageAnswer> answers_;

@@ -13,7 +13,6 @@ namespace kv::test {
 
 void ChannelWindowTest::SetUp() {
     ShellTest::SetUp();
-    store_.reset();  // the application's own data files
     // Paste reads the system clipboard: what an earlier test left there must not reach this one.
     QApplication::clipboard()->clear();
     CopyTemplates();

@@ -2,7 +2,6 @@
 #include "gui/editors/settings/settings_fixture.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QInputMethodEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -14,13 +13,7 @@
 
 namespace kv::settingstest {
 void SettingsWindowTest::StartApp(int language, bool radioOption, const std::string& localeName) {
-    store_.reset();  // the application's own data files
-    QFile version(dir_.filePath(QStringLiteral("Version.ini")));
-    ASSERT_TRUE(version.open(QIODevice::WriteOnly));
-    version.write(
-        "[Version]\nCurrentVersion=V100\nSoftVersionCount=1\nFirmVersionCount=1\n"
-        "[Soft]\nVersion0=V100\n[Firm]\nFirm0=V100-V100\n");
-    version.close();
+    WriteVersionFile();
     StartupOptions options;
     options.Folders = ProgramFolders::ForProgramFolder(programFolder());
     options.Locale = LocaleFactsFor(localeName);

@@ -283,6 +283,27 @@ TEST_F(SettingsWindowTest, KeyboardPasteIsRefusedInEveryForm) {
     }
 }
 
+// A pick in the window is an unsaved change: the title shows the marker and Exit asks about it;
+// picking the stored value back leaves nothing to ask.
+TEST_F(SettingsWindowTest, APickCountsAsAnUnsavedChange) {
+    StartApp();
+    main().show();
+    Open();
+    ASSERT_FALSE(main().isWindowModified());
+    const QString before = List("HandType")->currentText();
+    Pick("HandType", before == Q("Type 3") ? Q("Type 1") : Q("Type 3"));
+    EXPECT_TRUE(main().isWindowModified());
+    Answer({MessageAnswer::Cancel});
+    EXPECT_FALSE(main().close());
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Text, SharedMessages().UnsavedChanges);
+
+    Pick("HandType", before);
+    EXPECT_FALSE(main().isWindowModified());
+    EXPECT_TRUE(main().close());
+    EXPECT_EQ(Asked.size(), 1u);
+}
+
 TEST_F(SettingsWindowTest, DependentControlsFollowTheirControllers) {
     StartApp();
     doc().settings().VoxLevel = 3;

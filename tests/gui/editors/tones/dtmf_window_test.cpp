@@ -235,26 +235,35 @@ TEST_F(DtmfWindowTest, ReferencesAreRepairedWhenTheEditEnds) {
     EXPECT_EQ(settings().CbPublicParams.DtmfEot, 0);
 }
 
-// A code being typed is stored when the window closes, whichever way.
+// A code being typed is stored when the window closes, whichever way, and counts as an unsaved
+// change: the title shows the marker, and New offers to save it before the template replaces it.
 TEST_F(DtmfWindowTest, ClosingCommitsTheCodeBeingTyped) {
+    CopyTemplates();  // New replaces the document
     StartWithToneWindows();
-    const std::function<void()> closers[] = {
-        [this] { trigger("mnuWindowCloseAll"); },
-        [this] {
-            Answer({MessageAnswer::Ok});
-            trigger("mnuFileNew");
-        },
-    };
-    int n = 1;
-    for (const auto& close : closers) {
-        DtmfWindow* w = open();
-        QLineEdit* b = editCode(w, n);
-        QTest::keyClicks(b, QStringLiteral("4d"));
-        close();
-        EXPECT_EQ(DtmfCodeText(settings(), n), "4D");
-        FlushDeletes();
-        ++n;
-    }
+    ASSERT_EQ(DtmfCodeText(settings(), 1), "");
+    ASSERT_EQ(DtmfCodeText(settings(), 2), "");
+    ASSERT_FALSE(title().endsWith(QLatin1Char('*')));
+
+    QTest::keyClicks(editCode(open(), 1), QStringLiteral("4d"));
+    trigger("mnuWindowCloseAll");
+    FlushDeletes();
+    EXPECT_EQ(DtmfCodeText(settings(), 1), "4D");
+    EXPECT_TRUE(title().endsWith(QLatin1Char('*')));
+
+    QTest::keyClicks(editCode(open(), 2), QStringLiteral("4d"));
+    const QString path = dir_.filePath(QStringLiteral("typed.dat"));
+    chooser_->Answers.push_back(path);
+    Answer({MessageAnswer::Yes});
+    trigger("tbrNew");
+    FlushDeletes();
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Text, SharedMessages().UnsavedChanges);
+    const std::unique_ptr<Document> saved = ReadPair(path);
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(DtmfCodeText(saved->settings(), 1), "4D");
+    EXPECT_EQ(DtmfCodeText(saved->settings(), 2), "4D");
+    EXPECT_EQ(DtmfCodeText(settings(), 2), "");
+    EXPECT_FALSE(title().endsWith(QLatin1Char('*')));
 }
 
 TEST_F(DtmfWindowTest, OpeningChangesNothing) {

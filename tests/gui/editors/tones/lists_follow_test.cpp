@@ -49,6 +49,7 @@ protected:
 
 TEST_F(ListsFollowTest, RogerListsDropAToneThatBecomesUndefined) {
     ConfigRecord& config = doc().config();
+    UndefineAllTones();
     for (const int n : {1, 3}) {
         config.ToneTable[static_cast<std::size_t>(n - 1)].Steps[0] = {100, 10};
         config.ToneTable[static_cast<std::size_t>(n - 1)].ToneRepeat = 1;

@@ -125,6 +125,7 @@ TEST_F(RogerBeepWindowTest, ShowingNeverStores) {
 
 TEST_F(RogerBeepWindowTest, SingleDefinedToneCannotBeMadeUndefined) {
     StartWithToneWindows();
+    UndefineAllTones();
     define(1, {{100, 10}, {100, 20}});
     RogerBeepWindow* w = open();
     QComboBox* recycle = list(w, QStringLiteral("cboRecycle"));

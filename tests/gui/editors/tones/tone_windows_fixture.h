@@ -22,13 +22,18 @@ protected:
         options.Locale = LocaleFactsFor(localeName);
         options.Placement = std::make_shared<PlacementStore>(placementPath());
         options.Chooser = chooser_;
-        options.Store = store_;
         app_ = std::make_unique<Application>(options);
         main().show();
         main().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&main()));
         QObject::connect(&main(), &MainWindow::documentEdited,
                          [this](const DocumentEdit& edit) { Edits.push_back(edit); });
+    }
+
+    // Leaves every roger-beep tone undefined, where the start-up document defines some, so that a
+    // test defines just the tones it needs.
+    void UndefineAllTones() {
+        for (ToneRecord& tone : doc().config().ToneTable) tone = {};
     }
 
     // Opens a window by its menu item; returns the window.
