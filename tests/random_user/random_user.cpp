@@ -17,16 +17,20 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <set>
 #include <thread>
@@ -331,12 +335,19 @@ int main(int argc, char* argv[]) {
     });
     modal.start(20);
 
+    auto* tree = main.findChild<QTreeWidget*>();
+    // Every menu item, those of submenus included.
     QList<QAction*> actions;
+    const std::function<void(QMenu*)> collect = [&](QMenu* menu) {
+        for (QAction* item : menu->actions()) {
+            if (item->menu() != nullptr)
+                collect(item->menu());
+            else if (!item->isSeparator() && !kOutOfReach.count(item->objectName()))
+                actions.push_back(item);
+        }
+    };
     for (QAction* top : main.menuBar()->actions())
-        if (top->menu())
-            for (QAction* item : top->menu()->actions())
-                if (!item->isSeparator() && !item->menu() && !kOutOfReach.count(item->objectName()))
-                    actions.push_back(item);
+        if (top->menu()) collect(top->menu());
 
     // A step that never returns (a loop nobody answers) fails the run with its seed and step,
     // rather than hanging the test run.
@@ -377,6 +388,16 @@ int main(int argc, char* argv[]) {
         if (kind < 4) {
             PokeAControl(&main);
             what = QStringLiteral("input");
+        } else if (kind == 4) {
+            // A node of the tree panel: the only way to some editors.
+            QList<QTreeWidgetItem*> nodes;
+            for (QTreeWidgetItemIterator it(tree); *it; ++it) nodes.push_back(*it);
+            if (!tree->isVisible() || nodes.isEmpty()) continue;
+            QTreeWidgetItem* node = nodes[Pick(nodes.size())];
+            tree->scrollToItem(node);
+            what = QStringLiteral("tree ") + node->text(0);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualItemRect(node).center());
         } else {
             QList<QAction*> enabled;
             for (QAction* a : actions)
