@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -132,8 +133,13 @@ void PokeAControl(QWidget* root) {
         default: {
             static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Tab,    Qt::Key_Down,
                                             Qt::Key_Up,     Qt::Key_Delete, Qt::Key_Backspace,
-                                            Qt::Key_Space,  Qt::Key_Escape};
-            QTest::keyClick(w, kKeys[Pick(std::size(kKeys))]);
+                                            Qt::Key_Space,  Qt::Key_Escape, Qt::Key_A};
+            // Shift extends a selection, Control selects all (with A) or copies and pastes
+            // through the menu's shortcuts.
+            static const Qt::KeyboardModifiers kModifiers[] = {
+                Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
+            QTest::keyClick(w, kKeys[Pick(std::size(kKeys))],
+                            kModifiers[Pick(std::size(kModifiers))]);
         }
     }
 }
@@ -398,6 +404,14 @@ int main(int argc, char* argv[]) {
             what = QStringLiteral("tree ") + node->text(0);
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                               tree->visualItemRect(node).center());
+        } else if (kind == 5 && Pick(3) == 0) {
+            // Text as a spreadsheet or another program leaves it, for the grid's Paste.
+            QString text = Pick(2) ? QStringLiteral("CH No.\tFrequency\tPower\tScan\n") : QString();
+            for (int row = Pick(5); row >= 0; --row)
+                text +=
+                    QStringLiteral("%1\t%2\t%3\n").arg(RandomText(), RandomText(), RandomText());
+            QApplication::clipboard()->setText(text);
+            what = QStringLiteral("clipboard text");
         } else {
             QList<QAction*> enabled;
             for (QAction* a : actions)
