@@ -1,6 +1,6 @@
-// The application with the real settings window, a stand-in channel window that counts how often
-// it was asked to finish its edit, and the installation's own data files: the settings tests open
-// the window, work it through its controls by object name and watch the document.
+// The application with the real settings and channel windows and the installation's own data
+// files: the settings tests open the window, work it through its controls by object name and
+// watch the document.
 #pragma once
 
 #include <QCheckBox>
