@@ -23,14 +23,7 @@
 namespace {
 
 using kv::fuzz::Check;
-
-int LineCount(std::string_view text) {
-    int lines = 1;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++lines;
-    return lines;
-}
+using kv::fuzz::LineCount;
 
 const kv::Document& Baseline() {
     static const auto doc = [] {

@@ -15,15 +15,7 @@
 namespace {
 
 using kv::fuzz::Check;
-
-// Lines end in LF, CR LF or a lone CR, as the reader counts them.
-int LineCount(std::string_view text) {
-    int lines = 1;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++lines;
-    return lines;
-}
+using kv::fuzz::LineCount;
 
 void CheckTable(std::string_view text) {
     const kv::CsvTable table = kv::ReadCsv(text);

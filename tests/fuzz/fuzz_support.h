@@ -12,8 +12,18 @@
 #include <fstream>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace kv::fuzz {
+
+// The lines of a text, ended by LF, CR LF or a lone CR, as the text readers count them.
+inline int LineCount(std::string_view text) {
+    int lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++lines;
+    return lines;
+}
 
 inline void Check(bool holds, const char* invariant) {
     if (holds) return;

@@ -102,9 +102,7 @@ class ExchangeTest : public ChannelWindowTest {
 protected:
     void SetUp() override {
         ChannelWindowTest::SetUp();
-        // The installation's version table, so that its data files open.
-        ASSERT_TRUE(QFile::copy(QStringLiteral(KV_PROGRAM_DIR "/../Version.ini"),
-                                dir_.filePath(QStringLiteral("Version.ini"))));
+        InstallVersionTable();
         StartWithBands();
     }
 

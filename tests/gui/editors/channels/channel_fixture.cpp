@@ -18,12 +18,9 @@ void ChannelWindowTest::SetUp() {
     CopyTemplates();
 }
 
-void ChannelWindowTest::CopyTemplates() {
-    const QDir from(QStringLiteral(KV_PROGRAM_DIR "/Init"));
-    QDir to(programFolder());
-    ASSERT_TRUE(to.mkpath(QStringLiteral("Init")));
-    for (const QString& name : from.entryList(QDir::Files))
-        ASSERT_TRUE(QFile::copy(from.filePath(name), to.filePath(QStringLiteral("Init/") + name)));
+void ChannelWindowTest::InstallVersionTable() {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_PROGRAM_DIR "/../Version.ini"),
+                            dir_.filePath(QStringLiteral("Version.ini"))));
 }
 
 void ChannelWindowTest::StartWithBands(bool radioOptions) {

@@ -39,7 +39,8 @@ protected:
     // Types a frequency into row `row` and commits it with Enter.
     void TypeFrequency(int row, const QString& keys);
     std::vector<int> Numbers(int band, int group);
-    void CopyTemplates();
+    // The installation's version table, so that the data files this program saves open again.
+    void InstallVersionTable();
 };
 
 }  // namespace kv::test

@@ -37,8 +37,7 @@ class SeveralRowsTest : public ChannelWindowTest {
 protected:
     void SetUp() override {
         ChannelWindowTest::SetUp();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(KV_PROGRAM_DIR "/../Version.ini"),
-                                dir_.filePath(QStringLiteral("Version.ini"))));
+        InstallVersionTable();
         StartWithBands();
     }
 
