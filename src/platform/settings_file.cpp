@@ -51,6 +51,9 @@ std::optional<std::string> SettingsFile::read(const QString& section, const QStr
 }
 
 bool SettingsFile::write(const QString& section, const QString& key, const std::string& value) {
+    // Start-up writes back values that are mostly there already; rewriting (and syncing) the file
+    // for them would only cost time and touch the file.
+    if (ReadFrom(writePath_, section, key) == value) return true;
     if (!QDir().mkpath(QFileInfo(writePath_).absolutePath())) return false;
     QSettings ini(writePath_, QSettings::IniFormat);
     ini.setValue(section + QLatin1Char('/') + key, QString::fromStdString(value));

@@ -24,7 +24,7 @@ public:
 
     // The value of `key` in `section`, surrounding blanks removed; nullopt when absent.
     std::optional<std::string> read(const QString& section, const QString& key) const;
-    // False when the value could not be stored.
+    // False when the value could not be stored. A value the file holds already leaves it as it is.
     bool write(const QString& section, const QString& key, const std::string& value);
 
     // The keys of the start-up rule, from section "language".

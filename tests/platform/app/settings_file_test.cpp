@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -61,6 +62,31 @@ TEST_F(SettingsFileTest, WritesCreateTheFileAndItsFolder) {
               QStringLiteral("2"));
     EXPECT_EQ(file.read(QStringLiteral("ports"), QStringLiteral("COM3")), "/dev/ttyUSB0");
     EXPECT_FALSE(QFileInfo::exists(path("user/mysetup.ini")));
+}
+
+TEST_F(SettingsFileTest, AValueTheFileHoldsAlreadyLeavesTheFileAsItIs) {
+    // Start-up writes back the port and the language on every run; most runs change neither.
+    const QByteArray text = "[language]\ncomPort = 3\n; chosen by hand\nCurrentLanguage=2\n";
+    writeIni(path("language/mysetup.ini"), text.constData());
+    QFile ini(path("language/mysetup.ini"));
+    const QDateTime longAgo(QDate(2001, 1, 1), QTime(12, 0));
+    ASSERT_TRUE(ini.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(ini.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    ini.close();
+    const auto bytes = [&] {
+        QFile f(path("language/mysetup.ini"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+
+    SettingsFile file(path("language/mysetup.ini"), path("user/mysetup.ini"));
+    ASSERT_TRUE(file.write(QStringLiteral("language"), QStringLiteral("comPort"), "3"));
+    ASSERT_TRUE(file.write(QStringLiteral("language"), QStringLiteral("CurrentLanguage"), "2"));
+    EXPECT_EQ(bytes(), text);
+    EXPECT_EQ(QFileInfo(path("language/mysetup.ini")).lastModified(), longAgo);
+
+    ASSERT_TRUE(file.write(QStringLiteral("language"), QStringLiteral("comPort"), "4"));
+    EXPECT_EQ(file.read(QStringLiteral("language"), QStringLiteral("comPort")), "4");
+    EXPECT_EQ(file.read(QStringLiteral("language"), QStringLiteral("CurrentLanguage")), "2");
 }
 
 TEST_F(SettingsFileTest, AnUnwritableInstallationFallsBackToThePerUserFile) {
