@@ -68,7 +68,10 @@ Application::Application(StartupOptions options)
     const CodecOptions codec{state_.SystemLocaleHex, &AnsiCodePageFor(state_.SystemLocaleHex)};
     context_ = std::unique_ptr<ShellContext>(
         new ShellContext{*doc_, state_, *settings_, versions_, options.Folders, codec});
-    main_ = std::make_unique<MainWindow>(*context_, *editors_, *store_, *chooser_, *placement_);
+    main_ = std::make_unique<MainWindow>(*context_, *editors_, *store_, *chooser_, *placement_,
+                                         options.ChannelWindowAfterFirstPaint
+                                             ? ChannelWindowAtStart::AfterFirstPaint
+                                             : ChannelWindowAtStart::Now);
     main_->SetLinkCommands(new RadioCommands(*context_, *main_));
     QObject::connect(main_.get(), &MainWindow::quitRequested, qApp,
                      [](int code) { QCoreApplication::exit(code); });
@@ -80,7 +83,7 @@ Application::~Application() = default;
 
 void Application::OpenCommandLineFile(const QString& path) {
     if (main_->OpenDataFile(QFileInfo(path).absoluteFilePath())) return;
-    // Open closed every window before it tried; the start-up document is still the working one.
+    // The start-up document is still the working one; the channel window shows it.
     main_->OpenEditor(QString::fromLatin1(kChannelWindow));
     main_->CascadeEditors();
 }

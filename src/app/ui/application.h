@@ -31,6 +31,9 @@ struct StartupOptions {
     std::shared_ptr<DocumentStore> Store;
     // Registers extra editor windows after the program's own; for tests.
     void (*ExtraEditors)(WindowRegistry&) = nullptr;
+    // The program opens the channel window once the main window has been painted, so that the
+    // main window appears sooner; tests that look at it at once leave this off.
+    bool ChannelWindowAfterFirstPaint = false;
 };
 
 class Application {

@@ -28,7 +28,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    kv::Application application{kv::StartupOptions{}};
+    kv::StartupOptions options;
+    options.ChannelWindowAfterFirstPaint = true;
+    kv::Application application{options};
     application.mainWindow().show();
     if (!files.isEmpty()) {
         // From the event loop, so that a hand-over to another version can end the program.

@@ -33,6 +33,7 @@
 #include "app/startup_settings.h"
 #include "app/twips.h"
 #include "app/ui/about_window.h"
+#include "app/ui/after_first_paint.h"
 #include "app/ui/app_icon.h"
 #include "app/ui/document_store.h"
 #include "app/ui/language_window.h"
@@ -93,7 +94,8 @@ void ConnectListEditCommands(MainWindow& main) {
 }  // namespace
 
 MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, DocumentStore& store,
-                       FileChooser& chooser, PlacementStore& placement, QWidget* parent)
+                       FileChooser& chooser, PlacementStore& placement,
+                       ChannelWindowAtStart channelWindow, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       editors_(editors),
@@ -134,8 +136,15 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
     setAcceptDrops(true);
 
     restorePlacement();
-    Change_Language();
-    LoadNewDoc();
+    startNewDocument();
+    const QString channelWindowName = QString::fromLatin1(kChannelWindow);
+    if (channelWindow == ChannelWindowAtStart::Now) {
+        OpenEditor(channelWindowName);
+    } else {
+        RunAfterFirstPaint(*this, [this, channelWindowName] {
+            if (mdi_->subWindowList().isEmpty()) OpenEditor(channelWindowName);
+        });
+    }
 }
 
 MainWindow::~MainWindow() {
@@ -518,10 +527,16 @@ void MainWindow::fillWindowMenu() {
 // ---- Document commands -----------------------------------------------------------------------
 
 void MainWindow::LoadNewDoc() {
+    startNewDocument();
+    OpenEditor(QString::fromLatin1(kChannelWindow));
+}
+
+void MainWindow::startNewDocument() {
     FinishEdits();
     store_.LoadTemplate(context_.Doc, TemplateKind::New);
     Change_Language();
-    documentReplaced();
+    editor_->Replaced();
+    UpdateTitle();
 }
 
 // The open windows stay and redraw from the new document; the channel window is brought up.

@@ -34,12 +34,20 @@ class TreePanel;
 class WindowRegistry;
 struct ShellContext;
 
+// When the start-up opens the channel window: at once, or once the main window has been painted
+// (the program's own start-up, so that the main window appears sooner).
+enum class ChannelWindowAtStart { Now, AfterFirstPaint };
+
 class MainWindow : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
     // Builds the window, restores its placement, applies the language and opens a new document.
+    // The channel window opened after the first paint is skipped when an editor window is open by
+    // then (a data file named on the command line opened it, or the user another one).
     MainWindow(ShellContext& context, const WindowRegistry& editors, DocumentStore& store,
-               FileChooser& chooser, PlacementStore& placement, QWidget* parent = nullptr);
+               FileChooser& chooser, PlacementStore& placement,
+               ChannelWindowAtStart channelWindow = ChannelWindowAtStart::Now,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     QWidget* Widget() override { return this; }
@@ -155,6 +163,8 @@ protected:
 private:
     // Announces a replaced document to the open windows and brings up the channel window.
     void documentReplaced();
+    // The new-document template laid over the data, in the current language; no window opens.
+    void startNewDocument();
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();

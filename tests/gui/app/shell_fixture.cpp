@@ -63,6 +63,7 @@ void ShellTest::Start(const std::string& localeName, bool standInEditors) {
     options.Placement = std::make_shared<PlacementStore>(placementPath());
     options.Chooser = chooser_;
     if (standInEditors) options.ExtraEditors = &RegisterStandInEditors;
+    options.ChannelWindowAfterFirstPaint = channelWindowAfterFirstPaint_;
     app_ = std::make_unique<Application>(options);
 }
 

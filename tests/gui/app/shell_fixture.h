@@ -107,6 +107,8 @@ protected:
     std::string hfGroupName();
 
     QTemporaryDir dir_;
+    // As the program starts: the channel window opens once the main window has been painted.
+    bool channelWindowAfterFirstPaint_ = false;
     std::shared_ptr<ScriptedChooser> chooser_ = std::make_shared<ScriptedChooser>();
     std::unique_ptr<Application> app_;
     std::deque<MessageAnswer> answers_;

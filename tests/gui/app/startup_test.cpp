@@ -43,6 +43,30 @@ TEST_F(StartupTest, StartsWithTheNewDocumentTitleAndTheChannelWindow) {
     EXPECT_TRUE(doc().DocumentUntitled);
 }
 
+TEST_F(StartupTest, TheProgramOpensTheChannelWindowOnceTheMainWindowHasBeenPainted) {
+    channelWindowAfterFirstPaint_ = true;
+    Start();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(openEditors().empty()) << "opened before the main window appeared";
+    EXPECT_EQ(title(), QStringLiteral("KV-7700[28.0000 - 29.6990 MHz][File Name:new.dat]"));
+
+    main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    QTRY_COMPARE(openEditors(), std::vector<std::string>{kChannelWindow});
+    EXPECT_FALSE(main().isWindowModified());
+}
+
+TEST_F(StartupTest, AnEditorOpenedBeforeTheFirstPaintIsNotJoinedByTheChannelWindow) {
+    // A data file named on the command line, or a quick user, opens a window first.
+    channelWindowAfterFirstPaint_ = true;
+    Start();
+    trigger("mnuOptionFeatures");
+    main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    QTest::qWait(50);
+    EXPECT_EQ(openEditors(), std::vector<std::string>{kSettingsWindow});
+}
+
 TEST_F(StartupTest, FirstRunOnASimplifiedChineseSystemStartsInChineseAndRemembersIt) {
     Start("zh_CN");
     EXPECT_EQ(title(), QStringLiteral("KV-7700[28.0000 - 29.6990 MHz][文件名:new.dat]"));
