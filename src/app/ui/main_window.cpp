@@ -17,7 +17,6 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
@@ -41,6 +40,7 @@
 #include "app/ui/qt_translation.h"
 #include "app/ui/recent_files_menu.h"
 #include "app/ui/system_info_tool.h"
+#include "app/ui/toolbar_icons.h"
 #include "app/ui/tree_panel.h"
 #include "codec/image_codec.h"
 #include "editors/channels/ui/channel_editor_state.h"
@@ -193,22 +193,11 @@ void MainWindow::buildToolbar() {
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setMovable(false);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const std::map<std::string, QStyle::StandardPixmap> icons = {
-        {"新建", QStyle::SP_FileIcon},
-        {"打开", QStyle::SP_DialogOpenButton},
-        {"保存", QStyle::SP_DialogSaveButton},
-        {"打印", QStyle::SP_FileDialogDetailedView},
-        {"ReadRadio", QStyle::SP_ArrowDown},
-        {"CommSet", QStyle::SP_ComputerIcon},
-        {"WriteRadio", QStyle::SP_ArrowUp},
-        {"MWriteRadio", QStyle::SP_ArrowUp},
-        {"About", QStyle::SP_MessageBoxInformation},
-    };
     for (const auto& row : ToolbarRows()) {
-        QAction* action = row.Kind == ToolbarRow::Separator
-                              ? toolbar_->addSeparator()
-                              : toolbar_->addAction(style()->standardIcon(icons.at(row.Key)),
-                                                    QString::fromUtf8(row.Text));
+        QAction* action =
+            row.Kind == ToolbarRow::Separator
+                ? toolbar_->addSeparator()
+                : toolbar_->addAction(ToolbarIcon(row.Key), QString::fromUtf8(row.Text));
         action->setObjectName(QString::fromLatin1(row.ObjectName));
         action->setData(QString::fromUtf8(row.Key));
         action->setVisible(row.Shown);

@@ -68,6 +68,25 @@ TEST_F(MainWindowLayoutTest, BackgroundIsTheLanguagesPictureOrPlainWhenMissing) 
     EXPECT_EQ(tiled.textureImage().size(), picture.size() - QSize(2, 2));
 }
 
+TEST_F(MainWindowLayoutTest, EveryToolbarButtonHasItsOwnPictureDimmedWhenDisabled) {
+    Start();
+    std::vector<QImage> pictures;
+    for (const auto& row : ToolbarRows()) {
+        if (row.Kind == ToolbarRow::Separator) continue;
+        const QIcon icon = action(row.ObjectName)->icon();
+        const QImage normal = icon.pixmap(QSize(24, 24)).toImage();
+        const QImage disabled = icon.pixmap(QSize(24, 24), QIcon::Disabled).toImage();
+        ASSERT_EQ(normal.size(), QSize(24, 24)) << row.ObjectName;
+        // The centre of every picture is drawn on.
+        EXPECT_GT(qAlpha(normal.pixel(12, 13)), 200) << row.ObjectName;
+        EXPECT_LT(qAlpha(disabled.pixel(12, 13)), qAlpha(normal.pixel(12, 13))) << row.ObjectName;
+        for (const QImage& other : pictures) EXPECT_NE(normal, other) << row.ObjectName;
+        pictures.push_back(normal);
+        // Drawn at the size asked for, not scaled from a small one.
+        EXPECT_EQ(icon.pixmap(QSize(48, 48)).size(), QSize(48, 48)) << row.ObjectName;
+    }
+}
+
 TEST_F(MainWindowLayoutTest, TreeNodesOpenTheirWindowsAndTheRootNothing) {
     Start();
     auto* tree = main().findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
