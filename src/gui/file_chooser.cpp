@@ -27,8 +27,8 @@ std::optional<QString> DialogFileChooser::chooseOpen(QWidget* parent, const QStr
 }
 
 std::optional<QString> DialogFileChooser::chooseSave(QWidget* parent, const QString& filter,
-                                                     const QString& start) {
-    QFileDialog dialog(parent, QString(), start, filter);
+                                                     const QString& start, const QString& title) {
+    QFileDialog dialog(parent, title, start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(DefaultSuffix(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

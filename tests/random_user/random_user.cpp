@@ -4,7 +4,7 @@
 // bring data that breaks the group and reference rules: the user's steps must not break them
 // further, so a broken rule counts only when no state that Undo and Redo can reach broke it (the
 // data since the undo history began) and the data last read or saved (the staging copy) did not.
-//   kv_random_user [--seed S] [--steps N | --seconds T]
+//   kv_random_user [--seed S] [--steps N | --seconds T] [--trace on]
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -59,10 +59,28 @@ namespace {
 using kv::MessageAnswer;
 using kv::MessageButtons;
 
-std::mt19937_64 rng;
+// Two streams of choices: the steps draw from one, the timer that pokes modal windows from the
+// other. How often that timer fires depends on how long the steps take, so a shared stream would
+// make a replay of the same seed take other steps after the first modal window.
+std::mt19937_64 stepChoices;
+std::mt19937_64 modalChoices;
+std::mt19937_64* choices = &stepChoices;
+
 int Pick(int n) {
-    return n <= 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(n));
+    return n <= 0 ? 0 : static_cast<int>((*choices)() % static_cast<unsigned>(n));
 }
+
+// Draws from the modal windows' stream while it lives.
+class ModalChoices {
+public:
+    ModalChoices() : outer_(choices) { choices = &modalChoices; }
+    ~ModalChoices() { choices = outer_; }
+    ModalChoices(const ModalChoices&) = delete;
+    ModalChoices& operator=(const ModalChoices&) = delete;
+
+private:
+    std::mt19937_64* outer_;
+};
 
 class RandomChooser final : public kv::FileChooser {
 public:
@@ -70,7 +88,8 @@ public:
     std::optional<QString> chooseOpen(QWidget*, const QString&, const QString&) override {
         return choose();
     }
-    std::optional<QString> chooseSave(QWidget*, const QString&, const QString&) override {
+    std::optional<QString> chooseSave(QWidget*, const QString&, const QString&,
+                                      const QString&) override {
         return choose();
     }
 
@@ -257,13 +276,16 @@ int main(int argc, char* argv[]) {
     std::uint64_t seed = std::random_device{}();
     long steps = -1;
     double seconds = 60;
+    bool trace = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--seed") seed = std::stoull(argv[i + 1]);
         if (option == "--steps") steps = std::stol(argv[i + 1]);
         if (option == "--seconds") seconds = std::stod(argv[i + 1]);
+        if (option == "--trace") trace = std::string(argv[i + 1]) == "on";
     }
-    rng.seed(seed);
+    stepChoices.seed(seed);
+    modalChoices.seed(seed ^ 0x9e3779b97f4a7c15ULL);
     std::printf("random user: seed %llu\n", static_cast<unsigned long long>(seed));
 
     QTemporaryDir dir;
@@ -276,7 +298,10 @@ int main(int argc, char* argv[]) {
     versions.close();
 
     std::vector<QString> answersShown;
-    kv::SetMessageAnswerer([](const kv::MessageRequest& request) {
+    kv::SetMessageAnswerer([&trace](const kv::MessageRequest& request) {
+        if (trace)
+            std::printf("  %s: %s\n", choices == &modalChoices ? "modal answer" : "answer",
+                        request.Shown.substr(0, 60).c_str());
         switch (request.Buttons) {
             case MessageButtons::Ok:
                 return MessageAnswer::Ok;
@@ -298,6 +323,7 @@ int main(int argc, char* argv[]) {
     options.Locale = kv::LocaleFactsFor("en_US");
     options.Placement = std::make_shared<kv::PlacementStore>(dir.filePath("placement.ini"));
     options.Chooser = std::make_shared<RandomChooser>(dir.path());
+    options.ChannelWindowAfterFirstPaint = true;  // as the program starts
     kv::Application application(options);
     kv::MainWindow& main = application.mainWindow();
     main.show();
@@ -334,6 +360,7 @@ int main(int argc, char* argv[]) {
         if (top) windowsReached.insert(nameOf(top));
         if (!top || QString::fromLatin1(top->metaObject()->className()).contains("Progress"))
             return;
+        const ModalChoices modalStream;
         if (Pick(3) == 0)
             top->close();
         else
@@ -426,6 +453,15 @@ int main(int argc, char* argv[]) {
             action->trigger();
         }
         QApplication::processEvents();
+        if (trace) {
+            // The step and a digest of the data it left, to compare two runs of one seed.
+            auto image = std::make_unique<kv::MemoryImage>();
+            kv::EncodeImage(application.document().Working, *image, application.context().Codec);
+            const QByteArray bytes(reinterpret_cast<const char*>(image->data()),
+                                   kv::MemoryImage::kSize);
+            std::printf("step %ld: %s %08x\n", step, qPrintable(what),
+                        static_cast<unsigned>(qHash(bytes)));
+        }
         // The top-level windows and the editors in the main window's area.
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible()) windowsReached.insert(nameOf(w));

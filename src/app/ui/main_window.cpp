@@ -578,7 +578,7 @@ bool MainWindow::FileSaveAs() {
     const QString start = doc.DocumentUntitled
                               ? QDir::home().filePath(Text(FileNamePart(doc.DocumentName)))
                               : Text(doc.DocumentName);
-    const auto chosen = chooser_.chooseSave(this, fileFilter(), start);
+    const auto chosen = chooser_.chooseSave(this, fileFilter(), start, QString());
     if (!chosen) return false;
     return writeDocument(chosen->toStdString());
 }

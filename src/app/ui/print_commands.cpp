@@ -73,7 +73,8 @@ void PrintCommands::ExportPdf() {
         doc.DocumentUntitled
             ? QDir::home().filePath(name)
             : QFileInfo(QString::fromStdString(doc.DocumentName)).dir().filePath(name);
-    const auto chosen = main_.fileChooser().chooseSave(&main_, PdfFilterLabel(language()), start);
+    const auto chosen =
+        main_.fileChooser().chooseSave(&main_, PdfFilterLabel(language()), start, QString());
     if (!chosen) return;
     if (!WriteSheetPdf(BuildChannelSheet(doc, language()), *chosen, LocalPaperSize()))
         ShowMessage(&main_, language(), FileErrorText(), MessageButtons::Ok, MessageIcon::Critical);

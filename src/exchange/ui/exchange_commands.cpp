@@ -88,7 +88,7 @@ void ExchangeCommands::ExportChannels() {
     const Document& doc = context_.Doc;
     const auto chosen = host_.fileChooser().chooseSave(
         host_.Widget(), Filter(ExchangeTexts().CsvFileLabel, language(), "*.csv"),
-        StartPath(doc, ".csv"));
+        StartPath(doc, ".csv"), QString());
     if (!chosen) return;
     const std::string text = kv::ExportChannels(doc.Working, *context_.Codec.AnsiCodePage);
     const std::array<FileContent, 1> file = {

@@ -82,7 +82,7 @@ void SafetyCommands::SaveDiagnosticReport() {
     const QString filter =
         Text(SafetyTexts().DiagnosticReportLabel, language()) + QStringLiteral(" (*.gz)");
     const std::optional<QString> path =
-        main_.fileChooser().chooseSave(main_.Widget(), filter, start);
+        main_.fileChooser().chooseSave(main_.Widget(), filter, start, QString());
     if (!path) return;
     const DiagnosticFacts facts = GatherDiagnosticFacts(
         context_.Settings.writePath(), context_.Folders.versionFile(), TraceFolder());

@@ -33,6 +33,7 @@ public:
         bool Save;
         QString Filter;
         QString Start;
+        QString Title;
     };
     std::deque<std::optional<QString>> Answers;
     std::vector<Call> Calls;
@@ -41,9 +42,9 @@ public:
                                       const QString& start) override {
         return next({false, filter, start});
     }
-    std::optional<QString> chooseSave(QWidget*, const QString& filter,
-                                      const QString& start) override {
-        return next({true, filter, start});
+    std::optional<QString> chooseSave(QWidget*, const QString& filter, const QString& start,
+                                      const QString& title) override {
+        return next({true, filter, start, title});
     }
 
 private:

@@ -24,7 +24,6 @@
 #include "editors/tones/tone_texts.h"
 #include "editors/tones/ui/roger_beep_window.h"
 #include "editors/tones/ui/tone_player.h"
-#include "editors/tones/ui/wav_path_chooser.h"
 #include "gui/editors/tones/tone_windows_fixture.h"
 
 namespace kv::test {
@@ -35,10 +34,6 @@ protected:
     void SetUp() override {
         ToneWindowsTest::SetUp();
         StartWithToneWindows("en_US");
-    }
-    void TearDown() override {
-        SetWavPathChooser({});
-        ToneWindowsTest::TearDown();
     }
     void setLanguage(int language) {
         state().CurrentLanguage = language;
@@ -201,11 +196,7 @@ TEST_F(EditorWindowsTest, ExportShowsProgressCancelsAndRefusesUndefinedTones) {
     defineTone(2, 0);                 // not defined
     auto* window = static_cast<RogerBeepWindow*>(open(kRogerBeepWindow));
     const QString path = QDir(dir_.path()).filePath(QStringLiteral("long.wav"));
-    int chooserCalls = 0;
-    SetWavPathChooser([&](QWidget*, const QString&, const QString&, const QString&) {
-        ++chooserCalls;
-        return std::optional<QString>(path);
-    });
+    chooser_->Answers.push_back(path);
     bool progressSeen = false;
     QTimer cancel;
     QObject::connect(&cancel, &QTimer::timeout, [&] {
@@ -229,7 +220,7 @@ TEST_F(EditorWindowsTest, ExportShowsProgressCancelsAndRefusesUndefinedTones) {
     QTest::mouseClick(child<QPushButton>(window, QStringLiteral("CommandExport")), Qt::LeftButton);
     ASSERT_EQ(Asked.size(), 1u);
     EXPECT_EQ(Asked[0].Text, ToneTexts().NothingToExport);
-    EXPECT_EQ(chooserCalls, 1);
+    EXPECT_EQ(chooser_->Calls.size(), 1u);
     EXPECT_FALSE(QFile::exists(path));
 }
 

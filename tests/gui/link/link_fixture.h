@@ -75,7 +75,8 @@ public:
         openFilter = filter;
         return openPath;
     }
-    std::optional<QString> chooseSave(QWidget*, const QString&, const QString&) override {
+    std::optional<QString> chooseSave(QWidget*, const QString&, const QString&,
+                                      const QString&) override {
         return savePath;
     }
     std::optional<QString> savePath;

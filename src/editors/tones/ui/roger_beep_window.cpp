@@ -25,12 +25,12 @@
 #include "editors/tones/tone_texts.h"
 #include "editors/tones/ui/tone_graph_widget.h"
 #include "editors/tones/ui/tone_player.h"
-#include "editors/tones/ui/wav_path_chooser.h"
 #include "editors/tones/wav_file.h"
 #include "gui/button_captions.h"
 #include "gui/document_editor.h"
 #include "gui/editor_frame.h"
 #include "gui/editor_host.h"
+#include "gui/file_chooser.h"
 #include "gui/message_box.h"
 #include "gui/pick_list.h"
 #include "gui/shell_context.h"
@@ -286,7 +286,7 @@ void RogerBeepWindow::exportWav() {
     const QString start = QDir::home().filePath(
         Text(ToneTabCaption(currentTone_), kLanguageEnglish) + QStringLiteral(".wav"));
     const QString title = QString::fromStdString(CaptionWithoutAccessKey(t.ExportWav.in(language)));
-    const std::optional<QString> path = ChooseWavPath(this, title, filter, start);
+    const std::optional<QString> path = main_.fileChooser().chooseSave(this, filter, start, title);
     if (!path) return;
     // A long tone takes a while to write: the user sees how far it is and may cancel.
     QProgressDialog progress(Text(t.Exporting, language),

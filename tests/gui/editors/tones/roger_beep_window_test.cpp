@@ -15,7 +15,6 @@
 
 #include "editors/tones/tone_rules.h"
 #include "editors/tones/ui/tone_player.h"
-#include "editors/tones/ui/wav_path_chooser.h"
 #include "tone_windows_fixture.h"
 
 namespace kv::test {
@@ -23,10 +22,6 @@ namespace {
 
 class RogerBeepWindowTest : public ToneWindowsTest {
 protected:
-    void TearDown() override {
-        SetWavPathChooser({});
-        ToneWindowsTest::TearDown();
-    }
     ToneRecord& tone(int n) { return doc().config().ToneTable[static_cast<std::size_t>(n - 1)]; }
     void define(int n, std::initializer_list<ToneStep> steps, int repeat = 1, int interval = 0) {
         tone(n) = {};
@@ -328,16 +323,12 @@ TEST_F(RogerBeepWindowTest, ExportWritesTheMelody) {
     define(1, {{100, 10}, {0, 5}}, 2, 50);
     RogerBeepWindow* w = open();
     const QString path = dir_.filePath(QStringLiteral("tone.wav"));
-    QString filterSeen;
-    QString titleSeen;
-    SetWavPathChooser([&](QWidget*, const QString& title, const QString& filter, const QString&) {
-        titleSeen = title;
-        filterSeen = filter;
-        return std::optional<QString>(path);
-    });
+    chooser_->Answers.push_back(path);
     QTest::mouseClick(button(w, "CommandExport"), Qt::LeftButton);
-    EXPECT_EQ(titleSeen, QStringLiteral("Export WAV…"));
-    EXPECT_EQ(filterSeen, QStringLiteral("Wave File (*.wav)"));
+    ASSERT_EQ(chooser_->Calls.size(), 1u);
+    EXPECT_TRUE(chooser_->Calls[0].Save);
+    EXPECT_EQ(chooser_->Calls[0].Title, QStringLiteral("Export WAV…"));
+    EXPECT_EQ(chooser_->Calls[0].Filter, QStringLiteral("Wave File (*.wav)"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -345,8 +336,7 @@ TEST_F(RogerBeepWindowTest, ExportWritesTheMelody) {
     EXPECT_EQ(bytes.size(), 44 + 2 * 57330);
     EXPECT_TRUE(bytes.startsWith("RIFF"));
 
-    SetWavPathChooser(
-        [](QWidget*, const QString&, const QString&, const QString&) { return std::nullopt; });
+    chooser_->Answers.push_back(std::nullopt);  // Cancel
     QTest::mouseClick(button(w, "CommandExport"), Qt::LeftButton);
     EXPECT_TRUE(Asked.empty());
 }
@@ -356,9 +346,7 @@ TEST_F(RogerBeepWindowTest, ExportThatCannotWriteSaysSo) {
     define(1, {{100, 10}});
     RogerBeepWindow* w = open();
     const QString path = dir_.filePath(QStringLiteral("missing/tone.wav"));
-    SetWavPathChooser([&](QWidget*, const QString&, const QString&, const QString&) {
-        return std::optional<QString>(path);
-    });
+    chooser_->Answers.push_back(path);
     Answer({MessageAnswer::Ok});
     QTest::mouseClick(button(w, "CommandExport"), Qt::LeftButton);
     ASSERT_EQ(Asked.size(), 1u);
