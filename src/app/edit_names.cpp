@@ -9,8 +9,8 @@
 #include "editors/channels/detail_rows.h"
 #include "editors/channels/grid_rows.h"
 #include "editors/settings/settings_texts.h"
-#include "editors/special/block_windows.h"
-#include "editors/special/weather_texts.h"
+#include "editors/blocks/block_windows.h"
+#include "editors/blocks/weather_texts.h"
 #include "editors/tones/dtmf_texts.h"
 #include "editors/tones/tone_texts.h"
 

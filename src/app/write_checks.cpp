@@ -9,8 +9,8 @@
 #include "editors/channels/frequency_rule.h"
 #include "editors/channels/grid_rows.h"
 #include "editors/channels/group_references.h"
-#include "editors/special/block_edit.h"
-#include "editors/special/block_windows.h"
+#include "editors/blocks/block_edit.h"
+#include "editors/blocks/block_windows.h"
 #include "model/channel_store.h"
 
 namespace kv {

@@ -9,7 +9,7 @@
 #include "editors/channels/detail_rows.h"
 #include "editors/channels/grid_rows.h"
 #include "editors/channels/group_references.h"
-#include "editors/special/block_channel_entries.h"
+#include "editors/blocks/block_channel_entries.h"
 
 namespace kv {
 namespace {

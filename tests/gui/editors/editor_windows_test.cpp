@@ -20,7 +20,7 @@
 #include "app/shared_messages.h"
 #include "app/ui/language_window.h"
 #include "editors/channels/ui/details_panel.h"
-#include "editors/special/block_windows.h"
+#include "editors/blocks/block_windows.h"
 #include "editors/tones/tone_texts.h"
 #include "editors/tones/ui/roger_beep_window.h"
 #include "editors/tones/ui/tone_player.h"

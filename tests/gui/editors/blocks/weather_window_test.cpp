@@ -14,10 +14,10 @@
 #include <QTest>
 
 #include "app/shared_messages.h"
-#include "editors/special/weather_texts.h"
-#include "gui/editors/special/special_fixture.h"
+#include "editors/blocks/weather_texts.h"
+#include "gui/editors/blocks/blocks_fixture.h"
 
-namespace kv::specialtest {
+namespace kv::blockstest {
 namespace {
 
 class WeatherWindowTest : public SpecialWindowTest {
@@ -357,4 +357,4 @@ TEST_F(WeatherWindowTest, SurvivesWriteAndRead) {
 }
 
 }  // namespace
-}  // namespace kv::specialtest
+}  // namespace kv::blockstest

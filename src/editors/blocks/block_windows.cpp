@@ -1,5 +1,5 @@
 // The tables of the emergency, dual-watch and memory-key windows.
-#include "editors/special/block_windows.h"
+#include "editors/blocks/block_windows.h"
 
 #include <array>
 #include <tuple>

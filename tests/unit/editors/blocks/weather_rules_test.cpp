@@ -1,4 +1,4 @@
-#include "editors/special/weather_rules.h"
+#include "editors/blocks/weather_rules.h"
 
 #include <gtest/gtest.h>
 

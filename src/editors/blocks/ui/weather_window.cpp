@@ -1,5 +1,5 @@
 // The weather channel window.
-#include "editors/special/ui/weather_window.h"
+#include "editors/blocks/ui/weather_window.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 
 #include "app/twips.h"
-#include "editors/special/ui/weather_grid_model.h"
-#include "editors/special/weather_rules.h"
-#include "editors/special/weather_texts.h"
+#include "editors/blocks/ui/weather_grid_model.h"
+#include "editors/blocks/weather_rules.h"
+#include "editors/blocks/weather_texts.h"
 #include "gui/button_captions.h"
 #include "gui/clipboard_keys.h"
 #include "gui/document_editor.h"

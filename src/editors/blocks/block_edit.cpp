@@ -1,5 +1,5 @@
 // Block window rules: list contents from the channel store, shown entries and picks.
-#include "editors/special/block_edit.h"
+#include "editors/blocks/block_edit.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // The weather window's text tables.
-#include "editors/special/weather_texts.h"
+#include "editors/blocks/weather_texts.h"
 
 #include <array>
 

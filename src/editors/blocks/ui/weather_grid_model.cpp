@@ -1,8 +1,8 @@
 // The weather grid model.
-#include "editors/special/ui/weather_grid_model.h"
+#include "editors/blocks/ui/weather_grid_model.h"
 
-#include "editors/special/weather_rules.h"
-#include "editors/special/weather_texts.h"
+#include "editors/blocks/weather_rules.h"
+#include "editors/blocks/weather_texts.h"
 #include "model/document.h"
 
 namespace kv {

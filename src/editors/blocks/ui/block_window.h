@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "editors/special/block_edit.h"
+#include "editors/blocks/block_edit.h"
 
 class QComboBox;
 class QLabel;

@@ -9,12 +9,12 @@
 
 #include "app/main_window_tables.h"
 #include "app/ui/main_window.h"
-#include "editors/special/ui/block_window.h"
-#include "editors/special/ui/weather_window.h"
+#include "editors/blocks/ui/block_window.h"
+#include "editors/blocks/ui/weather_window.h"
 #include "gui/link/link_fixture.h"
 #include "gui/pick_list.h"
 
-namespace kv::specialtest {
+namespace kv::blockstest {
 
 class SpecialWindowTest : public linktest::LinkFixture {
 protected:
@@ -66,4 +66,4 @@ protected:
     }
 };
 
-}  // namespace kv::specialtest
+}  // namespace kv::blockstest

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "codec/code_page.h"
-#include "editors/special/block_windows.h"
+#include "editors/blocks/block_windows.h"
 #include "model/document.h"
 
 namespace kv {

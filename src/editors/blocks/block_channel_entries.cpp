@@ -1,7 +1,7 @@
 // Block entries that name a channel, read from the three block window tables.
-#include "editors/special/block_channel_entries.h"
+#include "editors/blocks/block_channel_entries.h"
 
-#include "editors/special/block_windows.h"
+#include "editors/blocks/block_windows.h"
 #include "model/channel_store.h"
 
 namespace kv {

@@ -1,5 +1,5 @@
 // The block windows, built from their descriptions.
-#include "editors/special/ui/block_window.h"
+#include "editors/blocks/ui/block_window.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // Weather window rules.
-#include "editors/special/weather_rules.h"
+#include "editors/blocks/weather_rules.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "editors/special/weather_texts.h"
+#include "editors/blocks/weather_texts.h"
 #include "model/numeric_text.h"
 
 namespace kv {

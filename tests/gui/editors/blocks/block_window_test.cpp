@@ -11,9 +11,9 @@
 #include "app/twips.h"
 #include "editors/channels/channel_edit.h"
 #include "gui/document_editor.h"
-#include "gui/editors/special/special_fixture.h"
+#include "gui/editors/blocks/blocks_fixture.h"
 
-namespace kv::specialtest {
+namespace kv::blockstest {
 namespace {
 
 class BlockWindowTest : public SpecialWindowTest {
@@ -279,4 +279,4 @@ TEST_F(BlockWindowTest, SavedBlocksSurviveWriteAndRead) {
 }
 
 }  // namespace
-}  // namespace kv::specialtest
+}  // namespace kv::blockstest

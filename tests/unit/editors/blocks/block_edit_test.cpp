@@ -1,4 +1,4 @@
-#include "editors/special/block_edit.h"
+#include "editors/blocks/block_edit.h"
 
 #include <gtest/gtest.h>
 
