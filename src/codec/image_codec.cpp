@@ -10,6 +10,7 @@
 #include "codec/channel_layout.h"
 #include "codec/settings_codec.h"
 #include "codec/weather_codec.h"
+#include "model/transmit_frequency.h"
 
 namespace kv {
 
@@ -58,6 +59,8 @@ void DecodeImage(const MemoryImage& image, RadioData& data, const CodecOptions&)
     DecodeDwBlock(image, config);
     DecodeMemKeyBlock(image, config);
     DecodeWeather(image, config);
+    // The data file's transmit texts follow what the radio makes, not what a document held before.
+    SetTransmitTexts(data);
 }
 
 }  // namespace kv

@@ -71,9 +71,11 @@ FixedText<16> DecodeBtDeviceName(const MemoryImage& image, std::uint32_t address
         if (byte == 0x00 || byte == 0xFF) break;
         bytes.push_back(static_cast<char>(byte));
     }
-    // NUL padding, as the image holds it after the name, so a read name saves as the radio has it.
+    // Padded with blanks, as every text of the data file is. A name that ends in blanks on the
+    // radio is padded with NULs instead: blank padding would make its own blanks padding, and the
+    // next write would lose them.
     FixedText<16> name;
-    name.assignPadded(bytes, '\0');
+    name.assignPadded(bytes, !bytes.empty() && bytes.back() == ' ' ? '\0' : ' ');
     return name;
 }
 

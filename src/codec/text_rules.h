@@ -29,7 +29,8 @@ FixedText<2> DecodeGroupName(const MemoryImage& image, std::uint32_t address);
 // unconverted and NUL-padded to 16: the image and the data file hold the same bytes, whatever the
 // system's code page, which only showing and editing the name use.
 void EncodeBtDeviceName(const FixedText<16>& name, MemoryImage& image, std::uint32_t address);
-// The bytes up to the first 0x00 or 0xFF, unconverted, NUL-padded.
+// The bytes up to the first 0x00 or 0xFF, unconverted (0x80 to 0x9F included), padded with blanks;
+// with NULs when the name itself ends in a blank, so that blank stays part of it.
 FixedText<16> DecodeBtDeviceName(const MemoryImage& image, std::uint32_t address);
 
 }  // namespace kv

@@ -4,8 +4,12 @@
 #include <charconv>
 #include <vector>
 
+#include "exchange/import_texts.h"
+#include "limits/channel_limits.h"
 #include "model/config_record.h"
 #include "model/fixed_text.h"
+#include "model/stored_frequency.h"
+#include "model/transmit_frequency.h"
 
 namespace kv {
 namespace {
@@ -95,6 +99,13 @@ std::optional<int> EntryValue(const DetailBox& box, std::string_view text) {
     return std::nullopt;
 }
 
+// A reason that names the column as the interface does in each language.
+template <typename... Rest>
+TextPair Named(TextPair (*text)(std::string_view, std::string_view, Rest...),
+               const FieldColumn& column, std::string_view cell, Rest... rest) {
+    return {text(column.Caption.en, cell, rest...).en, text(column.Caption.zh, cell, rest...).zh};
+}
+
 }  // namespace
 
 std::span<const FieldColumn> FieldColumns() {
@@ -130,18 +141,23 @@ std::optional<std::string> MhzToStored(std::string_view mhz) {
 std::string StoredToMhz(std::string_view stored) {
     const std::string text = TrimName(stored);
     if (text.empty() || text == "FFFFFFFF") return {};
-    for (char c : text)
-        if (c < '0' || c > '9') return "#" + text;
-    if (text.size() != 8) return "#" + text;
-    return text.substr(0, 2) + "." + text.substr(2);
+    if (const std::optional<std::int64_t> hz = StoredFrequencyHz(stored)) return HzAsMhzText(*hz);
+    return "#" + text;
 }
 
-std::string FieldText(const FieldColumn& column, const ChannelRecord& record, int language) {
+std::string TransmitMhz(const ChannelRecord& record, const ChannelContext& context) {
+    const std::optional<std::int64_t> hz =
+        TransmitFrequencyHz(context.Band, record, context.RepeaterOffset);
+    return hz ? HzAsMhzText(*hz) : StoredToMhz(record.RxFreqText.raw());
+}
+
+std::string FieldText(const FieldColumn& column, const ChannelRecord& record,
+                      const ChannelContext& context, int language) {
     switch (column.Kind) {
         case FieldColumnKind::RxFreq:
             return StoredToMhz(record.RxFreqText.raw());
         case FieldColumnKind::TxFreq:
-            return StoredToMhz(record.TxFreqText.raw());
+            return TransmitMhz(record, context);
         case FieldColumnKind::Detail:
             break;
     }
@@ -149,27 +165,33 @@ std::string FieldText(const FieldColumn& column, const ChannelRecord& record, in
     return EntryText(*column.Box, value, language).value_or("#" + std::to_string(value));
 }
 
-bool SetFieldText(const FieldColumn& column, std::string_view text, ChannelRecord& record) {
-    if (column.Kind != FieldColumnKind::Detail) {
-        FixedText<8>& field =
-            column.Kind == FieldColumnKind::RxFreq ? record.RxFreqText : record.TxFreqText;
-        if (text.empty()) {
-            field.assign("");
-            return true;
-        }
+std::optional<TextPair> SetFieldText(const FieldColumn& column, std::string_view text,
+                                     ChannelRecord& record, bool cbMemory) {
+    if (column.Kind == FieldColumnKind::TxFreq) return std::nullopt;
+    if (column.Kind == FieldColumnKind::RxFreq) {
+        std::string stored;
         if (text.starts_with('#') && text.size() <= 9) {
-            field.assign(text.substr(1));
-            return true;
+            stored = text.substr(1);
+        } else if (!text.empty()) {
+            const auto mhz = MhzToStored(text);
+            if (!mhz) return Named(NotFrequencyText, column, text);
+            stored = *mhz;
         }
-        const auto stored = MhzToStored(text);
-        if (!stored) return false;
-        field.assign(*stored);
-        return true;
+        // The same frequency keeps the text it is stored as: the cell changed nothing.
+        if (!SameStoredFrequency(record.RxFreqText.raw(), stored) ||
+            (!StoredFrequencyHz(stored) && TrimName(stored) != record.RxFreqText.trimmed()))
+            record.RxFreqText.assign(stored);
+        return std::nullopt;
     }
     const auto value = EntryValue(*column.Box, text);
-    if (!value || *value < -32768 || *value > 32767) return false;
+    if (!value) return Named(NotInListText, column, text);
+    const bool memoryField = column.Box->shown == DetailShown::CbMemoryRow ||
+                             column.Box->shown == DetailShown::SharedCbBlock;
+    const ValueRange range =
+        memoryField && !cbMemory ? ValueRange{-32768, 32767} : ImageRange(column.Box->field);
+    if (!range.holds(*value)) return Named(WiderThanFieldText, column, text, range);
     record.*(column.Box->field) = static_cast<i16>(*value);
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace kv

@@ -4,6 +4,7 @@
 // Export writes through the table, import reads through it and compare names its fields by it.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -38,21 +39,36 @@ std::span<const FieldColumn> FieldColumns();
 // The header of the own format: the place columns, then FieldColumns().
 std::vector<std::string> ChannelHeader();
 
-// A field of the record as the interface shows it in the language (files use English). A value
-// outside its list is written "#" and the number, and a stored frequency that is not a number "#"
-// and its text, so that what a radio held is carried unchanged.
-std::string FieldText(const FieldColumn& column, const ChannelRecord& record,
-                      int language = kLanguageEnglish);
+// Where a record stands, for the field that depends on it: the transmit frequency follows the
+// band and the radio-wide repeater offset.
+struct ChannelContext {
+    int Band = kBandCb;
+    std::int32_t RepeaterOffset = 0;
+};
 
-// Stores a cell into the record; false, with the record unchanged, when the text is not one of
-// the column's entries in either language (nor a "#" value) or not a frequency in MHz.
-bool SetFieldText(const FieldColumn& column, std::string_view text, ChannelRecord& record);
+// A field of the record as the interface shows it in the language (files use English). A value
+// outside its list is written "#" and the number, and a stored frequency text that the radio does
+// not receive as a frequency "#" and its text, so that what a radio held is carried unchanged.
+// The transmit frequency is the one the radio makes (transmit_frequency.h), not a stored text.
+std::string FieldText(const FieldColumn& column, const ChannelRecord& record,
+                      const ChannelContext& context, int language = kLanguageEnglish);
+
+// Stores a cell into the record; the reason, with the record unchanged, when the text is not one
+// of the column's entries in either language, a "#" value wider than the radio's field, or not a
+// frequency in MHz. A receive frequency that reaches the radio as the one the record holds keeps
+// the record's text. The transmit column is not stored: the radio computes it. The CB memory
+// fields are judged by the image only for a CB memory record: a channel's slot has no place for
+// them, and the data file keeps whatever they hold.
+std::optional<TextPair> SetFieldText(const FieldColumn& column, std::string_view text,
+                                     ChannelRecord& record, bool cbMemory);
 
 // A frequency in MHz ("27.60125") as the stored text ("27601250"); nothing when it is not a plain
 // number of at most two integer digits and six decimals.
 std::optional<std::string> MhzToStored(std::string_view mhz);
-// The stored text as MHz with six decimals; "" for no frequency. A text other than eight digits
-// is written "#" and the text.
+// The frequency a stored text reaches the radio as, in MHz with six decimals; "" for none. A text
+// the radio does not receive as a frequency is written "#" and the text.
 std::string StoredToMhz(std::string_view stored);
+// The transmit frequency the radio makes for the record, as the transmit column writes it.
+std::string TransmitMhz(const ChannelRecord& record, const ChannelContext& context);
 
 }  // namespace kv

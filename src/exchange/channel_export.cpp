@@ -16,8 +16,10 @@ std::string GroupNameCell(const RadioData& data, int band, int group, const Code
     return ToUtf8(codePage, data.Config.Settings.GroupName(band, group).trimmed());
 }
 
-void AppendFields(std::vector<std::string>& cells, const ChannelRecord& record) {
-    for (const FieldColumn& column : FieldColumns()) cells.push_back(FieldText(column, record));
+void AppendFields(std::vector<std::string>& cells, const ChannelRecord& record,
+                  const ChannelContext& context) {
+    for (const FieldColumn& column : FieldColumns())
+        cells.push_back(FieldText(column, record, context));
 }
 
 }  // namespace
@@ -31,6 +33,7 @@ int CbMemoryGroup(const ChannelRecord& memory, int n) {
 std::string ExportChannels(const RadioData& data, const CodePage& codePage) {
     std::string out(kUtf8Bom);
     out += CsvLine(ChannelHeader());
+    const std::int32_t offset = data.Config.Settings.RepeaterOffset;
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kGroupsPerBand[band]; ++group) {
             const int used = std::clamp<int>(data.channelCount(band, group), 0, kMaxSlot);
@@ -43,7 +46,7 @@ std::string ExportChannels(const RadioData& data, const CodePage& codePage) {
                 std::vector<std::string> cells = {BandName(band), std::to_string(group),
                                                   GroupNameCell(data, band, group, codePage),
                                                   std::to_string(record.ChNo)};
-                AppendFields(cells, record);
+                AppendFields(cells, record, {band, offset});
                 out += CsvLine(cells);
             }
         }
@@ -53,7 +56,7 @@ std::string ExportChannels(const RadioData& data, const CodePage& codePage) {
         std::vector<std::string> cells = {std::string(kCbMemoryBand),
                                           std::to_string(CbMemoryGroup(memory, n)), "",
                                           std::to_string(n)};
-        AppendFields(cells, memory);
+        AppendFields(cells, memory, {kBandCb, offset});
         out += CsvLine(cells);
     }
     return out;

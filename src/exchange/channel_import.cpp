@@ -13,6 +13,9 @@
 #include "exchange/csv.h"
 #include "exchange/import_texts.h"
 #include "exchange/utf8_text.h"
+#include "limits/channel_limits.h"
+#include "model/stored_frequency.h"
+#include "model/transmit_frequency.h"
 
 namespace kv {
 namespace {
@@ -36,12 +39,65 @@ std::optional<int> BandOf(std::string_view text) {
     return std::nullopt;
 }
 
+// The frequency rule, or the frequency the channel holds already: a door never refuses what the
+// place holds (a zero-filled radio's channels stay importable).
+bool MayHold(const RadioData& data, int band, int group, int chNo, const ChannelRecord& record) {
+    const std::string rx = record.RxFreqText.raw();
+    if (ChannelMayHaveFrequency(band, group, chNo, rx)) return true;
+    const ChannelRecord* existing = nullptr;
+    if (const int slot = FindSlot(data, band, group, chNo); slot != 0)
+        existing = &data.channel(band, slot, group);
+    return existing != nullptr && StoredFrequencyHz(rx) &&
+           SameStoredFrequency(existing->RxFreqText.raw(), rx);
+}
+
+// A receive frequency the channel holds already keeps the text it is stored as.
+void KeepStoredText(const RadioData& data, int band, int group, int chNo, ChannelRecord& record) {
+    const int slot = FindSlot(data, band, group, chNo);
+    if (slot == 0) return;
+    const ChannelRecord& existing = data.channel(band, slot, group);
+    if (SameStoredFrequency(existing.RxFreqText.raw(), record.RxFreqText.raw()) &&
+        StoredFrequencyHz(existing.RxFreqText.raw()))
+        record.RxFreqText = existing.RxFreqText;
+}
+
+TextPair TransmitNotStoredText(std::string_view cell, std::string_view radio) {
+    return FillText({"TX MHz \"{}\": the radio transmits on {} MHz (the receive frequency, shifted "
+                     "by TX.REP when REP is Add or SUBB); the transmit frequency cannot be set "
+                     "per channel",
+                     "TX MHz“{}”：对讲机在 {} MHz 发射（接收频率，REP 为 Add 或 SUBB 时按 TX.REP "
+                     "偏移）；不能为单个信道设置发射频率"},
+                    {cell, radio});
+}
+
+// Whether a transmit cell says what the radio does for the record.
+bool TransmitCellMatches(std::string_view cell, const ChannelRecord& record,
+                         const ChannelContext& context) {
+    if (cell == TransmitMhz(record, context)) return true;
+    const std::optional<std::string> stored = MhzToStored(cell);
+    const std::optional<std::int64_t> tx =
+        TransmitFrequencyHz(context.Band, record, context.RepeaterOffset);
+    return stored && tx && StoredFrequencyHz(*stored) == tx;
+}
+
+// The transmit column is not stored: the radio computes it. A cell is taken when it says what
+// the radio will do, or repeats what it does now for the channel the line replaces (a column
+// left as an export wrote it while the receive frequency was edited); any other value would be
+// lost silently, so the line is refused.
+bool TransmitCellAgrees(std::string_view cell, const ChannelRecord& record,
+                        const ChannelRecord* replaced, const ChannelContext& context) {
+    return cell.empty() || TransmitCellMatches(cell, record, context) ||
+           (replaced != nullptr && TransmitCellMatches(cell, *replaced, context));
+}
+
 // Collects the rows of a preview: refuses a channel named twice and a group overflowing, and
 // marks what replaces a channel the document holds.
 class PreviewBuilder {
 public:
     PreviewBuilder(const RadioData& data, ImportPreview& preview)
         : data_(data), preview_(preview) {}
+
+    const RadioData& data() const { return data_; }
 
     void refuse(int line, TextPair reason) {
         preview_.Refused.push_back({line, std::move(reason)});
@@ -105,26 +161,45 @@ void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& code
     if (chNoText.empty() && !memory)
         return ReadGroupName(header, row, codePage, data, *band, *group, preview);
     const auto chNo = ParseInt(chNoText);
-    const int highest = memory ? kCbMemCount : 32767;
-    if (!chNo || *chNo < 1 || *chNo > highest)
+    if (!chNo || *chNo < 1 || (memory && *chNo > kCbMemCount))
         return builder.refuse(row.Line, BadChNoText(chNoText));
+    if (!memory && !GroupChannelNumbers(*band, *group).holds(*chNo))
+        return builder.refuse(row.Line, BeyondGroupChannelsText(*chNo, *band, *group));
 
     ImportedChannel channel{row.Line, *band, *group, *chNo, memory, false, {}};
-    InitNewChannel(channel.Record, memory ? 0 : *chNo, "");
+    // A channel the document holds keeps what the file does not carry (its reserved fields, a
+    // column the file leaves out); a new one starts as a channel typed in the grid.
+    const int slot = memory ? 0 : FindSlot(data, *band, *group, *chNo);
+    if (memory && data.Store.cbMem(*chNo).InUse == 1)
+        channel.Record = data.Store.cbMem(*chNo);
+    else if (slot != 0)
+        channel.Record = data.channel(*band, slot, *group);
+    else
+        InitNewChannel(channel.Record, memory ? 0 : *chNo, "");
+    std::string transmitCell;
     for (const FieldColumn& column : FieldColumns()) {
         if (!header.contains(column.Name)) continue;
         const std::string text = Cell(header, row, column.Name);
-        if (!SetFieldText(column, text, channel.Record))
-            return builder.refuse(row.Line, column.Kind == FieldColumnKind::Detail
-                                                ? NotInListText(column.Name, text)
-                                                : NotFrequencyText(column.Name, text));
+        if (column.Kind == FieldColumnKind::TxFreq) transmitCell = text;
+        if (auto reason = SetFieldText(column, text, channel.Record, memory))
+            return builder.refuse(row.Line, std::move(*reason));
     }
+    const ChannelContext context{*band, data.Config.Settings.RepeaterOffset};
+    const ChannelRecord* replaced = memory ? (data.Store.cbMem(*chNo).InUse == 1
+                                                  ? &data.Store.cbMem(*chNo)
+                                                  : nullptr)
+                                           : slot != 0 ? &data.channel(*band, slot, *group)
+                                                       : nullptr;
+    if (!TransmitCellAgrees(transmitCell, channel.Record, replaced, context))
+        return builder.refuse(
+            row.Line, TransmitNotStoredText(transmitCell, TransmitMhz(channel.Record, context)));
     if (memory) {
         channel.Record.InUse = 1;
     } else {
         const std::string rx = channel.Record.RxFreqText.raw();
-        if (!ChannelMayHaveFrequency(*band, *group, *chNo, rx))
+        if (!MayHold(data, *band, *group, *chNo, channel.Record))
             return builder.refuse(row.Line, FrequencyRefusedText(StoredToMhz(rx)));
+        KeepStoredText(data, *band, *group, *chNo, channel.Record);
         ReadGroupName(header, row, codePage, data, *band, *group, preview);
     }
     builder.add(std::move(channel));
@@ -137,15 +212,16 @@ void ReadCommonRow(const CsvHeader& header, const CsvRow& row, int locationBase,
     if (!location || *location < locationBase || *location - locationBase + 1 > 32767)
         return builder.refuse(row.Line, BadLocationText(locationText));
     const int chNo = *location - locationBase + 1;
-    const int capacity = SlotCapacity(target.Band, target.Group);
-    if (chNo > capacity) return builder.refuse(row.Line, TooManyChannelsText(capacity));
+    if (!GroupChannelNumbers(target.Band, target.Group).holds(chNo))
+        return builder.refuse(row.Line, BeyondGroupChannelsText(chNo, target.Band, target.Group));
     auto record = CommonRowRecord(header, row, chNo);
     if (auto* reason = std::get_if<TextPair>(&record))
         return builder.refuse(row.Line, std::move(*reason));
     ChannelRecord& channel = std::get<ChannelRecord>(record);
-    if (!ChannelMayHaveFrequency(target.Band, target.Group, chNo, channel.RxFreqText.raw()))
+    if (!MayHold(builder.data(), target.Band, target.Group, chNo, channel))
         return builder.refuse(row.Line,
                               FrequencyRefusedText(StoredToMhz(channel.RxFreqText.raw())));
+    KeepStoredText(builder.data(), target.Band, target.Group, chNo, channel);
     builder.add({row.Line, target.Band, target.Group, chNo, false, false, channel});
 }
 
@@ -194,9 +270,11 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
 void ApplyImport(RadioData& data, const ImportPreview& preview) {
     for (const GroupNameChange& change : preview.Names)
         data.Config.Settings.GroupName(change.Band, change.Group).assign(change.Name);
+    const std::int32_t offset = data.Config.Settings.RepeaterOffset;
     for (const ImportedChannel& channel : preview.Channels) {
         if (channel.Memory) {
             data.Store.cbMem(channel.ChNo) = channel.Record;
+            SetTransmitText(kBandCb, data.Store.cbMem(channel.ChNo), offset);
             continue;
         }
         int slot = FindSlot(data, channel.Band, channel.Group, channel.ChNo);
@@ -205,6 +283,7 @@ void ApplyImport(RadioData& data, const ImportPreview& preview) {
             slot = ++count;
         }
         data.channel(channel.Band, slot, channel.Group) = channel.Record;
+        SetTransmitText(channel.Band, data.channel(channel.Band, slot, channel.Group), offset);
     }
 }
 

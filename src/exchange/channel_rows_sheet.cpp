@@ -13,6 +13,7 @@
 #include "exchange/import_texts.h"
 #include "model/band_range.h"
 #include "model/channel_store.h"
+#include "model/stored_frequency.h"
 
 namespace kv {
 namespace {
@@ -82,41 +83,35 @@ TextPair UnreadableSheetText(int line, const TextPair& what) {
             "第 " + number + " 行：无法读取文本：" + what.zh};
 }
 
-// A frequency cell as stored: typed entries of HF and HAM snap as the grid's entry does; a
-// frequency outside the band's range is kept exactly, for the channel rule to judge.
+// A frequency cell as stored: "#" and a stored text as it is; a number the grid's entry accepts
+// as the entry stores it (the digits as typed), unless the entry's 10 Hz grid would move it; a
+// plain number of at most six decimals otherwise exactly as the radio will hold it (what a copy
+// writes, so copy and paste back change nothing).
 std::optional<std::string> StoredFrequency(const Document& doc, int band, std::string_view text) {
+    if (text.starts_with('#') && text.size() <= 9) return std::string(text.substr(1));
+    const std::optional<std::string> exact = MhzToStored(text);
     const FreqTextResult checked = CheckFreqEntry(BandLimits(band), text);
-    if (!checked.message && !checked.text.empty()) return FreqTextToStore(doc, checked.text);
-    return MhzToStored(text);
-}
-
-bool IsDefined(const std::vector<int>& defined, int value) {
-    return value == 0 || std::find(defined.begin(), defined.end(), value) != defined.end();
+    if (!checked.message && !checked.text.empty()) {
+        std::string typed = FreqTextToStore(doc, checked.text);
+        if (!exact || SameStoredFrequency(typed, *exact)) return typed;
+    }
+    return exact;
 }
 
 // Why a cell cannot be stored into the record, or nothing when it was stored.
 std::optional<TextPair> StoreCell(const Document& doc, int band, const FieldColumn& column,
-                                  const std::string& text, ChannelRecord& record) {
+                                  const std::string& text, bool memoryRow, ChannelRecord& record) {
     if (column.Kind == FieldColumnKind::RxFreq) {
         const std::optional<std::string> stored = StoredFrequency(doc, band, text);
         if (!stored) return NotFrequency(text);
         // The same frequency keeps the text it is stored as: the cell changed nothing.
-        const std::optional<double> now = StoredFreqMhz(record.RxFreqText.raw());
-        if (!now || now != StoredFreqMhz(*stored)) record.RxFreqText.assign(*stored);
+        if (!StoredFrequencyHz(record.RxFreqText.raw()) ||
+            !SameStoredFrequency(record.RxFreqText.raw(), *stored))
+            record.RxFreqText.assign(*stored);
         return std::nullopt;
     }
     ChannelRecord changed = record;
-    if (!SetFieldText(column, text, changed))
-        return Refusal(column.Kind == FieldColumnKind::TxFreq ? NotFrequencyText : NotInListText,
-                       column.Caption, text);
-    if (column.Kind == FieldColumnKind::Detail) {
-        const int value = changed.*(column.Box->field);
-        if ((column.Box->list == DetailList::RogerTones &&
-             !IsDefined(DefinedRogerTones(doc.config()), value)) ||
-            (column.Box->list == DetailList::DtmfCodes &&
-             !IsDefined(DefinedDtmfCodes(doc.config()), value)))
-            return Refusal(NotInListText, column.Caption, text);
-    }
+    if (auto reason = SetFieldText(column, text, changed, memoryRow)) return reason;
     record = changed;
     return std::nullopt;
 }
@@ -144,7 +139,7 @@ std::optional<TextPair> RowToRecord(const Document& doc, int band, int group, in
         // A memory shows the frequency of the channel it refers to; a channel has no memory
         // choices.
         if (memoryRow ? column->Kind != FieldColumnKind::Detail : MemoryOnly(*column)) continue;
-        if (auto refusal = StoreCell(doc, band, *column, text, record)) return refusal;
+        if (auto refusal = StoreCell(doc, band, *column, text, memoryRow, record)) return refusal;
     }
     return std::nullopt;
 }
@@ -166,13 +161,11 @@ std::string ChannelRowsSheet(const Document& doc, int band, int group,
         if (row.Held) {
             const ChannelRecord* shown =
                 row.Memory ? CbMemReferredChannel(doc.Working, group, row.Record) : &row.Record;
-            const FreqTextResult frequency =
-                shown ? FreqStoreToText(doc, shown->RxFreqText.raw()) : FreqTextResult{};
-            cells.push_back(frequency.message ? "#" + TrimName(shown->RxFreqText.raw())
-                                              : frequency.text);
+            cells.push_back(shown ? StoredToMhz(shown->RxFreqText.raw()) : std::string());
             for (std::size_t n = 2; n < columns.size(); ++n)
                 cells.push_back(ShownFor(*columns[n], band, group, row.Memory, row.Record)
-                                    ? FieldText(*columns[n], row.Record, language)
+                                    ? FieldText(*columns[n], row.Record,
+                                                {band, doc.settings().RepeaterOffset}, language)
                                     : std::string());
         }
         cells.resize(columns.size());

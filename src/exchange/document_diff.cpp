@@ -9,6 +9,7 @@
 
 #include "editors/settings/settings_rows.h"
 #include "exchange/channel_columns.h"
+#include "exchange/config_field_diff.h"
 #include "exchange/utf8_text.h"
 
 namespace kv {
@@ -64,18 +65,39 @@ std::map<int, const ChannelRecord*> GroupChannels(const RadioData& data, int ban
 
 using Differences = std::vector<Difference>;
 
-void DiffRecords(const Difference& place, const ChannelRecord& a, const ChannelRecord& b,
-                 Differences& lines) {
+// The record's fields the data file keeps beside the columns; the radio never sees them.
+constexpr std::pair<const char*, i16 ChannelRecord::*> kReservedFields[] = {
+    {"Reserved6", &ChannelRecord::Reserved6},
+    {"Reserved7", &ChannelRecord::Reserved7},
+    {"Reserved11", &ChannelRecord::Reserved11},
+};
+
+void DiffRecords(const Difference& place, const ChannelRecord& a, const ChannelContext& inA,
+                 const ChannelRecord& b, const ChannelContext& inB, Differences& lines) {
+    const auto unshifted = [](const ChannelRecord& r, const ChannelContext& in) {
+        return TransmitMhz(r, in) == StoredToMhz(r.RxFreqText.raw());
+    };
     for (const FieldColumn& column : FieldColumns()) {
-        const std::string left = FieldText(column, a);
-        const std::string right = FieldText(column, b);
+        // A transmit frequency that follows the receive frequency on both sides says nothing
+        // the receive line does not.
+        if (column.Kind == FieldColumnKind::TxFreq && unshifted(a, inA) && unshifted(b, inB))
+            continue;
+        const std::string left = FieldText(column, a, inA);
+        const std::string right = FieldText(column, b, inB);
         if (left != right)
             lines.push_back(
                 place.With(place.Text + kColon + column.Caption + Same(" ") + Change(left, right)));
     }
+    for (const auto& [name, field] : kReservedFields)
+        if (a.*field != b.*field)
+            lines.push_back(place.With(place.Text + kColon + Same(std::string(name) + " ") +
+                                       Change(std::to_string(a.*field), std::to_string(b.*field))));
 }
 
 void DiffChannels(const RadioData& a, const RadioData& b, Differences& lines) {
+    const auto context = [](const RadioData& data, int band) {
+        return ChannelContext{band, data.Config.Settings.RepeaterOffset};
+    };
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kGroupsPerBand[band]; ++group) {
             const auto left = GroupChannels(a, band, group);
@@ -90,7 +112,8 @@ void DiffChannels(const RadioData& a, const RadioData& b, Differences& lines) {
                 if (other == right.end())
                     lines.push_back(place(chNo).With(place(chNo).Text + kColon + OnlyIn(true)));
                 else
-                    DiffRecords(place(chNo), *record, *other->second, lines);
+                    DiffRecords(place(chNo), *record, context(a, band), *other->second,
+                                context(b, band), lines);
             }
             for (const auto& [chNo, record] : right)
                 if (!left.contains(chNo))
@@ -104,7 +127,7 @@ void DiffChannels(const RadioData& a, const RadioData& b, Differences& lines) {
         if ((left.InUse == 1) != (right.InUse == 1))
             lines.push_back(place.With(place.Text + kColon + OnlyIn(left.InUse == 1)));
         else if (left.InUse == 1)
-            DiffRecords(place, left, right, lines);
+            DiffRecords(place, left, context(a, kBandCb), right, context(b, kBandCb), lines);
     }
 }
 
@@ -180,11 +203,6 @@ void DiffSettings(const RadioData& a, const RadioData& b, const CodePage& codePa
     }
     const RadioSettings& left = a.Config.Settings;
     const RadioSettings& right = b.Config.Settings;
-    const TextPair differs{"differs", "不同"};
-    for (int n = 0; n < kToneCount; ++n)
-        if (!(a.Config.ToneTable[n] == b.Config.ToneTable[n]))
-            lines.push_back({Numbered({"Roger Beep tone", "RB音"}, n + 1) + kColon + differs,
-                             DiffArea::RogerBeep});
     for (int n = 0; n < kDtmfCodeCount; ++n) {
         const std::string codeA = left.DtmfCodes[n].trimmed();
         const std::string codeB = right.DtmfCodes[n].trimmed();
@@ -193,21 +211,26 @@ void DiffSettings(const RadioData& a, const RadioData& b, const CodePage& codePa
                                  Change(Quoted(codeA), Quoted(codeB)),
                              DiffArea::Dtmf});
     }
-    if (left.DtmfParams != right.DtmfParams)
-        lines.push_back({{"DTMF settings: differ", "DTMF 设置：不同"}, DiffArea::Dtmf});
-    for (int n = 0; n < kWeatherCount; ++n)
-        if (!(left.WeatherChannels[n] == right.WeatherChannels[n]))
-            lines.push_back({Numbered({"Weather Channel", "气象信道"}, n + 1) + kColon + differs,
-                             DiffArea::Weather});
-    const std::array<const PublicParams*, kBandCount> publicA = {
-        &left.CbPublicParams, &left.HfPublicParams, &left.HamPublicParams};
-    const std::array<const PublicParams*, kBandCount> publicB = {
-        &right.CbPublicParams, &right.HfPublicParams, &right.HamPublicParams};
+}
+
+// Everything else of the configuration record, field by field: b with what the lines above name
+// set to a's values, so that nothing is named twice.
+void DiffRest(const RadioData& a, const RadioData& b, Differences& lines) {
+    ConfigRecord covered = b.Config;
+    for (const SettingRow& row : SettingRows())
+        if (row.Field) row.Field->set(covered, row.Field->get(a.Config));
+    RadioSettings& settings = covered.Settings;
+    settings.BtDeviceName = a.Config.Settings.BtDeviceName;
+    settings.DtmfCodes = a.Config.Settings.DtmfCodes;
     for (int band = 0; band < kBandCount; ++band)
-        if (!(*publicA[band] == *publicB[band]))
-            lines.push_back({Same(BandName(band)) + TextPair{" public channel parameters: differ",
-                                                             " 公共信道参数：不同"},
-                             DiffArea::Setting, band});
+        for (int group = 1; group <= kRegularGroupsPerBand[band]; ++group) {
+            settings.GroupName(band, group) = a.Config.Settings.GroupName(band, group);
+            settings.GroupValid(band, group) = a.Config.Settings.GroupValid(band, group);
+            settings.GroupWorkChannel(band, group) =
+                a.Config.Settings.GroupWorkChannel(band, group);
+        }
+    for (const FieldChange& change : DiffConfigFields(a.Config, covered))
+        lines.push_back({change.Label + kColon + Change(change.Before, change.After), change.Area});
 }
 
 }  // namespace
@@ -218,9 +241,7 @@ std::vector<Difference> FindDifferences(const RadioData& a, const RadioData& b,
     DiffChannels(a, b, lines);
     DiffGroups(a, b, codePage, lines);
     DiffSettings(a, b, codePage, lines);
-    if (lines.empty() && !(a.Config == b.Config))
-        lines.push_back(
-            {{"Data no window shows: differs", "窗口不显示的数据：不同"}, DiffArea::Hidden});
+    DiffRest(a, b, lines);
     return lines;
 }
 

@@ -13,7 +13,7 @@ namespace kv {
 
 // Where a difference shows: the channel window (a channel, a CB memory record, a group's switch
 // or work channel), the group names window, the settings window, the tone windows, the weather
-// channels, or nowhere.
+// channels, the emergency, dual-watch and memory-key windows, or nowhere.
 enum class DiffArea {
     Channel,
     CbMemory,
@@ -23,6 +23,9 @@ enum class DiffArea {
     RogerBeep,
     Dtmf,
     Weather,
+    Emergency,
+    DualWatch,
+    MemoryKey,
     Hidden
 };
 
@@ -45,8 +48,8 @@ std::vector<Difference> FindDifferences(const RadioData& a, const RadioData& b,
                                         const CodePage& codePage);
 
 // The English line of each difference, "A value -> B value"; none when the documents are equal in
-// what the windows show and in the settings record. When only settings no window shows differ,
-// one line says so.
+// everything that reaches the radio or the data file (the positions, the identity a save stamps
+// and the transmit texts, which follow the radio's rule, are no differences).
 std::vector<std::string> DiffDocuments(const RadioData& a, const RadioData& b,
                                        const CodePage& codePage);
 

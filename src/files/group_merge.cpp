@@ -32,28 +32,35 @@ bool GroupCanHold(int band, int group, int slot, int chNo) {
 
 void MergeGroup(RadioData& data, int band, int group, GroupMergeCount& count) {
     const int slots = StoredSlots(data, band, group);
-    const int written = std::min(slots, SlotCapacity(band, group));
-    // The slot kept for each number: the encoder's last within the size, else the last above it.
-    std::map<int, int> kept;
+    struct Kept {
+        int slot = 0;   // the last slot holding the number: its bytes reach the radio
+        int held = 0;   // how many slots hold the number
+        i16 inUse = 0;  // the presence and scan bits are ORed over all of them
+        i16 scan = 0;
+    };
+    std::map<int, Kept> kept;
     for (int slot = 1; slot <= slots; ++slot) {
-        const int chNo = data.channel(band, slot, group).ChNo;
-        if (!GroupCanHold(band, group, slot, chNo)) {
+        const ChannelRecord& record = data.channel(band, slot, group);
+        if (!GroupCanHold(band, group, slot, record.ChNo)) {
             ++count.Dropped;
             continue;
         }
-        const auto found = kept.find(chNo);
-        if (found == kept.end()) {
-            kept.emplace(chNo, slot);
-            continue;
-        }
-        ++count.Merged;
-        if (slot <= written || found->second > written) found->second = slot;
+        Kept& number = kept[record.ChNo];
+        if (number.held++ > 0) ++count.Merged;
+        number.slot = slot;
+        number.inUse = static_cast<i16>(number.inUse | (record.InUse & 1));
+        number.scan = static_cast<i16>(number.scan | (record.ScanAdd & 1));
     }
     std::vector<ChannelRecord> records;
     for (int slot = 1; slot <= slots; ++slot) {
-        const auto found = kept.find(data.channel(band, slot, group).ChNo);
-        if (found != kept.end() && found->second == slot)
-            records.push_back(data.channel(band, slot, group));
+        ChannelRecord record = data.channel(band, slot, group);
+        const auto found = kept.find(record.ChNo);
+        if (found == kept.end() || found->second.slot != slot) continue;
+        if (found->second.held > 1) {
+            record.InUse = found->second.inUse;
+            record.ScanAdd = found->second.scan;
+        }
+        records.push_back(record);
     }
     for (std::size_t i = 0; i < records.size(); ++i)
         data.channel(band, static_cast<int>(i) + 1, group) = records[i];
@@ -77,12 +84,14 @@ TextPair MergedGroupsText(const GroupMergeCount& count) {
         "Some groups of this file held more channel records than they can. Records merged "
         "because their channel number was held twice: " +
             merged +
-            " (the last one, which the radio receives, is kept). Records removed because "
+            " (the last one, which the radio receives, is kept, in use and scanned when any of "
+            "them was). Records removed because "
             "their group cannot hold their channel number: " +
             dropped + ". Save the file to keep the groups as they are now.",
         "此文件中有些组保存的信道记录超出了组的容量。因信道号重复而合并的记录：" + merged +
-            " 条（保留电台收到的最后一条）。因本组无法容纳其信道号而删除的记录：" + dropped +
-            " 条。请保存文件以保留现在的组。"};
+            " 条（保留电台收到的最后一条；其中任一条在用或扫描时，保留的一条也在用或扫描）。因本组"
+            "无法容纳其信道号而删除的记录：" +
+            dropped + " 条。请保存文件以保留现在的组。"};
 }
 
 }  // namespace kv

@@ -40,7 +40,6 @@
 #include "app/ui/main_window.h"
 #include "codec/image_codec.h"
 #include "editors/channels/channel_slots.h"
-#include "editors/channels/defined_references.h"
 #include "editors/channels/grid_rows.h"
 #include "editors/channels/group_references.h"
 #include "files/used_slots.h"
@@ -48,6 +47,7 @@
 #include "gui/file_chooser.h"
 #include "gui/message_box.h"
 #include "gui/shell_context.h"
+#include "limits/channel_limits.h"
 #include "model/document.h"
 #include "model/memory_image.h"
 #include "platform/placement_store.h"
@@ -193,16 +193,17 @@ void CheckGroups(const kv::RadioData& data, Violations& out) {
         }
 }
 
-// Every reference names something that exists, as the core's own repairs define it: a group's
-// work and reference channels are what ValidChannelReference keeps, a CB memory in use shows a
-// channel of the group it refers into, and a channel's roger-beep and DTMF references survive
-// DropUndefinedReferences.
+// Every group reference names something that exists, as the core's own repairs define it (a
+// group's work and reference channels are what ValidChannelReference keeps), and every channel
+// and CB memory holds only what the image can hold. A CB memory may name a channel its group does
+// not hold and a channel an undefined roger-beep tone or DTMF code: paste and import carry what a
+// radio holds, and the check before writing names them.
 void CheckReferences(const kv::RadioData& data, Violations& out) {
     const kv::RadioSettings& s = data.Config.Settings;
-    const auto checkTones = [&](const kv::ChannelRecord& record, const std::string& where) {
-        kv::ChannelRecord kept = record;
-        kv::DropUndefinedReferences(data.Config, kept);
-        if (!(kept == record)) out.insert(where + ": roger-beep or DTMF reference undefined");
+    const auto checkWidths = [&](const kv::ChannelRecord& record, bool memory,
+                                 const std::string& where) {
+        if (const auto wider = kv::RecordWiderThanImage(record, memory))
+            out.insert(where + ": " + wider->en);
     };
     for (int band = 0; band < kv::kBandCount; ++band)
         for (int group = 1; group <= kv::kGroupsPerBand[band]; ++group) {
@@ -216,17 +217,14 @@ void CheckReferences(const kv::RadioData& data, Violations& out) {
                                " names no channel");
             for (int slot = 1; slot <= kv::UsedSlots(data, band, group); ++slot) {
                 const kv::ChannelRecord& record = data.channel(band, slot, group);
-                checkTones(record, Where(band, group) + " channel " + std::to_string(record.ChNo));
+                checkWidths(record, false,
+                            Where(band, group) + " channel " + std::to_string(record.ChNo));
             }
         }
     for (int n = 1; n <= kv::kCbMemCount; ++n) {
         const kv::ChannelRecord& memory = data.Store.cbMem(n);
         if (memory.InUse != 1) continue;
-        const int group = (n - 1) / kv::kCbMemoriesPerBlock + 1;
-        if (kv::CbMemReferredChannel(data, group, memory) == nullptr)
-            out.insert("CB memory " + std::to_string(n) + ": channel " +
-                       std::to_string(memory.MemChNo) + " does not exist");
-        checkTones(memory, "CB memory " + std::to_string(n));
+        checkWidths(memory, true, "CB memory " + std::to_string(n));
     }
 }
 

@@ -107,6 +107,8 @@ int RunImport(Arguments arguments) {
     if (!preview.Refused.empty() && !parsed->SkipBad)
         return Fail(std::to_string(preview.Refused.size()) +
                     " line(s) refused; nothing written (--skip-bad imports the others)");
+    if (preview.Channels.empty() && preview.Names.empty())
+        return Fail(parsed->Csv + ": no channel or group name to import; nothing written");
     ApplyImport(doc->Working, preview);
     return Save(*doc, parsed->Out) ? kExitOk : kExitFailure;
 }

@@ -3,13 +3,13 @@
 
 #include <string>
 
+#include "editors/blocks/block_channel_entries.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_slots.h"
-#include "editors/channels/defined_references.h"
 #include "editors/channels/detail_rows.h"
 #include "editors/channels/grid_rows.h"
 #include "editors/channels/group_references.h"
-#include "editors/blocks/block_channel_entries.h"
+#include "model/transmit_frequency.h"
 
 namespace kv {
 namespace {
@@ -157,7 +157,7 @@ ListEditOutcome PasteChannel(Document& doc, int band, int group, int row,
     ChannelRecord pasted = clipboard.Record;
     pasted.ChNo = static_cast<i16>(row);
     pasted.InUse = 1;
-    DropUndefinedReferences(doc.config(), pasted);
+    SetTransmitText(band, pasted, doc.settings().RepeaterOffset);
     const RowRecord found = FindRowRecord(doc.Working, band, group, row);
     int slot = found.index;
     if (found.kind == RowRecord::Kind::None) {
@@ -165,8 +165,10 @@ ListEditOutcome PasteChannel(Document& doc, int band, int group, int row,
         count = static_cast<i16>(UsedSlots(doc.Working, band, group) + 1);
         slot = count;
     }
+    // A paste adds or replaces the channel of its row: no reference it finds valid becomes
+    // invalid, and references the radio held invalid already stay as they are.
     doc.Working.channel(band, slot, group) = pasted;
-    RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
+    if (refresh.refreshWorkChannelBox && doc.ChannelEditorOpen) refresh.refreshWorkChannelBox();
     return ChangedRows(row, row);
 }
 
@@ -204,10 +206,8 @@ ListEditOutcome InsertPasteChannel(Document& doc, int band, int group, int row,
         if (band == kBandCb) ClearCbMemReferences(doc.Working, group, *lost);
     }
     RenumberDown(doc, band, group, row, stop);
-    if (pasting)
-        PasteChannel(doc, band, group, row, clipboard, refresh);
-    else
-        RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
+    if (pasting) PasteChannel(doc, band, group, row, clipboard, refresh);
+    RevalidateGroupReferences(doc, band, group, refresh.refreshWorkChannelBox);
     return ChangedRows(row, stop);
 }
 

@@ -7,11 +7,12 @@
 #include "editors/channels/cb_memory.h"
 #include "editors/channels/channel_list_edit.h"
 #include "editors/channels/channel_slots.h"
-#include "editors/channels/defined_references.h"
 #include "editors/channels/freq_text.h"
 #include "editors/channels/frequency_rule.h"
 #include "editors/channels/grid_rows.h"
 #include "editors/channels/group_references.h"
+#include "limits/channel_limits.h"
+#include "model/stored_frequency.h"
 
 namespace kv {
 namespace {
@@ -45,10 +46,12 @@ TextPair FrequencyNotAllowedText(std::string_view stored) {
     return FrequencyRefusedText(mhz ? FormatFreq(*mhz) : "\"" + TrimName(stored) + "\"");
 }
 
-TextPair MemoryRefersToNothingText(int chNo) {
-    const std::string number = std::to_string(chNo);
-    return {"the memory refers to channel " + number + ", which the group does not hold",
-            "该记忆指向的信道 " + number + " 在本组中不存在"};
+// Whether the row's channel holds the frequency already: a paste never refuses what is there.
+bool RowHoldsFrequency(const RadioData& data, int band, int group, int row,
+                       std::string_view stored) {
+    const ChannelRecord* held = RecordOf(data, band, group, FindRowRecord(data, band, group, row));
+    return held != nullptr && StoredFrequencyHz(stored) &&
+           SameStoredFrequency(held->RxFreqText.raw(), stored);
 }
 
 TextPair GroupFullRowText() {
@@ -70,9 +73,7 @@ void Widen(RowsEditOutcome& outcome, int first, int last) {
 // rule, which sets InUse and the frequency texts from the channel referred to.
 void StoreMemory(Document& doc, int band, int group, int row, ChannelRecord record) {
     const int number = MemoryRecordOfRow(band, group, row);
-    ChannelRecord& memory = doc.Working.Store.cbMem(number);
-    DropUndefinedReferences(doc.config(), record);
-    memory = record;
+    doc.Working.Store.cbMem(number) = record;
     SetCbMemReference(doc.Working, group, number, record.MemChNo);
 }
 
@@ -111,16 +112,14 @@ std::optional<TextPair> PasteRowRefusal(const Document& doc, int band, int group
     const bool memoryRow = IsCbMemoryRow(band, group, row);
     if (paste.Memory != memoryRow)
         return paste.Memory ? MemoryOntoChannelRowText() : ChannelOntoMemoryRowText();
+    if (auto wider = RecordWiderThanImage(record, paste.Memory)) return wider;
     if (memoryRow) {
         if (MemoryRecordOfRow(band, group, row) <= 0) return BeyondGroupText(band, group, row);
-        if (record.MemChNo == kCbMemEmpty) return std::nullopt;
-        const std::vector<int> choices = CbMemChannelChoices(doc.Working, group, record);
-        if (std::find(choices.begin(), choices.end(), record.MemChNo) == choices.end())
-            return MemoryRefersToNothingText(record.MemChNo);
         return std::nullopt;
     }
     if (row < 1 || row > ListEditLastRow(band, group)) return BeyondGroupText(band, group, row);
-    if (!ChannelMayHaveFrequency(band, group, row, record.RxFreqText.raw()))
+    if (!ChannelMayHaveFrequency(band, group, row, record.RxFreqText.raw()) &&
+        !RowHoldsFrequency(doc.Working, band, group, row, record.RxFreqText.raw()))
         return FrequencyNotAllowedText(record.RxFreqText.raw());
     if (FindRowRecord(doc.Working, band, group, row).kind != RowRecord::Kind::Channel &&
         UsedSlots(doc.Working, band, group) >= SlotCapacity(band, group))
@@ -189,6 +188,8 @@ RowsEditOutcome InsertPasteChannelRows(Document& doc, int band, int group, int s
             refusal = MemoryOntoChannelRowText();
         else if (position < 1 || position > ListEditLastRow(band, group))
             refusal = BeyondGroupText(band, group, position);
+        else if (auto wider = RecordWiderThanImage(*paste.Record, false))
+            refusal = std::move(wider);
         else if (!ChannelMayHaveFrequency(band, group, position, paste.Record->RxFreqText.raw()))
             refusal = FrequencyNotAllowedText(paste.Record->RxFreqText.raw());
         if (refusal) {

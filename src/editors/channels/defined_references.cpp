@@ -20,11 +20,4 @@ std::vector<int> DefinedDtmfCodes(const ConfigRecord& config) {
     return codes;
 }
 
-void DropUndefinedReferences(const ConfigRecord& config, ChannelRecord& record) {
-    record.RogerBeep = static_cast<i16>(IsToneDefined(config, record.RogerBeep));
-    for (i16 ChannelRecord::*code :
-         {&ChannelRecord::DtmfBot, &ChannelRecord::DtmfEot, &ChannelRecord::DtmfCall})
-        record.*code = static_cast<i16>(IsCodeDefined(config.Settings, record.*code));
-}
-
 }  // namespace kv

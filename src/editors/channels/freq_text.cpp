@@ -8,6 +8,7 @@
 
 #include "model/fixed_text.h"
 #include "model/numeric_text.h"
+#include "model/stored_frequency.h"
 
 namespace kv {
 namespace {
@@ -85,10 +86,9 @@ FreqTextResult FreqStoreToText(const Document& doc, std::string_view stored) {
 }
 
 std::optional<double> StoredFreqMhz(std::string_view stored) {
-    const std::string digits = TrimName(stored);
-    if (IsEmptyStoredFreq(digits) || !IsNumeric(digits)) return std::nullopt;
-    const std::size_t split = std::min<std::size_t>(2, digits.size());
-    return ParseNumber(digits.substr(0, split) + "." + digits.substr(split));
+    const std::optional<std::int64_t> hz = StoredFrequencyHz(stored);
+    if (!hz) return std::nullopt;
+    return static_cast<double>(*hz) / kHzPerMhz;
 }
 
 std::string FreqTextToStore(const Document& doc, std::string_view text) {

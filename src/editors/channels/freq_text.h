@@ -45,7 +45,8 @@ inline FreqTextResult CheckFreqEntry(const Document& doc, std::string_view typed
     return CheckFreqEntry(LimitsInForce(doc), typed);
 }
 
-// The value in MHz of a stored frequency text; nothing for an empty or non-numeric one.
+// The value in MHz of a stored frequency text as the encoder sends it (stored_frequency.h);
+// nothing for a text it sends as an empty slot.
 std::optional<double> StoredFreqMhz(std::string_view stored);
 
 // Stored form to display form. Empty or "FFFFFFFF" gives "". A stored text that is not a number

@@ -39,6 +39,12 @@ const char* WindowOf(DiffArea area) {
             return kDtmfWindow;
         case DiffArea::Weather:
             return kWeatherWindow;
+        case DiffArea::Emergency:
+            return kEmergencyWindow;
+        case DiffArea::DualWatch:
+            return kDualWatchWindow;
+        case DiffArea::MemoryKey:
+            return kMemoryKeyWindow;
         case DiffArea::Hidden:
             break;
     }

@@ -107,6 +107,23 @@ TEST_F(CliExchange, CommonFormatRefusedLinesStopTheWriteUnlessSkipped) {
     EXPECT_TRUE(diff.out.contains(QStringLiteral("HAM group 4 CH 1: REP OFF -> SUBB\n")));
     EXPECT_FALSE(diff.out.contains(QStringLiteral("CH 2")));
 
+    // With every line refused, or no data line at all, there is nothing to import: exit 1 and
+    // no file, --skip-bad or not.
+    WriteText(path("allbad.csv"),
+              "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+              "DtcsPolarity,Mode,TStep,Skip,Comment\n"
+              "2,Bad,29.600000,off,0.000000,,88.5,88.5,023,NN,FM,5.00,,,\n");
+    WriteText(path("headonly.csv"), "Band,Group,Group Name,CH No.,RX MHz\n");
+    for (const QString& csv : {path("allbad.csv"), path("headonly.csv")}) {
+        const CliRun nothing =
+            RunCli({QStringLiteral("import"), path("a.dat"), csv, QStringLiteral("--band"),
+                    QStringLiteral("HAM"), QStringLiteral("--group"), QStringLiteral("4"),
+                    path("n.dat"), QStringLiteral("--skip-bad")});
+        EXPECT_EQ(nothing.exitCode, 1) << csv.toStdString();
+        EXPECT_TRUE(nothing.err.contains(QStringLiteral("nothing written"))) << csv.toStdString();
+        EXPECT_FALSE(QFile::exists(path("n.dat")));
+    }
+
     // The common format goes into HF or HAM only.
     EXPECT_EQ(RunCli({QStringLiteral("import"), path("a.dat"), path("common.csv"),
                       QStringLiteral("--band"), QStringLiteral("CB"), QStringLiteral("--group"),

@@ -20,8 +20,8 @@ protected:
         doc_ = std::make_unique<Document>();
         ASSERT_TRUE(
             LoadTemplateFile(*doc_, std::string(KV_PROGRAM_DIR) + "/Init/1_KV7700_New.dat"));
-        // The template enables no operating mode; FM makes it a document without findings.
-        doc_->config().ModeEnable[0] = 1;
+        // The new document as it is (no operating mode enabled, as the defaults leave it) has
+        // no findings.
     }
     QString Save(const char* name) {
         const QString path = dir_.filePath(QString::fromLatin1(name));

@@ -9,6 +9,7 @@
 
 #include "codec/image_codec.h"
 #include "codec_fixtures.h"
+#include "model/transmit_frequency.h"
 
 namespace kv {
 namespace {
@@ -285,7 +286,9 @@ std::unique_ptr<RadioData> Expected(const RadioData& source, const RadioData& ta
                    &RadioSettings::ReservedSetting12})
         s.*m = ts.*m;
     // The name comes back NUL-padded, as the image holds it.
-    s.BtDeviceName.assignPadded(source.Config.Settings.BtDeviceName.trimmed(), '\0');
+    // Padded with blanks as the data file pads texts; NULs when the name ends in a blank.
+    const std::string name = source.Config.Settings.BtDeviceName.trimmed();
+    s.BtDeviceName.assignPadded(name, !name.empty() && name.back() == ' ' ? '\0' : ' ');
     s.ReservedSetting4 = ts.ReservedSetting4;
     s.ReservedSetting7 = ts.ReservedSetting7;
     const int workChannelGroups[kBandCount] = {6, 15, 12};
@@ -305,6 +308,8 @@ std::unique_ptr<RadioData> Expected(const RadioData& source, const RadioData& ta
         if (i == kWeatherCount - 1) wx.WxScan = twx.WxScan;
         if (wx.WxInUse != 1) wx = {0, twx.WxFrequency, twx.WxOption, twx.WxBandwidth, 0};
     }
+    // The transmit texts are not carried: they follow the radio's rule from what was.
+    SetTransmitTexts(*e);
     return e;
 }
 

@@ -33,7 +33,7 @@ TEST(ImageCodec, BluetoothNameKeepsItsBytes) {
         test::ByteRun bytes;
         std::string decoded;  // all 16 bytes
     };
-    const std::string nuls(16, '\0');
+    const std::string nuls(16, ' ');  // the data file pads its texts with blanks
     const Case cases[] = {
         {"Car 1", {0x22147, {'C', 'a', 'r', ' ', '1', 0x00}}, "Car 1" + nuls.substr(5)},
         {"Caf\xE9", {0x22147, {'C', 'a', 'f', 0xE9, 0x00}}, "Caf\xE9" + nuls.substr(4)},
@@ -46,6 +46,8 @@ TEST(ImageCodec, BluetoothNameKeepsItsBytes) {
         // Trailing blanks are not part of the name.
         {"AB  ", {0x22147, {'A', 'B', 0x00, 0x00, 0x00}}, "AB" + nuls.substr(2)},
         {"ABCDEFGHIJKLMNO\x80", {0x22155, {'O', 0x80, 0x00}}, "ABCDEFGHIJKLMNO\x80"},
+        // A blank inside the name stays.
+        {"A B", {0x22147, {'A', ' ', 'B', 0x00}}, "A B" + nuls.substr(3)},
     };
     const CodecOptions systems[] = {{"409", &Windows1252()}, {"407", &Windows1252()}};
     for (const auto& options : systems)
@@ -60,6 +62,21 @@ TEST(ImageCodec, BluetoothNameKeepsItsBytes) {
             DecodeImage(*image, *decoded, options);
             EXPECT_EQ(decoded->Config.Settings.BtDeviceName.raw(), c.decoded);
         }
+}
+
+// A name that ends in a blank on the radio keeps it through decoding and encoding: its padding
+// is NUL then, so the blank is not taken for padding.
+TEST(ImageCodec, BluetoothNameEndingInABlankKeepsTheBlank) {
+    constexpr std::uint32_t kName = 0x22147;
+    auto image = test::NewImage();
+    const std::uint8_t bytes[] = {'A', 'B', ' ', 0xFF};
+    for (std::uint32_t i = 0; i < 4; ++i) image->put(kName + i, bytes[i]);
+    auto data = test::NewData();
+    DecodeImage(*image, *data);
+    EXPECT_EQ(data->Config.Settings.BtDeviceName.raw(), std::string("AB ") + std::string(13, '\0'));
+    auto encoded = test::NewImage();
+    EncodeImage(*data, *encoded);
+    test::ExpectBytes(*encoded, {{kName, {'A', 'B', ' ', 0x00}}});
 }
 
 // Random radio contents: every byte of the image random. Decoding and encoding gives back the

@@ -86,7 +86,7 @@ TEST(CommonFormatImport, HandWrittenFileGivesTheChannelsAndNamesWhatItRefuses) {
         {10, "DCS code 024 is not in the list"},
         {11, "DCS polarity \"RN\": only normal codes (NN) can be carried"},
         {12, "this channel may not have the frequency 146.520000 MHz"},
-        {13, "too many channels for the group (it holds 40)"},
+        {13, "channel 41 is beyond this group's channels 1–40"},
         {14, "the channel was named already on line 3"},
     };
     ASSERT_EQ(preview.Refused.size(), refused.size());

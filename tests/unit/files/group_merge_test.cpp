@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,39 +56,76 @@ std::string SlotDigits(const MemoryImage& image, int chNo) {
     return digits;
 }
 
-TEST(MergeOverfullGroups, KeepsWhatTheEncoderWroteLastAndDropsWhatNoSlotHolds) {
+// What the earlier program's encoder left on the radio for a group, modelled here on its own:
+// every slot in slot order at its channel number, whatever the group's size (a later slot
+// overwrites an earlier one's bytes), its in-use and scan values ORed into the bit maps.
+struct SentChannel {
+    std::string digits;
+    i16 busy = 0;
+    int inUse = 0;
+    int scan = 0;
+};
+
+std::map<int, SentChannel> EarlierEncoderSent(const RadioData& data, int band, int group,
+                                              int channels) {
+    std::map<int, SentChannel> sent;
+    for (int slot = 1; slot <= data.channelCount(band, group); ++slot) {
+        const ChannelRecord& record = data.channel(band, slot, group);
+        if (record.ChNo < 1 || record.ChNo > channels) continue;
+        SentChannel& channel = sent[record.ChNo];
+        channel.digits = record.RxFreqText.trimmed();
+        channel.busy = record.Busy;
+        channel.inUse |= record.InUse & 1;
+        channel.scan |= record.ScanAdd & 1;
+    }
+    return sent;
+}
+
+TEST(MergeOverfullGroups, KeepsWhatTheEarlierEncoderLeftOnTheRadioAndDropsWhatNoSlotHolds) {
     auto data = std::make_unique<RadioData>();
     LayOverfullGroup(*data);
+    // Channel 2 again in slot 58, not scanned and not in use: the radio still has channel 2 in
+    // use and scanned (bits ORed), with slot 58's frequency and busy lock.
+    Lay(*data, kBandHf, 1, 58, 2, "29500000", 0);
+    data->channel(kBandHf, 1, 58).InUse = 0;
+    data->channel(kBandHf, 1, 58).ScanAdd = 0;
+    // Channel 3 twice, not scanned in slot 3 but scanned in slot 43.
+    data->channel(kBandHf, 3, 1).ScanAdd = 0;
+    data->channelCount(kBandHf, 1) = 58;
     // Another group holds channel 0 and 45 without being over-full: left as it is.
     Lay(*data, kBandHf, 2, 1, 0, "28000000", 0);
     Lay(*data, kBandHf, 2, 2, 45, "28000000", 0);
     data->channelCount(kBandHf, 2) = 2;
-    // What the earlier program sent for this file.
-    auto sent = std::make_unique<MemoryImage>();
-    EncodeImage(*data, *sent);
+    const std::map<int, SentChannel> sent = EarlierEncoderSent(*data, kBandHf, 1, 40);
 
     const GroupMergeCount count = MergeOverfullGroups(*data);
-    EXPECT_EQ(count.Merged, 17);
+    EXPECT_EQ(count.Merged, 18);
     EXPECT_EQ(count.Dropped, 1);
-    std::vector<int> expected = {1, 2, 3, 4};
-    for (int chNo = 6; chNo <= 38; ++chNo) expected.push_back(chNo);
-    expected.push_back(5);
+    std::vector<int> expected;
+    for (int chNo = 17; chNo <= 38; ++chNo) expected.push_back(chNo);
+    for (int chNo = 1; chNo <= 16; ++chNo)
+        if (chNo != 2) expected.push_back(chNo);
     expected.push_back(40);
+    expected.push_back(2);
     EXPECT_EQ(Numbers(*data, kBandHf, 1), expected);
-    EXPECT_EQ(data->channel(kBandHf, 38, 1).Busy, 1);  // channel 5 of slot 39
     EXPECT_EQ(Numbers(*data, kBandHf, 2), (std::vector<int>{0, 45}));
 
-    // The merged group encodes as the radio received it, plus channel 40, which only a slot
-    // above the group's size held.
-    auto merged = std::make_unique<MemoryImage>();
-    EncodeImage(*data, *merged);
-    EXPECT_EQ(SlotDigits(*sent, 5), "28999990");
-    EXPECT_EQ(SlotDigits(*merged, 5), "28999990");
-    EXPECT_EQ(SlotDigits(*merged, 1), "28110001");
-    for (int chNo = 1; chNo <= 39; ++chNo)
-        EXPECT_EQ(SlotDigits(*merged, chNo), SlotDigits(*sent, chNo)) << "channel " << chNo;
-    EXPECT_EQ(SlotDigits(*sent, 40), "00000000");
-    EXPECT_EQ(SlotDigits(*merged, 40), "29400000");
+    // The merged group reaches the radio as the earlier program sent the file.
+    auto image = std::make_unique<MemoryImage>();
+    EncodeImage(*data, *image);
+    auto back = std::make_unique<RadioData>();
+    DecodeImage(*image, *back);
+    ASSERT_EQ(sent.size(), 40u - 1u);  // channel 39 was never in the group
+    for (const auto& [chNo, channel] : sent) {
+        EXPECT_EQ(SlotDigits(*image, chNo), channel.digits) << "channel " << chNo;
+        const int slot = FindSlot(*back, kBandHf, 1, chNo);
+        ASSERT_EQ(slot != 0, channel.inUse == 1) << "channel " << chNo;
+        if (slot == 0) continue;
+        EXPECT_EQ(back->channel(kBandHf, slot, 1).Busy, channel.busy) << "channel " << chNo;
+        EXPECT_EQ(back->channel(kBandHf, slot, 1).ScanAdd, channel.scan) << "channel " << chNo;
+    }
+    EXPECT_EQ(SlotDigits(*image, 2), "29500000");
+    EXPECT_EQ(SlotDigits(*image, 1), "29000000");
     EXPECT_FALSE(MergeOverfullGroups(*data).any());
 }
 

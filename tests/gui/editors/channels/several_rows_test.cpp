@@ -12,7 +12,7 @@
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
 #include "codec/image_codec.h"
-#include "editors/channels/defined_references.h"
+#include "model/transmit_frequency.h"
 #include "files/data_file.h"
 #include "gui/document_editor.h"
 #include "model/memory_image.h"
@@ -80,6 +80,8 @@ protected:
             // References to tones and codes the document defines, or none.
             record.RogerBeep = record.DtmfBot = record.DtmfEot = record.DtmfCall = 0;
             record.RxFreqText.assign(std::to_string(28100000 + 1000 * slot));
+            FitDetailsToImage(record);
+            record.Reserved6 = record.Reserved7 = record.Reserved11 = 0;
         }
         data.channelCount(band, group) = static_cast<i16>(count);
     }
@@ -102,7 +104,7 @@ TEST_F(SeveralRowsTest, FiveChannelsCopiedByKeyboardPasteIntoAnotherGroupAndSave
     const QStringList lines = copied->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("CH No.\tFrequency\tBUSY\t")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2\t28.10200\t")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2\t28.102000\t")));
 
     ShowBandGroup(kBandHam, 3);
     SelectRow(10);
@@ -124,7 +126,7 @@ TEST_F(SeveralRowsTest, FiveChannelsCopiedByKeyboardPasteIntoAnotherGroupAndSave
     for (int n = 0; n < 5; ++n) {
         ChannelRecord expected = source[static_cast<std::size_t>(n)];
         expected.ChNo = static_cast<i16>(10 + n);
-        DropUndefinedReferences(doc().config(), expected);
+        SetTransmitText(kBandHam, expected, doc().settings().RepeaterOffset);
         const ChannelRecord* pasted = Channel(kBandHam, 3, 10 + n);
         ASSERT_NE(pasted, nullptr) << 10 + n;
         EXPECT_TRUE(*pasted == expected) << "row " << 10 + n;
@@ -384,10 +386,13 @@ TEST_F(SeveralRowsTest, CopiedTextFollowsTheInterfaceLanguage) {
     SelectRow(1);
     trigger("mnuPaste");
     EXPECT_TRUE(Asked.empty());
-    // The same channels, their stored frequency texts included.
-    for (int slot = 1; slot <= 2; ++slot)
-        EXPECT_TRUE(doc().Working.channel(kBandHam, slot, 1) == kept.channel(kBandHam, slot, 1))
-            << slot;
+    // The same channels, their stored frequency texts included; the transmit texts are the
+    // radio's.
+    for (int slot = 1; slot <= 2; ++slot) {
+        ChannelRecord expected = kept.channel(kBandHam, slot, 1);
+        SetTransmitText(kBandHam, expected, kept.Config.Settings.RepeaterOffset);
+        EXPECT_TRUE(doc().Working.channel(kBandHam, slot, 1) == expected) << slot;
+    }
 }
 
 }  // namespace

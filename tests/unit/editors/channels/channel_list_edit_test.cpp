@@ -226,7 +226,9 @@ TEST_F(ListEditTest, PasteTakesAnyRecordTheDocumentHolds) {
     }
 }
 
-TEST_F(ListEditTest, PasteDropsReferencesToUndefinedTonesAndCodes) {
+// A paste carries what the radio holds: references to undefined tones and codes stay (the check
+// before writing names them), and the transmit text follows the radio's rule.
+TEST_F(ListEditTest, PasteKeepsReferencesToUndefinedTonesAndCodes) {
     Put(kBandHf, 1, {1});
     ChannelRecord& source = doc->Working.channel(kBandHf, 1, 1);
     source.RogerBeep = 3;
@@ -238,7 +240,7 @@ TEST_F(ListEditTest, PasteDropsReferencesToUndefinedTonesAndCodes) {
     CopyChannel(*doc, kBandHf, 1, 1, clip);
     PasteChannel(*doc, kBandHf, 1, 2, clip);
     EXPECT_EQ(Channel(kBandHf, 1, 2).RogerBeep, 3);
-    EXPECT_EQ(Channel(kBandHf, 1, 2).DtmfBot, 0);
+    EXPECT_EQ(Channel(kBandHf, 1, 2).DtmfBot, 2);
     EXPECT_EQ(Channel(kBandHf, 1, 2).DtmfEot, 5);
 }
 

@@ -123,7 +123,10 @@ TEST_F(RowsEditTest, PastedRowsAreCheckedAtTheRowTheyGoTo) {
     EXPECT_EQ(Layout(), expected);
 }
 
-TEST_F(RowsEditTest, APastedMemoryMustReferToAChannelOfItsGroup) {
+// A memory naming a channel its group holds takes that channel's frequency; one naming a
+// channel the group does not hold is pasted as a radio holds it (the check before writing names
+// it); one wider than the radio's reference byte is refused.
+TEST_F(RowsEditTest, APastedMemoryIsRefusedOnlyWhenTheRadioCannotHoldIt) {
     doc->config().BandMode = kBandCb;
     ASSERT_TRUE(AddChannel(*doc, 4, kBandCb, 2, "27.005"));
     const int firstMemoryRow = GridShapeFor(kBandCb, 2).channelRows + 1;
@@ -131,11 +134,18 @@ TEST_F(RowsEditTest, APastedMemoryMustReferToAChannelOfItsGroup) {
     memory.MemChNo = 4;
     ChannelRecord dangling;
     dangling.MemChNo = 9;
-    const std::vector<RowToPaste> rows = {{1, true, memory}, {2, true, dangling}};
+    dangling.RxFreqText.assign("27015000");
+    ChannelRecord wide;
+    wide.MemChNo = 300;
+    const std::vector<RowToPaste> rows = {{1, true, memory}, {2, true, dangling}, {3, true, wide}};
     const RowsEditOutcome outcome = PasteChannelRows(*doc, kBandCb, 2, firstMemoryRow, rows);
     ASSERT_EQ(outcome.Refused.size(), 1u);
+    EXPECT_EQ(outcome.Refused[0].Line, 3);
     EXPECT_EQ(outcome.Refused[0].Reason.en,
-              "the memory refers to channel 9, which the group does not hold");
+              "CB Mem Chan ID \"#300\" is more than the radio holds in this field (1–255)");
+    const ChannelRecord& kept = doc->Working.Store.cbMem(CbMemRecord(2, 2));
+    EXPECT_EQ(kept.MemChNo, 9);
+    EXPECT_EQ(kept.RxFreqText.trimmed(), "27015000");
     const ChannelRecord& stored = doc->Working.Store.cbMem(CbMemRecord(2, 1));
     EXPECT_EQ(stored.InUse, 1);
     EXPECT_EQ(stored.MemChNo, 4);
