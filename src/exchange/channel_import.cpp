@@ -185,11 +185,10 @@ void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& code
             return builder.refuse(row.Line, std::move(*reason));
     }
     const ChannelContext context{*band, data.Config.Settings.RepeaterOffset};
-    const ChannelRecord* replaced = memory ? (data.Store.cbMem(*chNo).InUse == 1
-                                                  ? &data.Store.cbMem(*chNo)
-                                                  : nullptr)
-                                           : slot != 0 ? &data.channel(*band, slot, *group)
-                                                       : nullptr;
+    const ChannelRecord* replaced =
+        memory      ? (data.Store.cbMem(*chNo).InUse == 1 ? &data.Store.cbMem(*chNo) : nullptr)
+        : slot != 0 ? &data.channel(*band, slot, *group)
+                    : nullptr;
     if (!TransmitCellAgrees(transmitCell, channel.Record, replaced, context))
         return builder.refuse(
             row.Line, TransmitNotStoredText(transmitCell, TransmitMhz(channel.Record, context)));
@@ -214,7 +213,8 @@ void ReadCommonRow(const CsvHeader& header, const CsvRow& row, int locationBase,
     const int chNo = *location - locationBase + 1;
     if (!GroupChannelNumbers(target.Band, target.Group).holds(chNo))
         return builder.refuse(row.Line, BeyondGroupChannelsText(chNo, target.Band, target.Group));
-    auto record = CommonRowRecord(header, row, chNo);
+    auto record = CommonRowRecord(header, row, chNo,
+                                  {target.Band, builder.data().Config.Settings.RepeaterOffset});
     if (auto* reason = std::get_if<TextPair>(&record))
         return builder.refuse(row.Line, std::move(*reason));
     ChannelRecord& channel = std::get<ChannelRecord>(record);

@@ -12,6 +12,9 @@
 #include "editors/channels/detail_rows.h"
 #include "editors/channels/frequency_rule.h"
 #include "exchange/import_texts.h"
+#include "model/band_range.h"
+#include "model/stored_frequency.h"
+#include "model/transmit_frequency.h"
 
 namespace kv {
 namespace {
@@ -37,16 +40,22 @@ std::optional<long long> ParseHz(std::string_view text) {
 }
 
 std::optional<std::string> HzToStored(long long hz) {
-    if (hz < 0 || hz >= 100'000'000) return std::nullopt;
-    char text[16];
-    std::snprintf(text, sizeof text, "%08lld", hz);
-    return std::string(text);
+    const std::string text = StoredTextOfHz(hz);
+    if (text.empty()) return std::nullopt;
+    return text;
 }
 
 std::string MhzText(long long hz) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld.%06lld", hz / 1'000'000, hz % 1'000'000);
-    return text;
+    return HzAsMhzText(hz);
+}
+
+// The REP a line's transmit frequency asks for: the radio shifts only by its one TX.REP, so a
+// shift of any other size cannot be carried.
+std::variant<i16, TextPair> RepFor(long long rxHz, long long txHz, std::int64_t shiftHz) {
+    if (txHz == rxHz) return static_cast<i16>(0);
+    if (txHz - rxHz == shiftHz) return static_cast<i16>(kRepAdd);
+    if (rxHz - txHz == shiftHz) return static_cast<i16>(kRepSubtract);
+    return ShiftNotTxRepText(MhzText(txHz > rxHz ? txHz - rxHz : rxHz - txHz), MhzText(shiftHz));
 }
 
 std::optional<int> CtcssIndex(std::string_view tone) {
@@ -187,7 +196,7 @@ std::vector<std::string> DroppedCommonColumns(const CsvHeader& header,
 }
 
 std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, const CsvRow& row,
-                                                      int chNo) {
+                                                      int chNo, const CommonRowPlace& place) {
     const std::string frequency = Cell(header, row, "Frequency");
     const auto rxHz = ParseHz(frequency);
     if (!rxHz) return NotFrequencyText("Frequency", frequency);
@@ -204,21 +213,23 @@ std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, c
         const std::string offsetText = Cell(header, row, "Offset");
         const auto offset = ParseHz(offsetText);
         if (!offset) return NotFrequencyText("Offset", offsetText);
-        if (duplex == "+") {
+        if (duplex == "+")
             txHz = *rxHz + *offset;
-            record.RepShift = 1;
-        } else if (duplex == "-") {
+        else if (duplex == "-")
             txHz = *rxHz - *offset;
-            record.RepShift = 2;
-        } else if (duplex == "split") {
+        else if (duplex == "split")
             txHz = *offset;
-        } else {
+        else
             return DuplexUnknownText(duplex);
-        }
     }
-    const auto txStored = HzToStored(txHz);
-    if (!txStored) return FrequencyRefusedText(MhzText(txHz));
-    record.TxFreqText.assign(*txStored);
+    if (txHz != *rxHz && place.Band == kBandCb) return CbShiftText();
+    auto rep = RepFor(*rxHz, txHz, RepeaterShiftHz(place.RepeaterOffset));
+    if (auto* refused = std::get_if<TextPair>(&rep)) return std::move(*refused);
+    record.RepShift = std::get<i16>(rep);
+    const FreqLimits limits = BandLimits(place.Band);
+    if (txHz < std::llround(limits.min * 1e6) || txHz > std::llround(limits.max * 1e6))
+        return TransmitOutsideBandText(MhzText(txHz));
+    SetTransmitText(place.Band, record, place.RepeaterOffset);
 
     const std::string tone = Cell(header, row, "Tone");
     const auto sides = SidesOf(header, row);

@@ -1,6 +1,7 @@
 // The common open CSV format of other programmers, one row to one channel record of this radio.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "exchange/csv.h"
 #include "model/channel_record.h"
+#include "model/group_arrays.h"
 #include "model/text_pair.h"
 
 namespace kv {
@@ -27,9 +29,19 @@ bool IsCommonHeader(const CsvHeader& header);
 std::vector<std::string> DroppedCommonColumns(const CsvHeader& header,
                                               const std::vector<CsvRow>& rows);
 
+// Where the rows go: the band, and the radio-wide repeater offset the shifts must match.
+struct CommonRowPlace {
+    int Band = kBandHf;
+    std::int32_t RepeaterOffset = 0;  // TX.REP, units of 100 Hz
+};
+
 // The record for a row (channel number, in use, frequencies, tones, mode set; the rest as a new
-// channel has it), or why the row cannot be carried. The frequency rule is the caller's.
+// channel has it), or why the row cannot be carried. The radio transmits on the receive
+// frequency or shifted by TX.REP: Duplex "+"/"-" with an Offset of TX.REP sets REP to Add/SUBB,
+// Offset 0 or no Duplex is simplex, "split" is simplex for an equal transmit frequency and
+// Add/SUBB for one TX.REP away; any other shift, and a transmit frequency outside the band, is
+// refused. The receive frequency rule is the caller's.
 std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, const CsvRow& row,
-                                                      int chNo);
+                                                      int chNo, const CommonRowPlace& place);
 
 }  // namespace kv

@@ -92,4 +92,20 @@ TextPair PolarityRefusedText(std::string_view polarity) {
                     {polarity});
 }
 
+TextPair ShiftNotTxRepText(std::string_view shift, std::string_view txRep) {
+    return FillText({"a shift of {} MHz: the radio shifts every repeater channel by its TX.REP of "
+                     "{} MHz",
+                     "偏移 {} MHz：对讲机的所有中继信道都按 TX.REP {} MHz 偏移"},
+                    {shift, txRep});
+}
+TextPair CbShiftText() {
+    return {"a shift in the CB band: CB channels transmit on their receive frequency",
+            "CB 频段的偏移：CB 信道在接收频率上发射"};
+}
+TextPair TransmitOutsideBandText(std::string_view mhz) {
+    return FillText(
+        {"the transmit frequency {} MHz is outside the band", "发射频率 {} MHz 超出波段范围"},
+        {mhz});
+}
+
 }  // namespace kv

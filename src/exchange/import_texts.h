@@ -29,5 +29,8 @@ TextPair ToneModeRefusedText(std::string_view tone);
 TextPair CtcssRefusedText(std::string_view tone);
 TextPair DcsRefusedText(std::string_view code);
 TextPair PolarityRefusedText(std::string_view polarity);
+TextPair ShiftNotTxRepText(std::string_view shift, std::string_view txRep);
+TextPair CbShiftText();
+TextPair TransmitOutsideBandText(std::string_view mhz);
 
 }  // namespace kv

@@ -85,7 +85,7 @@ TEST_F(CliExchange, CommonFormatRefusedLinesStopTheWriteUnlessSkipped) {
     WriteText(path("common.csv"),
               "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
               "DtcsPolarity,Mode,TStep,Skip,Comment\n"
-              "1,Rpt,29.620000,-,0.100000,Tone,88.5,88.5,023,NN,FM,5.00,,,\n"
+              "1,Rpt,29.620000,-,0.010000,Tone,88.5,88.5,023,NN,FM,5.00,,,\n"
               "2,Bad,29.600000,off,0.000000,,88.5,88.5,023,NN,FM,5.00,,,\n");
     const QStringList import = {QStringLiteral("import"), path("a.dat"),
                                 path("common.csv"),       QStringLiteral("--band"),

@@ -217,6 +217,7 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
         SCOPED_TRACE(c.Language);
         RadioData data = working();
         data.channelCount(kBandHam, 4) = 0;
+        data.Config.Settings.RepeaterOffset = 1000;  // the file's repeaters shift by 0.1 MHz
         Load(data);
         state().CurrentLanguage = c.Language;
 
@@ -255,7 +256,7 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
                                         QStringLiteral("8 ") + added}));
 
         // Lines 2, 3 and 8 are channels 1, 2 and 7 of HAM group 4, as an export shows them: the
-        // transmit column is what the radio makes of REP and the document's TX.REP (0.01 MHz).
+        // transmit column is what the radio makes of REP and TX.REP.
         ASSERT_EQ(working().channelCount(kBandHam, 4), 3);
         chooser_->Answers.push_back(path("check.csv"));
         trigger("mnuFileExportChannels");
@@ -263,7 +264,7 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
         ASSERT_TRUE(check.open(QIODevice::ReadOnly));
         const QString exported = QString::fromUtf8(check.readAll());
         for (const char* row :
-             {"1,29.620000,29.610000,", "2,29.600000,29.600000,", "7,29.650000,29.650000,"}) {
+             {"1,29.620000,29.520000,", "2,29.600000,29.600000,", "7,29.650000,29.550000,"}) {
             const QRegularExpression line(QStringLiteral("\\nHAM,4,[^,]*,") +
                                           QRegularExpression::escape(QString::fromLatin1(row)));
             EXPECT_TRUE(line.match(exported).hasMatch()) << row << "\n" << exported.toStdString();

@@ -17,8 +17,8 @@ constexpr const char* kFixture =
     "Rpt,1,29.620000,-,0.100000,Tone,88.5,100.0,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
     "Simplex,2,29.600000,,0.000000,TSQL,88.5,100.0,023,NN,NFM,5.00,S,calling,Tone->Tone,023\r\n"
     "Dcs,3,28.500000,,0.000000,DTCS,88.5,88.5,754,NN,AM,5.00,,,Tone->Tone,023\r\n"
-    "RxOnly,4,28.400000,+,0.600000,TSQL-R,250.3,88.5,023,NN,LSB,5.00,,,Tone->Tone,023\r\n"
-    "Split,5,28.300000,split,28.900000,Cross,67.0,88.5,023,NN,CW,5.00,,,Tone->DTCS,047\r\n"
+    "RxOnly,4,28.400000,+,0.100000,TSQL-R,250.3,88.5,023,NN,LSB,5.00,,,Tone->Tone,023\r\n"
+    "Split,5,28.300000,split,28.400000,Cross,67.0,88.5,023,NN,CW,5.00,,,Tone->DTCS,047\r\n"
     "NoTx,6,28.200000,off,0.000000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
     "Digital,7,28.100000,,0.000000,,88.5,88.5,023,NN,DV,5.00,,,Tone->Tone,023\r\n"
     "OddTone,8,28.000000,,0.000000,Tone,69.4,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
@@ -26,7 +26,11 @@ constexpr const char* kFixture =
     "Reverse,10,28.060000,,0.000000,DTCS,88.5,88.5,023,RN,FM,5.00,,,Tone->Tone,023\r\n"
     "TwoMetre,11,146.520000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
     "TooFar,41,28.070000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
-    "Again,2,28.080000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n";
+    "Again,2,28.080000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
+    "OddShift,12,28.600000,+,0.600000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
+    "OddSplit,13,28.600000,split,28.650000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
+    "OutOfBand,14,29.650000,+,0.100000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n"
+    "NoShift,15,28.700000,+,0.000000,,88.5,88.5,023,NN,FM,5.00,,,Tone->Tone,023\r\n";
 
 struct Expected {
     int chNo;
@@ -38,7 +42,9 @@ struct Expected {
 TEST(CommonFormatImport, HandWrittenFileGivesTheChannelsAndNamesWhatItRefuses) {
     auto doc = std::make_unique<Document>();
     RadioData& data = doc->Working;
-    // The target group holds channel 1 already: the file's Location 1 replaces it.
+    // The radio shifts repeater channels by 0.1 MHz. The target group holds channel 1 already:
+    // the file's Location 1 replaces it.
+    data.Config.Settings.RepeaterOffset = 1000;
     data.channelCount(kBandHam, 3) = 1;
     data.channel(kBandHam, 1, 3).ChNo = 1;
     data.channel(kBandHam, 1, 3).InUse = 1;
@@ -56,8 +62,10 @@ TEST(CommonFormatImport, HandWrittenFileGivesTheChannelsAndNamesWhatItRefuses) {
         {1, "29620000", "29520000", 2, 1, 7, 0, 0, 0, 0, 0},
         {2, "29600000", "29600000", 0, 1, 11, 0, 1, 11, 0, 0},
         {3, "28500000", "28500000", 0, 2, 0, 103, 2, 0, 103, 1},
-        {4, "28400000", "29000000", 1, 0, 0, 0, 1, 37, 0, 3},
-        {5, "28300000", "28900000", 0, 1, 0, 0, 2, 0, 7, 5},
+        {4, "28400000", "28500000", 1, 0, 0, 0, 1, 37, 0, 3},
+        {5, "28300000", "28400000", 1, 1, 0, 0, 2, 0, 7, 5},
+        // An offset of 0 is simplex.
+        {15, "28700000", "28700000", 0, 0, 0, 0, 0, 0, 0, 0},
     };
     ASSERT_EQ(preview.Channels.size(), expected.size());
     for (std::size_t n = 0; n < expected.size(); ++n) {
@@ -88,6 +96,11 @@ TEST(CommonFormatImport, HandWrittenFileGivesTheChannelsAndNamesWhatItRefuses) {
         {12, "this channel may not have the frequency 146.520000 MHz"},
         {13, "channel 41 is beyond this group's channels 1–40"},
         {14, "the channel was named already on line 3"},
+        {15, "a shift of 0.600000 MHz: the radio shifts every repeater channel by its TX.REP of "
+             "0.100000 MHz"},
+        {16, "a shift of 0.050000 MHz: the radio shifts every repeater channel by its TX.REP of "
+             "0.100000 MHz"},
+        {17, "the transmit frequency 29.750000 MHz is outside the band"},
     };
     ASSERT_EQ(preview.Refused.size(), refused.size());
     for (std::size_t n = 0; n < refused.size(); ++n) {
@@ -96,10 +109,10 @@ TEST(CommonFormatImport, HandWrittenFileGivesTheChannelsAndNamesWhatItRefuses) {
         EXPECT_FALSE(preview.Refused[n].Reason.zh.empty());
     }
 
-    // Nothing changed before applying; applying adds four and replaces one.
+    // Nothing changed before applying; applying adds five and replaces one.
     EXPECT_EQ(data.channelCount(kBandHam, 3), 1);
     ApplyImport(data, preview);
-    EXPECT_EQ(data.channelCount(kBandHam, 3), 5);
+    EXPECT_EQ(data.channelCount(kBandHam, 3), 6);
     for (const Expected& e : expected) {
         const int slot = FindSlot(data, kBandHam, 3, e.chNo);
         ASSERT_NE(slot, 0);
