@@ -154,11 +154,14 @@ void SerialSession::askVersionQuestion(const AskVersionQuestion& ask) {
 
 // The receive threshold: the bytes wait here until the expected reply length has arrived.
 void SerialSession::onReadyRead() {
-    const QByteArray bytes = port_.readAll();
-    const ByteView received(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                            static_cast<std::size_t>(bytes.size()));
-    trace(TraceEvent::Received, received);
-    input_.append(received);
+    // Read into the stack: a reply is a few bytes, and this runs for every one.
+    std::uint8_t chunk[256];
+    qint64 count = 0;
+    while ((count = port_.read(reinterpret_cast<char*>(chunk), sizeof chunk)) > 0) {
+        const ByteView received(chunk, static_cast<std::size_t>(count));
+        trace(TraceEvent::Received, received);
+        input_.append(received);
+    }
     if (!engine_.running()) {
         input_.discard();
         return;
