@@ -3,19 +3,18 @@
 //  (a) unpaced: the simulator answers at once, so the figures are the program's own cost:
 //      wall time and processor time (this process, getrusage) per session and per exchange;
 //      each once without and once with the session trace that the program keeps;
-//  (b) paced at 115200 baud: the simulator lets every byte take its wire time, and the session
-//      time is compared with the wire-time minimum of all bytes that crossed the line. The same
-//      exchanges made by a bare reference client (blocking reads, no event loop, no engine) show
-//      what the machine, the pseudo-terminal and the simulator cost by themselves: the program
-//      adds the difference between the two ratios.
+//  (b) paced at 115200 baud: the simulator lets every byte take its wire time. The program (its
+//      session runner, keeping its trace) and the bare client kv_bare_client (a few dozen lines
+//      of blocking exchanges, its own frames, no event loop) take turns, each session on a
+//      fresh simulator. For each: the session time against the wire-time minimum of all bytes
+//      that crossed the line, and the turnaround of every exchange, from the moment the
+//      simulator wrote the last byte of a reply to the moment it read the first byte of the
+//      next request (its --timing stamps), which noise on a shared machine hides far less.
 //  (c) the trace alone, without the line: recording every frame of a whole write session and
 //      keeping it as a file, against the fastest unpaced session of (a).
-// Usage: kv_bench_link [unpaced sessions per kind, default 5]
-#include <fcntl.h>
-#include <poll.h>
+// Usage: kv_bench_link [unpaced sessions per kind, default 5] [paced rounds, default 5]
+#include <stdlib.h>
 #include <sys/resource.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,7 +23,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 
 #include "link/session_trace.h"
@@ -49,17 +50,41 @@ double ProcessorSeconds() {
 class Simulator {
 public:
     explicit Simulator(const QStringList& extra) {
-        process_.start(
-            KV_PROGRAM_DIR "/kv7700-sim",
-            QStringList{"--log", dir_.filePath("frames.log"), "--linger", "forever"} + extra);
+        process_.start(KV_PROGRAM_DIR "/kv7700-sim",
+                       QStringList{"--log", dir_.filePath("frames.log"), "--timing",
+                                   dir_.filePath("timing.txt"), "--linger", "forever"} +
+                           extra);
         if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
             path_ = QString::fromUtf8(process_.readLine()).trimmed();
     }
-    ~Simulator() {
+    ~Simulator() { Stop(); }
+    const QString& path() const { return path_; }
+
+    // Ends the simulator, which writes out its timing stamps.
+    void Stop() {
+        if (process_.state() == QProcess::NotRunning) return;
         process_.terminate();
         if (!process_.waitForFinished(5000)) process_.kill();
     }
-    const QString& path() const { return path_; }
+
+    // Microseconds from the last byte of each reply leaving to the first byte of the next
+    // request arriving; read once the simulator has stopped.
+    std::vector<double> Turnarounds() const {
+        QFile file(dir_.filePath("timing.txt"));
+        std::vector<double> turnarounds;
+        if (!file.open(QIODevice::ReadOnly)) return turnarounds;
+        std::map<int, long long> replyLeft;
+        while (!file.atEnd()) {
+            const QList<QByteArray> fields = file.readLine().trimmed().split(' ');
+            if (fields.size() != 3) continue;
+            const int number = fields[1].toInt();
+            const long long at = fields[2].toLongLong();
+            if (fields[0] == "rp") replyLeft[number] = at;
+            if (fields[0] == "rq" && replyLeft.count(number - 1) != 0)
+                turnarounds.push_back(static_cast<double>(at - replyLeft[number - 1]));
+        }
+        return turnarounds;
+    }
 
     // Bytes of every frame received and sent so far, read from the log.
     long long LoggedBytes() const {
@@ -100,10 +125,11 @@ Measurement RunSession(TransferKind kind, const QString& path, const QString& tr
     });
 
     Measurement m;
+    // Timed from the first request, as the bare client times itself.
+    if (session.OpenLink(kind, path)) return m;
     QElapsedTimer wall;
     const double cpuBefore = ProcessorSeconds();
     wall.start();
-    if (session.OpenLink(kind, path)) return m;
     session.start();
     // Sleeps in the event loop between events; a safety net ends a session that never ends.
     QTimer::singleShot(120000, &loop, &QEventLoop::quit);
@@ -114,42 +140,16 @@ Measurement RunSession(TransferKind kind, const QString& path, const QString& tr
     return m;
 }
 
-// The session's exchanges made with blocking reads on the raw line, each reply awaited in full.
-Measurement RunReferenceClient(TransferKind kind, const QString& path) {
+// The bare client's session on `path`: its own wall time, as it prints it.
+Measurement RunBareClient(TransferKind kind, const QString& path) {
     Measurement m;
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
-    if (fd < 0) return m;
-    termios t{};
-    tcgetattr(fd, &t);
-    cfmakeraw(&t);
-    tcsetattr(fd, TCSANOW, &t);
-    auto exchange = [fd](const Frame& request, std::size_t expected) {
-        if (::write(fd, request.data(), request.size()) != static_cast<ssize_t>(request.size()))
-            return false;
-        std::uint8_t buffer[64];
-        std::size_t received = 0;
-        pollfd pfd{fd, POLLIN, 0};
-        while (received<expected&& ::poll(&pfd, 1, 1000)> 0) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n <= 0) return false;
-            received += static_cast<std::size_t>(n);
-        }
-        return received == expected;
-    };
-    const BlockData block{};
-    QElapsedTimer wall;
-    wall.start();
-    bool ok = exchange(HandshakeRequest(), kHandshakeReplyLength) &&
-              exchange(IdentificationRequest(), kIdentificationReplyLength);
-    for (std::uint32_t address : TransferBlockAddresses()) {
-        if (!ok) break;
-        ok = kind == TransferKind::Read ? exchange(ReadRequest(address), kDataFrameLength)
-                                        : exchange(DataFrame(address, block), 1);
-    }
-    ok = ok && exchange(EndRequest(), 1);
-    m.wallSeconds = wall.nsecsElapsed() / 1e9;
+    QProcess client;
+    client.start(QCoreApplication::applicationDirPath() + "/kv_bare_client",
+                 {kind == TransferKind::Read ? "read" : "write", path});
+    if (!client.waitForFinished(120000) || client.exitCode() != 0) return m;
+    bool ok = false;
+    m.wallSeconds = client.readAllStandardOutput().trimmed().toDouble(&ok);
     m.succeeded = ok;
-    ::close(fd);
     return m;
 }
 
@@ -186,34 +186,79 @@ bool Unpaced(int sessions) {
     return true;
 }
 
-bool Paced() {
-    std::printf("(b) paced at %d baud (10 bits a byte)\n", kBaud);
-    std::printf("    client     kind   session     wire minimum  ratio   cpu/session\n");
-    for (TransferKind kind : {TransferKind::Read, TransferKind::Write}) {
-        enum class Client { Program, TracedProgram, Reference };
-        for (Client client : {Client::Program, Client::TracedProgram, Client::Reference}) {
-            Simulator sim({"--baud", QString::number(kBaud)});
-            if (sim.path().isEmpty()) return false;
-            QTemporaryDir traces;
-            const bool program = client != Client::Reference;
-            const Measurement m = client == Client::Reference ? RunReferenceClient(kind, sim.path())
-                                  : client == Client::Program
-                                      ? RunSession(kind, sim.path())
-                                      : RunSession(kind, sim.path(), traces.path());
-            if (!m.succeeded) return false;
-            const long long bytes = sim.LoggedBytes();
-            const double wire = bytes * 10.0 / kBaud;
-            const char* name = client == Client::Reference ? "reference"
-                               : client == Client::Program ? "program  "
-                                                           : "+trace   ";
-            std::printf("    %s  %s  %8.3f s  %8.3f s    %6.4f  ", name, Name(kind), m.wallSeconds,
-                        wire, m.wallSeconds / wire);
-            if (program)
-                std::printf("%8.3f s   (%lld bytes)\n", m.cpuSeconds, bytes);
-            else
-                std::printf("       -     (%lld bytes)\n", bytes);
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Percentile90(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() * 9 / 10];
+}
+
+void PrintLoad(const char* when) {
+    double load[3] = {};
+    if (getloadavg(load, 3) == 3)
+        std::printf("    load average %s: %.2f %.2f %.2f\n", when, load[0], load[1], load[2]);
+}
+
+bool Paced(int rounds) {
+    std::printf(
+        "(b) paced at %d baud (10 bits a byte), %d rounds; the program (with its trace) and the "
+        "bare client take turns, each session on a fresh simulator\n",
+        kBaud, rounds);
+    PrintLoad("before");
+    struct Figures {
+        std::vector<double> ratios, turnarounds, cpu;
+        double seconds = 0, wire = 0;
+    };
+    enum class Client { Program, Bare };
+    std::map<std::pair<TransferKind, Client>, Figures> figures;
+    for (int round = 0; round < rounds; ++round) {
+        for (TransferKind kind : {TransferKind::Read, TransferKind::Write}) {
+            for (Client client : {Client::Program, Client::Bare}) {
+                // Alternate which client goes first, so neither always follows the other.
+                const Client who = round % 2 == 0              ? client
+                                   : client == Client::Program ? Client::Bare
+                                                               : Client::Program;
+                Simulator sim({"--baud", QString::number(kBaud)});
+                if (sim.path().isEmpty()) return false;
+                QTemporaryDir traces;
+                const Measurement m = who == Client::Bare
+                                          ? RunBareClient(kind, sim.path())
+                                          : RunSession(kind, sim.path(), traces.path());
+                sim.Stop();
+                if (!m.succeeded) return false;
+                Figures& f = figures[{kind, who}];
+                f.wire = sim.LoggedBytes() * 10.0 / kBaud;
+                f.ratios.push_back(m.wallSeconds / f.wire);
+                f.cpu.push_back(m.cpuSeconds);
+                const std::vector<double> t = sim.Turnarounds();
+                f.turnarounds.insert(f.turnarounds.end(), t.begin(), t.end());
+            }
         }
     }
+    std::printf(
+        "    kind   client   ratio median (min - max)    session    wire min.  turnaround median "
+        "/ 90%% (us)  cpu/session\n");
+    for (TransferKind kind : {TransferKind::Read, TransferKind::Write}) {
+        for (Client client : {Client::Program, Client::Bare}) {
+            const Figures& f = figures[{kind, client}];
+            const double ratio = Median(f.ratios);
+            std::printf("    %s  %s  %6.4f (%6.4f - %6.4f)  %8.3f s  %7.3f s  %8.1f / %6.1f",
+                        Name(kind), client == Client::Program ? "program" : "bare   ", ratio,
+                        *std::min_element(f.ratios.begin(), f.ratios.end()),
+                        *std::max_element(f.ratios.begin(), f.ratios.end()), ratio * f.wire, f.wire,
+                        Median(f.turnarounds), Percentile90(f.turnarounds));
+            if (client == Client::Program)
+                std::printf("         %6.3f s\n", Median(f.cpu));
+            else
+                std::printf("            -\n");
+        }
+    }
+    PrintLoad("after");
     return true;
 }
 
@@ -252,8 +297,11 @@ bool TraceAlone(int rounds) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int sessions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    std::printf("Goals: paced ratio <= 1.02; under 0.1 s of program processor time per session.\n");
-    if (!kv::Unpaced(sessions) || !kv::Paced() || !kv::TraceAlone(20)) {
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    std::printf(
+        "Goals: paced, the program level with the bare client (median turnaround no larger); "
+        "under 0.1 s of program processor time per session.\n");
+    if (!kv::Unpaced(sessions) || !kv::Paced(rounds) || !kv::TraceAlone(20)) {
         std::fprintf(stderr, "bench_link: a session failed\n");
         return 1;
     }

@@ -41,15 +41,20 @@ Frame IdentificationRequest() {
     return Frame{kIdentificationRequestByte};
 }
 
+// Request builders reserve the whole frame at once: one is built for every exchange.
 Frame ReadRequest(std::uint32_t address) {
-    Frame frame{kReadMarker};
+    Frame frame;
+    frame.reserve(kReadRequestLength);
+    frame.push_back(kReadMarker);
     appendAddress(frame, address);
     frame.push_back(static_cast<std::uint8_t>(kBlockLength));
     return frame;
 }
 
 Frame DataFrame(std::uint32_t address, const BlockData& data) {
-    Frame frame{kDataMarker};
+    Frame frame;
+    frame.reserve(kDataFrameLength);
+    frame.push_back(kDataMarker);
     appendAddress(frame, address);
     frame.push_back(static_cast<std::uint8_t>(kBlockLength));
     frame.insert(frame.end(), data.begin(), data.end());

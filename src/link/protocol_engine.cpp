@@ -66,6 +66,9 @@ SessionActions ProtocolEngine::StartHandshake() {
 
 SessionActions ProtocolEngine::OnReceive(ByteView bytes) {
     SessionActions actions;
+    // Room for the most one reply leads to (progress, timer stop and start, discard, frame),
+    // taken once: this runs for every exchange.
+    actions.reserve(6);
     if (!running() || awaitingVersionAnswer_) return actions;
     const Reply reply = ClassifyReply(bytes, currentAddress_);
     const StepRow& row = currentRow();

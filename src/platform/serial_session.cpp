@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "link/link_texts.h"
+#include "platform/serial_line.h"
 #include "platform/serial_port_open.h"
 #include "platform/user_data_folder.h"
 
@@ -16,6 +17,9 @@ SerialSession::SerialSession(MemoryImage& image, RadioFacts& radio, const Versio
     waitTimer_.setSingleShot(true);
     waitTimer_.setInterval(kReplyInterval);
     connect(&waitTimer_, &QTimer::timeout, this, [this] {
+        // A reply that stayed below the threshold never woke the loop: its bytes go into the
+        // trace before the retransmission discards them.
+        traceHeldBytes();
         trace(TraceEvent::Timeout, {});
         apply(engine_.Retransmit());
     });
@@ -40,6 +44,7 @@ std::optional<TextPair> SerialSession::OpenLink(TransferKind kind, const QString
     if (isActive()) abandon();
     input_ = ReceiveBuffer{};
     linkLost_ = false;
+    lineThreshold_ = 0;
     if (auto failure = OpenSerialLink(port_, devicePath)) return failure;
     engine_.Prepare(kind);
     return std::nullopt;
@@ -130,9 +135,14 @@ void SerialSession::carryOut(SessionAction& action) {
 bool SerialSession::transmit(const SendFrame& frame) {
     input_.setThreshold(frame.ExpectedReplyLength);
     if (!port_.isOpen()) return false;
+    // The line's threshold changes only between kinds of frame, a few times a session.
+    if (frame.ExpectedReplyLength != lineThreshold_)
+        lineThreshold_ =
+            SetLineThreshold(port_, frame.ExpectedReplyLength) ? frame.ExpectedReplyLength : 0;
+    const bool written = WriteNow(port_, frame.Bytes);
+    // Recorded once the frame is on its way: the radio's reply waits for nothing but the wire.
     trace(TraceEvent::Sent, frame.Bytes);
-    const auto size = static_cast<qint64>(frame.Bytes.size());
-    return port_.write(reinterpret_cast<const char*>(frame.Bytes.data()), size) == size;
+    return written;
 }
 
 void SerialSession::askVersionQuestion(const AskVersionQuestion& ask) {
@@ -144,11 +154,14 @@ void SerialSession::askVersionQuestion(const AskVersionQuestion& ask) {
 
 // The receive threshold: the bytes wait here until the expected reply length has arrived.
 void SerialSession::onReadyRead() {
-    const QByteArray bytes = port_.readAll();
-    const ByteView received(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                            static_cast<std::size_t>(bytes.size()));
-    trace(TraceEvent::Received, received);
-    input_.append(received);
+    // Read into the stack: a reply is a few bytes, and this runs for every one.
+    std::uint8_t chunk[256];
+    qint64 count = 0;
+    while ((count = port_.read(reinterpret_cast<char*>(chunk), sizeof chunk)) > 0) {
+        const ByteView received(chunk, static_cast<std::size_t>(count));
+        trace(TraceEvent::Received, received);
+        input_.append(received);
+    }
     if (!engine_.running()) {
         input_.discard();
         return;
@@ -165,6 +178,18 @@ void SerialSession::onError(QSerialPort::SerialPortError error) {
     if (!isActive()) return;
     linkLost_ = true;
     if (!applying_) apply({});
+}
+
+void SerialSession::traceHeldBytes() {
+    if (!port_.isOpen()) return;
+    QByteArray queued = port_.readAll();
+    const Frame held = TakeHeldBytes(port_);
+    queued.append(reinterpret_cast<const char*>(held.data()), static_cast<qsizetype>(held.size()));
+    if (queued.isEmpty()) return;
+    const ByteView bytes(reinterpret_cast<const std::uint8_t*>(queued.constData()),
+                         static_cast<std::size_t>(queued.size()));
+    trace(TraceEvent::Received, bytes);
+    input_.append(bytes);
 }
 
 void SerialSession::trace(TraceEvent event, ByteView bytes) {

@@ -1,6 +1,7 @@
 // Runs one programming session at a time over a serial port: connects the protocol engine to a
-// QSerialPort and to the reply timer `WaitTimer`, emulates the receive threshold, and reports
-// progress and the end of the session as signals. Everything runs on the thread that owns the
+// QSerialPort and to the reply timer `WaitTimer`, keeps the receive threshold (the line's own,
+// where the device has one, and a buffer of its own besides), and reports progress and the end
+// of the session as signals. Everything runs on the thread that owns the
 // object, driven by its event loop.
 #pragma once
 
@@ -84,6 +85,7 @@ private:
     void apply(SessionActions actions);
     void carryOut(SessionAction& action);
     bool transmit(const SendFrame& frame);
+    void traceHeldBytes();
     void trace(TraceEvent event, ByteView bytes);
     void keepTrace(const SessionOutcome& outcome);
     void onReadyRead();
@@ -94,6 +96,7 @@ private:
     QSerialPort port_;
     QTimer waitTimer_;  // `WaitTimer`
     ReceiveBuffer input_;
+    std::size_t lineThreshold_ = 0;  // the line's own threshold; 0 while unknown
     VersionQuestion versionQuestion_;
     bool applying_ = false;
     bool linkLost_ = false;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -52,8 +53,11 @@ class PtyRadio {
 public:
     using Answer = std::function<std::optional<Frame>(const Frame& request)>;
 
-    PtyRadio(PtyPair& pty, Answer answer, int stopAfter = -1)
-        : pty_(pty), answer_(std::move(answer)), stopAfter_(stopAfter) {
+    // `byteGap`: each reply byte is written on its own, this long after the one before, as a
+    // slow serial line delivers them; zero writes the reply at once.
+    PtyRadio(PtyPair& pty, Answer answer, int stopAfter = -1,
+             std::chrono::microseconds byteGap = std::chrono::microseconds::zero())
+        : pty_(pty), answer_(std::move(answer)), stopAfter_(stopAfter), byteGap_(byteGap) {
         thread_ = std::thread([this] { run(); });
     }
     ~PtyRadio() {
@@ -97,15 +101,26 @@ private:
                     pty_.closeMaster();
                     return;
                 }
-                if (auto reply = answer_(request)) [[maybe_unused]]
-                    auto written = ::write(fd, reply->data(), reply->size());
+                if (auto reply = answer_(request)) write(fd, *reply);
             }
+        }
+    }
+
+    void write(int fd, const Frame& reply) const {
+        if (byteGap_ == std::chrono::microseconds::zero()) {
+            [[maybe_unused]] auto written = ::write(fd, reply.data(), reply.size());
+            return;
+        }
+        for (std::uint8_t byte : reply) {
+            std::this_thread::sleep_for(byteGap_);
+            [[maybe_unused]] auto written = ::write(fd, &byte, 1);
         }
     }
 
     PtyPair& pty_;
     Answer answer_;
     int stopAfter_;
+    std::chrono::microseconds byteGap_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<Frame> requests_;

@@ -7,11 +7,15 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "link/link_texts.h"
 #include "platform/serial_port_open.h"
+#include "platform/user_data_folder.h"
 #include "pty_radio.h"
 #include "unit/files/unprivileged.h"
 #include "unit/link/session_harness.h"
@@ -136,6 +140,70 @@ TEST(SerialSession, WrongModelExchangeOverAPseudoTerminal) {
     EXPECT_FALSE(f.Session.isPortOpen());
     EXPECT_FALSE(f.Session.isActive());
     EXPECT_EQ(f.Facts.RadioModel, "OTHER");
+}
+
+// The "rx" lines of the session's kept trace, each as its bytes in hex.
+std::vector<std::string> ReceivedInTrace(const QTemporaryDir& folder) {
+    const auto traces = KeptTraces(ToPath(folder.path()));
+    EXPECT_EQ(traces.size(), 1u);
+    std::vector<std::string> received;
+    if (traces.empty()) return received;
+    std::ifstream in(traces.back());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string ms, direction, step, transmission;
+        fields >> ms >> direction >> step >> transmission;
+        if (direction == "--") received.push_back("--");
+        if (direction != "rx") continue;
+        std::string hex, byte;
+        while (fields >> byte) hex += (hex.empty() ? "" : " ") + byte;
+        received.push_back(hex);
+    }
+    return received;
+}
+
+// A reply trickling in byte by byte, as a serial line delivers it, reaches the session once it
+// is whole: one wake-up and one trace entry per reply, not one per byte.
+TEST(SerialSession, ReplyTricklingInIsTakenWhole) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    test::GoodRadio radio;
+    radio.Model = "OTHER";
+    test::PtyRadio line(
+        pty, [&](const Frame& r) { return radio.answer(r); }, -1, std::chrono::milliseconds(2));
+    QTemporaryDir traces;
+    SessionFixture f;
+    f.Session.setTraceFolder(traces.path());
+    ASSERT_FALSE(f.Session.OpenLink(TransferKind::Read, QString::fromStdString(pty.slavePath())));
+    f.Session.start();
+    ASSERT_TRUE(RunUntil([&] { return f.Outcome.has_value(); }));
+
+    EXPECT_EQ(f.Outcome->PendingMessages, std::vector<TextPair>{ModelWrongText()});
+    EXPECT_EQ(ReceivedInTrace(traces),
+              (std::vector<std::string>{"57 4A 06",
+                                        "49 4F 54 48 45 52 20 20 01 56 31 30 30 00 00 00", "06"}));
+}
+
+// A reply that stays short never reaches the threshold; its bytes are still in the trace, each
+// time before the reply timer's line, and the frame goes out again.
+TEST(SerialSession, ShortReplyIsTracedBeforeEachRetransmission) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    test::PtyRadio line(pty, [](const Frame&) { return Frame{0x57, 0x4A}; });
+    QTemporaryDir traces;
+    SessionFixture f;
+    f.Session.setTraceFolder(traces.path());
+    f.Session.setReplyInterval(std::chrono::milliseconds(100));
+    ASSERT_FALSE(f.Session.OpenLink(TransferKind::Read, QString::fromStdString(pty.slavePath())));
+    f.Session.start();
+    ASSERT_TRUE(RunUntil([&] { return f.Outcome.has_value(); }));
+
+    EXPECT_EQ(f.Outcome->PendingMessages, std::vector<TextPair>{NoAnswerText()});
+    std::vector<std::string> expected;
+    for (int transmission = 1; transmission <= kMaxTransmissions; ++transmission)
+        expected.insert(expected.end(), {"57 4A", "--"});
+    EXPECT_EQ(ReceivedInTrace(traces), expected);
 }
 
 TEST(SerialSession, WholeReadOverAPseudoTerminal) {

@@ -44,6 +44,12 @@ int main(int argc, char** argv) {
         if (!log) return Fail("cannot write the log " + options.logFile);
     }
 
+    std::FILE* timing = nullptr;
+    if (!options.timingFile.empty()) {
+        timing = std::fopen(options.timingFile.c_str(), "w");
+        if (!timing) return Fail("cannot write the timing file " + options.timingFile);
+    }
+
     kv::sim::Line line;
     std::string error;
     if (!(options.devicePath.empty() ? line.OpenPseudoTerminal(error)
@@ -69,10 +75,12 @@ int main(int argc, char** argv) {
     serve.delayMs = options.delayMs;
     serve.lingerMs = options.lingerMs;
     serve.log = log;
+    serve.timing = timing;
     serve.onEnd = [&] { save(); };
     kv::sim::Serve(line, radio, serve);
 
     const bool saved = save();
     if (log && log != stderr) std::fclose(log);
+    if (timing) std::fclose(timing);
     return saved ? 0 : 1;
 }

@@ -71,19 +71,32 @@ void LogFrame(std::FILE* log, const char* direction, const Exchange& e, const Fr
 struct OutgoingByte {
     Clock::time_point due;
     std::uint8_t byte;
+    int lastOf = 0;  // the request number when this is the last byte of its reply, else 0
 };
 
+long long Microseconds(Clock::time_point t) {
+    return std::chrono::duration_cast<std::chrono::microseconds>(t.time_since_epoch()).count();
+}
+
+void LogTime(std::FILE* timing, const char* event, int number, Clock::time_point t) {
+    if (timing) std::fprintf(timing, "%s %d %lld\n", event, number, Microseconds(t));
+}
+
 // Hands every due byte to the line; keeps what the line did not take.
-void WriteDue(int fd, std::deque<OutgoingByte>& out, Clock::time_point now) {
+void WriteDue(int fd, std::deque<OutgoingByte>& out, Clock::time_point now, std::FILE* timing) {
     std::uint8_t chunk[256];
     std::size_t n = 0;
     while (n < out.size() && n < sizeof chunk && out[n].due <= now) chunk[n] = out[n].byte, ++n;
     if (n == 0) return;
     const ssize_t written = ::write(fd, chunk, n);
-    if (written > 0)
+    if (written > 0) {
+        const Clock::time_point left = Clock::now();
+        for (ssize_t k = 0; k < written; ++k)
+            if (out[k].lastOf != 0) LogTime(timing, "rp", out[k].lastOf, left);
         out.erase(out.begin(), out.begin() + written);
-    else if (written < 0 && errno != EAGAIN && errno != EINTR)
+    } else if (written < 0 && errno != EAGAIN && errno != EINTR) {
         out.clear();
+    }
 }
 
 void Pause(std::chrono::milliseconds d, const sigset_t& unblocked) {
@@ -156,17 +169,23 @@ void Serve(Line& line, SimRadio& radio, const ServeOptions& options) {
     Wire outbound(options.baud);
     std::deque<OutgoingByte> out;
     std::uint8_t buffer[4096];
+    // When the first byte of the request being received arrived; unset between requests.
+    constexpr Clock::time_point kUnset = Clock::time_point::min();
+    Clock::time_point requestBegan = kUnset;
 
     while (!stopRequested) {
         Clock::time_point now = Clock::now();
-        WriteDue(line.fd(), out, now);
+        WriteDue(line.fd(), out, now, options.timing);
 
         pollfd pfd{line.fd(), POLLIN, 0};
-        // A sleep ends some tens of microseconds late; the last stretch before a due byte is
-        // spent polling without sleeping, so paced replies leave on time.
+        // A sleep ends some tens of microseconds late. The last byte of a reply is what the
+        // program waits for, so the last stretch before it is spent polling without sleeping
+        // and it leaves on time; a byte before it may leave a little late, which nobody sees,
+        // and the simulator leaves the processor to the program meanwhile.
         Clock::duration untilDue = std::chrono::milliseconds(100);
         if (!out.empty()) {
-            untilDue = out.front().due - Clock::now() - kSpinStretch;
+            untilDue = out.front().due - Clock::now();
+            if (out.front().lastOf != 0) untilDue -= kSpinStretch;
             if (untilDue < Clock::duration::zero()) untilDue = Clock::duration::zero();
         }
         const timespec wait = ToTimespec(untilDue);
@@ -180,9 +199,12 @@ void Serve(Line& line, SimRadio& radio, const ServeOptions& options) {
                 const Clock::time_point start = inbound.Send(now, static_cast<std::size_t>(n));
                 std::vector<Exchange> completed;
                 for (ssize_t k = 0; k < n; ++k) {
+                    if (requestBegan == kUnset) requestBegan = now;
                     completed.clear();
                     radio.Receive(buffer[k], completed);
                     for (const Exchange& e : completed) {
+                        LogTime(options.timing, "rq", e.number, requestBegan);
+                        requestBegan = kUnset;
                         LogFrame(options.log, "rx", e, e.request);
                         LogFrame(options.log, "tx", e, e.reply);
                         if (e.kind == RequestKind::End && options.onEnd) options.onEnd();
@@ -191,7 +213,8 @@ void Serve(Line& line, SimRadio& radio, const ServeOptions& options) {
                         const Clock::time_point first =
                             outbound.Send(arrived + replyDelay, e.reply.size());
                         for (std::size_t j = 0; j < e.reply.size(); ++j)
-                            out.push_back({first + outbound.ByteTime(j + 1), e.reply[j]});
+                            out.push_back({first + outbound.ByteTime(j + 1), e.reply[j],
+                                           j + 1 == e.reply.size() ? e.number : 0});
                     }
                 }
                 continue;

@@ -37,6 +37,7 @@ struct ServeOptions {
     int delayMs = 0;      // extra time before every reply
     int lingerMs = 1000;  // wait for a reopen after a hang-up; -1 forever
     std::FILE* log = nullptr;
+    std::FILE* timing = nullptr;  // when requests began to arrive and replies left
     std::function<void()> onEnd;  // after every END request has been answered
 };
 

@@ -62,6 +62,13 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
                                  "Log every frame received (rx) and sent (tx) with its request "
                                  "number, in hexadecimal; '-' logs to standard error.",
                                  "file");
+    const QCommandLineOption timing(
+        "timing",
+        "Write a line for every request, 'rq N T', and every reply, 'rp N T': T is when the "
+        "request's first byte was read, or when the reply's last byte was written, in "
+        "microseconds of the system's monotonic clock. The time from one reply's 'rp' to the "
+        "next request's 'rq' is the program's turnaround, pseudo-terminal included.",
+        "file");
     const QCommandLineOption drop("drop-reply", "Send no reply to request N.", "N");
     const QCommandLineOption corrupt(
         "corrupt-checksum",
@@ -87,8 +94,8 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         "Milliseconds to wait for the program to reopen the line after it closed it, before "
         "exiting (default 1000); 'forever' keeps serving.",
         "ms", "1000");
-    parser.addOptions({help, device, image, save, model, option, firmware, log, drop, corrupt,
-                       wrongAddress, shortReply, loseWrite, silent, delay, baud, linger});
+    parser.addOptions({help, device, image, save, model, option, firmware, log, timing, drop,
+                       corrupt, wrongAddress, shortReply, loseWrite, silent, delay, baud, linger});
 
     ParsedOptions result;
     result.helpText = parser.helpText().toStdString();
@@ -114,6 +121,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         return result;
     }
     o.logFile = parser.value(log).toStdString();
+    o.timingFile = parser.value(timing).toStdString();
     o.identity.model = parser.value(model).toStdString();
     o.identity.firmware = parser.value(firmware).toStdString();
 

@@ -15,6 +15,7 @@ struct Options {
     std::string imageFile;   // raw image loaded at start
     bool save = false;       // write the image back to imageFile on END and on exit
     std::string logFile;     // frame log; "-" for standard error; empty for none
+    std::string timingFile;  // when each request began to arrive and each reply left; or none
     int baud = 0;            // wire-time emulation; 0 for none
     int delayMs = 0;         // extra time before every reply
     int lingerMs = 1000;     // how long to wait for the program to reopen the line; -1 forever

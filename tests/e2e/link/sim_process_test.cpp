@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 
 namespace kv::test {
 namespace {
@@ -62,8 +63,8 @@ TEST(SimCommandLine, HelpDocumentsEveryOption) {
     const QString help = QString::fromUtf8(sim.readAllStandardOutput());
     for (const char* option :
          {"--device", "--image", "--save", "--model", "--option-byte", "--firmware", "--log",
-          "--drop-reply", "--corrupt-checksum", "--wrong-address", "--short-reply", "--lose-write",
-          "--silent-after", "--delay", "--baud", "--linger", "--help"})
+          "--timing", "--drop-reply", "--corrupt-checksum", "--wrong-address", "--short-reply",
+          "--lose-write", "--silent-after", "--delay", "--baud", "--linger", "--help"})
         EXPECT_TRUE(help.contains(option)) << option;
 }
 
@@ -134,6 +135,34 @@ TEST(SimProcess, PacesFramesLikeTheWire) {
     timer.start();
     EXPECT_EQ(peer.Exchange(kHandshake, 3), kHandshakeReply);
     EXPECT_GE(timer.elapsed(), 83);
+}
+
+TEST(SimProcess, StampsWhenRequestsArriveAndRepliesLeave) {
+    SimProcess sim;
+    const QString timing = sim.FilePath("timing.txt");
+    // 1200 baud: a 7-byte request and its 3-byte reply take 10 × 10 / 1200 s ≈ 83 ms on the
+    // wire, the 3-byte end request and its acknowledgement 33 ms.
+    ASSERT_TRUE(sim.Start(MemoryImage(), {"--baud", "1200", "--timing", timing}));
+    Peer peer(sim.path());
+    EXPECT_EQ(peer.Exchange(kHandshake, 3), kHandshakeReply);
+    EXPECT_EQ(peer.Exchange({'E', 'N', 'D'}, 1), Bytes{0x06});
+    ASSERT_TRUE(sim.Stop());
+
+    QFile file(timing);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    const char* const expected[] = {"rq 1", "rp 1", "rq 2", "rp 2"};
+    std::vector<long long> at;
+    for (int i = 0; i < 4; ++i) {
+        const QList<QByteArray> fields = lines[i].split(' ');
+        ASSERT_EQ(fields.size(), 3) << lines[i].constData();
+        EXPECT_EQ(fields[0] + ' ' + fields[1], QByteArray(expected[i]));
+        at.push_back(fields[2].toLongLong());
+    }
+    EXPECT_GE(at[1] - at[0], 83000) << "the handshake's reply left before the wire allowed";
+    EXPECT_GE(at[2], at[1]) << "the next request arrived before the reply left";
+    EXPECT_GE(at[3] - at[2], 33000);
 }
 
 TEST(SimProcess, LogsReceivedFrames) {
