@@ -38,9 +38,13 @@ std::string ExportChannels(const RadioData& data, const CodePage& codePage) {
         for (int group = 1; group <= kGroupsPerBand[band]; ++group) {
             const int used = std::clamp<int>(data.channelCount(band, group), 0, kMaxSlot);
             // A group without channels still carries its name, on a row without CH No.
-            if (used == 0 && group <= kRegularGroupsPerBand[band])
-                out += CsvLine({BandName(band), std::to_string(group),
-                                GroupNameCell(data, band, group, codePage), ""});
+            // As many fields as every other row: one count per file.
+            if (used == 0 && group <= kRegularGroupsPerBand[band]) {
+                std::vector<std::string> cells = {BandName(band), std::to_string(group),
+                                                  GroupNameCell(data, band, group, codePage)};
+                cells.resize(ChannelHeader().size());
+                out += CsvLine(cells);
+            }
             for (int slot = 1; slot <= used; ++slot) {
                 const ChannelRecord& record = data.channel(band, slot, group);
                 std::vector<std::string> cells = {BandName(band), std::to_string(group),

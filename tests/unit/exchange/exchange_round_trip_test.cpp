@@ -7,6 +7,7 @@
 
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
+#include "exchange/csv.h"
 #include "exchange/document_diff.h"
 #include "unit/exchange/exchangeable_document.h"
 
@@ -51,6 +52,27 @@ TEST(ExchangeRoundTrip, ImportingTheSameFileAgainReplacesAndChangesNothing) {
     for (const ImportedChannel& channel : result.Preview->Channels) EXPECT_TRUE(channel.Replaces);
     ApplyImport(again.Working, *result.Preview);
     EXPECT_TRUE(DiffDocuments(original->Working, again.Working, Windows1252()).empty());
+}
+
+// A group with a name and no channel is a row of as many fields as the others (one count per
+// file); the four-field rows earlier exports wrote still set the name.
+TEST(ExchangeRoundTrip, NameOnlyRowsHaveEveryFieldAndShortOnesStillRead) {
+    auto doc = std::make_unique<Document>();
+    doc->Working.Config.Settings.GroupName(kBandHf, 9).assign("XY");
+    const std::string csv = ExportChannels(doc->Working, Windows1252());
+    const CsvTable table = ReadCsv(csv.substr(3));
+    ASSERT_FALSE(table.Error);
+    ASSERT_GT(table.Rows.size(), 1u);
+    for (const CsvRow& row : table.Rows)
+        EXPECT_EQ(row.Cells.size(), table.Rows.front().Cells.size()) << "line " << row.Line;
+    EXPECT_NE(csv.find("\r\nHF,9,XY,,,,"), std::string::npos);
+
+    auto other = std::make_unique<Document>();
+    const ImportResult result = PreviewImport(
+        other->Working, "Band,Group,Group Name,CH No.\nHF,9,AB,\n", {}, Windows1252());
+    ASSERT_TRUE(result.Preview);
+    ASSERT_EQ(result.Preview->Names.size(), 1u);
+    EXPECT_EQ(result.Preview->Names[0].Name, "AB");
 }
 
 }  // namespace
