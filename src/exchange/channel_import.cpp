@@ -255,10 +255,17 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
         if (!IsImportTarget(target)) return {std::nullopt, NoImportTargetText()};
         preview.Format = ImportFormat::Common;
         preview.DroppedFields = DroppedCommonColumns(header, rows);
-        // Files of radios that count memories from 0 start at Location 0; theirs become 1, 2, ….
+        // Files of radios that count memories from 0 start at Location 0; theirs become 1, 2, …
+        // only when that line is taken itself: a refused Location 0 line (a sample memory some
+        // programs write there) shifts nothing.
         const bool fromZero = std::any_of(rows.begin(), rows.end(), [&](const CsvRow& row) {
-            return Cell(header, row, "Location") == "0";
+            if (Cell(header, row, "Location") != "0") return false;
+            ImportPreview trial;
+            PreviewBuilder probe(data, trial);
+            ReadCommonRow(header, row, 0, target, probe);
+            return trial.Refused.empty();
         });
+        preview.CountedFromZero = fromZero;
         for (const CsvRow& row : rows)
             ReadCommonRow(header, row, fromZero ? 0 : 1, target, builder);
     } else {

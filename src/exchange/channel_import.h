@@ -46,6 +46,9 @@ struct ImportPreview {
     std::vector<RefusedLine> Refused;
     std::vector<std::string> DroppedFields;  // columns with values the radio cannot carry
     std::vector<GroupNameChange> Names;
+    // The common format's numbering: Location n is CH n + 1 (the file counts from 0, its
+    // Location 0 line taken) or CH n.
+    bool CountedFromZero = false;
 };
 
 struct ImportResult {

@@ -108,4 +108,11 @@ TextPair TransmitOutsideBandText(std::string_view mhz) {
         {mhz});
 }
 
+TextPair NumberingText(bool countedFromZero) {
+    if (countedFromZero)
+        return {"Location n is CH n + 1: the file counts from 0.",
+                "Location n 对应信道 n + 1：该文件从 0 开始计数。"};
+    return {"Location n is CH n.", "Location n 对应信道 n。"};
+}
+
 }  // namespace kv

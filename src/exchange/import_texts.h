@@ -32,5 +32,7 @@ TextPair PolarityRefusedText(std::string_view polarity);
 TextPair ShiftNotTxRepText(std::string_view shift, std::string_view txRep);
 TextPair CbShiftText();
 TextPair TransmitOutsideBandText(std::string_view mhz);
+// Which numbering the common format's Locations were read with.
+TextPair NumberingText(bool countedFromZero);
 
 }  // namespace kv

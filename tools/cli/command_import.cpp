@@ -12,6 +12,7 @@
 #include "command.h"
 #include "document_source.h"
 #include "exchange/channel_import.h"
+#include "exchange/import_texts.h"
 #include "files/data_file.h"
 #include "model/text_pair.h"
 
@@ -62,6 +63,8 @@ std::string Place(const ImportedChannel& channel) {
 }
 
 void PrintPreview(const ImportPreview& preview) {
+    if (preview.Format == ImportFormat::Common)
+        std::cout << NumberingText(preview.CountedFromZero).en << '\n';
     for (const ImportedChannel& channel : preview.Channels)
         std::cout << (channel.Replaces ? "replaced " : "added ") << Place(channel) << " (line "
                   << channel.Line << ")\n";

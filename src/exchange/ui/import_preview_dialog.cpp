@@ -77,6 +77,13 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
         FillText(texts.PreviewRefused, {std::to_string(preview.Refused.size())}), language, this));
     layout->addWidget(refused, 1);
 
+    if (preview.Format == ImportFormat::Common) {
+        auto* numbering =
+            new QLabel(Text(NumberingText(preview.CountedFromZero).in(language)), this);
+        numbering->setObjectName(QStringLiteral("PreviewNumbering"));
+        layout->addWidget(numbering);
+    }
+
     if (!preview.DroppedFields.empty()) {
         QStringList fields;
         for (const std::string& field : preview.DroppedFields) fields << Text(field);

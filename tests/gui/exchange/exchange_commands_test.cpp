@@ -16,6 +16,7 @@
 
 #include "app/ui/main_window.h"
 #include "editors/settings/settings_rows.h"
+#include "exchange/import_texts.h"
 #include "exchange/ui/compare_window.h"
 #include "files/data_file.h"
 #include "gui/document_editor.h"
@@ -223,6 +224,7 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
 
         QStringList refused;
         QString dropped;
+        QString numbering;
         QStringList changes;
         {
             DialogScript script;
@@ -236,6 +238,7 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
             script.Then("ImportPreviewDialog", [&](QDialog& preview) {
                 refused = ListTexts(preview, "PreviewRefused");
                 dropped = preview.findChild<QLabel*>(QStringLiteral("PreviewDropped"))->text();
+                numbering = preview.findChild<QLabel*>(QStringLiteral("PreviewNumbering"))->text();
                 const auto* tree =
                     preview.findChild<QTreeWidget*>(QStringLiteral("PreviewChannels"));
                 for (int row = 0; row < tree->topLevelItemCount(); ++row)
@@ -251,6 +254,7 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
         for (int n = 1; n < 4; ++n)
             EXPECT_TRUE(refused[n].contains(QString::number(n + 4))) << refused[n].toStdString();
         EXPECT_EQ(dropped, QStringLiteral("Name, TStep, Comment"));
+        EXPECT_EQ(numbering.toStdString(), NumberingText(false).in(c.Language));
         const QString added = QString::fromUtf8(c.Added);
         EXPECT_EQ(changes, (QStringList{QStringLiteral("2 ") + added, QStringLiteral("3 ") + added,
                                         QStringLiteral("8 ") + added}));

@@ -129,6 +129,18 @@ TEST(CommonFormatImport, LocationsFromZeroBecomeChannelsFromOne) {
     EXPECT_EQ(result.Preview->Channels[0].ChNo, 1);
     EXPECT_EQ(result.Preview->Channels[1].ChNo, 2);
     EXPECT_TRUE(result.Preview->DroppedFields.empty());
+    EXPECT_TRUE(result.Preview->CountedFromZero);
+
+    // A Location 0 line that is refused (a sample memory at 146.52 MHz) shifts nothing.
+    const char* sample = "Location,Frequency\n0,146.520000\n1,28.100000\n2,28.200000\n";
+    const ImportResult kept = PreviewImport(doc->Working, sample, {kBandHf, 2}, Windows1252());
+    ASSERT_TRUE(kept.Preview);
+    EXPECT_FALSE(kept.Preview->CountedFromZero);
+    ASSERT_EQ(kept.Preview->Refused.size(), 1u);
+    EXPECT_EQ(kept.Preview->Refused[0].Line, 2);
+    ASSERT_EQ(kept.Preview->Channels.size(), 2u);
+    EXPECT_EQ(kept.Preview->Channels[0].ChNo, 1);
+    EXPECT_EQ(kept.Preview->Channels[1].ChNo, 2);
 }
 
 TEST(CommonFormatImport, FilesThatCannotBeReadChangeNothingAndSayWhy) {
