@@ -213,8 +213,12 @@ void ReadCommonRow(const CsvHeader& header, const CsvRow& row, int locationBase,
     const int chNo = *location - locationBase + 1;
     if (!GroupChannelNumbers(target.Band, target.Group).holds(chNo))
         return builder.refuse(row.Line, BeyondGroupChannelsText(chNo, target.Band, target.Group));
-    auto record = CommonRowRecord(header, row, chNo,
-                                  {target.Band, builder.data().Config.Settings.RepeaterOffset});
+    const RadioData& data = builder.data();
+    const int slot = FindSlot(data, target.Band, target.Group, chNo);
+    auto record =
+        CommonRowRecord(header, row, chNo,
+                        {target.Band, data.Config.Settings.RepeaterOffset,
+                         slot != 0 ? &data.channel(target.Band, slot, target.Group) : nullptr});
     if (auto* reason = std::get_if<TextPair>(&record))
         return builder.refuse(row.Line, std::move(*reason));
     ChannelRecord& channel = std::get<ChannelRecord>(record);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -20,9 +21,18 @@ namespace kv {
 namespace {
 
 // The columns the channel takes; every other column with a value is reported as dropped.
-constexpr std::array<std::string_view, 12> kCarried = {
-    "Location",  "Frequency", "Duplex",       "Offset", "Tone",      "rToneFreq",
-    "cToneFreq", "DtcsCode",  "DtcsPolarity", "Mode",   "CrossMode", "RxDtcsCode"};
+constexpr std::array<std::string_view, 14> kCarried = {
+    "Location", "Frequency",    "Duplex", "Offset",    "Tone",       "rToneFreq", "cToneFreq",
+    "DtcsCode", "DtcsPolarity", "Mode",   "CrossMode", "RxDtcsCode", "Skip",      "Power"};
+
+// The radio's power levels by the other programs' names, any case.
+std::optional<i16> PowerLevel(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (text == "low") return 0;
+    if (text == "mid") return 1;
+    if (text == "high") return 2;
+    return std::nullopt;
+}
 
 // Hertz of a decimal MHz text with at most six decimals.
 std::optional<long long> ParseHz(std::string_view text) {
@@ -192,6 +202,15 @@ std::vector<std::string> DroppedCommonColumns(const CsvHeader& header,
     std::sort(dropped.begin(), dropped.end());
     std::vector<std::string> names;
     for (auto& [position, name] : dropped) names.push_back(std::move(name));
+    // What is carried only in part is named too.
+    const auto any = [&](auto&& test) { return std::any_of(rows.begin(), rows.end(), test); };
+    if (any([&](const CsvRow& row) { return Cell(header, row, "Skip") == "P"; }))
+        names.push_back("Skip P (no priority scan on this radio: scanned)");
+    if (any([&](const CsvRow& row) {
+            const std::string power = Cell(header, row, "Power");
+            return !power.empty() && !PowerLevel(power);
+        }))
+        names.push_back("Power in watts (the radio's levels are Low, Mid and High)");
     return names;
 }
 
@@ -203,8 +222,23 @@ std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, c
     const auto rxStored = HzToStored(*rxHz);
     if (!rxStored) return FrequencyRefusedText(MhzText(*rxHz));
 
+    // A channel the group holds keeps what the line does not carry (its power, when the line
+    // has none the radio knows); a new one starts as a channel typed in the grid.
     ChannelRecord record;
-    InitNewChannel(record, chNo, *rxStored);
+    if (place.Replaced != nullptr) {
+        record = *place.Replaced;
+        record.ChNo = static_cast<i16>(chNo);
+        record.InUse = 1;
+        if (!SameStoredFrequency(record.RxFreqText.raw(), *rxStored))
+            record.RxFreqText.assign(*rxStored);
+    } else {
+        InitNewChannel(record, chNo, *rxStored);
+    }
+
+    const std::string skip = Cell(header, row, "Skip");
+    if (skip != "" && skip != "S" && skip != "P") return SkipRefusedText(skip);
+    record.ScanAdd = skip == "S" ? 0 : 1;
+    if (const auto power = PowerLevel(Cell(header, row, "Power"))) record.TxPower = *power;
 
     const std::string duplex = Cell(header, row, "Duplex");
     if (duplex == "off") return DuplexOffText();

@@ -98,6 +98,9 @@ TextPair ShiftNotTxRepText(std::string_view shift, std::string_view txRep) {
                      "偏移 {} MHz：对讲机的所有中继信道都按 TX.REP {} MHz 偏移"},
                     {shift, txRep});
 }
+TextPair SkipRefusedText(std::string_view skip) {
+    return FillText({"Skip \"{}\" is not S, P or blank", "Skip“{}”不是 S、P 或空"}, {skip});
+}
 TextPair CbShiftText() {
     return {"a shift in the CB band: CB channels transmit on their receive frequency",
             "CB 频段的偏移：CB 信道在接收频率上发射"};

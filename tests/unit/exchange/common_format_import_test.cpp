@@ -54,7 +54,7 @@ TEST(CommonFormatImport, HandWrittenFileGivesTheChannelsAndNamesWhatItRefuses) {
     const ImportPreview& preview = *result.Preview;
     EXPECT_EQ(preview.Format, ImportFormat::Common);
     EXPECT_EQ(preview.DroppedFields,
-              (std::vector<std::string>{"Name", "TStep", "Skip", "Comment"}));
+              (std::vector<std::string>{"Name", "TStep", "Comment"}));
 
     // 88.5 Hz is CTCSS entry 8, 100.0 Hz entry 12, 250.3 Hz entry 38, 67.0 Hz entry 1; DCS 023
     // is entry 1, 047 entry 8, 754 entry 104 (positions counted from 0 below).
@@ -118,6 +118,41 @@ TEST(CommonFormatImport, HandWrittenFileGivesTheChannelsAndNamesWhatItRefuses) {
         ASSERT_NE(slot, 0);
         EXPECT_EQ(data.channel(kBandHam, slot, 3).RxFreqText.trimmed(), e.rx);
     }
+}
+
+// Skip and Power as the radio has them: "S" is not scanned, blank and "P" (no priority scan on
+// this radio, named) scanned; High, Mid and Low in any case set the power, watts are named and
+// leave a replaced channel's power as it was and give a new one Low, as the grid does.
+TEST(CommonFormatImport, SkipAndPowerAsTheRadioHasThem) {
+    auto doc = std::make_unique<Document>();
+    RadioData& data = doc->Working;
+    data.channelCount(kBandHf, 2) = 1;
+    data.channel(kBandHf, 1, 2).ChNo = 4;
+    data.channel(kBandHf, 1, 2).InUse = 1;
+    data.channel(kBandHf, 1, 2).TxPower = 1;
+    const char* file =
+        "Location,Frequency,Skip,Power\n"
+        "1,28.100000,S,HIGH\n"
+        "2,28.200000,,low\n"
+        "3,28.300000,P,Mid\n"
+        "4,28.400000,,5.0W\n"
+        "5,28.500000,,50\n"
+        "6,28.600000,X,\n";
+    const ImportResult result = PreviewImport(data, file, {kBandHf, 2}, Windows1252());
+    ASSERT_TRUE(result.Preview);
+    const ImportPreview& preview = *result.Preview;
+    const std::vector<std::pair<int, int>> expected = {{0, 2}, {1, 0}, {1, 1}, {1, 1}, {1, 0}};
+    ASSERT_EQ(preview.Channels.size(), expected.size());
+    for (std::size_t n = 0; n < expected.size(); ++n) {
+        EXPECT_EQ(preview.Channels[n].Record.ScanAdd, expected[n].first) << n;
+        EXPECT_EQ(preview.Channels[n].Record.TxPower, expected[n].second) << n;
+    }
+    ASSERT_EQ(preview.Refused.size(), 1u);
+    EXPECT_EQ(preview.Refused[0].Reason.en, "Skip \"X\" is not S, P or blank");
+    EXPECT_EQ(preview.DroppedFields,
+              (std::vector<std::string>{
+                  "Skip P (no priority scan on this radio: scanned)",
+                  "Power in watts (the radio's levels are Low, Mid and High)"}));
 }
 
 TEST(CommonFormatImport, LocationsFromZeroBecomeChannelsFromOne) {
