@@ -39,12 +39,14 @@
 #include "app/ui/print_commands.h"
 #include "app/ui/qt_translation.h"
 #include "app/ui/recent_files_menu.h"
+#include "app/ui/recovery_keeper.h"
 #include "app/ui/system_info_tool.h"
 #include "app/ui/toolbar_icons.h"
 #include "app/ui/tree_panel.h"
 #include "codec/image_codec.h"
 #include "editors/channels/ui/channel_editor_state.h"
 #include "exchange/ui/exchange_commands.h"
+#include "files/recovery_file.h"
 #include "files/templates.h"
 #include "files/version_table.h"
 #include "gui/document_editor.h"
@@ -60,6 +62,7 @@
 #include "model/band_range.h"
 #include "model/memory_image.h"
 #include "platform/placement_store.h"
+#include "platform/recovery_store.h"
 #include "platform/settings_file.h"
 
 namespace kv {
@@ -104,6 +107,8 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
       placement_(placement),
       editor_(new DocumentEditor(context.Doc, this)) {
     setObjectName(QStringLiteral("frmMain"));
+    recovery_ = new RecoveryKeeper(context.Doc, *editor_, store,
+                                   RecoveryFolder(context.Folders, context.Settings), this);
     setWindowIcon(AppIcon());
 
     tree_ = new TreePanel(this);
@@ -566,6 +571,7 @@ bool MainWindow::writeDocument(const std::string& path) {
     }
     doc.DocumentName = path;
     doc.DocumentUntitled = false;
+    recovery_->DocumentSaved();
     UpdateTitle();
     recent_->Add(QString::fromStdString(path));
     return true;
@@ -732,6 +738,19 @@ void MainWindow::ShowRadioData(const MemoryImage& image) {
     // The radio's data has no file yet: the title and the next Save must not name the old one.
     doc.DocumentName = kUntitledName;
     doc.DocumentUntitled = true;
+    Change_Language();
+    documentReplaced();
+}
+
+void MainWindow::RestoreDocument(RecoveryContent& content) {
+    FinishEdits();
+    Document& doc = context_.Doc;
+    doc.Working = std::move(content.Working);
+    doc.Staged = std::move(content.Staged);
+    doc.BandRangeText = content.BandRangeText;
+    ParseBandRange(doc);
+    doc.DocumentName = content.DocumentName;
+    doc.DocumentUntitled = content.DocumentUntitled;
     Change_Language();
     documentReplaced();
 }

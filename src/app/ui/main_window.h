@@ -30,8 +30,10 @@ class LinkCommands;
 class MemoryImage;
 class PlacementStore;
 class RecentFilesMenu;
+class RecoveryKeeper;
 class TreePanel;
 class WindowRegistry;
+struct RecoveryContent;
 struct ShellContext;
 
 // When the start-up opens the channel window: at once, or once the main window has been painted
@@ -81,6 +83,14 @@ public:
     // closes, the image is decoded onto the working data, the document is named "new.dat" and
     // the channel window opens.
     void ShowRadioData(const MemoryImage& image) override;
+
+    // Makes a recovery copy the document, unsaved and under the name it had, as it was when the
+    // copy was taken; `content` is left moved from.
+    void RestoreDocument(RecoveryContent& content);
+    // Keeps the recovery copy of the document while it has unsaved edits.
+    RecoveryKeeper& recovery() const { return *recovery_; }
+    // The interface language now.
+    int Language() const { return language(); }
 
     // The file windows, for the commands that choose files beside the document commands.
     FileChooser& fileChooser() const override { return chooser_; }
@@ -197,6 +207,7 @@ private:
     LinkCommands* link_ = nullptr;
     RecentFilesMenu* recent_ = nullptr;
     DocumentEditor* editor_ = nullptr;
+    RecoveryKeeper* recovery_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
