@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
@@ -69,6 +70,10 @@ namespace kv {
 namespace {
 
 constexpr int kTreeMinimumTwips = 300;
+// The smallest logical screen the windows fit at their first start.
+constexpr QSize kSmallestFittedScreen(800, 600);
+// The border, in pixels, a window system may draw around a window.
+constexpr int kFrameAllowance = 4;
 constexpr int kTreeStartTwips = 3000;
 
 QString Text(const std::string& text) {
@@ -302,12 +307,39 @@ void MainWindow::restorePlacement() {
     QPoint topLeft(TwipsToPixels(p.Left, dpiX), TwipsToPixels(p.Top, dpiY));
     const QSize size(TwipsToPixels(p.Width, dpiX), TwipsToPixels(p.Height, dpiY));
     // A placement from a screen that is no longer attached would put the window out of reach.
-    if (QGuiApplication::screenAt(topLeft) == nullptr) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = QGuiApplication::screenAt(topLeft);
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
         topLeft = screen ? screen->availableGeometry().topLeft() : QPoint();
     }
-    move(topLeft);
-    resize(size.expandedTo(minimumSizeHint()));
+    if (screen == nullptr) {
+        move(topLeft);
+        resize(size.expandedTo(minimumSizeHint()));
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    // Below the smallest screen the windows are laid out for (a scaled small screen), the main
+    // window takes the whole screen and its editors scroll within it.
+    if (available.width() < kSmallestFittedScreen.width() ||
+        available.height() < kSmallestFittedScreen.height()) {
+        setGeometry(available);
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // The window fits the screen whole, its frame included, and lies within it. The frame the
+    // window system adds is not known before the window is shown: its title bar and a border of
+    // kFrameAllowance pixels are allowed for. A window's position is that of its frame.
+    const QSize frameExtra(2 * kFrameAllowance,
+                           style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kFrameAllowance);
+    const QSize client =
+        size.expandedTo(minimumSizeHint()).boundedTo(available.size() - frameExtra);
+    QRect placed(topLeft, client + frameExtra);
+    if (placed.right() > available.right()) placed.moveRight(available.right());
+    if (placed.bottom() > available.bottom()) placed.moveBottom(available.bottom());
+    if (placed.left() < available.left()) placed.moveLeft(available.left());
+    if (placed.top() < available.top()) placed.moveTop(available.top());
+    move(placed.topLeft());
+    resize(client);
 }
 
 void MainWindow::savePlacement() {
