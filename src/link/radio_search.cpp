@@ -63,6 +63,14 @@ const FindRadioTextTable& FindRadioTexts() {
             "查找对讲机会依次向每个 USB 串口发送编程握手、识别请求和结束请求，并选择对讲机应答为 " +
                 std::string(kExpectedModel) +
                 " 的端口。\r\n这些端口上的其他设备也会收到这些字节。\r\n\r\n现在查找吗？"};
+        t.Offer = {
+            "Find the radio? The handshake, the identification request and the end request "
+            "are sent to each USB serial port in turn, and the port whose radio answers "
+            "as the " +
+                std::string(kExpectedModel) + " is chosen.",
+            "要查找对讲机吗？将依次向每个 USB "
+            "串口发送握手、识别请求和结束请求，并选择对讲机应答为 " +
+                std::string(kExpectedModel) + " 的端口。"};
         t.IncludeBuiltIn = {"Also try the built-in serial ports (ttyS)", "同时尝试内置串口 (ttyS)"};
         t.WindowCaption = {"Find the radio", "查找对讲机"};
         t.NoCandidates = {
@@ -79,6 +87,11 @@ const FindRadioTextTable& FindRadioTexts() {
         return t;
     }();
     return table;
+}
+
+TextPair FindRadioOffer(const TextPair& failure) {
+    const TextPair& offer = FindRadioTexts().Offer;
+    return {failure.en + "\r\n\r\n" + offer.en, failure.zh + "\r\n\r\n" + offer.zh};
 }
 
 TextPair TryingText(const ListedPort& port) {

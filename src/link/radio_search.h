@@ -28,8 +28,9 @@ struct PortAnswer {
 PortAnswer::Kind AnswerKind(ProbeVerdict verdict);
 
 struct FindRadioTextTable {
-    TextPair FindButton;      // "Find the radio"
-    TextPair Consent;         // what the search sends, asked before it starts
+    TextPair FindButton;  // "Find the radio"
+    TextPair Consent;     // what the search sends, asked before it starts
+    TextPair Offer;       // after a read could not use its port: what it sends, and the question
     TextPair IncludeBuiltIn;  // the choice to try built-in ports as well
     TextPair WindowCaption;
     TextPair NoCandidates;
@@ -40,6 +41,10 @@ struct FindRadioTextTable {
 };
 
 const FindRadioTextTable& FindRadioTexts();
+
+// The read command's port failure `failure`, followed by the offer to find the radio, which says
+// what the search sends (Yes is the consent).
+TextPair FindRadioOffer(const TextPair& failure);
 
 // "Trying COM3 (/dev/ttyUSB0) …".
 TextPair TryingText(const ListedPort& port);

@@ -96,9 +96,10 @@ std::optional<ListedPort> FindRadioWindow::foundPort() const {
 
 std::optional<int> FindTheRadio(QWidget* parent, AppState& state, SettingsFile& settings,
                                 bool includeBuiltIn, const PortScan& scan,
-                                std::chrono::milliseconds replyTime) {
+                                std::chrono::milliseconds replyTime, bool askConsent) {
     const int language = state.CurrentLanguage;
-    if (ShowMessage(parent, language, FindRadioTexts().Consent, MessageButtons::OkCancel,
+    if (askConsent &&
+        ShowMessage(parent, language, FindRadioTexts().Consent, MessageButtons::OkCancel,
                     MessageIcon::Question) != MessageAnswer::Ok)
         return std::nullopt;
     const std::vector<ListedPort> listed =

@@ -49,11 +49,12 @@ private:
     QPushButton* button_;
 };
 
-// The whole command: the consent question, the search over the ports `scan` lists (built-in
-// ports only with `includeBuiltIn`), and on success the port chosen and stored as `comPort`.
-// Returns the number of the port found.
+// The whole command: the consent question (unless the caller asked its own), the search over the
+// ports `scan` lists (built-in ports only with `includeBuiltIn`), and on success the port chosen
+// and stored as `comPort`. Returns the number of the port found.
 std::optional<int> FindTheRadio(QWidget* parent, AppState& state, SettingsFile& settings,
                                 bool includeBuiltIn, const PortScan& scan = SystemSerialPorts,
-                                std::chrono::milliseconds replyTime = kProbeReplyTime);
+                                std::chrono::milliseconds replyTime = kProbeReplyTime,
+                                bool askConsent = true);
 
 }  // namespace kv
