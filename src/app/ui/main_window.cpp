@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -44,6 +45,7 @@
 #include "app/ui/system_info_tool.h"
 #include "app/ui/toolbar_icons.h"
 #include "app/ui/tree_panel.h"
+#include "app/ui/user_guide_window.h"
 #include "codec/image_codec.h"
 #include "editors/channels/ui/channel_editor_state.h"
 #include "exchange/ui/exchange_commands.h"
@@ -277,6 +279,8 @@ void MainWindow::connectCommands() {
     on("mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); });
     on("mnuWindowCloseAll", [this] { CloseAllEditors(); });
     on("mnuHelpAbout", [this] { ShowAbout(); });
+    on("mnuHelpGuide", [this] { ShowUserGuide(); });
+    qApp->installEventFilter(this);
 
     onTool("新建", [this] { FileNew(false); });
     onTool("打开", [this] { FileOpen(); });
@@ -816,6 +820,28 @@ void MainWindow::ShowLanguageWindow() {
     LanguageWindow window(context_.State, context_.Settings, this);
     window.exec();
     applyLanguageIfChanged();
+}
+
+void MainWindow::ShowUserGuide() {
+    const QMdiSubWindow* active = mdi_->currentSubWindow();
+    const QString window = active != nullptr && active->widget() != nullptr
+                               ? active->widget()->objectName()
+                               : objectName();
+    kv::ShowUserGuide(this, context_.Folders.Program, language(), window);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+        return QMainWindow::eventFilter(watched, event);
+    QWidget* front = QApplication::activeModalWidget();
+    if (front == nullptr) front = QApplication::activeWindow();
+    // The main window's own F1 is its menu item's shortcut; the guide's F1 does nothing more.
+    if (front == nullptr || front == this || front->objectName() == QLatin1String("frmUserGuide"))
+        return QMainWindow::eventFilter(watched, event);
+    kv::ShowUserGuide(front, context_.Folders.Program, language(), front->objectName());
+    return true;
 }
 
 void MainWindow::ShowAbout() {

@@ -157,6 +157,8 @@ public:
     void InitialSetting();
     void ShowLanguageWindow();
     void ShowAbout();
+    // Help → User Guide (F1): the guide's page of the editor window in front, or its start page.
+    void ShowUserGuide();
 
 signals:
     // The process should end with this exit code, without the usual end steps (a hand-over).
@@ -166,6 +168,8 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    // F1 in any other window of the program (a dialog, modal or not) opens that window's page.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
