@@ -115,8 +115,11 @@ void RadioCommands::writeDocument() {
 
 void RadioCommands::CommunicationPort() {
     PortWindow window(context_.State, context_.Settings, main_.Widget());
-    // The status bar names the port.
-    if (window.exec() == QDialog::Accepted) main_.Change_Language();
+    const int before = context_.State.comPort;
+    // The status bar names the port: chosen with OK, or found by Find the radio and kept even
+    // when the window is then cancelled.
+    if (window.exec() == QDialog::Accepted || context_.State.comPort != before)
+        main_.Change_Language();
 }
 
 // ---- Steps -------------------------------------------------------------------------------------

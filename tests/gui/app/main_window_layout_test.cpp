@@ -212,8 +212,8 @@ TEST_F(MainWindowLayoutTest, SmallScreenMainWindowFitsOrOpensMaximized) {
     QCoreApplication::processEvents();
     EXPECT_EQ(main().isMaximized(), small) << screen.width() << "x" << screen.height();
     const QRect placed = main().frameGeometry();
-    EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width()
-                                         << "x" << placed.height();
+    EXPECT_TRUE(screen.contains(placed))
+        << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
 }
 
 // On a small screen the channel window keeps the size its content needs laid out; the frame's
