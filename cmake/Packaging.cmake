@@ -1,5 +1,6 @@
 # Installation and the Debian package. `cmake --install` lays out the same shape as build/stage:
-#   <prefix>/lib/kv7700/KV7700/    the program folder: kv7700, kv7700-cli, kv7700-sim, Init/, PIC/
+#   <prefix>/lib/kv7700/KV7700/    the program folder: kv7700, kv7700-cli, kv7700-sim, Init/, PIC/,
+#                                  guide/ (the user guide)
 #   <prefix>/lib/kv7700/Version.ini
 # plus launchers in <prefix>/bin, the desktop entry, icons, AppStream metainfo, manual pages and
 # the optional udev rule for programming cables. The launchers are symbolic links: the programs
@@ -23,6 +24,8 @@ install(DIRECTORY ${KV_PROGRAM_DIR}/Init/ DESTINATION ${KV_INSTALL_PROGRAM}/Init
         FILES_MATCHING PATTERN "*.dat" PATTERN "*.fre")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/PIC/ DESTINATION ${KV_INSTALL_PROGRAM}/PIC
         FILES_MATCHING PATTERN "*.jpg")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/guide/ DESTINATION ${KV_INSTALL_PROGRAM}/guide
+        FILES_MATCHING PATTERN "*.html" PATTERN "*.png")
 install(FILES ${PROJECT_SOURCE_DIR}/data/Version.ini DESTINATION ${KV_INSTALL_PARENT})
 
 # Relative links, so that the installed tree works wherever it is unpacked.

@@ -119,6 +119,7 @@ std::span<const MenuItemRow> MenuTable() {
         {kItem, "mnuWindowCloseAll", {"Close All &Windows", "关闭所有窗口(&W)"}, true, "", false},
         {kBar, "mnuWindowBar1", {}, false, "", false},
         {kTop, "mnuHelp", {"&Help", "帮助(&H)"}, true, "", false},
+        {kItem, "mnuHelpGuide", {"&User Guide", "用户指南(&U)"}, true, "F1", false},
         {kItem, "mnuHelpTopics", {"&Help topics", "帮助主题(&H)"}, false, "", false},
         {kBar, "mnuHelpBar0", {}, false, "", false},
         {kItem,

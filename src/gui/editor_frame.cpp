@@ -52,8 +52,12 @@ void FitEditorFrame(QMdiSubWindow* frame) {
         if (size != frame->size()) frame->setFixedSize(size);
         return;
     }
-    // A resizable editor gets the size its content asks for, as far as the room allows.
-    const QSize size = frame->size().expandedTo(frame->sizeHint()).boundedTo(room);
+    // A resizable editor gets the size its content asks for, as far as the room allows, but never
+    // less than its content needs laid out: on a small screen the frame's area scrolls instead.
+    const QSize size = frame->size()
+                           .expandedTo(frame->sizeHint())
+                           .boundedTo(room)
+                           .expandedTo(frame->minimumSizeHint());
     frame->setMinimumSize(frame->minimumSize().boundedTo(size));
     if (size != frame->size()) frame->resize(size);
 }

@@ -11,6 +11,7 @@
 #include "app/ui/after_first_paint.h"
 #include "app/ui/data_file_store.h"
 #include "app/ui/main_window.h"
+#include "app/ui/recovery_offer.h"
 #include "gui/file_chooser.h"
 #include "gui/message_box.h"
 #include "gui/shell_context.h"
@@ -21,6 +22,7 @@
 #include "model/document.h"
 #include "platform/ansi_code_page.h"
 #include "platform/placement_store.h"
+#include "platform/recovery_store.h"
 #include "platform/settings_file.h"
 #include "platform/user_data_folder.h"
 
@@ -77,6 +79,11 @@ Application::Application(StartupOptions options)
                      [](int code) { QCoreApplication::exit(code); });
     // The first paint needs none of the backups, so the window does not wait for their pruning.
     RunAfterFirstPaint(*main_, &PruneBackupFolder);
+    // What a program that ended without saving left behind is offered once the window is up;
+    // with nothing left, this costs one look at a folder.
+    RunAfterFirstPaint(*main_, [this, folder = RecoveryFolder(options.Folders, *settings_)] {
+        OfferLeftRecoveries(*main_, folder);
+    });
 }
 
 Application::~Application() = default;

@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
@@ -39,12 +41,15 @@
 #include "app/ui/print_commands.h"
 #include "app/ui/qt_translation.h"
 #include "app/ui/recent_files_menu.h"
+#include "app/ui/recovery_keeper.h"
 #include "app/ui/system_info_tool.h"
 #include "app/ui/toolbar_icons.h"
 #include "app/ui/tree_panel.h"
+#include "app/ui/user_guide_window.h"
 #include "codec/image_codec.h"
 #include "editors/channels/ui/channel_editor_state.h"
 #include "exchange/ui/exchange_commands.h"
+#include "files/recovery_file.h"
 #include "files/templates.h"
 #include "files/version_table.h"
 #include "gui/document_editor.h"
@@ -60,12 +65,17 @@
 #include "model/band_range.h"
 #include "model/memory_image.h"
 #include "platform/placement_store.h"
+#include "platform/recovery_store.h"
 #include "platform/settings_file.h"
 
 namespace kv {
 namespace {
 
 constexpr int kTreeMinimumTwips = 300;
+// The smallest logical screen the windows fit at their first start.
+constexpr QSize kSmallestFittedScreen(800, 600);
+// The border, in pixels, a window system may draw around a window.
+constexpr int kFrameAllowance = 4;
 constexpr int kTreeStartTwips = 3000;
 
 QString Text(const std::string& text) {
@@ -104,6 +114,8 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
       placement_(placement),
       editor_(new DocumentEditor(context.Doc, this)) {
     setObjectName(QStringLiteral("frmMain"));
+    recovery_ = new RecoveryKeeper(context.Doc, *editor_, store,
+                                   RecoveryFolder(context.Folders, context.Settings), this);
     setWindowIcon(AppIcon());
 
     tree_ = new TreePanel(this);
@@ -267,6 +279,8 @@ void MainWindow::connectCommands() {
     on("mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); });
     on("mnuWindowCloseAll", [this] { CloseAllEditors(); });
     on("mnuHelpAbout", [this] { ShowAbout(); });
+    on("mnuHelpGuide", [this] { ShowUserGuide(); });
+    qApp->installEventFilter(this);
 
     onTool("新建", [this] { FileNew(false); });
     onTool("打开", [this] { FileOpen(); });
@@ -297,12 +311,39 @@ void MainWindow::restorePlacement() {
     QPoint topLeft(TwipsToPixels(p.Left, dpiX), TwipsToPixels(p.Top, dpiY));
     const QSize size(TwipsToPixels(p.Width, dpiX), TwipsToPixels(p.Height, dpiY));
     // A placement from a screen that is no longer attached would put the window out of reach.
-    if (QGuiApplication::screenAt(topLeft) == nullptr) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = QGuiApplication::screenAt(topLeft);
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
         topLeft = screen ? screen->availableGeometry().topLeft() : QPoint();
     }
-    move(topLeft);
-    resize(size.expandedTo(minimumSizeHint()));
+    if (screen == nullptr) {
+        move(topLeft);
+        resize(size.expandedTo(minimumSizeHint()));
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    // Below the smallest screen the windows are laid out for (a scaled small screen), the main
+    // window takes the whole screen and its editors scroll within it.
+    if (available.width() < kSmallestFittedScreen.width() ||
+        available.height() < kSmallestFittedScreen.height()) {
+        setGeometry(available);
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // The window fits the screen whole, its frame included, and lies within it. The frame the
+    // window system adds is not known before the window is shown: its title bar and a border of
+    // kFrameAllowance pixels are allowed for. A window's position is that of its frame.
+    const QSize frameExtra(2 * kFrameAllowance,
+                           style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kFrameAllowance);
+    const QSize client =
+        size.expandedTo(minimumSizeHint()).boundedTo(available.size() - frameExtra);
+    QRect placed(topLeft, client + frameExtra);
+    if (placed.right() > available.right()) placed.moveRight(available.right());
+    if (placed.bottom() > available.bottom()) placed.moveBottom(available.bottom());
+    if (placed.left() < available.left()) placed.moveLeft(available.left());
+    if (placed.top() < available.top()) placed.moveTop(available.top());
+    move(placed.topLeft());
+    resize(client);
 }
 
 void MainWindow::savePlacement() {
@@ -566,6 +607,7 @@ bool MainWindow::writeDocument(const std::string& path) {
     }
     doc.DocumentName = path;
     doc.DocumentUntitled = false;
+    recovery_->DocumentSaved();
     UpdateTitle();
     recent_->Add(QString::fromStdString(path));
     return true;
@@ -736,6 +778,19 @@ void MainWindow::ShowRadioData(const MemoryImage& image) {
     documentReplaced();
 }
 
+void MainWindow::RestoreDocument(RecoveryContent& content) {
+    FinishEdits();
+    Document& doc = context_.Doc;
+    doc.Working = std::move(content.Working);
+    doc.Staged = std::move(content.Staged);
+    doc.BandRangeText = content.BandRangeText;
+    ParseBandRange(doc);
+    doc.DocumentName = content.DocumentName;
+    doc.DocumentUntitled = content.DocumentUntitled;
+    Change_Language();
+    documentReplaced();
+}
+
 bool MainWindow::HandOverTo(const std::string& otherVersion) {
     return PrepareHandOver(otherVersion) && StartHandOver(otherVersion);
 }
@@ -765,6 +820,28 @@ void MainWindow::ShowLanguageWindow() {
     LanguageWindow window(context_.State, context_.Settings, this);
     window.exec();
     applyLanguageIfChanged();
+}
+
+void MainWindow::ShowUserGuide() {
+    const QMdiSubWindow* active = mdi_->currentSubWindow();
+    const QString window = active != nullptr && active->widget() != nullptr
+                               ? active->widget()->objectName()
+                               : objectName();
+    kv::ShowUserGuide(this, context_.Folders.Program, language(), window);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+        return QMainWindow::eventFilter(watched, event);
+    QWidget* front = QApplication::activeModalWidget();
+    if (front == nullptr) front = QApplication::activeWindow();
+    // The main window's own F1 is its menu item's shortcut; the guide's F1 does nothing more.
+    if (front == nullptr || front == this || front->objectName() == QLatin1String("frmUserGuide"))
+        return QMainWindow::eventFilter(watched, event);
+    kv::ShowUserGuide(front, context_.Folders.Program, language(), front->objectName());
+    return true;
 }
 
 void MainWindow::ShowAbout() {

@@ -30,8 +30,10 @@ class LinkCommands;
 class MemoryImage;
 class PlacementStore;
 class RecentFilesMenu;
+class RecoveryKeeper;
 class TreePanel;
 class WindowRegistry;
+struct RecoveryContent;
 struct ShellContext;
 
 // When the start-up opens the channel window: at once, or once the main window has been painted
@@ -81,6 +83,14 @@ public:
     // closes, the image is decoded onto the working data, the document is named "new.dat" and
     // the channel window opens.
     void ShowRadioData(const MemoryImage& image) override;
+
+    // Makes a recovery copy the document, unsaved and under the name it had, as it was when the
+    // copy was taken; `content` is left moved from.
+    void RestoreDocument(RecoveryContent& content);
+    // Keeps the recovery copy of the document while it has unsaved edits.
+    RecoveryKeeper& recovery() const { return *recovery_; }
+    // The interface language now.
+    int Language() const { return language(); }
 
     // The file windows, for the commands that choose files beside the document commands.
     FileChooser& fileChooser() const override { return chooser_; }
@@ -147,6 +157,8 @@ public:
     void InitialSetting();
     void ShowLanguageWindow();
     void ShowAbout();
+    // Help → User Guide (F1): the guide's page of the editor window in front, or its start page.
+    void ShowUserGuide();
 
 signals:
     // The process should end with this exit code, without the usual end steps (a hand-over).
@@ -156,6 +168,8 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    // F1 in any other window of the program (a dialog, modal or not) opens that window's page.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -197,6 +211,7 @@ private:
     LinkCommands* link_ = nullptr;
     RecentFilesMenu* recent_ = nullptr;
     DocumentEditor* editor_ = nullptr;
+    RecoveryKeeper* recovery_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;

@@ -1,6 +1,7 @@
 // The communication port window.
 #include "link/ui/port_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,6 +19,8 @@
 #include "gui/button_captions.h"
 #include "gui/message_box.h"
 #include "link/link_window_texts.h"
+#include "link/radio_search.h"
+#include "link/ui/find_radio_window.h"
 #include "link/ui/manual_port.h"
 #include "platform/settings_file.h"
 
@@ -70,6 +73,13 @@ PortWindow::PortWindow(AppState& state, SettingsFile& settings, QWidget* parent,
     add->setAutoDefault(false);
     add->setEnabled(false);
 
+    const FindRadioTextTable& find = FindRadioTexts();
+    auto* findButton = new QPushButton(Text(find.FindButton, language), this);
+    findButton->setObjectName(QStringLiteral("CommandFind"));
+    findButton->setAutoDefault(false);
+    builtIn_ = new QCheckBox(Text(find.IncludeBuiltIn, language), this);
+    builtIn_->setObjectName(QStringLiteral("CheckBuiltIn"));
+
     auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("CommandOK"));
     ok->setDefault(true);
@@ -87,12 +97,17 @@ PortWindow::PortWindow(AppState& state, SettingsFile& settings, QWidget* parent,
     grid->addWidget(newPath_, 2, 1, 1, 2);
     grid->addWidget(add, 2, 3);
     grid->setColumnStretch(2, 1);
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(findButton);
+    findRow->addWidget(builtIn_);
+    findRow->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addLayout(findRow);
     layout->addLayout(buttons);
     setMinimumWidth(480);
 
@@ -104,6 +119,7 @@ PortWindow::PortWindow(AppState& state, SettingsFile& settings, QWidget* parent,
             [add](const QString& text) { add->setEnabled(!text.trimmed().isEmpty()); });
     connect(newPath_, &QLineEdit::returnPressed, this, &PortWindow::addPath);
     connect(add, &QPushButton::clicked, this, &PortWindow::addPath);
+    connect(findButton, &QPushButton::clicked, this, &PortWindow::findRadio);
     connect(ok, &QPushButton::clicked, this, &PortWindow::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -177,6 +193,14 @@ void PortWindow::addPath() {
     }
     newPath_->clear();
     showPorts(added.number);
+}
+
+void PortWindow::findRadio() {
+    rescan_->stop();
+    if (const auto found =
+            FindTheRadio(this, state_, settings_, builtIn_->isChecked(), scan_, replyTime_))
+        showPorts(*found);
+    if (isVisible()) rescan_->start();
 }
 
 void PortWindow::confirm() {

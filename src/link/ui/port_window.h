@@ -1,14 +1,18 @@
 // The communication port window (frmCommSet): lists the serial ports as "COM<n>", keeps the list
 // current while it is open, shows the chosen entry's device and description, lets the user add
-// a device path by hand, and stores the choice in `comPort` and the settings file.
+// a device path by hand, finds the port the radio answers on, and stores the choice in `comPort`
+// and the settings file.
 #pragma once
 
 #include <QDialog>
+#include <chrono>
 #include <vector>
 
 #include "link/port_numbering.h"
 #include "platform/port_list.h"
+#include "platform/radio_finder.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +37,8 @@ public:
     void ReShowComPort();
     // The number of the port shown in the list; 0 when the list is empty.
     int displayedPort() const { return displayed_; }
+    // How long Find the radio waits for each reply; tests shorten it.
+    void setProbeReplyTime(std::chrono::milliseconds time) { replyTime_ = time; }
 
 protected:
     // The re-scan runs while the window is shown.
@@ -46,6 +52,8 @@ private:
     void showDevice();
     void addPath();
     void confirm();
+    // Find the radio: on success the port found is shown and already stored.
+    void findRadio();
     QString settingsFile() const;
 
     AppState& state_;
@@ -58,6 +66,8 @@ private:
     QLabel* description_;
     QLineEdit* newPath_;
     QTimer* rescan_;
+    QCheckBox* builtIn_;
+    std::chrono::milliseconds replyTime_ = kProbeReplyTime;
 };
 
 }  // namespace kv

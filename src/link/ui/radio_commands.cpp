@@ -14,7 +14,9 @@
 #include "gui/message_box.h"
 #include "gui/shell_context.h"
 #include "link/port_numbering.h"
+#include "link/radio_search.h"
 #include "link/safety_texts.h"
+#include "link/ui/find_radio_window.h"
 #include "link/ui/port_window.h"
 #include "link/ui/progress_window.h"
 #include "link/ui/radio_bands_option.h"
@@ -60,7 +62,7 @@ int RadioCommands::language() const {
 
 void RadioCommands::ReadFromRadio() {
     if (session_->isActive()) return;
-    if (!openLink(TransferKind::Read)) return;
+    if (!openLink(TransferKind::Read, true)) return;
     if (!confirm(SharedMessages().ReadConfirmation)) return;
     // The read replaces the document: unsaved changes are saved first, or kept by cancelling.
     if (!main_.ConfirmDiscardOrSave()) {
@@ -113,13 +115,16 @@ void RadioCommands::writeDocument() {
 
 void RadioCommands::CommunicationPort() {
     PortWindow window(context_.State, context_.Settings, main_.Widget());
-    // The status bar names the port.
-    if (window.exec() == QDialog::Accepted) main_.Change_Language();
+    const int before = context_.State.comPort;
+    // The status bar names the port: chosen with OK, or found by Find the radio and kept even
+    // when the window is then cancelled.
+    if (window.exec() == QDialog::Accepted || context_.State.comPort != before)
+        main_.Change_Language();
 }
 
 // ---- Steps -------------------------------------------------------------------------------------
 
-bool RadioCommands::openLink(TransferKind kind) {
+bool RadioCommands::openLink(TransferKind kind, bool offerSearch) {
     outcome_.reset();
     const int number = context_.State.comPort;
     std::optional<TextPair> failure;
@@ -132,8 +137,21 @@ bool RadioCommands::openLink(TransferKind kind) {
                                       : session_->OpenLink(kind, port.path);
     }
     if (!failure) return true;
-    ShowMessage(main_.Widget(), language(), *failure, MessageButtons::Ok, MessageIcon::Critical);
-    return false;
+    if (!offerSearch) {
+        ShowMessage(main_.Widget(), language(), *failure, MessageButtons::Ok,
+                    MessageIcon::Critical);
+        return false;
+    }
+    // The offer says what the search sends, so Yes is the consent.
+    if (ShowMessage(main_.Widget(), language(), FindRadioOffer(*failure), MessageButtons::YesNo,
+                    MessageIcon::Critical) != MessageAnswer::Yes)
+        return false;
+    if (!FindTheRadio(main_.Widget(), context_.State, context_.Settings, false, scan_,
+                      probeReplyTime_, false))
+        return false;
+    // The status bar names the port found.
+    main_.Change_Language();
+    return openLink(kind);
 }
 
 bool RadioCommands::confirm(const TextPair& question) {

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,8 @@
 #include "gui/link_commands.h"
 #include "link/session_actions.h"
 #include "model/memory_image.h"
+#include "platform/port_list.h"
+#include "platform/radio_finder.h"
 
 class QTimer;
 
@@ -46,6 +49,12 @@ public:
     void CommunicationPort() override;
 
     const SerialSession& session() const { return *session_; }
+    // Finding the radio after a read could not open its port searches the ports `scan` lists,
+    // waiting `replyTime` for each reply; tests give their own.
+    void setRadioSearch(PortScan scan, std::chrono::milliseconds replyTime) {
+        scan_ = std::move(scan);
+        probeReplyTime_ = replyTime;
+    }
 
 private:
     // Hands the write to the event loop.
@@ -57,7 +66,9 @@ private:
     // Lists what the check before writing finds; true when there is nothing or the user goes on.
     bool acceptFindings();
     // Opens the port `comPort` names for a session of `kind`; shows why not and returns false.
-    bool openLink(TransferKind kind);
+    // With `offerSearch` (the read command), a port that cannot be used leads to the offer to
+    // find the radio; when it is found, the link opens on its port.
+    bool openLink(TransferKind kind, bool offerSearch = false);
     // The confirmation; on Cancel the prepared session ends and the port closes.
     bool confirm(const TextPair& question);
     // The user cancelled before the transfer: the prepared session ends without a word, or, when
@@ -90,6 +101,8 @@ private:
     SafetyCommands* safety_;                 // backups and the write options
     WriteJobTransfer* writeJob_;             // a write with its backup and verify reads
     RadioBandsOption* bands_;                // the HF and 10 m bands flag, kept between runs
+    PortScan scan_ = SystemSerialPorts;
+    std::chrono::milliseconds probeReplyTime_ = kProbeReplyTime;
 };
 
 }  // namespace kv

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
@@ -32,14 +33,14 @@ TEST_F(MainWindowLayoutTest, PlacementIsRestoredAndSavedUnlessMinimised) {
         QSettings ini(placementPath(), QSettings::IniFormat);
         ini.setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("1500"));
         ini.setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("750"));
-        ini.setValue(QStringLiteral("Settings/MainWidth"), QStringLiteral("13500"));
-        ini.setValue(QStringLiteral("Settings/MainHeight"), QStringLiteral("not a number"));
+        ini.setValue(QStringLiteral("Settings/MainWidth"), QStringLiteral("9000"));
+        ini.setValue(QStringLiteral("Settings/MainHeight"), QStringLiteral("6000"));
     }
     Start();
     const int dpiX = main().logicalDpiX();
     const int dpiY = main().logicalDpiY();
     EXPECT_EQ(main().pos(), QPoint(TwipsToPixels(1500, dpiX), TwipsToPixels(750, dpiY)));
-    EXPECT_EQ(main().size(), QSize(TwipsToPixels(13500, dpiX), TwipsToPixels(10500, dpiY)));
+    EXPECT_EQ(main().size(), QSize(TwipsToPixels(9000, dpiX), TwipsToPixels(6000, dpiY)));
 
     main().show();
     main().move(TwipsToPixels(3000, dpiX), TwipsToPixels(1500, dpiY));
@@ -52,6 +53,42 @@ TEST_F(MainWindowLayoutTest, PlacementIsRestoredAndSavedUnlessMinimised) {
     main().move(0, 0);
     ASSERT_TRUE(main().close());
     EXPECT_EQ(PlacementStore(placementPath()).load(), (WindowPlacement{3000, 1500, 12000, 9000}));
+}
+
+// The offscreen screen is about as small as the windows are laid out for (800 x 600 or a little
+// more): a placement that is larger, lies partly off it or is unreadable still puts the whole
+// window on it.
+TEST_F(MainWindowLayoutTest, TheMainWindowOpensWithinTheScreen) {
+    struct Case {
+        const char* left;
+        const char* top;
+        const char* width;
+        const char* height;
+    };
+    const Case cases[] = {
+        {"1500", "750", "not a number", "not a number"},  // the default size, larger
+        {"6000", "4500", "9000", "6000"},                 // reaching past the far corner
+        {"0", "0", "30000", "20000"},                     // from a larger screen
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        {
+            QSettings ini(placementPath(), QSettings::IniFormat);
+            ini.setValue(QStringLiteral("Settings/MainLeft"), QString::fromLatin1(c.left));
+            ini.setValue(QStringLiteral("Settings/MainTop"), QString::fromLatin1(c.top));
+            ini.setValue(QStringLiteral("Settings/MainWidth"), QString::fromLatin1(c.width));
+            ini.setValue(QStringLiteral("Settings/MainHeight"), QString::fromLatin1(c.height));
+        }
+        Start();
+        const QRect screen = main().screen()->availableGeometry();
+        ASSERT_TRUE(screen.width() >= 800 && screen.width() < 900 && screen.height() >= 600 &&
+                    screen.height() < 900);
+        EXPECT_TRUE(screen.contains(main().geometry()))
+            << main().geometry().x() << "," << main().geometry().y() << " " << main().width() << "x"
+            << main().height();
+        EXPECT_FALSE(main().isMaximized());
+        app_.reset();
+    }
 }
 
 TEST_F(MainWindowLayoutTest, BackgroundIsTheLanguagesPictureOrPlainWhenMissing) {
@@ -162,6 +199,38 @@ TEST_F(MainWindowLayoutTest, AnEditorLargerThanTheFrameCanBeScrolledIntoView) {
     // The window's far corner is now inside the frame.
     const QPoint farCorner = sub->mapTo(main().mdiArea()->viewport(), sub->rect().bottomRight());
     EXPECT_TRUE(main().mdiArea()->viewport()->rect().contains(farCorner));
+}
+
+// Whatever the logical screen: from 800 x 600 up the main window opens within it, below that it
+// opens maximized. CTest runs this once more with QT_SCALE_FACTOR=2, which halves the offscreen
+// screen to below 800 x 600.
+TEST_F(MainWindowLayoutTest, SmallScreenMainWindowFitsOrOpensMaximized) {
+    Start();
+    const QRect screen = main().screen()->availableGeometry();
+    const bool small = screen.width() < 800 || screen.height() < 600;
+    main().show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main().isMaximized(), small) << screen.width() << "x" << screen.height();
+    const QRect placed = main().frameGeometry();
+    EXPECT_TRUE(screen.contains(placed))
+        << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+}
+
+// On a small screen the channel window keeps the size its content needs laid out; the frame's
+// area scrolls instead of squeezing its lists.
+TEST_F(MainWindowLayoutTest, TheChannelWindowIsNeverSqueezedBelowItsContent) {
+    Start("en_US", false);
+    main().show();
+    main().resize(520, 380);
+    main().CloseAllEditors();
+    QWidget* editor = main().OpenEditor(QString::fromLatin1(kChannelWindow));
+    ASSERT_NE(editor, nullptr);
+    QCoreApplication::processEvents();
+    QMdiSubWindow* sub = main().mdiArea()->activeSubWindow();
+    const QSize needed = sub->minimumSizeHint();
+    EXPECT_GE(sub->width(), needed.width());
+    EXPECT_GE(sub->height(), needed.height());
+    EXPECT_TRUE(main().mdiArea()->verticalScrollBar()->isVisible());
 }
 
 TEST_F(MainWindowLayoutTest, SystemInformationThatCannotStartSaysSo) {

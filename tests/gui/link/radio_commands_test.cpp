@@ -22,6 +22,7 @@
 #include "link/frames.h"
 #include "link/link_texts.h"
 #include "link/link_window_texts.h"
+#include "link/radio_search.h"
 #include "link/ui/progress_window.h"
 #include "platform/serial_port_open.h"
 #include "platform/serial_session.h"
@@ -136,6 +137,28 @@ TEST_F(RadioCommandsTest, ReadMakesTheRadioDataTheUntitledDocument) {
     EXPECT_FALSE(ProgressWindowOpen());
     sim_.Stop();
     EXPECT_EQ(CountFrames(sim_.ReceivedFrames(), 0x52, kReadRequestLength), 1872u + 1u);
+}
+
+// A read without a usable port offers to find the radio; Yes finds it on its port, which becomes
+// the chosen one, and the read goes on there.
+TEST_F(RadioCommandsTest, AReadWithoutAPortFindsTheRadioAndReadsIt) {
+    const auto radio = std::make_unique<MemoryImage>(PatternImage(4));
+    ASSERT_TRUE(StartRadio(*radio));
+    const auto expected = AfterRead(*radio);
+    state_.comPort = 0;
+    commands().setRadioSearch([] { return std::vector<PresentPort>(); },
+                              std::chrono::milliseconds(300));
+    const TextPair offer = FindRadioOffer(PortOpenMessage(PortOpenFailure::NoPortChosen, {}));
+    Answer(offer, {MessageAnswer::Yes});
+
+    Trigger("mnuReadFromRadio");
+
+    ASSERT_TRUE(WaitForShown(SharedMessages().ReadCompleted));
+    ASSERT_EQ(shown().size(), 3u);
+    EXPECT_EQ(shown()[0].Text, offer);
+    EXPECT_EQ(shown()[1].Text, SharedMessages().ReadConfirmation);
+    EXPECT_EQ(state_.comPort, kSimPort);
+    EXPECT_TRUE(SameData(doc_->Working, *expected));
 }
 
 // The whole write: edits in progress are finished first, the write proper waits for
@@ -486,12 +509,12 @@ TEST_P(UnusablePortTest, ShowsThePortMessageOnly) {
 INSTANTIATE_TEST_SUITE_P(
     Ports, UnusablePortTest,
     ::testing::Values(PortCase{"ReadWithoutPort", "mnuReadFromRadio", 0,
-                               PortOpenMessage(PortOpenFailure::NoPortChosen, {})},
+                               FindRadioOffer(PortOpenMessage(PortOpenFailure::NoPortChosen, {}))},
                       PortCase{"WriteWithoutPort", "mnuWriteToRadio", 0,
                                PortOpenMessage(PortOpenFailure::NoPortChosen, {})},
-                      PortCase{
-                          "ReadUnknownPort", "mnuReadFromRadio", 77,
-                          PortOpenMessage(PortOpenFailure::NotFound, QStringLiteral("COM77"))}),
+                      PortCase{"ReadUnknownPort", "mnuReadFromRadio", 77,
+                               FindRadioOffer(PortOpenMessage(PortOpenFailure::NotFound,
+                                                              QStringLiteral("COM77")))}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
