@@ -19,6 +19,7 @@
 #include "exchange/ui/import_target_dialog.h"
 #include "files/data_file.h"
 #include "files/file_io.h"
+#include "files/safe_save.h"
 #include "gui/document_editor.h"
 #include "gui/editor_host.h"
 #include "gui/file_chooser.h"
@@ -91,12 +92,8 @@ void ExchangeCommands::ExportChannels() {
         StartPath(doc, ".csv"), QString());
     if (!chosen) return;
     const std::string text = kv::ExportChannels(doc.Working, *context_.Codec.AnsiCodePage);
-    const std::array<FileContent, 1> file = {
-        FileContent{chosen->toStdString(),
-                    std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())}};
-    FileFailure failure;
-    if (!WriteFilesAtomically(file, &failure))
-        fail(Lines(ExchangeTexts().ExportFailed, FileErrorText(failure)));
+    if (const std::optional<FileFailure> failure = SaveFileSafely(chosen->toStdString(), text))
+        fail(Lines(ExchangeTexts().ExportFailed, FileErrorText(*failure)));
 }
 
 void ExchangeCommands::ImportChannels() {
