@@ -58,11 +58,15 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
             changes,
             {QString::number(channel.Line), Text(Place(channel, language)),
              Text((channel.Replaces ? texts.PreviewReplaced : texts.PreviewAdded).in(language))});
-    for (const GroupNameChange& name : preview.Names)
+    for (const GroupNameChange& name : preview.Names) {
+        std::string what = FillText(texts.GroupNameSet, {ToUtf8(codePage, name.Name)}).in(language);
+        if (!name.Cut.empty())
+            what += " (" + GroupNameCutText(name.Cut, name.Name.size()).in(language) + ")";
         new QTreeWidgetItem(
             changes,
             {QString(), Text(std::string(BandName(name.Band)) + " " + std::to_string(name.Group)),
-             Text(FillText(texts.GroupNameSet, {ToUtf8(codePage, name.Name)}).in(language))});
+             Text(what)});
+    }
     changes->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(
         Heading(FillText(texts.PreviewChannels, {std::to_string(preview.Channels.size())}),

@@ -107,12 +107,12 @@ TEST_F(CliExchange, CommonFormatRefusedLinesStopTheWriteUnlessSkipped) {
     EXPECT_TRUE(diff.out.contains(QStringLiteral("HAM group 4 CH 1: REP OFF -> SUBB\n")));
     EXPECT_FALSE(diff.out.contains(QStringLiteral("CH 2")));
 
-    // The common format goes into HF or HAM only.
+    // The common format goes into HF or HAM only: another band is a usage error.
     EXPECT_EQ(RunCli({QStringLiteral("import"), path("a.dat"), path("common.csv"),
                       QStringLiteral("--band"), QStringLiteral("CB"), QStringLiteral("--group"),
                       QStringLiteral("1"), path("e.dat")})
                   .exitCode,
-              1);
+              2);
     EXPECT_FALSE(QFile::exists(path("e.dat")));
 }
 

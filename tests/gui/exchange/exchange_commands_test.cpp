@@ -431,6 +431,9 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
     for (char& byte : binary) byte = static_cast<char>(rng());
     WriteFile(path("binary.csv"), binary);
     WriteFile(path("empty.csv"), {});
+    // Beyond what any channel list needs: refused before it is read into rows.
+    WriteFile(path("long.csv"), "Band,Group,CH No.\n" + QByteArray("\n").repeated(20000));
+    WriteFile(path("huge.csv"), QByteArray(5 << 20, 'x'));
     WriteFile(path("binary.dat"), binary);
     WriteFile(path("binary.img"), binary);
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.csv")));
@@ -448,6 +451,8 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
         {"mnuFileImportChannels", "binary.csv", "The file ", "文件 "},
         {"mnuFileImportChannels", "empty.csv", "The file ", "文件 "},
         {"mnuFileImportChannels", "folder.csv", "The file ", "文件 "},
+        {"mnuFileImportChannels", "long.csv", "The file ", "文件 "},
+        {"mnuFileImportChannels", "huge.csv", "The file ", "文件 "},
         {"mnuFileImportChannels", "missing.csv", "The file ", "文件 "},
         {"mnuFileExportChannels", "folder.csv", "The channels were not written.", "信道未写入。"},
         {"mnuFileExportChannels", "readonly.csv", "The channels were not written.", "信道未写入。"},
