@@ -60,8 +60,12 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
              Text((channel.Replaces ? texts.PreviewReplaced : texts.PreviewAdded).in(language))});
     for (const GroupNameChange& name : preview.Names) {
         std::string what = FillText(texts.GroupNameSet, {ToUtf8(codePage, name.Name)}).in(language);
-        if (!name.Cut.empty())
-            what += " (" + GroupNameCutText(name.Cut, name.Name.size()).in(language) + ")";
+        if (!name.Cut.empty()) {
+            const bool chinese = language == kLanguageChinese;
+            what += (chinese ? "（" : " (") +
+                    GroupNameCutText(name.Cut, name.Name.size()).in(language) +
+                    (chinese ? "）" : ")");
+        }
         new QTreeWidgetItem(
             changes,
             {QString(), Text(std::string(BandName(name.Band)) + " " + std::to_string(name.Group)),
