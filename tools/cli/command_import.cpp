@@ -80,10 +80,11 @@ void PrintPreview(const ImportPreview& preview) {
         std::cout << '\n';
     }
     for (const RefusedLine& refused : preview.Refused)
-        std::cout << "refused " << RefusedLineText(refused, kLanguageEnglish) << '\n';
+        std::cout << "refused " << TerminalText(RefusedLineText(refused, kLanguageEnglish)) << '\n';
     if (!preview.DroppedFields.empty()) {
         std::cout << "dropped fields (this radio cannot carry them):";
-        for (const std::string& field : preview.DroppedFields) std::cout << ' ' << field;
+        for (const std::string& field : preview.DroppedFields)
+            std::cout << ' ' << TerminalText(ShortenedValue(field));
         std::cout << '\n';
     }
 }

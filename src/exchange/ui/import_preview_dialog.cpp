@@ -87,7 +87,8 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
 
     if (!preview.DroppedFields.empty()) {
         QStringList fields;
-        for (const std::string& field : preview.DroppedFields) fields << Text(field);
+        for (const std::string& field : preview.DroppedFields)
+            fields << Text(ShortenedValue(field));
         auto* dropped = new QLabel(fields.join(QStringLiteral(", ")), this);
         dropped->setObjectName(QStringLiteral("PreviewDropped"));
         dropped->setWordWrap(true);

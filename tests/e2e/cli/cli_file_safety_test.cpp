@@ -236,13 +236,18 @@ TEST_F(CliFileSafety, AHugeCsvIsRefusedWithTheLimit) {
 // Names hold any byte; the terminal gets control characters written out, and the preview says
 // when a name is longer than its field.
 TEST_F(CliFileSafety, ImportAndDiffShowNamesAsTheyAre) {
-    WriteBytes(path("names.csv"), "Band,Group,Group Name,CH No.\r\nHF,1,\x1b],\r\nHF,2,ABC,\r\n");
-    const CliRun imported = RunCli({"import", path("a.dat"), path("names.csv"), path("b.dat")});
+    WriteBytes(path("names.csv"),
+               "Band,Group,Group Name,CH No.\r\nHF,1,\x1b],\r\nHF,2,ABC,\r\nHF,\x1b[2J,,\r\n");
+    const CliRun imported =
+        RunCli({"import", path("a.dat"), path("names.csv"), path("b.dat"), "--skip-bad"});
     ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_TRUE(imported.out.contains(
         QStringLiteral("group name HF group 2 \"AB\" (\"ABC\" cut to 2 characters)\n")))
         << imported.out.toStdString();
     EXPECT_TRUE(imported.out.contains(QStringLiteral("group name HF group 1 \"\\x1b]\"\n")))
+        << imported.out.toStdString();
+    EXPECT_TRUE(imported.out.contains(
+        QStringLiteral("refused line 4: group \"\\x1b[2J\" is not a group of the band\n")))
         << imported.out.toStdString();
     EXPECT_FALSE(imported.out.contains(QChar(0x1b)));
 
