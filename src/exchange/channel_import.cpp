@@ -11,6 +11,7 @@
 #include "exchange/channel_columns.h"
 #include "exchange/common_format.h"
 #include "exchange/csv.h"
+#include "exchange/csv_bounds.h"
 #include "exchange/import_texts.h"
 #include "exchange/utf8_text.h"
 #include "limits/channel_limits.h"
@@ -138,13 +139,15 @@ private:
 void ReadGroupName(const CsvHeader& header, const CsvRow& row, const CodePage& codePage,
                    const RadioData& data, int band, int group, ImportPreview& preview) {
     if (group > kRegularGroupsPerBand[band] || !header.contains(kColumnGroupName)) return;
-    const FixedText<2> name(FromUtf8(codePage, Cell(header, row, kColumnGroupName)));
+    const std::string given = Cell(header, row, kColumnGroupName);
+    const FixedText<2> name(FromUtf8(codePage, given));
+    const bool cut = TrimName(FromUtf8(codePage, given)) != name.trimmed();
     const bool known =
         std::any_of(preview.Names.begin(), preview.Names.end(), [&](const GroupNameChange& change) {
             return change.Band == band && change.Group == group;
         });
-    if (!known && name.trimmed() != data.Config.Settings.GroupName(band, group).trimmed())
-        preview.Names.push_back({band, group, name.raw()});
+    if (!known && (cut || name.trimmed() != data.Config.Settings.GroupName(band, group).trimmed()))
+        preview.Names.push_back({band, group, name.raw(), cut ? given : std::string()});
 }
 
 void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& codePage,
@@ -157,6 +160,8 @@ void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& code
     const auto group = ParseInt(groupText);
     if (!group || *group < 1 || *group > kGroupsPerBand[*band])
         return builder.refuse(row.Line, UnknownGroupText(groupText));
+    if (const auto notUtf8 = NotUtf8Text(kColumnGroupName, Cell(header, row, kColumnGroupName)))
+        return builder.refuse(row.Line, *notUtf8);
     const std::string chNoText = Cell(header, row, kColumnChNo);
     if (chNoText.empty() && !memory)
         return ReadGroupName(header, row, codePage, data, *band, *group, preview);

@@ -38,6 +38,7 @@ struct GroupNameChange {
     int Band = 0;
     int Group = 0;
     std::string Name;  // bytes of the code page
+    std::string Cut;   // the name as the file gives it (UTF-8) when the field cannot hold it whole
 };
 
 struct ImportPreview {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <map>
 
+#include "exchange/csv_bounds.h"
 #include "files/record_layout.h"
 
 namespace kv {
@@ -134,6 +135,13 @@ std::string WriteChannelRows(std::span<const CopiedRow> rows) {
 
 PrivateRows ReadChannelRows(std::string_view text) {
     PrivateRows result;
+    // Bounded before it is split: every line and field takes memory of its own.
+    if (const std::optional<CsvError> refused = CsvOutOfBounds(text, '\t')) {
+        const std::string line = std::to_string(refused->Line);
+        result.Error = {"line " + line + ": " + refused->What.en,
+                        "第 " + line + " 行：" + refused->What.zh};
+        return result;
+    }
     std::vector<std::string_view> lines = Split(text, '\n');
     for (std::string_view& line : lines)
         if (line.ends_with('\r')) line.remove_suffix(1);

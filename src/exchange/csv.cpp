@@ -1,6 +1,9 @@
 // Reading and writing comma-separated text.
 #include "exchange/csv.h"
 
+#include "exchange/csv_bounds.h"
+#include "exchange/formula_cells.h"
+
 namespace kv {
 
 CsvTable ReadCsv(std::string_view text, char separator) {
@@ -9,6 +12,10 @@ CsvTable ReadCsv(std::string_view text, char separator) {
     const bool strictQuotes = separator != '\t';
     CsvTable table;
     if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    if (std::optional<CsvError> refused = CsvOutOfBounds(text, separator)) {
+        table.Error = std::move(refused);
+        return table;
+    }
     int line = 1;
     std::size_t i = 0;
     while (i < text.size()) {
@@ -57,7 +64,7 @@ CsvTable ReadCsv(std::string_view text, char separator) {
                 }
                 cell += text[i++];
             }
-            row.Cells.push_back(std::move(cell));
+            row.Cells.emplace_back(CellFromSpreadsheet(cell));
             cell.clear();
             if (i < text.size() && text[i] == separator) {
                 ++i;
@@ -79,7 +86,7 @@ std::string CsvLine(const std::vector<std::string>& cells, char separator) {
     std::string out;
     for (std::size_t n = 0; n < cells.size(); ++n) {
         if (n > 0) out += separator;
-        const std::string& cell = cells[n];
+        const std::string cell = CellForSpreadsheet(cells[n]);
         if (cell.find_first_of(special) == std::string::npos) {
             out += cell;
             continue;

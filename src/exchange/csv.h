@@ -27,10 +27,12 @@ struct CsvTable {
     std::optional<CsvError> Error;  // set when the text cannot be read; Rows then holds none
 };
 
+// Text beyond the bounds of csv_bounds.h, or not UTF-8, is refused before it is read.
 // With a tab as separator (text copied from a spreadsheet) a quote inside an unquoted field is
 // taken as it is.
 CsvTable ReadCsv(std::string_view text, char separator = ',');
 
+// Both directions mark cells a spreadsheet would run as formulas (formula_cells.h).
 // One row, fields quoted where they need it, ended with CR LF.
 std::string CsvLine(const std::vector<std::string>& cells, char separator = ',');
 

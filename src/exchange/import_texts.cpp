@@ -17,8 +17,23 @@ std::string Fill(std::string text, std::initializer_list<std::string_view> argum
 
 }  // namespace
 
+std::string ShortenedValue(std::string_view value) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        // A UTF-8 continuation byte belongs to the character before it.
+        if ((static_cast<unsigned char>(value[i]) & 0xC0) == 0x80) continue;
+        if (++characters > kLongestQuotedValue) return std::string(value.substr(0, i)) + "…";
+    }
+    return std::string(value);
+}
+
 TextPair FillText(TextPair text, std::initializer_list<std::string_view> arguments) {
     return {Fill(std::move(text.en), arguments), Fill(std::move(text.zh), arguments)};
+}
+
+TextPair GroupNameCutText(std::string_view given, std::size_t kept) {
+    return FillText({"\"{}\" cut to {} characters", "“{}”被截为 {} 个字符"},
+                    {ShortenedValue(given), std::to_string(kept)});
 }
 
 TextPair UnreadableCsvText(int line, const TextPair& what) {
@@ -37,24 +52,28 @@ TextPair NoImportTargetText() {
 }
 TextPair UnknownBandText(std::string_view band) {
     return FillText(
-        {"band \"{}\" is not CB, HF, HAM or CB MEM", "频段“{}”不是 CB、HF、HAM 或 CB MEM"}, {band});
+        {"band \"{}\" is not CB, HF, HAM or CB MEM", "频段“{}”不是 CB、HF、HAM 或 CB MEM"},
+        {ShortenedValue(band)});
 }
 TextPair UnknownGroupText(std::string_view group) {
-    return FillText({"group \"{}\" is not a group of the band", "组“{}”不属于该频段"}, {group});
+    return FillText({"group \"{}\" is not a group of the band", "组“{}”不属于该频段"},
+                    {ShortenedValue(group)});
 }
 TextPair BadChNoText(std::string_view chNo) {
-    return FillText({"CH No. \"{}\" is not a channel number", "信道号“{}”无效"}, {chNo});
+    return FillText({"CH No. \"{}\" is not a channel number", "信道号“{}”无效"},
+                    {ShortenedValue(chNo)});
 }
 TextPair BadLocationText(std::string_view location) {
     return FillText({"Location \"{}\" is not a channel number", "Location“{}”不是信道号"},
-                    {location});
+                    {ShortenedValue(location)});
 }
 TextPair NotFrequencyText(std::string_view column, std::string_view text) {
     return FillText({"{} \"{}\" is not a frequency in MHz", "{}“{}”不是以 MHz 为单位的频率"},
-                    {column, text});
+                    {column, ShortenedValue(text)});
 }
 TextPair NotInListText(std::string_view column, std::string_view text) {
-    return FillText({"{} \"{}\" is not in the list", "{}“{}”不在列表中"}, {column, text});
+    return FillText({"{} \"{}\" is not in the list", "{}“{}”不在列表中"},
+                    {column, ShortenedValue(text)});
 }
 TextPair TooManyChannelsText(int capacity) {
     return FillText({"too many channels for the group (it holds {})", "组内信道过多（最多 {} 个）"},
@@ -70,26 +89,30 @@ TextPair DuplexOffText() {
 }
 TextPair DuplexUnknownText(std::string_view duplex) {
     return FillText(
-        {"Duplex \"{}\" is not +, -, split or blank", "Duplex“{}”不是 +、-、split 或空"}, {duplex});
+        {"Duplex \"{}\" is not +, -, split or blank", "Duplex“{}”不是 +、-、split 或空"},
+        {ShortenedValue(duplex)});
 }
 TextPair ModeRefusedText(std::string_view mode) {
     return FillText({"mode \"{}\" is not FM, NFM, AM, USB, LSB or CW",
                      "模式“{}”不是 FM、NFM、AM、USB、LSB 或 CW"},
-                    {mode});
+                    {ShortenedValue(mode)});
 }
 TextPair ToneModeRefusedText(std::string_view tone) {
-    return FillText({"tone mode \"{}\" cannot be carried", "无法使用亚音模式“{}”"}, {tone});
+    return FillText({"tone mode \"{}\" cannot be carried", "无法使用亚音模式“{}”"},
+                    {ShortenedValue(tone)});
 }
 TextPair CtcssRefusedText(std::string_view tone) {
-    return FillText({"CTCSS tone {} Hz is not in the list", "CTCSS 亚音 {} Hz 不在列表中"}, {tone});
+    return FillText({"CTCSS tone {} Hz is not in the list", "CTCSS 亚音 {} Hz 不在列表中"},
+                    {ShortenedValue(tone)});
 }
 TextPair DcsRefusedText(std::string_view code) {
-    return FillText({"DCS code {} is not in the list", "DCS 码 {} 不在列表中"}, {code});
+    return FillText({"DCS code {} is not in the list", "DCS 码 {} 不在列表中"},
+                    {ShortenedValue(code)});
 }
 TextPair PolarityRefusedText(std::string_view polarity) {
     return FillText({"DCS polarity \"{}\": only normal codes (NN) can be carried",
                      "DCS 极性“{}”：只能使用正常码（NN）"},
-                    {polarity});
+                    {ShortenedValue(polarity)});
 }
 
 TextPair ShiftNotTxRepText(std::string_view shift, std::string_view txRep) {

@@ -1,6 +1,7 @@
 // The reasons an import refuses a line or a file, in both languages.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,9 +9,17 @@
 
 namespace kv {
 
+// How much of a refused value a reason quotes: a cell may be megabytes long.
+inline constexpr std::size_t kLongestQuotedValue = 60;
+
+// The value as a reason quotes it: its first 60 characters, and "…" when it is longer.
+std::string ShortenedValue(std::string_view value);
+
 // Replaces each "{}" of the pair in turn by the arguments.
 TextPair FillText(TextPair text, std::initializer_list<std::string_view> arguments);
 
+// A group name longer than its field, as the preview names it.
+TextPair GroupNameCutText(std::string_view given, std::size_t kept);
 TextPair UnreadableCsvText(int line, const TextPair& what);
 TextPair UnknownHeaderText();
 TextPair NoImportTargetText();

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 
+#include "files/companion_extra.h"
 #include "files/data_file_layout.h"
 #include "files/data_file_pair.h"
 #include "files/file_io.h"
@@ -171,6 +172,10 @@ FileResult OpenDataFile(Document& doc, const std::string& path, const VersionTab
     const GroupMergeCount merged = MergeOverfullGroups(doc.Working);
     FileResult result;
     if (merged.any()) result.Message = MergedGroupsText(merged);
+    if (const auto extra = CompanionExtraText(path, doc.Staged.Config))
+        result.Message = result.Message.empty() ? *extra
+                                                : TextPair{result.Message.en + "\n" + extra->en,
+                                                           result.Message.zh + "\n" + extra->zh};
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 
@@ -283,6 +284,62 @@ bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failu
         if (!step->Backup.empty()) ::unlink(step->Backup.c_str());
     FlushFolders(plan);
     return true;
+}
+
+FileReplacement::FileReplacement(const std::string& path)
+    : given_(path), target_(FollowLinks(path)), temporary_(TemporaryName(target_)) {
+    const std::array<std::string, 1> targets = {target_};
+    RecoverInterruptedReplacement(targets);
+    Replacement step;
+    step.Target = target_;
+    if (!LookAtPrevious(step)) {
+        failure_ = FileFailure{given_, FileFailure::Kind::ReadOnly, 0};
+        return;
+    }
+    const mode_t created = step.Previous ? S_IRUSR | S_IWUSR : 0666;
+    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, created);
+    if (fd_ < 0) {
+        failure_ = FileFailure{given_, FileFailure::Kind::System, errno};
+        return;
+    }
+    if (step.Previous) {
+        (void)::fchown(fd_, static_cast<uid_t>(-1), step.Previous->Group);
+        (void)::fchmod(fd_, step.Previous->Mode);
+    }
+}
+
+FileReplacement::~FileReplacement() {
+    Abandon();
+}
+
+void FileReplacement::Abandon() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    fd_ = -1;
+    ::unlink(temporary_.c_str());
+}
+
+bool FileReplacement::Write(std::span<const std::uint8_t> bytes) {
+    if (failure_) return false;
+    if (WriteAll(fd_, bytes)) return true;
+    failure_ = FileFailure{given_, FileFailure::Kind::System, errno};
+    Abandon();
+    return false;
+}
+
+std::optional<FileFailure> FileReplacement::Commit() {
+    if (failure_) return failure_;
+    int error = ::fsync(fd_) == 0 ? 0 : errno;
+    if (::close(fd_) != 0 && error == 0) error = errno;
+    fd_ = -1;
+    if (error == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary_.c_str());
+        failure_ = FileFailure{given_, FileFailure::Kind::System, error};
+        return failure_;
+    }
+    FlushFolder(FolderOf(target_));
+    return std::nullopt;
 }
 
 }  // namespace kv

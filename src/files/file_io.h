@@ -47,6 +47,34 @@ struct FileContent {
 // given, says why.
 bool WriteFilesAtomically(std::span<const FileContent> files, FileFailure* failure = nullptr);
 
+// One file replaced as WriteFilesAtomically replaces it, for contents written piece by piece (a
+// long sound): the pieces go to the temporary file beside the target, which Commit flushes and
+// renames into place. Until then the target is untouched; a replacement destroyed without a
+// successful Commit removes its temporary file.
+class FileReplacement {
+public:
+    // Refuses a read-only target at once; Failed() then says why.
+    explicit FileReplacement(const std::string& path);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // False once anything failed; later writes do nothing.
+    bool Write(std::span<const std::uint8_t> bytes);
+    // Nothing when the file is in place; otherwise why not, the target then as it was.
+    std::optional<FileFailure> Commit();
+    const std::optional<FileFailure>& Failed() const { return failure_; }
+
+private:
+    void Abandon();
+
+    std::string given_;
+    std::string target_;
+    std::string temporary_;
+    int fd_ = -1;
+    std::optional<FileFailure> failure_;
+};
+
 // The file a path names once its symbolic links are followed; the path itself when it is no link.
 // A link to a file that does not exist yet leads to where that file would be.
 std::string FollowLinks(const std::string& path);

@@ -1,12 +1,15 @@
 // The channel sheet on paper.
 #include "gui/sheet_document.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFont>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QTextDocument>
+
+#include "files/safe_save.h"
 
 namespace kv {
 namespace {
@@ -54,19 +57,24 @@ void PrintSheet(const ChannelSheet& sheet, QPagedPaintDevice& device) {
     SheetDocument(sheet)->print(&device);
 }
 
-bool WriteSheetPdf(const ChannelSheet& sheet, const QString& path, QPageSize::PageSizeId size) {
-    // The writer reports no failure of its own: the file is tried first.
+std::optional<FileFailure> WriteSheetPdf(const ChannelSheet& sheet, const QString& path,
+                                         QPageSize::PageSizeId size) {
+    // The writer reports no failure of its own and writes as it goes: it renders into memory
+    // (a sheet is a few hundred kilobytes), and the file is replaced only once it is complete.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly)) return false;
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(QPageSize(size));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(QString::fromStdString(sheet.Title));
+        writer.setCreator(QStringLiteral("KV-7700 CPS"));
+        PrintSheet(sheet, writer);
     }
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(size));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setTitle(QString::fromStdString(sheet.Title));
-    writer.setCreator(QStringLiteral("KV-7700 CPS"));
-    PrintSheet(sheet, writer);
-    return true;
+    const QByteArray& bytes = pdf.data();
+    return SaveFileSafely(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QPageSize::PageSizeId LocalPaperSize() {

@@ -2,12 +2,13 @@
 #include "link/backup_store.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <span>
 #include <system_error>
 
+#include "files/data_file.h"
 #include "files/file_io.h"
+#include "files/safe_save.h"
 #include "link/safety_texts.h"
 
 namespace kv {
@@ -117,11 +118,11 @@ KeptBackup KeepBackup(const std::filesystem::path& folder, const MemoryImage& im
         path = folder / BackupFileName(now, kind, sequence);
         if (!std::filesystem::exists(path, error)) break;
     }
-    const std::array<FileContent, 1> file = {
-        FileContent{path.string(), std::span<const std::uint8_t>(image.data(), image.size())}};
-    if (!WriteFilesAtomically(file)) {
-        kept.Error = {"The backup " + path.string() + " cannot be written.",
-                      "无法写入备份 " + path.string() + "。"};
+    if (const std::optional<FileFailure> failure = SaveFileSafely(
+            path.string(), std::span<const std::uint8_t>(image.data(), image.size()))) {
+        const TextPair reason = FileFailureReason(*failure);
+        kept.Error = {"The backup " + path.string() + " cannot be written: " + reason.en + ".",
+                      "无法写入备份 " + path.string() + "：" + reason.zh + "。"};
         return kept;
     }
     kept.Path = path;

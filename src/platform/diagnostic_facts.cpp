@@ -64,11 +64,12 @@ DiagnosticFacts GatherDiagnosticFacts(const QString& settingsFile, const QString
 }
 
 std::optional<TextPair> SaveDiagnosticReport(const QString& path, const DiagnosticFacts& facts) {
-    const std::optional<QString> failure = WriteGzipFile(path, DiagnosticReportText(facts));
+    const std::optional<TextPair> failure = WriteGzipFile(path, DiagnosticReportText(facts));
     if (!failure) return std::nullopt;
-    const std::string detail = (path + QStringLiteral(": ") + *failure).toStdString();
+    const std::string file = path.toStdString();
     const TextPair& head = SharedMessages().FileError;
-    return TextPair{head.en + "\n" + detail, head.zh + "\n" + detail};
+    return TextPair{head.en + "\n" + file + ": " + failure->en,
+                    head.zh + "\n" + file + "：" + failure->zh};
 }
 
 }  // namespace kv

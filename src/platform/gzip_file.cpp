@@ -4,7 +4,10 @@
 
 #include <zlib.h>
 
-#include <QSaveFile>
+#include <QFile>
+
+#include "files/data_file.h"
+#include "files/safe_save.h"
 
 namespace kv {
 namespace {
@@ -51,18 +54,14 @@ std::optional<std::string> GzipDecompress(const QByteArray& gzip) {
     return out;
 }
 
-std::optional<QString> WriteGzipFile(const QString& path, const std::string& text) {
+std::optional<TextPair> WriteGzipFile(const QString& path, const std::string& text) {
     const QByteArray gzip = GzipCompress(text);
-    if (gzip.isEmpty()) return QStringLiteral("compression failed");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(gzip) != gzip.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) return file.errorString();
-    return std::nullopt;
+    if (gzip.isEmpty()) return TextPair{"compression failed", "压缩失败"};
+    const std::optional<FileFailure> failure =
+        SaveFileSafely(QFile::encodeName(path).toStdString(),
+                       std::string_view(gzip.constData(), static_cast<std::size_t>(gzip.size())));
+    if (!failure) return std::nullopt;
+    return FileFailureReason(*failure);
 }
 
 }  // namespace kv

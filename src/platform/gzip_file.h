@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "model/text_pair.h"
+
 namespace kv {
 
 // The gzip form of `bytes`; empty when compression failed.
@@ -14,8 +16,8 @@ QByteArray GzipCompress(const std::string& bytes);
 // The original bytes of a gzip member; nothing when the data is not a valid gzip member.
 std::optional<std::string> GzipDecompress(const QByteArray& gzip);
 
-// Writes `text` compressed to `path`, replacing the file only once it is complete. The system's
-// reason when it could not.
-std::optional<QString> WriteGzipFile(const QString& path, const std::string& text);
+// Writes `text` compressed to `path` through the safe save of every output file. Why not, when
+// it could not.
+std::optional<TextPair> WriteGzipFile(const QString& path, const std::string& text);
 
 }  // namespace kv

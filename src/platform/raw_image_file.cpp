@@ -3,9 +3,10 @@
 #include "platform/raw_image_file.h"
 
 #include <algorithm>
-#include <array>
 
+#include "files/data_file.h"
 #include "files/file_io.h"
+#include "files/safe_save.h"
 
 namespace kv {
 
@@ -22,10 +23,11 @@ QString LoadRawImage(const QString& path, MemoryImage& image) {
 }
 
 QString SaveRawImage(const QString& path, const MemoryImage& image) {
-    const std::array<FileContent, 1> file = {
-        FileContent{path.toStdString(), std::span<const std::uint8_t>(image.data(), image.size())}};
-    if (!WriteFilesAtomically(file)) return QStringLiteral("Cannot write %1.").arg(path);
-    return {};
+    const std::optional<FileFailure> failure = SaveFileSafely(
+        path.toStdString(), std::span<const std::uint8_t>(image.data(), image.size()));
+    if (!failure) return {};
+    return QStringLiteral("Cannot write %1: %2.")
+        .arg(path, QString::fromStdString(FileFailureReason(*failure).en));
 }
 
 }  // namespace kv

@@ -1,6 +1,7 @@
 // The diagnostic report: a real gzip file that decompresses to text holding the versions, the
 // settings file, the version table, the ports and the kept session traces.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -113,6 +114,28 @@ TEST(DiagnosticReport, MissingFilesAreNamedAndAnUnwritableReportIsAFileError) {
         << failure->en;
     EXPECT_TRUE(failure->zh.starts_with("文件错误。\n"));
     EXPECT_FALSE(QFile::exists(unwritable));
+    EXPECT_NE(failure->en.find("the file or its folder does not exist"), std::string::npos)
+        << failure->en;
+
+    // A report kept read-only is refused and left as it is, even for root; a hard link to a
+    // report keeps the previous one.
+    const QString kept = dir.filePath("kept.gz");
+    WriteText(kept, "previous");
+    ASSERT_TRUE(QFile::setPermissions(kept, QFile::ReadOwner));
+    const std::optional<TextPair> refused = SaveDiagnosticReport(kept, facts);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->en, "file error.\n" + kept.toStdString() + ": the file is read-only");
+    ASSERT_TRUE(QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(kept, dir.filePath("kept-link.gz")));
+    ASSERT_EQ(
+        ::link(kept.toLocal8Bit().constData(), dir.filePath("twin.gz").toLocal8Bit().constData()),
+        0);
+    ASSERT_FALSE(SaveDiagnosticReport(dir.filePath("kept-link.gz"), facts));
+    EXPECT_NE(Gunzip(kept).find("none.ini"), std::string::npos);
+    EXPECT_TRUE(QFileInfo(dir.filePath("kept-link.gz")).isSymLink());
+    QFile twin(dir.filePath("twin.gz"));
+    ASSERT_TRUE(twin.open(QIODevice::ReadOnly));
+    EXPECT_EQ(twin.readAll(), "previous");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "cli_support.h"
+#include "link/port_numbering.h"
 #include "progress_line.h"
 #include "session_link.h"
 
@@ -24,14 +25,30 @@ std::optional<LinkArguments> ParseLinkArguments(Arguments arguments, bool writin
     LinkArguments parsed;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--port" && i + 1 < arguments.size()) {
-            parsed.ports.push_back(arguments[++i]);
+        const bool takesValue = arguments[i] == "--port" || (arguments[i] == "--backup" && writing);
+        if (takesValue && i + 1 >= arguments.size()) {
+            std::cerr << "kv7700-cli: " << arguments[i] << " needs a value\n";
+            return std::nullopt;
+        }
+        if (arguments[i] == "--port") {
+            const std::string& port = arguments[++i];
+            if (!port.starts_with('/') && !ParsePortName(port)) {
+                std::cerr << "kv7700-cli: --port \"" << port << "\" is neither COM"
+                          << kFirstPortNumber << " to COM" << kLastPortNumber
+                          << " nor a device path\n";
+                return std::nullopt;
+            }
+            parsed.ports.push_back(port);
         } else if (arguments[i] == "--verify" && writing) {
             parsed.verify = true;
         } else if (arguments[i] == "--strict" && writing) {
             parsed.strict = true;
-        } else if (arguments[i] == "--backup" && writing && i + 1 < arguments.size()) {
+        } else if (arguments[i] == "--backup" && writing) {
             parsed.backup = arguments[++i];
+            if (parsed.backup.empty()) {
+                std::cerr << "kv7700-cli: --backup needs a file or folder name\n";
+                return std::nullopt;
+            }
         } else if (arguments[i].starts_with("--")) {
             std::cerr << "kv7700-cli: unknown option " << arguments[i] << '\n';
             return std::nullopt;

@@ -2,13 +2,13 @@
 #include "cli_support.h"
 
 #include <QCoreApplication>
-#include <array>
 #include <iostream>
 #include <span>
 
 #include "command.h"
 #include "files/data_file.h"
 #include "files/file_io.h"
+#include "files/safe_save.h"
 #include "platform/ansi_code_page.h"
 #include "platform/locale_facts.h"
 #include "platform/program_folders.h"
@@ -31,6 +31,11 @@ CodecOptions SystemCodec() {
 int Fail(const std::string& message) {
     std::cerr << "kv7700-cli: " << message << '\n';
     return kExitFailure;
+}
+
+int Usage(const std::string& message) {
+    std::cerr << "kv7700-cli: " << message << '\n';
+    return kExitUsage;
 }
 
 std::unique_ptr<Document> OpenPair(const std::string& path) {
@@ -66,12 +71,26 @@ bool LooksLikeImage(const std::string& path) {
     return head && head->Size == MemoryImage::kSize;
 }
 
+namespace {
+
+std::optional<std::string> NotWritten(const std::string& path,
+                                      std::span<const std::uint8_t> bytes) {
+    const std::optional<FileFailure> failure = SaveFileSafely(path, bytes);
+    if (!failure) return std::nullopt;
+    return path + ": cannot be written: " + FileFailureReason(*failure).en;
+}
+
+}  // namespace
+
+bool WriteOutput(const std::string& path, std::string_view bytes) {
+    const std::optional<std::string> failure = NotWritten(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    if (failure) Fail(*failure);
+    return !failure;
+}
+
 std::optional<std::string> ImageNotWritten(const MemoryImage& image, const std::string& path) {
-    const std::array<FileContent, 1> file = {
-        FileContent{path, std::span<const std::uint8_t>(image.data(), image.size())}};
-    FileFailure failure;
-    if (WriteFilesAtomically(file, &failure)) return std::nullopt;
-    return path + ": cannot be written: " + FileFailureReason(failure).en;
+    return NotWritten(path, std::span<const std::uint8_t>(image.data(), image.size()));
 }
 
 bool WriteImage(const MemoryImage& image, const std::string& path) {

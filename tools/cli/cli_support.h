@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "codec/image_codec.h"
 #include "model/document.h"
@@ -24,6 +25,9 @@ CodecOptions SystemCodec();
 // Prints "kv7700-cli: message" on standard error and returns the failure exit status.
 int Fail(const std::string& message);
 
+// Prints "kv7700-cli: message" on standard error and returns the usage error exit status.
+int Usage(const std::string& message);
+
 // Opens the pair with the version checks of the program's Open, against the version table beside
 // the program folder. On failure prints the message and returns nothing.
 std::unique_ptr<Document> OpenPair(const std::string& path);
@@ -34,6 +38,10 @@ std::unique_ptr<MemoryImage> ReadImage(const std::string& path);
 
 // True when the file at path is exactly the size of a memory image.
 bool LooksLikeImage(const std::string& path);
+
+// Replaces the file at path with `bytes` the safe way, or leaves it untouched and prints the
+// failure with its reason.
+bool WriteOutput(const std::string& path, std::string_view bytes);
 
 // Replaces the file at path with the image; nothing, or the file named with why it could not be
 // written (it is then left untouched).

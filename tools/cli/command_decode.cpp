@@ -4,10 +4,13 @@
 #include "command.h"
 #include "files/data_file.h"
 #include "new_document.h"
+#include "output_guard.h"
 
 namespace kv::cli {
 
 int RunDecode(Arguments arguments) {
+    if (const auto refused = OutputOverwritesInput({{arguments[1], true}}, {{arguments[0]}}))
+        return *refused;
     const auto image = ReadImage(arguments[0]);
     if (!image) return kExitFailure;
     auto doc = NewDocument();

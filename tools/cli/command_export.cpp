@@ -1,22 +1,20 @@
 // export DATAFILE OUT.csv: every channel of a data file pair (or memory image) as CSV of the own
 // format.
-#include <fstream>
-
 #include "cli_support.h"
 #include "command.h"
 #include "document_source.h"
 #include "exchange/channel_export.h"
+#include "output_guard.h"
 
 namespace kv::cli {
 
 int RunExport(Arguments arguments) {
+    if (const auto refused = OutputOverwritesInput({{arguments[1]}}, {DocumentFile(arguments[0])}))
+        return *refused;
     const auto doc = OpenDocument(arguments[0]);
     if (!doc) return kExitFailure;
     const std::string text = ExportChannels(doc->Working, *SystemCodec().AnsiCodePage);
-    std::ofstream out(arguments[1], std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    return out ? kExitOk : Fail(arguments[1] + ": the file cannot be written");
+    return WriteOutput(arguments[1], text) ? kExitOk : kExitFailure;
 }
 
 }  // namespace kv::cli

@@ -1,20 +1,24 @@
 // import DATAFILE IN.csv [--band HF|HAM --group G] OUT [--skip-bad]: the channels of a CSV file
 // (own format, or the common format into the named group) added to a data file pair, saved as
 // OUT. The preview is printed first; with a refused line nothing is written unless --skip-bad.
-#include <fstream>
+#include <charconv>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
+#include "cli_link.h"
 #include "cli_support.h"
 #include "codec/image_codec.h"
 #include "command.h"
 #include "document_source.h"
 #include "exchange/channel_import.h"
+#include "exchange/csv_bounds.h"
 #include "exchange/import_texts.h"
+#include "exchange/utf8_text.h"
 #include "files/data_file.h"
 #include "model/text_pair.h"
+#include "output_guard.h"
+#include "terminal_text.h"
 
 namespace kv::cli {
 namespace {
@@ -36,13 +40,14 @@ std::optional<ImportArguments> Parse(Arguments arguments) {
             parsed.SkipBad = true;
         } else if (word == "--band" && n + 1 < arguments.size()) {
             const std::string& band = arguments[++n];
-            parsed.Target.Band = band == "HF" ? kBandHf : band == "HAM" ? kBandHam : -2;
+            if (band != "HF" && band != "HAM") return std::nullopt;
+            parsed.Target.Band = band == "HF" ? kBandHf : kBandHam;
         } else if (word == "--group" && n + 1 < arguments.size()) {
-            try {
-                parsed.Target.Group = std::stoi(arguments[++n]);
-            } catch (...) {
-                parsed.Target.Group = -1;
-            }
+            const std::string& group = arguments[++n];
+            const auto [end, error] =
+                std::from_chars(group.data(), group.data() + group.size(), parsed.Target.Group);
+            if (group.empty() || error != std::errc() || end != group.data() + group.size())
+                return std::nullopt;
         } else if (word.starts_with("--")) {
             return std::nullopt;
         } else {
@@ -68,17 +73,26 @@ void PrintPreview(const ImportPreview& preview) {
     for (const ImportedChannel& channel : preview.Channels)
         std::cout << (channel.Replaces ? "replaced " : "added ") << Place(channel) << " (line "
                   << channel.Line << ")\n";
+    for (const GroupNameChange& name : preview.Names) {
+        std::cout << "group name " << BandName(name.Band) << " group " << name.Group << " \""
+                  << TerminalText(ToUtf8(*SystemCodec().AnsiCodePage, name.Name)) << '"';
+        if (!name.Cut.empty())
+            std::cout << " (" << TerminalText(GroupNameCutText(name.Cut, name.Name.size()).en)
+                      << ')';
+        std::cout << '\n';
+    }
     for (const RefusedLine& refused : preview.Refused)
-        std::cout << "refused " << RefusedLineText(refused, kLanguageEnglish) << '\n';
+        std::cout << "refused " << TerminalText(RefusedLineText(refused, kLanguageEnglish)) << '\n';
     if (!preview.DroppedFields.empty()) {
         std::cout << "dropped fields (this radio cannot carry them):";
-        for (const std::string& field : preview.DroppedFields) std::cout << ' ' << field;
+        for (const std::string& field : preview.DroppedFields)
+            std::cout << ' ' << TerminalText(ShortenedValue(field));
         std::cout << '\n';
     }
 }
 
 bool Save(Document& doc, const std::string& path) {
-    if (path.ends_with(".img")) {
+    if (IsImageFileName(path)) {
         auto image = std::make_unique<MemoryImage>();
         EncodeImage(doc.Working, *image, SystemCodec());
         return WriteImage(*image, path);
@@ -97,13 +111,15 @@ int RunImport(Arguments arguments) {
                      "[--skip-bad]\n";
         return kExitUsage;
     }
+    if (const auto refused = OutputOverwritesInput({PairOrImageOutput(parsed->Out)},
+                                                   {DocumentFile(parsed->Data), {parsed->Csv}}))
+        return *refused;
     const auto doc = OpenDocument(parsed->Data);
     if (!doc) return kExitFailure;
-    std::ifstream in(parsed->Csv, std::ios::binary);
-    if (!in) return Fail(parsed->Csv + ": the file cannot be read");
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const CsvFileText csv = ReadCsvFile(parsed->Csv);
+    if (csv.Error) return Fail(parsed->Csv + ": " + csv.Error->en);
     const ImportResult result =
-        PreviewImport(doc->Working, text, parsed->Target, *SystemCodec().AnsiCodePage);
+        PreviewImport(doc->Working, csv.Text, parsed->Target, *SystemCodec().AnsiCodePage);
     if (!result.Preview) return Fail(parsed->Csv + ": " + result.Error->en);
     const ImportPreview& preview = *result.Preview;
     PrintPreview(preview);

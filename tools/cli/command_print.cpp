@@ -8,7 +8,9 @@
 #include "cli_link.h"
 #include "cli_support.h"
 #include "command.h"
+#include "files/data_file.h"
 #include "gui/sheet_document.h"
+#include "output_guard.h"
 #include "platform/settings_file.h"
 
 namespace kv::cli {
@@ -40,26 +42,30 @@ int RunPrint(Arguments arguments) {
     int language = ProgramLanguage();
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (word == "--paper" && hasValue) {
+        const bool takesValue = word == "--paper" || word == "--language";
+        if (takesValue && i + 1 >= arguments.size()) return Usage(word + " needs a value");
+        if (word == "--paper") {
             const std::string& value = arguments[++i];
-            if (value != "a4" && value != "letter") return Fail("--paper takes a4 or letter");
+            if (value != "a4" && value != "letter") return Usage("--paper takes a4 or letter");
             paper = value == "a4" ? QPageSize::A4 : QPageSize::Letter;
-        } else if (word == "--language" && hasValue) {
+        } else if (word == "--language") {
             const std::string& value = arguments[++i];
-            if (value != "en" && value != "zh") return Fail("--language takes en or zh");
+            if (value != "en" && value != "zh") return Usage("--language takes en or zh");
             language = value == "zh" ? kLanguageChinese : kLanguageEnglish;
         } else if (word.starts_with("--")) {
-            return Fail("unknown option " + word);
+            return Usage("unknown option " + word);
         } else {
             files.push_back(word);
         }
     }
-    if (files.size() != 2) return Fail("print takes one data file (or .img) and one PDF file");
+    if (files.size() != 2) return Usage("print takes one data file (or .img) and one PDF file");
+    if (const auto refused = OutputOverwritesInput({{files[1]}}, {DocumentFile(files[0])}))
+        return *refused;
     const auto doc = OpenDocument(files[0]);
     if (!doc) return kExitFailure;
-    if (!WriteSheetPdf(BuildChannelSheet(*doc, language), QString::fromStdString(files[1]), paper))
-        return Fail("cannot write " + files[1]);
+    const auto failure =
+        WriteSheetPdf(BuildChannelSheet(*doc, language), QString::fromStdString(files[1]), paper);
+    if (failure) return Fail(files[1] + ": cannot be written: " + FileFailureReason(*failure).en);
     return kExitOk;
 }
 

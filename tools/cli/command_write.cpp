@@ -13,6 +13,7 @@
 #include "cli_support.h"
 #include "codec/image_codec.h"
 #include "command.h"
+#include "output_guard.h"
 #include "write_jobs.h"
 
 namespace kv::cli {
@@ -44,11 +45,28 @@ bool PrintFindings(const Document& doc) {
     return false;
 }
 
+// Why the one radio's backup could not be kept in `file`, found before the radio is read: a
+// folder, a folder that is missing or cannot be written, a read-only file.
+std::optional<std::string> BackupFileRefused(const std::string& file) {
+    if (file.empty()) return std::nullopt;
+    const QFileInfo info(QString::fromStdString(file));
+    if (info.isDir()) return "is a folder; with one port --backup names a file";
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir()) return "its folder does not exist";
+    if (!folder.isWritable()) return "its folder cannot be written";
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner)) return "is read-only";
+    return std::nullopt;
+}
+
 // The radios to write and where each one's backup goes; with several ports --backup names a
 // folder that must exist and be writable. Prints a usage error and returns nothing otherwise.
 std::optional<std::vector<WriteTarget>> WriteTargets(const LinkArguments& link) {
     std::vector<WriteTarget> targets;
     if (link.ports.size() == 1) {
+        if (const auto refused = BackupFileRefused(link.backup)) {
+            std::cerr << "kv7700-cli: --backup " << link.backup << ": " << *refused << '\n';
+            return std::nullopt;
+        }
         targets.push_back({link.port, link.backup});
         return targets;
     }
@@ -74,12 +92,17 @@ std::optional<std::vector<WriteTarget>> WriteTargets(const LinkArguments& link) 
 int RunWrite(Arguments arguments) {
     const std::optional<LinkArguments> link = ParseLinkArguments(arguments, true);
     if (!link) return kExitUsage;
+    const auto targets = WriteTargets(*link);
+    if (!targets) return kExitUsage;
+    std::vector<CommandFile> backups;
+    for (const WriteTarget& target : *targets)
+        if (!target.backupFile.empty()) backups.push_back({target.backupFile});
+    if (const auto refused = OutputOverwritesInput(backups, {DocumentFile(link->file)}))
+        return *refused;
     std::unique_ptr<MemoryImage> image;
     const auto doc = DocumentToWrite(link->file, image);
     if (!doc) return kExitFailure;
     if (!PrintFindings(*doc) && link->strict) return Fail(WriteCheckRefused().en);
-    const auto targets = WriteTargets(*link);
-    if (!targets) return kExitUsage;
     return RunWriteJobs(*targets, *image, link->verify) ? kExitOk : kExitFailure;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/guarded_main.h"
 #include "app/shell_texts.h"
 #include "command.h"
 
@@ -84,9 +85,7 @@ int UsageError(const std::string& message) {
     return kv::cli::kExitUsage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     // The version file is found from the program's own folder, which QCoreApplication knows; the
     // names are the program's, so the per-user settings file is the one the program uses and the
     // sessions leave their traces beside the program's.
@@ -108,4 +107,10 @@ int main(int argc, char** argv) {
         return command.run(kv::cli::Arguments(words).subspan(1));
     }
     return UsageError("unknown command \"" + words[0] + "\"");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kv::RunGuarded("kv7700-cli", [&] { return Run(argc, argv); });
 }

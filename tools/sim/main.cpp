@@ -6,6 +6,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "app/guarded_main.h"
 #include "platform/raw_image_file.h"
 #include "sim_line.h"
 #include "sim_options.h"
@@ -17,9 +18,7 @@ int Fail(const std::string& message) {
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const kv::sim::ParsedOptions parsed = kv::sim::ParseOptions(app.arguments());
     if (parsed.help) {
@@ -83,4 +82,10 @@ int main(int argc, char** argv) {
     if (log && log != stderr) std::fclose(log);
     if (timing) std::fclose(timing);
     return saved ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kv::RunGuarded("kv7700-sim", [&] { return Run(argc, argv); });
 }

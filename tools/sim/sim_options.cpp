@@ -138,6 +138,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         {"lose-write", ParseNumberList(parser.values(loseWrite), o.faults.loseWrite)},
         {"silent-after",
          !parser.isSet(silent) || ParseInt(parser.value(silent), 0, o.faults.silentAfter)},
+        {"firmware", o.identity.firmware.size() == 4},
         {"delay", ParseInt(parser.value(delay), 0, o.delayMs)},
         {"baud", ParseInt(parser.value(baud), 0, o.baud)},
         {"linger", parser.value(linger) == "forever"

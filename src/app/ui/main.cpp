@@ -6,12 +6,15 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/guarded_main.h"
 #include "app/ui/app_icon.h"
 #include "app/ui/application.h"
 #include "app/ui/command_line.h"
 #include "app/ui/main_window.h"
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int Run(int argc, char* argv[]) {
     kv::AnswerInformationRequests(argc, argv);
     QApplication app(argc, argv);
     kv::NameApplication();
@@ -39,4 +42,10 @@ int main(int argc, char* argv[]) {
         });
     }
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    return kv::RunGuarded("kv7700", [&] { return Run(argc, argv); });
 }

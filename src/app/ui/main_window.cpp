@@ -492,7 +492,9 @@ QWidget* MainWindow::OpenEditor(const QString& name) {
 bool MainWindow::CloseAllEditors() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         if (!sub->close()) return false;
-        mdi_->removeSubWindow(sub);
+        // A window that deletes itself on closing has left the area already; removing it again
+        // is a mistake Qt warns about.
+        if (mdi_->subWindowList().contains(sub)) mdi_->removeSubWindow(sub);
     }
     return true;
 }

@@ -76,8 +76,10 @@ void PrintCommands::ExportPdf() {
     const auto chosen =
         main_.fileChooser().chooseSave(&main_, PdfFilterLabel(language()), start, QString());
     if (!chosen) return;
-    if (!WriteSheetPdf(BuildChannelSheet(doc, language()), *chosen, LocalPaperSize()))
-        ShowMessage(&main_, language(), FileErrorText(), MessageButtons::Ok, MessageIcon::Critical);
+    if (const auto failure =
+            WriteSheetPdf(BuildChannelSheet(doc, language()), *chosen, LocalPaperSize()))
+        ShowMessage(&main_, language(), FileErrorText(*failure), MessageButtons::Ok,
+                    MessageIcon::Critical);
 }
 
 }  // namespace kv

@@ -2,12 +2,13 @@
 #include "editors/tones/wav_file.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <system_error>
+#include <span>
 #include <vector>
+
+#include "files/file_io.h"
 
 namespace kv {
 namespace {
@@ -23,17 +24,17 @@ void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
     out.insert(out.end(), tag, tag + 4);
 }
 
-bool WriteSamples(std::ofstream& file, MelodyRenderer& renderer, const WavProgress& progress) {
+bool WriteSamples(FileReplacement& file, MelodyRenderer& renderer, const WavProgress& progress) {
     std::array<std::int16_t, 4096> samples{};
-    std::array<char, samples.size() * kBytesPerSample> bytes{};
+    std::array<std::uint8_t, samples.size() * kBytesPerSample> bytes{};
     std::size_t written = 0;
     while (const std::size_t n = renderer.Render(samples.data(), samples.size())) {
         for (std::size_t i = 0; i < n; ++i) {
             const auto s = static_cast<std::uint16_t>(samples[i]);
-            bytes[2 * i] = static_cast<char>(s & 0xFF);
-            bytes[2 * i + 1] = static_cast<char>(s >> 8);
+            bytes[2 * i] = static_cast<std::uint8_t>(s & 0xFF);
+            bytes[2 * i + 1] = static_cast<std::uint8_t>(s >> 8);
         }
-        if (!file.write(bytes.data(), static_cast<std::streamsize>(2 * n))) return false;
+        if (!file.Write(std::span(bytes.data(), 2 * n))) return false;
         written += n;
         if (progress && !progress(written, renderer.TotalSamples())) return false;
     }
@@ -62,32 +63,22 @@ std::vector<std::uint8_t> WavHeader(std::size_t sampleCount, int sampleRate) {
 
 }  // namespace
 
-bool WriteMelodyWav(const Melody& melody, const std::string& path, const WavProgress& progress) {
+bool WriteMelodyWav(const Melody& melody, const std::string& path, const WavProgress& progress,
+                    FileFailure* failure) {
     MelodyRenderer renderer(melody, kWavSampleRate);
     // The sizes in the header are 32-bit.
-    if (renderer.TotalSamples() * kBytesPerSample > std::numeric_limits<std::uint32_t>::max() - 36)
-        return false;
-    const std::string partial = path + ".part";
-    bool written = false;
-    {
-        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        if (file) {
-            const std::vector<std::uint8_t> header =
-                WavHeader(renderer.TotalSamples(), kWavSampleRate);
-            file.write(reinterpret_cast<const char*>(header.data()),
-                       static_cast<std::streamsize>(header.size()));
-            written = file && WriteSamples(file, renderer, progress);
-            file.close();
-            written = written && !file.fail();
-        }
-    }
-    std::error_code error;
-    if (written) std::filesystem::rename(partial, path, error);
-    if (!written || error) {
-        std::filesystem::remove(partial, error);
+    if (renderer.TotalSamples() * kBytesPerSample >
+        std::numeric_limits<std::uint32_t>::max() - 36) {
+        if (failure != nullptr) *failure = {path, FileFailure::Kind::System, EFBIG};
         return false;
     }
-    return true;
+    FileReplacement file(path);
+    const bool rendered = file.Write(WavHeader(renderer.TotalSamples(), kWavSampleRate)) &&
+                          WriteSamples(file, renderer, progress);
+    // A cancelled export leaves no failure; the replacement removes its file.
+    const std::optional<FileFailure> failed = rendered ? file.Commit() : file.Failed();
+    if (failed && failure != nullptr) *failure = *failed;
+    return rendered && !failed;
 }
 
 }  // namespace kv

@@ -5,13 +5,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
-#include <span>
 
 #include "app/document_title.h"
 #include "app/main_window_tables.h"
 #include "app/shared_messages.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
+#include "exchange/csv_bounds.h"
 #include "exchange/import_texts.h"
 #include "exchange/ui/compare_window.h"
 #include "exchange/ui/exchange_texts.h"
@@ -19,6 +19,7 @@
 #include "exchange/ui/import_target_dialog.h"
 #include "files/data_file.h"
 #include "files/file_io.h"
+#include "files/safe_save.h"
 #include "gui/document_editor.h"
 #include "gui/editor_host.h"
 #include "gui/file_chooser.h"
@@ -30,9 +31,6 @@
 
 namespace kv {
 namespace {
-
-// A channel list larger than this is no channel list of this radio.
-constexpr std::size_t kLargestCsv = 16u << 20;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -91,12 +89,8 @@ void ExchangeCommands::ExportChannels() {
         StartPath(doc, ".csv"), QString());
     if (!chosen) return;
     const std::string text = kv::ExportChannels(doc.Working, *context_.Codec.AnsiCodePage);
-    const std::array<FileContent, 1> file = {
-        FileContent{chosen->toStdString(),
-                    std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())}};
-    FileFailure failure;
-    if (!WriteFilesAtomically(file, &failure))
-        fail(Lines(ExchangeTexts().ExportFailed, FileErrorText(failure)));
+    if (const std::optional<FileFailure> failure = SaveFileSafely(chosen->toStdString(), text))
+        fail(Lines(ExchangeTexts().ExportFailed, FileErrorText(*failure)));
 }
 
 void ExchangeCommands::ImportChannels() {
@@ -108,13 +102,9 @@ void ExchangeCommands::ImportChannels() {
     if (!chosen) return;
     const std::string path = chosen->toStdString();
     const TextPair notImported = FillText(ExchangeTexts().ImportFailed, {path});
-    FileFailure failure;
-    const std::optional<FileHead> file = ReadFileHead(path, kLargestCsv, &failure);
-    if (!file) return fail(Lines(notImported, FileFailureReason(failure)));
-    if (file->Size > kLargestCsv)
-        return fail(Lines(notImported,
-                          FillText(ExchangeTexts().TooLarge, {std::to_string(kLargestCsv >> 20)})));
-    const std::string text(file->Bytes.begin(), file->Bytes.end());
+    const CsvFileText file = ReadCsvFile(path);
+    if (file.Error) return fail(Lines(notImported, *file.Error));
+    const std::string& text = file.Text;
 
     ImportTarget target{-1, 0};
     if (NeedsImportTarget(text)) {

@@ -8,7 +8,6 @@ const ExchangeTextTable& ExchangeTexts() {
         {"CSV File", "CSV 文件"},
         {"The channels were not written.", "信道未写入。"},
         {"The file {} was not imported.", "文件 {} 未导入。"},
-        {"The file is larger than {} MB.", "文件大于 {} MB。"},
 
         {"Import Channels", "导入信道"},
         {"This file is in the common CSV format of other programmers. Import its channels into:",

@@ -12,7 +12,6 @@ struct ExchangeTextTable {
     TextPair CsvFileLabel;  // the file window filter's label
     TextPair ExportFailed;  // the channels were not written; the reason follows
     TextPair ImportFailed;  // the file was not read; "{}" is the file, the reason follows
-    TextPair TooLarge;      // "{}" is the largest size read, in MB
 
     TextPair TargetCaption;
     TextPair TargetPrompt;

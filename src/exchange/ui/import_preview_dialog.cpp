@@ -58,11 +58,19 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
             changes,
             {QString::number(channel.Line), Text(Place(channel, language)),
              Text((channel.Replaces ? texts.PreviewReplaced : texts.PreviewAdded).in(language))});
-    for (const GroupNameChange& name : preview.Names)
+    for (const GroupNameChange& name : preview.Names) {
+        std::string what = FillText(texts.GroupNameSet, {ToUtf8(codePage, name.Name)}).in(language);
+        if (!name.Cut.empty()) {
+            const bool chinese = language == kLanguageChinese;
+            what += (chinese ? "（" : " (") +
+                    GroupNameCutText(name.Cut, name.Name.size()).in(language) +
+                    (chinese ? "）" : ")");
+        }
         new QTreeWidgetItem(
             changes,
             {QString(), Text(std::string(BandName(name.Band)) + " " + std::to_string(name.Group)),
-             Text(FillText(texts.GroupNameSet, {ToUtf8(codePage, name.Name)}).in(language))});
+             Text(what)});
+    }
     changes->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(
         Heading(FillText(texts.PreviewChannels, {std::to_string(preview.Channels.size())}),
@@ -86,7 +94,8 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
 
     if (!preview.DroppedFields.empty()) {
         QStringList fields;
-        for (const std::string& field : preview.DroppedFields) fields << Text(field);
+        for (const std::string& field : preview.DroppedFields)
+            fields << Text(ShortenedValue(field));
         auto* dropped = new QLabel(fields.join(QStringLiteral(", ")), this);
         dropped->setObjectName(QStringLiteral("PreviewDropped"));
         dropped->setWordWrap(true);

@@ -124,12 +124,12 @@ TEST_F(CliExchange, CommonFormatRefusedLinesStopTheWriteUnlessSkipped) {
         EXPECT_FALSE(QFile::exists(path("n.dat")));
     }
 
-    // The common format goes into HF or HAM only.
+    // The common format goes into HF or HAM only: another band is a usage error.
     EXPECT_EQ(RunCli({QStringLiteral("import"), path("a.dat"), path("common.csv"),
                       QStringLiteral("--band"), QStringLiteral("CB"), QStringLiteral("--group"),
                       QStringLiteral("1"), path("e.dat")})
                   .exitCode,
-              1);
+              2);
     EXPECT_FALSE(QFile::exists(path("e.dat")));
 }
 

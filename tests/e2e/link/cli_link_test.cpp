@@ -15,6 +15,7 @@
 #include "files/data_file.h"
 #include "link/link_texts.h"
 #include "platform/raw_image_file.h"
+#include "small_disk.h"
 
 namespace kv::test {
 namespace {
@@ -208,23 +209,37 @@ TEST(CliLink, WriteWithBackupWritesNothingWhenTheRadioFallsSilent) {
         << trace.right(300).toStdString();
 }
 
-// A backup file that cannot be written stops the job before anything is sent, and is reported
-// once, with its reason.
+// A backup that cannot be kept where it is named (a missing folder) is a usage error found before
+// the radio is read; one that fails while it is written (a full disk) stops the job before
+// anything is sent, and is reported once, with its reason.
 TEST(CliLink, BackupThatCannotBeWrittenIsReportedOnce) {
     SimProcess sim;
     ASSERT_TRUE(sim.Start(PatternImage(4)));
     const QString in = sim.FilePath("in.img");
-    const QString backup = sim.FilePath("no/such/folder/before.img");
     ASSERT_EQ(SaveRawImage(in, PatternImage(9)), QString());
 
+    const QString missing = sim.FilePath("no/such/folder/before.img");
+    const CliRun early = Cli({"write", "--port", sim.path(), in, "--backup", missing});
+    EXPECT_EQ(early.exitCode, 2);
+    EXPECT_EQ(early.err, "kv7700-cli: --backup " + missing + ": its folder does not exist\n");
+
+    const SmallDisk disk(sim.FilePath("disk").toStdString(), 256 << 10);
+    if (!disk.Problem().empty()) {
+        ASSERT_TRUE(sim.Stop());
+        EXPECT_TRUE(sim.ReceivedFrames().empty()) << "the radio was not read";
+        GTEST_SKIP() << disk.Problem();
+    }
+    disk.FillLeaving(16 << 10);
+    const QString backup = QString::fromStdString(disk.file("before.img"));
     const CliRun run = Cli({"write", "--port", sim.path(), in, "--backup", backup});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.count(backup), 1) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(backup + ": cannot be written: the file or its folder does not "
-                                          "exist\nThe backup of the radio could not be saved, so "
-                                          "nothing was written.\n"))
+    EXPECT_TRUE(run.err.contains(backup +
+                                 ": cannot be written: the disk is full\nThe backup of the radio "
+                                 "could not be saved, so nothing was written.\n"))
         << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_FALSE(QFile::exists(backup));
     ASSERT_TRUE(sim.Stop());
     for (const auto& frame : sim.ReceivedFrames()) EXPECT_NE(frame.size(), kDataFrameLength);
 }
@@ -264,7 +279,8 @@ TEST(CliLink, UsageAndPortErrors) {
         {{"read", "--port", "COM1", "a.img", "b.img"}, 2, "read takes --port PORT OUT"},
         {{"read", "--verify", "COM1", "a.img"}, 2, "unknown option --verify"},
         {{"write", "--port", "/dev/kv7700-none", "/nonexistent/in.img"}, 1, "/nonexistent/in.img"},
-        {{"read", "--port", "ttyS0", "a.img"}, 1, "ttyS0 is neither COM<n> nor a device path."},
+        {{"read", "--port", "ttyS0", "a.img"}, 2, "is neither COM1 to COM999 nor a device path"},
+        {{"read", "--port", "COM0", "a.img"}, 2, "is neither COM1 to COM999 nor a device path"},
         {{"read", "--port", "/dev/kv7700-none", "a.img"}, 1, "Cannot Open Communication Port."},
     };
     for (const Case& c : cases) {

@@ -80,6 +80,8 @@ TEST(SimCommandLine, RejectsBadOptionsAndImages) {
         {"--option-byte", "256"},
         {"--save"},
         {"--linger", "-3"},
+        {"--firmware", ""},
+        {"--firmware", "V1000"},
         {"extra"},
         {"--image", small.fileName()},
         {"--image", dir.filePath("missing.img")},

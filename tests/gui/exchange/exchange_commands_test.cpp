@@ -276,6 +276,41 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
     }
 }
 
+// A group name longer than its two-character field is stored cut, and the preview says so in the
+// interface's language.
+TEST_F(ExchangeTest, ThePreviewNamesAGroupNameCutToItsField) {
+    WriteFile(path("names.csv"), "Band,Group,Group Name,CH No.\r\nHF,2,ABC,\r\n");
+    const struct {
+        int Language;
+        const char* Shown;
+    } cases[] = {
+        {kLanguageEnglish, "group name \"AB\" (\"ABC\" cut to 2 characters)"},
+        {kLanguageChinese, "组名“AB”（“ABC”被截为 2 个字符）"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Language);
+        state().CurrentLanguage = c.Language;
+        RadioData data = working();
+        data.Config.Settings.GroupName(kBandHf, 2).assign("ZZ");
+        Load(data);
+        QStringList changes;
+        {
+            DialogScript script;
+            script.Then("ImportPreviewDialog", [&](QDialog& preview) {
+                const auto* tree =
+                    preview.findChild<QTreeWidget*>(QStringLiteral("PreviewChannels"));
+                for (int row = 0; row < tree->topLevelItemCount(); ++row)
+                    changes << tree->topLevelItem(row)->text(1) + QLatin1Char(' ') +
+                                   tree->topLevelItem(row)->text(2);
+                preview.accept();
+            });
+            Import(path("names.csv"));
+        }
+        EXPECT_EQ(changes, QStringList{QStringLiteral("HF 2 ") + QString::fromUtf8(c.Shown)});
+        EXPECT_EQ(working().Config.Settings.GroupName(kBandHf, 2).trimmed(), "AB");
+    }
+}
+
 TEST_F(ExchangeTest, CancelAtEveryStepChangesNothing) {
     WriteFile(path("common.csv"), kCommonCsv);
     const auto original = ExchangeableDocument(21);
@@ -437,6 +472,9 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
     for (char& byte : binary) byte = static_cast<char>(rng());
     WriteFile(path("binary.csv"), binary);
     WriteFile(path("empty.csv"), {});
+    // Beyond what any channel list needs: refused before it is read into rows.
+    WriteFile(path("long.csv"), "Band,Group,CH No.\n" + QByteArray("\n").repeated(20000));
+    WriteFile(path("huge.csv"), QByteArray(5 << 20, 'x'));
     WriteFile(path("binary.dat"), binary);
     WriteFile(path("binary.img"), binary);
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.csv")));
@@ -454,6 +492,8 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
         {"mnuFileImportChannels", "binary.csv", "The file ", "文件 "},
         {"mnuFileImportChannels", "empty.csv", "The file ", "文件 "},
         {"mnuFileImportChannels", "folder.csv", "The file ", "文件 "},
+        {"mnuFileImportChannels", "long.csv", "The file ", "文件 "},
+        {"mnuFileImportChannels", "huge.csv", "The file ", "文件 "},
         {"mnuFileImportChannels", "missing.csv", "The file ", "文件 "},
         {"mnuFileExportChannels", "folder.csv", "The channels were not written.", "信道未写入。"},
         {"mnuFileExportChannels", "readonly.csv", "The channels were not written.", "信道未写入。"},

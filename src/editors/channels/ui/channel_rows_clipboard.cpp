@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <algorithm>
 
 #include "editors/channels/ui/channel_editor_state.h"
 #include "exchange/channel_rows_private.h"
 #include "exchange/channel_rows_sheet.h"
+#include "exchange/csv_bounds.h"
 
 namespace kv {
 namespace {
@@ -35,9 +37,16 @@ ClipboardPaste RowsFromClipboard(const Document& doc, int band, int group, int s
     ClipboardPaste paste;
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     const bool ownType = mime != nullptr && mime->hasFormat(OwnType());
-    const std::string own = ownType ? mime->data(OwnType()).toStdString() : std::string();
-    const std::string text =
-        mime != nullptr && mime->hasText() ? mime->text().toStdString() : std::string();
+    const QByteArray ownBytes = ownType ? mime->data(OwnType()) : QByteArray();
+    const QString plain = mime != nullptr && mime->hasText() ? mime->text() : QString();
+    // Text far beyond any channel list is refused before a copy of it is made.
+    if (static_cast<std::size_t>(std::max(ownBytes.size(), plain.size())) > kLargestCsvBytes) {
+        paste.From = ClipboardPaste::Source::Rows;
+        paste.Error = CsvTooLargeText();
+        return paste;
+    }
+    const std::string own = ownBytes.toStdString();
+    const std::string text = plain.toStdString();
     const bool ownSingleRow = ownType && !state.CopiedRows.empty() && own == state.CopiedRows;
     if (state.Clipboard.Full && (ownSingleRow || (!ownType && text.empty()))) {
         paste.From = ClipboardPaste::Source::OneRecord;

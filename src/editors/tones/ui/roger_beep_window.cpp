@@ -26,6 +26,7 @@
 #include "editors/tones/ui/tone_graph_widget.h"
 #include "editors/tones/ui/tone_player.h"
 #include "editors/tones/wav_file.h"
+#include "files/data_file.h"
 #include "gui/button_captions.h"
 #include "gui/document_editor.h"
 #include "gui/editor_frame.h"
@@ -298,19 +299,26 @@ void RogerBeepWindow::exportWav() {
     progress.setMinimumDuration(longTone ? 0 : std::numeric_limits<int>::max());
     progress.setAutoReset(false);
     progress.setValue(0);
-    const bool written = WriteMelodyWav(melody, QFile::encodeName(*path).toStdString(),
-                                        [&progress](std::size_t done, std::size_t total) {
-                                            const int percent =
-                                                static_cast<int>(100 * done / total);
-                                            if (percent != progress.value())
-                                                progress.setValue(percent);
-                                            QCoreApplication::processEvents();
-                                            return !progress.wasCanceled();
-                                        });
+    FileFailure failure;
+    const bool written = WriteMelodyWav(
+        melody, QFile::encodeName(*path).toStdString(),
+        [&progress](std::size_t done, std::size_t total) {
+            const int percent = static_cast<int>(100 * done / total);
+            if (percent != progress.value()) progress.setValue(percent);
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        },
+        &failure);
     const bool cancelled = progress.wasCanceled();
     progress.close();
-    if (!written && !cancelled)
-        ShowMessage(this, language, t.WavWriteFailed, MessageButtons::Ok, MessageIcon::Warning);
+    if (!written && !cancelled) {
+        const TextPair reason = FileFailureReason(failure);
+        const std::string file = path->toStdString();
+        ShowMessage(this, language,
+                    {t.WavWriteFailed.en + "\n" + file + ": " + reason.en,
+                     t.WavWriteFailed.zh + "\n" + file + "：" + reason.zh},
+                    MessageButtons::Ok, MessageIcon::Warning);
+    }
 }
 
 void RogerBeepWindow::closeEvent(QCloseEvent* event) {

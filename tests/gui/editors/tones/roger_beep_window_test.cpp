@@ -350,7 +350,9 @@ TEST_F(RogerBeepWindowTest, ExportThatCannotWriteSaysSo) {
     Answer({MessageAnswer::Ok});
     QTest::mouseClick(button(w, "CommandExport"), Qt::LeftButton);
     ASSERT_EQ(Asked.size(), 1u);
-    EXPECT_EQ(Asked[0].Shown, "无法写入声音文件。");
+    // The reason follows, in the interface's language.
+    EXPECT_EQ(Asked[0].Shown,
+              "无法写入声音文件。\n" + path.toStdString() + "：文件或其文件夹不存在");
     EXPECT_FALSE(QFile::exists(path));
 }
 
