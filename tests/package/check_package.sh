@@ -49,6 +49,14 @@ grep -Eq '(^|, )fonts-noto-cjk( |,|$)' <<<"$depends" ||
 # Debian's own checks: no error, and no hardening tag (shown with the informational tags).
 lintian_report=$(lintian --display-info --fail-on error "$deb" 2>&1) || fail "lintian: $lintian_report"
 if grep -q 'hardening-' <<<"$lintian_report"; then fail "lintian: $lintian_report"; fi
+# The protections lintian does not look for: stack clash and control-flow protection on every
+# compile of the programs (when the compiler takes them, as Debian 12's does).
+for flag in -fstack-clash-protection -fcf-protection; do
+    if echo 'int main(){}' | c++ "$flag" -x c++ -o /dev/null - 2>/dev/null &&
+        ! grep -q -- "$flag" "$build/build.ninja"; then
+        fail "the programs are built without $flag"
+    fi
+done
 
 # ---- Contents ------------------------------------------------------------------------------
 root=$scratch/root
