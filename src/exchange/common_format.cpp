@@ -121,11 +121,6 @@ std::optional<ToneSides> SidesOf(const CsvHeader& header, const CsvRow& row) {
         sides.TxCtcssColumn = "cToneFreq";
     } else if (tone == "DTCS") {
         sides.Tx = sides.Rx = ToneUse::Dcs;
-    } else if (tone == "TSQL-R") {
-        sides.Rx = ToneUse::Ctcss;
-        sides.RxCtcssColumn = "rToneFreq";
-    } else if (tone == "DTCS-R") {
-        sides.Rx = ToneUse::Dcs;
     } else if (tone == "Cross") {
         const std::string cross = Cell(header, row, "CrossMode");
         const std::size_t arrow = cross.find("->");
@@ -266,6 +261,8 @@ std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, c
     SetTransmitText(place.Band, record, place.RepeaterOffset);
 
     const std::string tone = Cell(header, row, "Tone");
+    // A reverse squelch mutes on the tone; this radio's receive tone opens on it.
+    if (tone == "TSQL-R" || tone == "DTCS-R") return ReverseSquelchText(tone);
     const auto sides = SidesOf(header, row);
     if (!sides)
         return ToneModeRefusedText(

@@ -124,6 +124,12 @@ TextPair ShiftNotTxRepText(std::string_view shift, std::string_view txRep) {
 TextPair SkipRefusedText(std::string_view skip) {
     return FillText({"Skip \"{}\" is not S, P or blank", "Skip“{}”不是 S、P 或空"}, {skip});
 }
+TextPair ReverseSquelchText(std::string_view tone) {
+    return FillText({"tone mode \"{}\": a reverse squelch (muted while the tone is heard) is not "
+                     "what this radio's receive tone does",
+                     "亚音模式“{}”：反向静噪（收到亚音时静音）与本机的接收亚音不同"},
+                    {tone});
+}
 TextPair CbShiftText() {
     return {"a shift in the CB band: CB channels transmit on their receive frequency",
             "CB 频段的偏移：CB 信道在接收频率上发射"};

@@ -40,6 +40,7 @@ TextPair DcsRefusedText(std::string_view code);
 TextPair PolarityRefusedText(std::string_view polarity);
 TextPair ShiftNotTxRepText(std::string_view shift, std::string_view txRep);
 TextPair CbShiftText();
+TextPair ReverseSquelchText(std::string_view tone);
 TextPair SkipRefusedText(std::string_view skip);
 TextPair TransmitOutsideBandText(std::string_view mhz);
 // Which numbering the common format's Locations were read with.
