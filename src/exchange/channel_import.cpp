@@ -104,10 +104,16 @@ public:
         preview_.Refused.push_back({line, std::move(reason)});
     }
 
-    void add(ImportedChannel channel) {
+    void note(int line, TextPair what) { preview_.Notes.push_back({line, std::move(what)}); }
+
+    // False when the channel was refused after all (named twice, its group full).
+    bool add(ImportedChannel channel) {
         const auto key = std::tuple(channel.Memory, channel.Band, channel.Group, channel.ChNo);
         const auto [first, fresh] = firstLine_.emplace(key, channel.Line);
-        if (!fresh) return refuse(channel.Line, NamedAgainText(first->second));
+        if (!fresh) {
+            refuse(channel.Line, NamedAgainText(first->second));
+            return false;
+        }
         if (channel.Memory) {
             channel.Replaces = data_.Store.cbMem(channel.ChNo).InUse == 1;
         } else {
@@ -120,12 +126,14 @@ public:
                                 .first->second;
                 if (used >= capacity) {
                     firstLine_.erase(first);
-                    return refuse(channel.Line, TooManyChannelsText(capacity));
+                    refuse(channel.Line, TooManyChannelsText(capacity));
+                    return false;
                 }
                 ++used;
             }
         }
         preview_.Channels.push_back(std::move(channel));
+        return true;
     }
 
 private:
@@ -220,18 +228,20 @@ void ReadCommonRow(const CsvHeader& header, const CsvRow& row, int locationBase,
         return builder.refuse(row.Line, BeyondGroupChannelsText(chNo, target.Band, target.Group));
     const RadioData& data = builder.data();
     const int slot = FindSlot(data, target.Band, target.Group, chNo);
-    auto record =
-        CommonRowRecord(header, row, chNo,
-                        {target.Band, data.Config.Settings.RepeaterOffset,
-                         slot != 0 ? &data.channel(target.Band, slot, target.Group) : nullptr});
+    std::optional<TextPair> moved;
+    auto record = CommonRowRecord(
+        header, row, chNo,
+        {target.Band, data.Config.Settings.RepeaterOffset,
+         slot != 0 ? &data.channel(target.Band, slot, target.Group) : nullptr, &moved});
     if (auto* reason = std::get_if<TextPair>(&record))
         return builder.refuse(row.Line, std::move(*reason));
     ChannelRecord& channel = std::get<ChannelRecord>(record);
+    // A refusal shows the frequency as the file wrote it.
     if (!MayHold(builder.data(), target.Band, target.Group, chNo, channel))
-        return builder.refuse(row.Line,
-                              FrequencyRefusedText(StoredToMhz(channel.RxFreqText.raw())));
+        return builder.refuse(row.Line, FrequencyRefusedText(Cell(header, row, "Frequency")));
     KeepStoredText(builder.data(), target.Band, target.Group, chNo, channel);
-    builder.add({row.Line, target.Band, target.Group, chNo, false, false, channel});
+    if (builder.add({row.Line, target.Band, target.Group, chNo, false, false, channel}) && moved)
+        builder.note(row.Line, std::move(*moved));
 }
 
 }  // namespace

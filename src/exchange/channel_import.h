@@ -45,6 +45,7 @@ struct ImportPreview {
     ImportFormat Format = ImportFormat::Own;
     std::vector<ImportedChannel> Channels;
     std::vector<RefusedLine> Refused;
+    std::vector<RefusedLine> Notes;          // lines taken with a change the file did not ask for
     std::vector<std::string> DroppedFields;  // columns with values the radio cannot carry
     std::vector<GroupNameChange> Names;
     // The common format's numbering: Location n is CH n + 1 (the file counts from 0, its

@@ -25,6 +25,9 @@ constexpr std::array<std::string_view, 14> kCarried = {
     "Location", "Frequency",    "Duplex", "Offset",    "Tone",       "rToneFreq", "cToneFreq",
     "DtcsCode", "DtcsPolarity", "Mode",   "CrossMode", "RxDtcsCode", "Skip",      "Power"};
 
+// The grid the channel editor puts typed frequencies on; every band's lower edge lies on it.
+constexpr long long kEntryGridHz = 10;
+
 // The radio's power levels by the other programs' names, any case.
 std::optional<i16> PowerLevel(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -212,10 +215,16 @@ std::vector<std::string> DroppedCommonColumns(const CsvHeader& header,
 std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, const CsvRow& row,
                                                       int chNo, const CommonRowPlace& place) {
     const std::string frequency = Cell(header, row, "Frequency");
-    const auto rxHz = ParseHz(frequency);
+    auto rxHz = ParseHz(frequency);
     if (!rxHz) return NotFrequencyText("Frequency", frequency);
+    // Finer than the editor's 10 Hz grid: moved down onto it, as a typed frequency is, and named.
+    if (*rxHz % kEntryGridHz != 0) {
+        const long long snapped = *rxHz - *rxHz % kEntryGridHz;
+        if (place.Moved != nullptr) *place.Moved = FrequencyMovedText(frequency, MhzText(snapped));
+        rxHz = snapped;
+    }
     const auto rxStored = HzToStored(*rxHz);
-    if (!rxStored) return FrequencyRefusedText(MhzText(*rxHz));
+    if (!rxStored) return FrequencyRefusedText(frequency);
 
     // A channel the group holds keeps what the line does not carry (its power, when the line
     // has none the radio knows); a new one starts as a channel typed in the grid.
@@ -256,7 +265,9 @@ std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, c
     if (auto* refused = std::get_if<TextPair>(&rep)) return std::move(*refused);
     record.RepShift = std::get<i16>(rep);
     const FreqLimits limits = BandLimits(place.Band);
-    if (txHz < std::llround(limits.min * 1e6) || txHz > std::llround(limits.max * 1e6))
+    // An unshifted channel's frequency is the receive frequency rule's to judge.
+    if (txHz != *rxHz &&
+        (txHz < std::llround(limits.min * 1e6) || txHz > std::llround(limits.max * 1e6)))
         return TransmitOutsideBandText(MhzText(txHz));
     SetTransmitText(place.Band, record, place.RepeaterOffset);
 

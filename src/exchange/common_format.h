@@ -32,8 +32,9 @@ std::vector<std::string> DroppedCommonColumns(const CsvHeader& header,
 // Where the rows go: the band, and the radio-wide repeater offset the shifts must match.
 struct CommonRowPlace {
     int Band = kBandHf;
-    std::int32_t RepeaterOffset = 0;          // TX.REP, units of 100 Hz
-    const ChannelRecord* Replaced = nullptr;  // the channel the line replaces, if any
+    std::int32_t RepeaterOffset = 0;           // TX.REP, units of 100 Hz
+    const ChannelRecord* Replaced = nullptr;   // the channel the line replaces, if any
+    std::optional<TextPair>* Moved = nullptr;  // set when the frequency was moved onto the grid
 };
 
 // The record for a row (channel number, in use, frequencies, tones, mode set; the rest as a new
@@ -41,7 +42,8 @@ struct CommonRowPlace {
 // frequency or shifted by TX.REP: Duplex "+"/"-" with an Offset of TX.REP sets REP to Add/SUBB,
 // Offset 0 or no Duplex is simplex, "split" is simplex for an equal transmit frequency and
 // Add/SUBB for one TX.REP away; any other shift, and a transmit frequency outside the band, is
-// refused. Skip "S" is scan "Del", blank and "P" (a priority the radio has not) "Add"; Power
+// refused. A frequency finer than 10 Hz is moved down onto the editor's 10 Hz grid and the move
+// named in Moved. Skip "S" is scan "Del", blank and "P" (a priority the radio has not) "Add"; Power
 // High, Mid or Low (any case) sets the power, anything else leaves it. The receive frequency
 // rule is the caller's.
 std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, const CsvRow& row,

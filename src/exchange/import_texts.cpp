@@ -130,6 +130,11 @@ TextPair ReverseSquelchText(std::string_view tone) {
                      "亚音模式“{}”：反向静噪（收到亚音时静音）与本机的接收亚音不同"},
                     {tone});
 }
+TextPair FrequencyMovedText(std::string_view written, std::string_view stored) {
+    return FillText({"Frequency {} MHz moved onto the 10 Hz grid: {} MHz",
+                     "频率 {} MHz 已移到 10 Hz 步进上：{} MHz"},
+                    {written, stored});
+}
 TextPair CbShiftText() {
     return {"a shift in the CB band: CB channels transmit on their receive frequency",
             "CB 频段的偏移：CB 信道在接收频率上发射"};

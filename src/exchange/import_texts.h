@@ -40,6 +40,7 @@ TextPair DcsRefusedText(std::string_view code);
 TextPair PolarityRefusedText(std::string_view polarity);
 TextPair ShiftNotTxRepText(std::string_view shift, std::string_view txRep);
 TextPair CbShiftText();
+TextPair FrequencyMovedText(std::string_view written, std::string_view stored);
 TextPair ReverseSquelchText(std::string_view tone);
 TextPair SkipRefusedText(std::string_view skip);
 TextPair TransmitOutsideBandText(std::string_view mhz);

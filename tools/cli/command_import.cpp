@@ -81,6 +81,8 @@ void PrintPreview(const ImportPreview& preview) {
                       << ')';
         std::cout << '\n';
     }
+    for (const RefusedLine& note : preview.Notes)
+        std::cout << "note " << RefusedLineText(note, kLanguageEnglish) << '\n';
     for (const RefusedLine& refused : preview.Refused)
         std::cout << "refused " << TerminalText(RefusedLineText(refused, kLanguageEnglish)) << '\n';
     if (!preview.DroppedFields.empty()) {

@@ -21,6 +21,7 @@ const ExchangeTextTable& ExchangeTexts() {
         {"replaced", "替换"},
         {"Lines refused: {}", "拒绝的行：{}"},
         {"Fields dropped (this radio cannot carry them):", "丢弃的字段（本机无法保存）："},
+        {"Lines taken with a change: {}", "有改动地接收的行：{}"},
         {"The file holds nothing this document can take.", "文件中没有本文档可以接收的内容。"},
         {"group name \"{}\"", "组名“{}”"},
         {"Change", "更改"},

@@ -24,6 +24,7 @@ struct ExchangeTextTable {
     TextPair PreviewReplaced;
     TextPair PreviewRefused;  // "{}" is the count
     TextPair PreviewDropped;
+    TextPair PreviewNotes;  // "{}" is the count
     TextPair PreviewNothing;  // no channel and no name to import
     TextPair GroupNameSet;    // "{}" is the name
     TextPair ColumnWhat;

@@ -85,6 +85,16 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
         FillText(texts.PreviewRefused, {std::to_string(preview.Refused.size())}), language, this));
     layout->addWidget(refused, 1);
 
+    if (!preview.Notes.empty()) {
+        auto* notes = new QListWidget(this);
+        notes->setObjectName(QStringLiteral("PreviewNotes"));
+        for (const RefusedLine& line : preview.Notes)
+            notes->addItem(Text(RefusedLineText(line, language)));
+        layout->addWidget(Heading(
+            FillText(texts.PreviewNotes, {std::to_string(preview.Notes.size())}), language, this));
+        layout->addWidget(notes, 1);
+    }
+
     if (preview.Format == ImportFormat::Common) {
         auto* numbering =
             new QLabel(Text(NumberingText(preview.CountedFromZero).in(language)), this);

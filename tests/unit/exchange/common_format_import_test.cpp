@@ -158,6 +158,26 @@ TEST(CommonFormatImport, SkipAndPowerAsTheRadioHasThem) {
                                   "Power in watts (the radio's levels are Low, Mid and High)"}));
 }
 
+// A frequency finer than the editor's 10 Hz grid is moved down onto it, as a typed one is, and
+// the move is named; a refusal shows the frequency as the file wrote it.
+TEST(CommonFormatImport, FinerFrequenciesMoveOntoTheGridAndAreNamed) {
+    auto doc = std::make_unique<Document>();
+    const char* file = "Location,Frequency\n1,28.123456\n2,28.123450\n3,07.100000\n";
+    const ImportResult result = PreviewImport(doc->Working, file, {kBandHf, 2}, Windows1252());
+    ASSERT_TRUE(result.Preview);
+    const ImportPreview& preview = *result.Preview;
+    ASSERT_EQ(preview.Channels.size(), 2u);
+    EXPECT_EQ(preview.Channels[0].Record.RxFreqText.raw(), "28123450");
+    EXPECT_EQ(preview.Channels[1].Record.RxFreqText.raw(), "28123450");
+    ASSERT_EQ(preview.Notes.size(), 1u);
+    EXPECT_EQ(preview.Notes[0].Line, 2);
+    EXPECT_EQ(preview.Notes[0].Reason.en,
+              "Frequency 28.123456 MHz moved onto the 10 Hz grid: 28.123450 MHz");
+    ASSERT_EQ(preview.Refused.size(), 1u);
+    EXPECT_EQ(preview.Refused[0].Reason.en,
+              "this channel may not have the frequency 07.100000 MHz");
+}
+
 TEST(CommonFormatImport, LocationsFromZeroBecomeChannelsFromOne) {
     auto doc = std::make_unique<Document>();
     const char* file = "Location,Frequency\n0,28.100000\n1,28.200000\n";
