@@ -43,6 +43,15 @@ const OutputCommand kOutputCommands[] = {
     {"encode", {"encode", "IN", "OUT"}},
 };
 
+// Whether this kv7700-cli has the command: print exists only where the windows are built.
+bool Built(const QStringList& arguments) {
+#ifdef KV_CLI_PRINT
+    return !arguments.isEmpty();
+#else
+    return !arguments.isEmpty() && arguments.front() != QStringLiteral("print");
+#endif
+}
+
 QStringList Filled(QStringList arguments, const QString& in, const QString& out) {
     arguments.replaceInStrings(QStringLiteral("IN"), in);
     arguments.replaceInStrings(QStringLiteral("OUT"), out);
@@ -60,6 +69,7 @@ private:
 
 TEST_F(CliFileSafety, AFullDiskLeavesTheOldOutputAndNoPartialFile) {
     for (const OutputCommand& command : kOutputCommands) {
+        if (!Built(command.arguments)) continue;
         SCOPED_TRACE(command.name);
         // How large the output is, so that the disk can be filled to hold only part of it.
         ASSERT_EQ(RunCli(Filled(command.arguments, path("a.dat"), path("whole"))).exitCode, 0);
@@ -84,6 +94,7 @@ TEST_F(CliFileSafety, AFullDiskLeavesTheOldOutputAndNoPartialFile) {
 
 TEST_F(CliFileSafety, AReadOnlyOutputIsRefusedAndLinksAreKept) {
     for (const OutputCommand& command : kOutputCommands) {
+        if (!Built(command.arguments)) continue;
         SCOPED_TRACE(command.name);
         const QString out = path(QStringLiteral("out-") + command.name);
         WriteBytes(out, "the old contents");
@@ -133,6 +144,7 @@ TEST_F(CliFileSafety, AnOutputThatIsAnInputIsRefused) {
     const QByteArray companion = ReadBytes(path("a.fre"));
     const QByteArray image = ReadBytes(path("a.img"));
     for (const QStringList& arguments : cases) {
+        if (!Built(arguments)) continue;
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const CliRun run = RunCli(arguments);
         EXPECT_EQ(run.exitCode, 2);
@@ -171,6 +183,7 @@ TEST_F(CliFileSafety, UsageErrorsExitWithTwo) {
          "--backup needs a file or folder name"},
     };
     for (const auto& c : cases) {
+        if (!Built(c.arguments)) continue;
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const CliRun run = RunCli(c.arguments);
         EXPECT_EQ(run.exitCode, 2);

@@ -87,8 +87,8 @@ TEST(MergeOverfullGroups, KeepsWhatTheEarlierEncoderLeftOnTheRadioAndDropsWhatNo
     // Channel 2 again in slot 58, not scanned and not in use: the radio still has channel 2 in
     // use and scanned (bits ORed), with slot 58's frequency and busy lock.
     Lay(*data, kBandHf, 1, 58, 2, "29500000", 0);
-    data->channel(kBandHf, 1, 58).InUse = 0;
-    data->channel(kBandHf, 1, 58).ScanAdd = 0;
+    data->channel(kBandHf, 58, 1).InUse = 0;
+    data->channel(kBandHf, 58, 1).ScanAdd = 0;
     // Channel 3 twice, not scanned in slot 3 but scanned in slot 43.
     data->channel(kBandHf, 3, 1).ScanAdd = 0;
     data->channelCount(kBandHf, 1) = 58;
