@@ -218,7 +218,7 @@ void ReadOwnRow(const CsvHeader& header, const CsvRow& row, const CodePage& code
 }
 
 void ReadCommonRow(const CsvHeader& header, const CsvRow& row, int locationBase,
-                   const ImportTarget& target, PreviewBuilder& builder) {
+                   const ImportTarget& target, std::int32_t offset, PreviewBuilder& builder) {
     const std::string locationText = Cell(header, row, "Location");
     const auto location = ParseInt(locationText);
     if (!location || *location < locationBase || *location - locationBase + 1 > 32767)
@@ -231,8 +231,8 @@ void ReadCommonRow(const CsvHeader& header, const CsvRow& row, int locationBase,
     std::optional<TextPair> moved;
     auto record = CommonRowRecord(
         header, row, chNo,
-        {target.Band, data.Config.Settings.RepeaterOffset,
-         slot != 0 ? &data.channel(target.Band, slot, target.Group) : nullptr, &moved});
+        {target.Band, offset, slot != 0 ? &data.channel(target.Band, slot, target.Group) : nullptr,
+         &moved});
     if (auto* reason = std::get_if<TextPair>(&record))
         return builder.refuse(row.Line, std::move(*reason));
     ChannelRecord& channel = std::get<ChannelRecord>(record);
@@ -242,6 +242,14 @@ void ReadCommonRow(const CsvHeader& header, const CsvRow& row, int locationBase,
     KeepStoredText(builder.data(), target.Band, target.Group, chNo, channel);
     if (builder.add({row.Line, target.Band, target.Group, chNo, false, false, channel}) && moved)
         builder.note(row.Line, std::move(*moved));
+}
+
+std::vector<ReplacedPlace> ReplacedPlaces(const ImportPreview& preview) {
+    std::vector<ReplacedPlace> places;
+    for (const ImportedChannel& channel : preview.Channels)
+        if (channel.Replaces && !channel.Memory)
+            places.push_back({channel.Band, channel.Group, channel.ChNo});
+    return places;
 }
 
 }  // namespace
@@ -273,6 +281,8 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
     } else if (IsCommonHeader(header)) {
         if (!IsImportTarget(target)) return {std::nullopt, NoImportTargetText()};
         preview.Format = ImportFormat::Common;
+        const std::int32_t documentOffset = data.Config.Settings.RepeaterOffset;
+        const std::int32_t offset = target.RepeaterOffset.value_or(documentOffset);
         preview.DroppedFields = DroppedCommonColumns(header, rows);
         // Files of radios that count memories from 0 start at Location 0; theirs become 1, 2, …
         // only when that line is taken itself: a refused Location 0 line (a sample memory some
@@ -281,12 +291,27 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
             if (Cell(header, row, "Location") != "0") return false;
             ImportPreview trial;
             PreviewBuilder probe(data, trial);
-            ReadCommonRow(header, row, 0, target, probe);
+            ReadCommonRow(header, row, 0, target, offset, probe);
             return trial.Refused.empty();
         });
         preview.CountedFromZero = fromZero;
         for (const CsvRow& row : rows)
-            ReadCommonRow(header, row, fromZero ? 0 : 1, target, builder);
+            ReadCommonRow(header, row, fromZero ? 0 : 1, target, offset, builder);
+        if (offset != documentOffset) {
+            preview.RepeaterOffset = offset;
+            preview.ChannelsMoved = ShiftedChannelsOutside(data, ReplacedPlaces(preview));
+        }
+        std::vector<long long> shifts;
+        for (const CsvRow& row : rows) shifts.push_back(CommonRowShiftHz(header, row).value_or(0));
+        preview.OffsetOffer = FindOffsetOffer(shifts, offset);
+        if (preview.OffsetOffer && preview.OffsetOffer->Settable) {
+            // What taking the offer would move: the channels set to Add or SUBB that the import,
+            // made under the file's shift, leaves as they are.
+            ImportTarget taken = target;
+            taken.RepeaterOffset = preview.OffsetOffer->Offset;
+            const ImportResult trial = PreviewImport(data, csvText, taken, codePage);
+            if (trial.Preview) preview.OffsetOffer->ChannelsChanging = trial.Preview->ChannelsMoved;
+        }
     } else {
         return {std::nullopt, UnknownHeaderText()};
     }
@@ -296,6 +321,7 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
 void ApplyImport(RadioData& data, const ImportPreview& preview) {
     for (const GroupNameChange& change : preview.Names)
         data.Config.Settings.GroupName(change.Band, change.Group).assign(change.Name);
+    if (preview.RepeaterOffset) data.Config.Settings.RepeaterOffset = *preview.RepeaterOffset;
     const std::int32_t offset = data.Config.Settings.RepeaterOffset;
     for (const ImportedChannel& channel : preview.Channels) {
         if (channel.Memory) {
@@ -311,6 +337,16 @@ void ApplyImport(RadioData& data, const ImportPreview& preview) {
         data.channel(channel.Band, slot, channel.Group) = channel.Record;
         SetTransmitText(channel.Band, data.channel(channel.Band, slot, channel.Group), offset);
     }
+    // Every channel set to Add or SUBB transmits elsewhere now.
+    if (preview.RepeaterOffset) SetTransmitTexts(data);
+}
+
+std::optional<TextPair> RepeaterOffsetNote(const ImportPreview& preview,
+                                           std::int32_t documentOffset) {
+    if (preview.RepeaterOffset)
+        return OffsetTakenText(*preview.RepeaterOffset, documentOffset, preview.ChannelsMoved);
+    if (preview.OffsetOffer) return OffsetOfferText(*preview.OffsetOffer, documentOffset);
+    return std::nullopt;
 }
 
 std::string RefusedLineText(const RefusedLine& refused, int language) {

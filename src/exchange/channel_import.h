@@ -4,12 +4,14 @@
 // preview is applied.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "codec/code_page.h"
+#include "exchange/repeater_offset_offer.h"
 #include "model/radio_data.h"
 #include "model/refused_line.h"
 #include "model/text_pair.h"
@@ -22,6 +24,9 @@ enum class ImportFormat { Own, Common };
 struct ImportTarget {
     int Band = kBandHf;
     int Group = 1;
+    // The TX.REP (units of 100 Hz) to import under instead of the document's: the preview's offer
+    // taken. Applying the preview then sets it.
+    std::optional<std::int32_t> RepeaterOffset;
 };
 
 struct ImportedChannel {
@@ -51,6 +56,12 @@ struct ImportPreview {
     // The common format's numbering: Location n is CH n + 1 (the file counts from 0, its
     // Location 0 line taken) or CH n.
     bool CountedFromZero = false;
+    // The file's one shift when it differs from the TX.REP the preview was made under.
+    std::optional<RepeaterOffsetOffer> OffsetOffer;
+    // The TX.REP applying sets (the offer taken), with the channels outside the import set to Add
+    // or SUBB whose transmit frequency it moves.
+    std::optional<std::int32_t> RepeaterOffset;
+    int ChannelsMoved = 0;
 };
 
 struct ImportResult {
@@ -72,6 +83,11 @@ bool NeedsImportTarget(std::string_view csvText);
 
 // Whether target names a group the common format may be imported into.
 bool IsImportTarget(const ImportTarget& target);
+
+// What the preview says of the radio's repeater shift (the file's one shift against TX.REP, or
+// the TX.REP the import sets); nothing when it has nothing to say.
+std::optional<TextPair> RepeaterOffsetNote(const ImportPreview& preview,
+                                           std::int32_t documentOffset);
 
 // "line N: reason" in the language.
 std::string RefusedLineText(const RefusedLine& refused, int language);

@@ -8,10 +8,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/detail_rows.h"
 #include "editors/channels/frequency_rule.h"
+#include "editors/shared_lists.h"
 #include "exchange/import_texts.h"
 #include "model/band_range.h"
 #include "model/stored_frequency.h"
@@ -28,13 +30,21 @@ constexpr std::array<std::string_view, 14> kCarried = {
 // The grid the channel editor puts typed frequencies on; every band's lower edge lies on it.
 constexpr long long kEntryGridHz = 10;
 
-// The radio's power levels by the other programs' names, any case.
-std::optional<i16> PowerLevel(std::string text) {
+std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (text == "low") return 0;
-    if (text == "mid") return 1;
-    if (text == "high") return 2;
-    return std::nullopt;
+    return text;
+}
+
+// The text between the entry's "(" and its unit: "C_009(88.5Hz)" gives "88.5".
+std::optional<std::string> EntryValue(const std::vector<std::string>& entries, int index,
+                                      std::string_view unit) {
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) return std::nullopt;
+    const std::string& entry = entries[static_cast<std::size_t>(index)];
+    const std::size_t open = entry.find('(');
+    const std::size_t close = entry.rfind(unit);
+    if (open == std::string::npos || close == std::string::npos || close <= open)
+        return std::nullopt;
+    return entry.substr(open + 1, close - open - 1);
 }
 
 // Hertz of a decimal MHz text with at most six decimals.
@@ -159,16 +169,43 @@ std::optional<TextPair> SetTone(const CsvHeader& header, const CsvRow& row, Tone
     return std::nullopt;
 }
 
-std::optional<i16> ModeValue(std::string_view mode) {
-    if (mode == "FM" || mode == "NFM" || mode.empty()) return 0;
-    if (mode == "AM") return 1;
-    if (mode == "USB") return 2;
-    if (mode == "LSB") return 3;
-    if (mode == "CW") return 5;
+}  // namespace
+
+std::optional<i16> CommonModeValue(std::string_view mode) {
+    // The other programs' narrow FM is this radio's FM; a line without a mode is FM.
+    if (mode.empty() || mode == "NFM") return 0;
+    for (i16 value = 0; value < static_cast<i16>(ModeList().size()); ++value)
+        if (CommonModeName(value) == mode) return value;
     return std::nullopt;
 }
 
-}  // namespace
+std::optional<std::string> CommonModeName(i16 value) {
+    // PA (public address) is no memory mode of the other programs.
+    if (value < 0 || static_cast<std::size_t>(value) >= ModeList().size()) return std::nullopt;
+    const std::string& name = ModeList()[static_cast<std::size_t>(value)].en;
+    if (name == "PA") return std::nullopt;
+    return name;
+}
+
+std::optional<i16> CommonPowerValue(std::string_view power) {
+    for (i16 value = 0; value < static_cast<i16>(PowerList().size()); ++value)
+        if (Lower(PowerList()[static_cast<std::size_t>(value)].en) == Lower(std::string(power)))
+            return value;
+    return std::nullopt;
+}
+
+std::optional<std::string> CommonPowerName(i16 value) {
+    if (value < 0 || static_cast<std::size_t>(value) >= PowerList().size()) return std::nullopt;
+    return PowerList()[static_cast<std::size_t>(value)].en;
+}
+
+std::optional<std::string> CommonToneText(int ctcssIndex) {
+    return EntryValue(CtcssToneEntries(), ctcssIndex, "Hz)");
+}
+
+std::optional<std::string> CommonCodeText(int dcsIndex) {
+    return EntryValue(DcsCodeEntries(), dcsIndex, "N)");
+}
 
 CsvHeader HeaderOf(const CsvRow& row) {
     CsvHeader header;
@@ -206,25 +243,66 @@ std::vector<std::string> DroppedCommonColumns(const CsvHeader& header,
         names.push_back("Skip P (no priority scan on this radio: scanned)");
     if (any([&](const CsvRow& row) {
             const std::string power = Cell(header, row, "Power");
-            return !power.empty() && !PowerLevel(power);
+            return !power.empty() && !CommonPowerValue(power);
         }))
         names.push_back("Power in watts (the radio's levels are Low, Mid and High)");
     return names;
 }
 
-std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, const CsvRow& row,
-                                                      int chNo, const CommonRowPlace& place) {
+namespace {
+
+struct LineFrequencies {
+    long long RxHz = 0;
+    long long TxHz = 0;
+};
+
+// The receive frequency (moved down onto the editor's 10 Hz grid, as a typed frequency is, and
+// the move named) and the transmit frequency Duplex and Offset ask for.
+std::variant<LineFrequencies, TextPair> ReadFrequencies(const CsvHeader& header, const CsvRow& row,
+                                                        std::optional<TextPair>* moved) {
     const std::string frequency = Cell(header, row, "Frequency");
     auto rxHz = ParseHz(frequency);
     if (!rxHz) return NotFrequencyText("Frequency", frequency);
-    // Finer than the editor's 10 Hz grid: moved down onto it, as a typed frequency is, and named.
     if (*rxHz % kEntryGridHz != 0) {
         const long long snapped = *rxHz - *rxHz % kEntryGridHz;
-        if (place.Moved != nullptr) *place.Moved = FrequencyMovedText(frequency, MhzText(snapped));
+        if (moved != nullptr) *moved = FrequencyMovedText(frequency, MhzText(snapped));
         rxHz = snapped;
     }
-    const auto rxStored = HzToStored(*rxHz);
-    if (!rxStored) return FrequencyRefusedText(frequency);
+    const std::string duplex = Cell(header, row, "Duplex");
+    if (duplex == "off") return DuplexOffText();
+    long long txHz = *rxHz;
+    if (!duplex.empty()) {
+        const std::string offsetText = Cell(header, row, "Offset");
+        const auto offset = ParseHz(offsetText);
+        if (!offset) return NotFrequencyText("Offset", offsetText);
+        if (duplex == "+")
+            txHz = *rxHz + *offset;
+        else if (duplex == "-")
+            txHz = *rxHz - *offset;
+        else if (duplex == "split")
+            txHz = *offset;
+        else
+            return DuplexUnknownText(duplex);
+    }
+    return LineFrequencies{*rxHz, txHz};
+}
+
+}  // namespace
+
+std::optional<long long> CommonRowShiftHz(const CsvHeader& header, const CsvRow& row) {
+    const auto read = ReadFrequencies(header, row, nullptr);
+    const auto* frequencies = std::get_if<LineFrequencies>(&read);
+    if (frequencies == nullptr) return std::nullopt;
+    return std::llabs(frequencies->TxHz - frequencies->RxHz);
+}
+
+std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, const CsvRow& row,
+                                                      int chNo, const CommonRowPlace& place) {
+    auto read = ReadFrequencies(header, row, place.Moved);
+    if (auto* refused = std::get_if<TextPair>(&read)) return std::move(*refused);
+    const auto [rxHz, txHz] = std::get<LineFrequencies>(read);
+    const auto rxStored = HzToStored(rxHz);
+    if (!rxStored) return FrequencyRefusedText(Cell(header, row, "Frequency"));
 
     // A channel the group holds keeps what the line does not carry (its power, when the line
     // has none the radio knows); a new one starts as a channel typed in the grid.
@@ -242,31 +320,15 @@ std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, c
     const std::string skip = Cell(header, row, "Skip");
     if (skip != "" && skip != "S" && skip != "P") return SkipRefusedText(skip);
     record.ScanAdd = skip == "S" ? 0 : 1;
-    if (const auto power = PowerLevel(Cell(header, row, "Power"))) record.TxPower = *power;
+    if (const auto power = CommonPowerValue(Cell(header, row, "Power"))) record.TxPower = *power;
 
-    const std::string duplex = Cell(header, row, "Duplex");
-    if (duplex == "off") return DuplexOffText();
-    long long txHz = *rxHz;
-    if (!duplex.empty()) {
-        const std::string offsetText = Cell(header, row, "Offset");
-        const auto offset = ParseHz(offsetText);
-        if (!offset) return NotFrequencyText("Offset", offsetText);
-        if (duplex == "+")
-            txHz = *rxHz + *offset;
-        else if (duplex == "-")
-            txHz = *rxHz - *offset;
-        else if (duplex == "split")
-            txHz = *offset;
-        else
-            return DuplexUnknownText(duplex);
-    }
-    if (txHz != *rxHz && place.Band == kBandCb) return CbShiftText();
-    auto rep = RepFor(*rxHz, txHz, RepeaterShiftHz(place.RepeaterOffset));
+    if (txHz != rxHz && place.Band == kBandCb) return CbShiftText();
+    auto rep = RepFor(rxHz, txHz, RepeaterShiftHz(place.RepeaterOffset));
     if (auto* refused = std::get_if<TextPair>(&rep)) return std::move(*refused);
     record.RepShift = std::get<i16>(rep);
     const FreqLimits limits = BandLimits(place.Band);
     // An unshifted channel's frequency is the receive frequency rule's to judge.
-    if (txHz != *rxHz &&
+    if (txHz != rxHz &&
         (txHz < std::llround(limits.min * 1e6) || txHz > std::llround(limits.max * 1e6)))
         return TransmitOutsideBandText(MhzText(txHz));
     SetTransmitText(place.Band, record, place.RepeaterOffset);
@@ -290,7 +352,7 @@ std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, c
         return *refused;
 
     const std::string mode = Cell(header, row, "Mode");
-    const auto memMode = ModeValue(mode);
+    const auto memMode = CommonModeValue(mode);
     if (!memMode) return ModeRefusedText(mode);
     record.MemMode = *memMode;
     return record;

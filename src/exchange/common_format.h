@@ -15,6 +15,15 @@
 
 namespace kv {
 
+// The common format's names for the radio's modes and power levels, and its tone and code texts,
+// read and written through the windows' own lists.
+std::optional<std::int16_t> CommonModeValue(std::string_view mode);
+std::optional<std::string> CommonModeName(std::int16_t value);  // nothing for PA and values off the list
+std::optional<std::int16_t> CommonPowerValue(std::string_view power);  // "High", "mid", … any case
+std::optional<std::string> CommonPowerName(std::int16_t value);
+std::optional<std::string> CommonToneText(int ctcssIndex);  // "88.5"
+std::optional<std::string> CommonCodeText(int dcsIndex);    // "023"
+
 // Column positions by header name.
 using CsvHeader = std::map<std::string, std::size_t, std::less<>>;
 CsvHeader HeaderOf(const CsvRow& row);
@@ -36,6 +45,10 @@ struct CommonRowPlace {
     const ChannelRecord* Replaced = nullptr;   // the channel the line replaces, if any
     std::optional<TextPair>* Moved = nullptr;  // set when the frequency was moved onto the grid
 };
+
+// How far the line's transmit frequency lies from its receive frequency, in hertz: 0 for simplex,
+// nothing when the line's frequencies cannot be read.
+std::optional<long long> CommonRowShiftHz(const CsvHeader& header, const CsvRow& row);
 
 // The record for a row (channel number, in use, frequencies, tones, mode set; the rest as a new
 // channel has it), or why the row cannot be carried. The radio transmits on the receive
