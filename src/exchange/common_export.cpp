@@ -115,8 +115,16 @@ std::variant<Row, TextPair> ChannelRow(const ChannelRecord& record, int band, st
                                        const std::string& comment) {
     Row row;
     row.set("Location", std::to_string(record.ChNo));
+    if ((record.InUse & 1) == 0)
+        return TextPair{"the radio does not hold the channel (it is not marked in use)",
+                        "对讲机中没有该信道（未标记为使用）"};
     const std::optional<std::int64_t> rxHz = StoredFrequencyHz(record.RxFreqText.raw());
-    if (!rxHz) return NotCarriedText("RX MHz", StoredToMhz(record.RxFreqText.raw()));
+    if (!rxHz) {
+        const std::string written = StoredToMhz(record.RxFreqText.raw());
+        if (written.empty())
+            return TextPair{"the channel has no receive frequency", "该信道没有接收频率"};
+        return NotCarriedText("RX MHz", written);
+    }
     row.set("Frequency", HzAsMhzText(*rxHz));
     const bool shifted =
         band != kBandCb && (record.RepShift == kRepAdd || record.RepShift == kRepSubtract);
@@ -150,7 +158,7 @@ CommonExport ExportCommonFormat(const RadioData& data, int band, int group,
     CommonExport result;
     if (!IsCommonExportGroup(band, group)) return result;
     const std::vector<std::string> header(kColumns.begin(), kColumns.end());
-    result.Text = CsvLine(header);
+    result.Text = CsvLine(header, ',', CsvCells::AsWritten);
     const CsvHeader columns = HeaderOf({0, header});
     const std::int32_t offset = data.Config.Settings.RepeaterOffset;
     std::string comment = std::string(BandName(band)) + " " + std::to_string(group);
@@ -185,7 +193,7 @@ CommonExport ExportCommonFormat(const RadioData& data, int band, int group,
                   "通用格式无法按对讲机所存保存该信道"}});
             continue;
         }
-        result.Text += CsvLine(cells);
+        result.Text += CsvLine(cells, ',', CsvCells::AsWritten);
     }
     return result;
 }

@@ -310,7 +310,8 @@ std::variant<ChannelRecord, TextPair> CommonRowRecord(const CsvHeader& header, c
     if (place.Replaced != nullptr) {
         record = *place.Replaced;
         record.ChNo = static_cast<i16>(chNo);
-        record.InUse = 1;
+        // The radio reads the low bit; a value it reads as in use stays as the file holds it.
+        if ((record.InUse & 1) == 0) record.InUse = 1;
         if (!SameStoredFrequency(record.RxFreqText.raw(), *rxStored))
             record.RxFreqText.assign(*rxStored);
     } else {

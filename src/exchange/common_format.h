@@ -18,7 +18,8 @@ namespace kv {
 // The common format's names for the radio's modes and power levels, and its tone and code texts,
 // read and written through the windows' own lists.
 std::optional<std::int16_t> CommonModeValue(std::string_view mode);
-std::optional<std::string> CommonModeName(std::int16_t value);  // nothing for PA and values off the list
+std::optional<std::string> CommonModeName(
+    std::int16_t value);  // nothing for PA and values off the list
 std::optional<std::int16_t> CommonPowerValue(std::string_view power);  // "High", "mid", … any case
 std::optional<std::string> CommonPowerName(std::int16_t value);
 std::optional<std::string> CommonToneText(int ctcssIndex);  // "88.5"

@@ -81,12 +81,13 @@ CsvTable ReadCsv(std::string_view text, char separator) {
     return table;
 }
 
-std::string CsvLine(const std::vector<std::string>& cells, char separator) {
+std::string CsvLine(const std::vector<std::string>& cells, char separator, CsvCells mark) {
     const char special[] = {separator, '"', '\r', '\n', '\0'};
     std::string out;
     for (std::size_t n = 0; n < cells.size(); ++n) {
         if (n > 0) out += separator;
-        const std::string cell = CellForSpreadsheet(cells[n]);
+        const std::string cell =
+            mark == CsvCells::ForSpreadsheet ? CellForSpreadsheet(cells[n]) : cells[n];
         if (cell.find_first_of(special) == std::string::npos) {
             out += cell;
             continue;

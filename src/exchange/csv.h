@@ -32,9 +32,14 @@ struct CsvTable {
 // taken as it is.
 CsvTable ReadCsv(std::string_view text, char separator = ',');
 
-// Both directions mark cells a spreadsheet would run as formulas (formula_cells.h).
+// Both directions mark cells a spreadsheet would run as formulas (formula_cells.h); a file for
+// another program's reader, whose cells are what that program writes itself ("-" as a duplex),
+// is written as it is.
+enum class CsvCells { ForSpreadsheet, AsWritten };
+
 // One row, fields quoted where they need it, ended with CR LF.
-std::string CsvLine(const std::vector<std::string>& cells, char separator = ',');
+std::string CsvLine(const std::vector<std::string>& cells, char separator = ',',
+                    CsvCells mark = CsvCells::ForSpreadsheet);
 
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
