@@ -1,7 +1,8 @@
-// import DATAFILE IN.csv [--band HF|HAM --group G] OUT [--skip-bad]: the channels of a CSV file
-// (own format, or the common format into the named group) added to a data file pair, saved as
-// OUT. The preview is printed first; with a refused line nothing is written unless --skip-bad.
-#include <charconv>
+// import DATAFILE IN.csv [--band HF|HAM --group G] OUT [--skip-bad] [--repeater-offset]: the
+// channels of a CSV file (own format, or the common format into the named group) added to a data
+// file pair, saved as OUT. The preview is printed first; with a refused line nothing is written
+// unless --skip-bad. --repeater-offset takes the preview's offer to set TX.REP to the one shift
+// the file's repeater lines ask for.
 #include <iostream>
 #include <optional>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "exchange/import_texts.h"
 #include "exchange/utf8_text.h"
 #include "files/data_file.h"
+#include "group_option.h"
 #include "model/text_pair.h"
 #include "output_guard.h"
 #include "terminal_text.h"
@@ -29,6 +31,7 @@ struct ImportArguments {
     std::string Out;
     ImportTarget Target{-1, 0};
     bool SkipBad = false;
+    bool TakeOffset = false;
 };
 
 std::optional<ImportArguments> Parse(Arguments arguments) {
@@ -36,18 +39,13 @@ std::optional<ImportArguments> Parse(Arguments arguments) {
     std::vector<std::string> files;
     for (std::size_t n = 0; n < arguments.size(); ++n) {
         const std::string& word = arguments[n];
+        const OptionTaken group = TakeGroupOption(arguments, n, parsed.Target);
+        if (group == OptionTaken::Bad) return std::nullopt;
+        if (group == OptionTaken::Yes) continue;
         if (word == "--skip-bad") {
             parsed.SkipBad = true;
-        } else if (word == "--band" && n + 1 < arguments.size()) {
-            const std::string& band = arguments[++n];
-            if (band != "HF" && band != "HAM") return std::nullopt;
-            parsed.Target.Band = band == "HF" ? kBandHf : kBandHam;
-        } else if (word == "--group" && n + 1 < arguments.size()) {
-            const std::string& group = arguments[++n];
-            const auto [end, error] =
-                std::from_chars(group.data(), group.data() + group.size(), parsed.Target.Group);
-            if (group.empty() || error != std::errc() || end != group.data() + group.size())
-                return std::nullopt;
+        } else if (word == "--repeater-offset") {
+            parsed.TakeOffset = true;
         } else if (word.starts_with("--")) {
             return std::nullopt;
         } else {
@@ -67,9 +65,15 @@ std::string Place(const ImportedChannel& channel) {
            " CH " + std::to_string(channel.ChNo);
 }
 
-void PrintPreview(const ImportPreview& preview) {
+void PrintPreview(const ImportPreview& preview, std::int32_t documentOffset) {
     if (preview.Format == ImportFormat::Common)
         std::cout << NumberingText(preview.CountedFromZero).en << '\n';
+    if (const auto note = RepeaterOffsetNote(preview, documentOffset)) {
+        std::cout << note->en;
+        if (preview.OffsetOffer && preview.OffsetOffer->Settable)
+            std::cout << " (--repeater-offset sets it)";
+        std::cout << '\n';
+    }
     for (const ImportedChannel& channel : preview.Channels)
         std::cout << (channel.Replaces ? "replaced " : "added ") << Place(channel) << " (line "
                   << channel.Line << ")\n";
@@ -110,7 +114,7 @@ int RunImport(Arguments arguments) {
     const auto parsed = Parse(arguments);
     if (!parsed) {
         std::cerr << "kv7700-cli: import takes DATAFILE IN.csv [--band HF|HAM --group G] OUT "
-                     "[--skip-bad]\n";
+                     "[--skip-bad] [--repeater-offset]\n";
         return kExitUsage;
     }
     if (const auto refused = OutputOverwritesInput({PairOrImageOutput(parsed->Out)},
@@ -120,11 +124,18 @@ int RunImport(Arguments arguments) {
     if (!doc) return kExitFailure;
     const CsvFileText csv = ReadCsvFile(parsed->Csv);
     if (csv.Error) return Fail(parsed->Csv + ": " + csv.Error->en);
-    const ImportResult result =
-        PreviewImport(doc->Working, csv.Text, parsed->Target, *SystemCodec().AnsiCodePage);
+    ImportTarget target = parsed->Target;
+    ImportResult result =
+        PreviewImport(doc->Working, csv.Text, target, *SystemCodec().AnsiCodePage);
     if (!result.Preview) return Fail(parsed->Csv + ": " + result.Error->en);
+    if (parsed->TakeOffset && result.Preview->OffsetOffer &&
+        result.Preview->OffsetOffer->Settable) {
+        target.RepeaterOffset = result.Preview->OffsetOffer->Offset;
+        result = PreviewImport(doc->Working, csv.Text, target, *SystemCodec().AnsiCodePage);
+        if (!result.Preview) return Fail(parsed->Csv + ": " + result.Error->en);
+    }
     const ImportPreview& preview = *result.Preview;
-    PrintPreview(preview);
+    PrintPreview(preview, doc->Working.Config.Settings.RepeaterOffset);
     if (!preview.Refused.empty() && !parsed->SkipBad)
         return Fail(std::to_string(preview.Refused.size()) +
                     " line(s) refused; nothing written (--skip-bad imports the others)");

@@ -39,12 +39,16 @@ constexpr std::array kCommands = {
             kv::cli::RunWrite, kv::cli::kUnboundedArguments},
     Command{"new", "DATA.dat", 1, "save the new document of start-up as a data file pair",
             kv::cli::RunNew},
-    Command{"export", "DATAFILE OUT.csv", 2,
-            "write every channel of DATAFILE (.dat or .img) as CSV", kv::cli::RunExport},
-    Command{"import", "DATAFILE IN.csv [--band HF|HAM --group G] OUT [--skip-bad]", 3,
+    Command{"export", "DATAFILE OUT.csv [--format own|common --band HF|HAM --group G]", 2,
+            "write every channel of DATAFILE (.dat or .img) as CSV, or with --format common one "
+            "HF or HAM group in the common open format (channels it cannot carry are named)",
+            kv::cli::RunExport, 6},
+    Command{"import",
+            "DATAFILE IN.csv [--band HF|HAM --group G] OUT [--skip-bad] [--repeater-offset]", 3,
             "add the channels of a CSV file (own or common format) to DATAFILE and save OUT; "
-            "nothing is written when a line is refused, unless --skip-bad",
-            kv::cli::RunImport, 5},
+            "nothing is written when a line is refused, unless --skip-bad; --repeater-offset "
+            "sets TX.REP to the one shift the file's repeater lines ask for",
+            kv::cli::RunImport, 6},
     Command{"diff", "A B", 2,
             "list every difference of two documents (.dat or .img); exit 0 equal, 1 different, "
             "2 error",

@@ -133,6 +133,65 @@ TEST_F(CliExchange, CommonFormatRefusedLinesStopTheWriteUnlessSkipped) {
     EXPECT_FALSE(QFile::exists(path("e.dat")));
 }
 
+// Repeaters the other program saved, shifted by 0.1 MHz: refused under the new document's TX.REP
+// with the offer named, taken with --repeater-offset; the group written back in the common format
+// and imported over itself changes nothing.
+TEST_F(CliExchange, RepeaterOffsetOfferAndCommonFormatExport) {
+    const QString repeaters =
+        QStringLiteral(KV_TEST_DATA_DIR "/other_program/other_program_repeaters.csv");
+    const QStringList import = {
+        QStringLiteral("import"), path("a.dat"),         repeaters,
+        QStringLiteral("--band"), QStringLiteral("HAM"), QStringLiteral("--group"),
+        QStringLiteral("2"),      path("r.dat")};
+    const CliRun refused = RunCli(import);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.out.contains(
+        QStringLiteral("3 line(s) shift the transmit frequency by 0.1000 MHz")))
+        << refused.out.toStdString();
+    EXPECT_TRUE(refused.out.contains(QStringLiteral("(--repeater-offset sets it)")));
+    EXPECT_FALSE(QFile::exists(path("r.dat")));
+
+    const CliRun taken = RunCli(import + QStringList{QStringLiteral("--repeater-offset")});
+    ASSERT_EQ(taken.exitCode, 0) << taken.out.toStdString() << taken.err.toStdString();
+    EXPECT_TRUE(taken.out.contains(QStringLiteral("TX.REP will be set to 0.1000 MHz")));
+    const CliRun diff = RunCli({QStringLiteral("diff"), path("a.dat"), path("r.dat")});
+    EXPECT_TRUE(diff.out.contains(QStringLiteral("TX.REP"))) << diff.out.toStdString();
+
+    const CliRun exported =
+        RunCli({QStringLiteral("export"), path("r.dat"), path("r.csv"), QStringLiteral("--format"),
+                QStringLiteral("common"), QStringLiteral("--band"), QStringLiteral("HAM"),
+                QStringLiteral("--group"), QStringLiteral("2")});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    const QByteArray csv = ReadText(path("r.csv"));
+    EXPECT_TRUE(csv.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"))
+        << csv.left(40).toStdString();
+    EXPECT_TRUE(csv.contains("\r\n1,,29.620000,-,0.100000,Tone,88.5,")) << csv.toStdString();
+    EXPECT_TRUE(csv.contains("\r\n4,,29.600000,,0.000000,,"));
+
+    ASSERT_EQ(RunCli({QStringLiteral("import"), path("r.dat"), path("r.csv"),
+                      QStringLiteral("--band"), QStringLiteral("HAM"), QStringLiteral("--group"),
+                      QStringLiteral("2"), path("s.dat")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(RunCli({QStringLiteral("diff"), path("r.dat"), path("s.dat")}).exitCode, 0);
+
+    // The common format names one HF or HAM group; the own format none.
+    for (const QStringList& wrong :
+         {QStringList{QStringLiteral("--format"), QStringLiteral("common")},
+          QStringList{QStringLiteral("--band"), QStringLiteral("HF"), QStringLiteral("--group"),
+                      QStringLiteral("1")},
+          QStringList{QStringLiteral("--format"), QStringLiteral("common"),
+                      QStringLiteral("--band"), QStringLiteral("HF"), QStringLiteral("--group"),
+                      QStringLiteral("99")}}) {
+        EXPECT_EQ(
+            RunCli(QStringList{QStringLiteral("export"), path("r.dat"), path("x.csv")} + wrong)
+                .exitCode,
+            2)
+            << wrong.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(path("x.csv")));
+    }
+}
+
 TEST_F(CliExchange, UnreadableInputsAreErrors) {
     WriteText(path("broken.csv"), "Band,Group,CH No.\n\"HF,1,1\n");
     const CliRun broken =
