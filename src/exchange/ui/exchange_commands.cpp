@@ -11,10 +11,12 @@
 #include "app/shared_messages.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
+#include "exchange/common_export.h"
 #include "exchange/csv_bounds.h"
 #include "exchange/import_texts.h"
 #include "exchange/ui/compare_window.h"
 #include "exchange/ui/exchange_texts.h"
+#include "exchange/ui/export_format_dialog.h"
 #include "exchange/ui/import_preview_dialog.h"
 #include "exchange/ui/import_target_dialog.h"
 #include "files/data_file.h"
@@ -55,6 +57,23 @@ QString StartPath(const Document& doc, const char* suffix) {
                                 : QFileInfo(Text(doc.DocumentName)).dir().filePath(base);
 }
 
+// The channels an export left out, the first of them with their reasons.
+TextPair LeftOutText(const std::vector<RefusedLine>& left) {
+    constexpr std::size_t kShown = 12;
+    TextPair text = FillText(ExchangeTexts().ExportLeft, {std::to_string(left.size())});
+    for (std::size_t n = 0; n < left.size() && n < kShown; ++n) {
+        const std::string chNo = std::to_string(left[n].Line);
+        text.en += "\nCH " + chNo + ": " + left[n].Reason.en;
+        text.zh += "\n信道 " + chNo + "：" + left[n].Reason.zh;
+    }
+    if (left.size() > kShown) {
+        const std::string more = std::to_string(left.size() - kShown);
+        text.en += "\n… and " + more + " more";
+        text.zh += "\n……另有 " + more + " 个";
+    }
+    return text;
+}
+
 }  // namespace
 
 ExchangeCommands::ExchangeCommands(ShellContext& context, EditorHost& host)
@@ -84,13 +103,24 @@ void ExchangeCommands::fail(const TextPair& text) {
 void ExchangeCommands::ExportChannels() {
     host_.FinishEdits();
     const Document& doc = context_.Doc;
+    const CodePage& codePage = *context_.Codec.AnsiCodePage;
+    const std::optional<ExportChoice> choice =
+        ChooseExportFormat(host_.Widget(), doc.Working, codePage, language());
+    if (!choice) return;
     const auto chosen = host_.fileChooser().chooseSave(
         host_.Widget(), Filter(ExchangeTexts().CsvFileLabel, language(), "*.csv"),
         StartPath(doc, ".csv"), QString());
     if (!chosen) return;
-    const std::string text = kv::ExportChannels(doc.Working, *context_.Codec.AnsiCodePage);
-    if (const std::optional<FileFailure> failure = SaveFileSafely(chosen->toStdString(), text))
-        fail(Lines(ExchangeTexts().ExportFailed, FileErrorText(*failure)));
+    CommonExport out;
+    if (choice->Common)
+        out = ExportCommonFormat(doc.Working, choice->Group.Band, choice->Group.Group, codePage);
+    else
+        out.Text = kv::ExportChannels(doc.Working, codePage);
+    if (const std::optional<FileFailure> failure = SaveFileSafely(chosen->toStdString(), out.Text))
+        return fail(Lines(ExchangeTexts().ExportFailed, FileErrorText(*failure)));
+    if (!out.Left.empty())
+        ShowMessage(host_.Widget(), language(), LeftOutText(out.Left), MessageButtons::Ok,
+                    MessageIcon::Warning);
 }
 
 void ExchangeCommands::ImportChannels() {
@@ -113,14 +143,29 @@ void ExchangeCommands::ImportChannels() {
         if (!picked) return;
         target = *picked;
     }
-    const ImportResult result =
-        PreviewImport(doc.Working, text, target, *context_.Codec.AnsiCodePage);
-    if (!result.Preview) return fail(Lines(notImported, *result.Error));
-    const ImportPreview& preview = *result.Preview;
-    if (!ShowImportPreview(host_.Widget(), preview, *context_.Codec.AnsiCodePage, language()))
-        return;
+    // The preview again whenever the user takes or leaves the offer of another TX.REP.
+    std::optional<ImportPreview> shown;
+    for (;;) {
+        ImportResult result =
+            PreviewImport(doc.Working, text, target, *context_.Codec.AnsiCodePage);
+        if (!result.Preview) return fail(Lines(notImported, *result.Error));
+        const PreviewAnswer answer = ShowImportPreview(host_.Widget(), *result.Preview,
+                                                       doc.Working.Config.Settings.RepeaterOffset,
+                                                       *context_.Codec.AnsiCodePage, language());
+        if (answer == PreviewAnswer::Cancel) return;
+        if (answer == PreviewAnswer::Import) {
+            shown = std::move(result.Preview);
+            break;
+        }
+        if (answer == PreviewAnswer::TakeOffset && result.Preview->OffsetOffer)
+            target.RepeaterOffset = result.Preview->OffsetOffer->Offset;
+        else
+            target.RepeaterOffset.reset();
+    }
+    const ImportPreview& preview = *shown;
     DocumentEdit edit{EditSection::Whole};
-    if (preview.Format == ImportFormat::Common)
+    // A new TX.REP is a setting too: the whole document then.
+    if (preview.Format == ImportFormat::Common && !preview.RepeaterOffset)
         edit = {EditSection::Channels, target.Band, target.Group};
     host_.Editor().Apply([&preview](Document& d) { ApplyImport(d.Working, preview); }, edit);
 }

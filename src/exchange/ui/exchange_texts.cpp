@@ -9,6 +9,14 @@ const ExchangeTextTable& ExchangeTexts() {
         {"The channels were not written.", "信道未写入。"},
         {"The file {} was not imported.", "文件 {} 未导入。"},
 
+        {"Export Channels", "导出信道"},
+        {"Own format: every band and group, every field", "本程序格式：所有波段和组，所有字段"},
+        {"Common open format of other programmers: one HF or HAM group",
+         "其他编程软件通用的开放格式：一个 HF 或 HAM 组"},
+        {"{} channel(s) were not written: the common format cannot carry them as the radio holds "
+         "them.",
+         "{} 个信道未写入：通用格式无法按对讲机所存的内容保存它们。"},
+
         {"Import Channels", "导入信道"},
         {"This file is in the common CSV format of other programmers. Import its channels into:",
          "此文件是其他编程软件通用的 CSV 格式。将其信道导入到："},

@@ -13,6 +13,11 @@ struct ExchangeTextTable {
     TextPair ExportFailed;  // the channels were not written; the reason follows
     TextPair ImportFailed;  // the file was not read; "{}" is the file, the reason follows
 
+    TextPair ExportCaption;
+    TextPair ExportOwn;
+    TextPair ExportCommon;
+    TextPair ExportLeft;  // "{}" the count, then the channels
+
     TextPair TargetCaption;
     TextPair TargetPrompt;
     TextPair TargetBand;
@@ -24,7 +29,7 @@ struct ExchangeTextTable {
     TextPair PreviewReplaced;
     TextPair PreviewRefused;  // "{}" is the count
     TextPair PreviewDropped;
-    TextPair PreviewNotes;  // "{}" is the count
+    TextPair PreviewNotes;    // "{}" is the count
     TextPair PreviewNothing;  // no channel and no name to import
     TextPair GroupNameSet;    // "{}" is the name
     TextPair ColumnWhat;

@@ -39,8 +39,8 @@ QLabel* Heading(const TextPair& text, int language, QWidget* parent) {
 
 }  // namespace
 
-ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const CodePage& codePage,
-                                         int language, QWidget* parent)
+ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, std::int32_t documentOffset,
+                                         const CodePage& codePage, int language, QWidget* parent)
     : QDialog(parent) {
     const ExchangeTextTable& texts = ExchangeTexts();
     setObjectName(QStringLiteral("ImportPreviewDialog"));
@@ -114,6 +114,23 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
     }
 
     QDialogButtonBox* buttons = OkCancelButtons(*this, language);
+    if (const std::optional<TextPair> note = RepeaterOffsetNote(preview, documentOffset)) {
+        auto* offset = Heading(*note, language, this);
+        offset->setObjectName(QStringLiteral("PreviewRepeaterOffset"));
+        layout->addWidget(offset);
+        // Taking the offer, or going back on it, makes the preview again.
+        const auto offer = [&](const TextPair& caption, const char* name, int result) {
+            QPushButton* button =
+                buttons->addButton(Text(caption.in(language)), QDialogButtonBox::ActionRole);
+            button->setObjectName(QString::fromLatin1(name));
+            connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        };
+        if (preview.RepeaterOffset)
+            offer(KeepOffsetCaption(documentOffset), "PreviewKeepRepeaterOffset", kKeepOffset);
+        else if (preview.OffsetOffer && preview.OffsetOffer->Settable)
+            offer(TakeOffsetCaption(preview.OffsetOffer->Offset), "PreviewTakeRepeaterOffset",
+                  kTakeOffset);
+    }
     if (preview.Channels.empty() && preview.Names.empty()) {
         layout->addWidget(Heading(texts.PreviewNothing, language, this));
         buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
@@ -122,10 +139,20 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPreview& preview, const Cod
     resize(560, 480);
 }
 
-bool ShowImportPreview(QWidget* parent, const ImportPreview& preview, const CodePage& codePage,
-                       int language) {
-    ImportPreviewDialog dialog(preview, codePage, language, parent);
-    return dialog.exec() == QDialog::Accepted;
+PreviewAnswer ShowImportPreview(QWidget* parent, const ImportPreview& preview,
+                                std::int32_t documentOffset, const CodePage& codePage,
+                                int language) {
+    ImportPreviewDialog dialog(preview, documentOffset, codePage, language, parent);
+    switch (dialog.exec()) {
+        case QDialog::Accepted:
+            return PreviewAnswer::Import;
+        case ImportPreviewDialog::kTakeOffset:
+            return PreviewAnswer::TakeOffset;
+        case ImportPreviewDialog::kKeepOffset:
+            return PreviewAnswer::KeepOffset;
+        default:
+            return PreviewAnswer::Cancel;
+    }
 }
 
 }  // namespace kv

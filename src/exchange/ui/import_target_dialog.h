@@ -7,9 +7,9 @@
 #include "codec/code_page.h"
 #include "exchange/channel_import.h"
 
-class QComboBox;
-
 namespace kv {
+
+class GroupPicker;
 
 class ImportTargetDialog : public QDialog {
     Q_OBJECT
@@ -20,12 +20,7 @@ public:
     ImportTarget Target() const;
 
 private:
-    void listGroups();
-
-    const RadioData& data_;
-    const CodePage& codePage_;
-    QComboBox* bandBox_;
-    QComboBox* groupBox_;
+    GroupPicker* picker_;
 };
 
 // Asks for the group; nothing when the user cancels.

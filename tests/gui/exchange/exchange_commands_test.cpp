@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
@@ -16,6 +18,7 @@
 
 #include "app/ui/main_window.h"
 #include "editors/settings/settings_rows.h"
+#include "exchange/channel_import.h"
 #include "exchange/import_texts.h"
 #include "exchange/ui/compare_window.h"
 #include "files/data_file.h"
@@ -121,6 +124,23 @@ protected:
         main().Editor().Reset();
     }
 
+    // Runs File → Export Channels… into `file`: the own format, or the common format of a group.
+    void Export(const QString& file, std::optional<ImportTarget> common = std::nullopt) {
+        DialogScript script;
+        script.Then("ExportFormatDialog", [&](QDialog& dialog) {
+            if (common) {
+                dialog.findChild<QRadioButton*>(QStringLiteral("ExportCommonFormat"))->click();
+                auto* band = dialog.findChild<QComboBox*>(QStringLiteral("TargetBand"));
+                band->setCurrentIndex(band->findData(common->Band));
+                auto* group = dialog.findChild<QComboBox*>(QStringLiteral("TargetGroup"));
+                group->setCurrentIndex(group->findData(common->Group));
+            }
+            dialog.accept();
+        });
+        chooser_->Answers.push_back(file);
+        trigger("mnuFileExportChannels");
+    }
+
     // Runs the import of `file`; the dialogs are answered by `script`.
     void Import(const QString& file) {
         chooser_->Answers.push_back(file);
@@ -160,8 +180,7 @@ TEST_F(ExchangeTest, ExportThenImportIntoAnEmptyDocumentComparesEqual) {
         ASSERT_TRUE(SaveDataFile(doc(), path("original.dat").toStdString()).ok());
         const QByteArray before = PairBytes(doc(), path("saved.dat"));
 
-        chooser_->Answers.push_back(path("channels.csv"));
-        trigger("mnuFileExportChannels");
+        Export(path("channels.csv"));
         EXPECT_TRUE(chooser_->Calls.back().Save);
         EXPECT_EQ(chooser_->Calls.back().Filter, QStringLiteral("CSV File (*.csv)"));
         QFile csv(path("channels.csv"));
@@ -262,8 +281,7 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
         // Lines 2, 3 and 8 are channels 1, 2 and 7 of HAM group 4, as an export shows them: the
         // transmit column is what the radio makes of REP and TX.REP.
         ASSERT_EQ(working().channelCount(kBandHam, 4), 3);
-        chooser_->Answers.push_back(path("check.csv"));
-        trigger("mnuFileExportChannels");
+        Export(path("check.csv"));
         QFile check(path("check.csv"));
         ASSERT_TRUE(check.open(QIODevice::ReadOnly));
         const QString exported = QString::fromUtf8(check.readAll());
@@ -274,6 +292,91 @@ TEST_F(ExchangeTest, CommonFormatGoesIntoThePickedGroupAndThePreviewNamesWhatIsL
             EXPECT_TRUE(line.match(exported).hasMatch()) << row << "\n" << exported.toStdString();
         }
     }
+}
+
+// Repeaters the other program saved, shifted by 0.1 MHz, into a document whose TX.REP is 0.01 MHz:
+// the preview names the shift and offers TX.REP; taken, the preview is made again and the import
+// sets TX.REP in the same undo step. The group then goes out in the common format.
+TEST_F(ExchangeTest, TheRepeaterOffsetOfferIsTakenInOneStepAndTheGroupExportsInTheCommonFormat) {
+    RadioData data = working();
+    data.Config.Settings.RepeaterOffset = 100;
+    data.channelCount(kBandHam, 2) = 0;
+    Load(data);
+    const QByteArray before = PairBytes(doc(), path("before.dat"));
+    const QString repeaters =
+        QStringLiteral(KV_TEST_DATA_DIR "/other_program/other_program_repeaters.csv");
+    const auto toHam2 = [](QDialog& target) {
+        auto* band = target.findChild<QComboBox*>(QStringLiteral("TargetBand"));
+        band->setCurrentIndex(band->findData(kBandHam));
+        auto* group = target.findChild<QComboBox*>(QStringLiteral("TargetGroup"));
+        group->setCurrentIndex(group->findData(2));
+        target.accept();
+    };
+    const auto click = [](QDialog& dialog, const char* name) {
+        auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    };
+
+    // In Chinese the offer is named in Chinese; cancelled, nothing changes.
+    state().CurrentLanguage = kLanguageChinese;
+    QString chinese;
+    {
+        DialogScript script;
+        script.Then("ImportTargetDialog", toHam2);
+        script.Then("ImportPreviewDialog", [&](QDialog& preview) {
+            chinese = preview.findChild<QLabel*>(QStringLiteral("PreviewRepeaterOffset"))->text();
+            preview.reject();
+        });
+        Import(repeaters);
+    }
+    EXPECT_TRUE(chinese.contains(QStringLiteral("将 TX.REP 设为 0.1000 MHz")))
+        << chinese.toStdString();
+    EXPECT_EQ(PairBytes(doc(), path("cancelled.dat")), before);
+
+    state().CurrentLanguage = kLanguageEnglish;
+    QString offered, taken;
+    QStringList refusedFirst, refusedThen;
+    {
+        DialogScript script;
+        script.Then("ImportTargetDialog", toHam2);
+        script.Then("ImportPreviewDialog", [&](QDialog& preview) {
+            offered = preview.findChild<QLabel*>(QStringLiteral("PreviewRepeaterOffset"))->text();
+            refusedFirst = ListTexts(preview, "PreviewRefused");
+            click(preview, "PreviewTakeRepeaterOffset");
+        });
+        script.Then("ImportPreviewDialog", [&](QDialog& preview) {
+            taken = preview.findChild<QLabel*>(QStringLiteral("PreviewRepeaterOffset"))->text();
+            refusedThen = ListTexts(preview, "PreviewRefused");
+            EXPECT_NE(preview.findChild<QPushButton*>(QStringLiteral("PreviewKeepRepeaterOffset")),
+                      nullptr);
+            preview.accept();
+        });
+        Import(repeaters);
+    }
+    EXPECT_TRUE(offered.startsWith(QStringLiteral(
+        "3 line(s) shift the transmit frequency by 0.1000 MHz; the radio shifts every repeater "
+        "channel by its TX.REP of 0.0100 MHz")))
+        << offered.toStdString();
+    EXPECT_EQ(refusedFirst.size(), 3);
+    EXPECT_TRUE(
+        taken.startsWith(QStringLiteral("TX.REP will be set to 0.1000 MHz (now 0.0100 MHz)")))
+        << taken.toStdString();
+    EXPECT_TRUE(refusedThen.isEmpty());
+    EXPECT_EQ(working().Config.Settings.RepeaterOffset, 1000);
+    EXPECT_EQ(working().channelCount(kBandHam, 2), 4);
+
+    Export(path("common.csv"), ImportTarget{kBandHam, 2});
+    QFile common(path("common.csv"));
+    ASSERT_TRUE(common.open(QIODevice::ReadOnly));
+    const QByteArray written = common.readAll();
+    EXPECT_TRUE(written.startsWith("Location,Name,Frequency,Duplex,Offset,"));
+    EXPECT_TRUE(written.contains("\r\n1,,29.620000,-,0.100000,Tone,88.5,"))
+        << written.toStdString();
+
+    // One step back gives the document as it was, TX.REP with it.
+    main().Editor().Undo();
+    EXPECT_EQ(PairBytes(doc(), path("undone.dat")), before);
 }
 
 // A group name longer than its two-character field is stored cut, and the preview says so in the
@@ -315,8 +418,7 @@ TEST_F(ExchangeTest, CancelAtEveryStepChangesNothing) {
     WriteFile(path("common.csv"), kCommonCsv);
     const auto original = ExchangeableDocument(21);
     Load(original->Working);
-    chooser_->Answers.push_back(path("own.csv"));
-    trigger("mnuFileExportChannels");
+    Export(path("own.csv"));
     RadioData changed = original->Working;
     ClearChannels(changed);
     Load(changed);
@@ -350,8 +452,7 @@ TEST_F(ExchangeTest, CancelAtEveryStepChangesNothing) {
 TEST_F(ExchangeTest, AnImportUndoesInOneStepToTheSameBytes) {
     const auto source = ExchangeableDocument(31);
     Load(source->Working);
-    chooser_->Answers.push_back(path("own.csv"));
-    trigger("mnuFileExportChannels");
+    Export(path("own.csv"));
 
     const auto target = ExchangeableDocument(32);
     Load(target->Working);
@@ -509,6 +610,12 @@ TEST_F(ExchangeTest, WrongFilesAreRefusedWithAMessageAndChangeNothing) {
             SCOPED_TRACE(std::string(c.Command) + " " + c.File);
             Asked.clear();
             Answer({MessageAnswer::Ok});
+            // An export asks for the format before the file.
+            std::optional<DialogScript> script;
+            if (std::string_view(c.Command) == "mnuFileExportChannels") {
+                script.emplace();
+                script->Then("ExportFormatDialog", Accept);
+            }
             chooser_->Answers.push_back(path(c.File));
             trigger(c.Command);
             ASSERT_EQ(Asked.size(), 1u);
