@@ -267,7 +267,8 @@ bool NeedsImportTarget(std::string_view csvText) {
 }
 
 ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
-                           const ImportTarget& target, const CodePage& codePage) {
+                           const ImportTarget& target, const CodePage& codePage,
+                           std::optional<std::int32_t> repeaterOffset) {
     const CsvTable table = ReadCsv(csvText);
     if (table.Error) return {std::nullopt, UnreadableCsvText(table.Error->Line, table.Error->What)};
     if (table.Rows.empty()) return {std::nullopt, UnknownHeaderText()};
@@ -282,7 +283,7 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
         if (!IsImportTarget(target)) return {std::nullopt, NoImportTargetText()};
         preview.Format = ImportFormat::Common;
         const std::int32_t documentOffset = data.Config.Settings.RepeaterOffset;
-        const std::int32_t offset = target.RepeaterOffset.value_or(documentOffset);
+        const std::int32_t offset = repeaterOffset.value_or(documentOffset);
         preview.DroppedFields = DroppedCommonColumns(header, rows);
         // Files of radios that count memories from 0 start at Location 0; theirs become 1, 2, …
         // only when that line is taken itself: a refused Location 0 line (a sample memory some
@@ -307,9 +308,8 @@ ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
         if (preview.OffsetOffer && preview.OffsetOffer->Settable) {
             // What taking the offer would move: the channels set to Add or SUBB that the import,
             // made under the file's shift, leaves as they are.
-            ImportTarget taken = target;
-            taken.RepeaterOffset = preview.OffsetOffer->Offset;
-            const ImportResult trial = PreviewImport(data, csvText, taken, codePage);
+            const ImportResult trial =
+                PreviewImport(data, csvText, target, codePage, preview.OffsetOffer->Offset);
             if (trial.Preview) preview.OffsetOffer->ChannelsChanging = trial.Preview->ChannelsMoved;
         }
     } else {

@@ -24,9 +24,6 @@ enum class ImportFormat { Own, Common };
 struct ImportTarget {
     int Band = kBandHf;
     int Group = 1;
-    // The TX.REP (units of 100 Hz) to import under instead of the document's: the preview's offer
-    // taken. Applying the preview then sets it.
-    std::optional<std::int32_t> RepeaterOffset;
 };
 
 struct ImportedChannel {
@@ -70,9 +67,12 @@ struct ImportResult {
 };
 
 // Reads the file against the document as it is now. target is used for the common format and
-// must name an HF or HAM group; the own format ignores it.
+// must name an HF or HAM group; the own format ignores it. repeaterOffset is the TX.REP (units of
+// 100 Hz) to read the common format under instead of the document's: the preview's offer taken;
+// applying the preview then sets it.
 ImportResult PreviewImport(const RadioData& data, std::string_view csvText,
-                           const ImportTarget& target, const CodePage& codePage);
+                           const ImportTarget& target, const CodePage& codePage,
+                           std::optional<std::int32_t> repeaterOffset = std::nullopt);
 
 // Adds and replaces the previewed channels and group names. The one way an import changes a
 // document.

@@ -124,14 +124,13 @@ int RunImport(Arguments arguments) {
     if (!doc) return kExitFailure;
     const CsvFileText csv = ReadCsvFile(parsed->Csv);
     if (csv.Error) return Fail(parsed->Csv + ": " + csv.Error->en);
-    ImportTarget target = parsed->Target;
     ImportResult result =
-        PreviewImport(doc->Working, csv.Text, target, *SystemCodec().AnsiCodePage);
+        PreviewImport(doc->Working, csv.Text, parsed->Target, *SystemCodec().AnsiCodePage);
     if (!result.Preview) return Fail(parsed->Csv + ": " + result.Error->en);
     if (parsed->TakeOffset && result.Preview->OffsetOffer &&
         result.Preview->OffsetOffer->Settable) {
-        target.RepeaterOffset = result.Preview->OffsetOffer->Offset;
-        result = PreviewImport(doc->Working, csv.Text, target, *SystemCodec().AnsiCodePage);
+        result = PreviewImport(doc->Working, csv.Text, parsed->Target, *SystemCodec().AnsiCodePage,
+                               result.Preview->OffsetOffer->Offset);
         if (!result.Preview) return Fail(parsed->Csv + ": " + result.Error->en);
     }
     const ImportPreview& preview = *result.Preview;

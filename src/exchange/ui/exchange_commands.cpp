@@ -145,9 +145,10 @@ void ExchangeCommands::ImportChannels() {
     }
     // The preview again whenever the user takes or leaves the offer of another TX.REP.
     std::optional<ImportPreview> shown;
+    std::optional<std::int32_t> offset;
     for (;;) {
         ImportResult result =
-            PreviewImport(doc.Working, text, target, *context_.Codec.AnsiCodePage);
+            PreviewImport(doc.Working, text, target, *context_.Codec.AnsiCodePage, offset);
         if (!result.Preview) return fail(Lines(notImported, *result.Error));
         const PreviewAnswer answer = ShowImportPreview(host_.Widget(), *result.Preview,
                                                        doc.Working.Config.Settings.RepeaterOffset,
@@ -158,9 +159,9 @@ void ExchangeCommands::ImportChannels() {
             break;
         }
         if (answer == PreviewAnswer::TakeOffset && result.Preview->OffsetOffer)
-            target.RepeaterOffset = result.Preview->OffsetOffer->Offset;
+            offset = result.Preview->OffsetOffer->Offset;
         else
-            target.RepeaterOffset.reset();
+            offset.reset();
     }
     const ImportPreview& preview = *shown;
     DocumentEdit edit{EditSection::Whole};

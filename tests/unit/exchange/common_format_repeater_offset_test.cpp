@@ -103,9 +103,8 @@ TEST(RepeaterOffsetOffer, TakenItImportsTheLinesAndSetsTxRepInTheSameApply) {
     EXPECT_EQ(refused.Preview->Refused.size(), 2u);
     EXPECT_FALSE(refused.Preview->RepeaterOffset);
 
-    ImportTarget taken{kBandHam, 3};
-    taken.RepeaterOffset = refused.Preview->OffsetOffer->Offset;
-    const ImportResult result = PreviewImport(data, file, taken, Windows1252());
+    const ImportResult result = PreviewImport(data, file, {kBandHam, 3}, Windows1252(),
+                                              refused.Preview->OffsetOffer->Offset);
     ASSERT_TRUE(result.Preview);
     const ImportPreview& preview = *result.Preview;
     EXPECT_TRUE(preview.Refused.empty());

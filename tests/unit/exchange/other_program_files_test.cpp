@@ -146,9 +146,7 @@ TEST(OtherProgramFiles, RepeatersOfOneOtherShiftGetTheOfferOfTxRep) {
     EXPECT_EQ(first.Preview->Refused.size(), 3u);
     EXPECT_EQ(first.Preview->Channels.size(), 1u);
 
-    ImportTarget taken{kBandHam, 1};
-    taken.RepeaterOffset = 1000;
-    const ImportResult second = PreviewImport(data, file, taken, Windows1252());
+    const ImportResult second = PreviewImport(data, file, {kBandHam, 1}, Windows1252(), 1000);
     ASSERT_TRUE(second.Preview);
     EXPECT_TRUE(second.Preview->Refused.empty());
     ASSERT_EQ(second.Preview->Channels.size(), 4u);
