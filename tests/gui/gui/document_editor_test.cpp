@@ -16,6 +16,7 @@
 #include "app/ui/main_window.h"
 #include "files/data_file_layout.h"
 #include "gui/editors/channels/channel_fixture.h"
+#include "model/no_edit_members.h"
 
 namespace kv::test {
 namespace {
@@ -24,8 +25,7 @@ namespace {
 // left out: they are where the user looked and no undo moves them.
 std::vector<std::uint8_t> WorkingBytes(const Document& doc) {
     auto config = std::make_unique<ConfigRecord>(doc.Working.Config);
-    config->CurrentGroup = {};
-    config->GroupCurrentChannel = {};
+    ClearPositions(*config);
     std::vector<std::uint8_t> bytes;
     WriteConfigRecord(*config, bytes);
     for (const auto& band : doc.Working.Store.Channels)
