@@ -3,7 +3,6 @@
 #include <QAction>
 
 #include "app/edit_names.h"
-#include "app/main_window_tables.h"
 #include "app/ui/main_window.h"
 #include "gui/document_editor.h"
 #include "gui/editor_window.h"
