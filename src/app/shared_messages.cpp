@@ -11,6 +11,11 @@ TextPair JoinLines(const TextPair& first, const TextPair& second) {
     return {first.en + "\r\n" + second.en, first.zh + "\r\n" + second.zh};
 }
 
+TextPair ImageFileError(const std::string& path, const TextPair& reason) {
+    const TextPair& head = SharedMessages().FileError;
+    return {head.en + "\n" + path + ": " + reason.en, head.zh + "\n" + path + "：" + reason.zh};
+}
+
 const SharedMessageTable& SharedMessages() {
     static const SharedMessageTable table = [] {
         const TextPair wishContinue{"Do you wish continue?", "是否继续？"};

@@ -2,6 +2,8 @@
 // languages. Filled once; every message box looks its text up when it is shown.
 #pragma once
 
+#include <string>
+
 #include "model/text_pair.h"
 
 namespace kv {
@@ -29,5 +31,8 @@ const SharedMessageTable& SharedMessages();
 
 // The two lines of a confirmation, joined by a carriage return and a line feed.
 TextPair JoinLines(const TextPair& first, const TextPair& second);
+
+// "file error." and, on a second line, the radio image file `path` with why it cannot be used.
+TextPair ImageFileError(const std::string& path, const TextPair& reason);
 
 }  // namespace kv

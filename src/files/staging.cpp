@@ -7,6 +7,7 @@
 
 #include "files/data_file_layout.h"
 #include "files/used_slots.h"
+#include "model/no_edit_members.h"
 
 namespace kv {
 namespace {
@@ -42,8 +43,7 @@ void StampIdentity(const Document& doc, ConfigRecord& config) {
 // it counts.
 std::vector<std::uint8_t> ComparableBytes(const ConfigRecord& record) {
     auto copy = std::make_unique<ConfigRecord>(record);
-    copy->CurrentGroup = {};
-    copy->GroupCurrentChannel = {};
+    ClearPositions(*copy);
     for (auto& name : copy->Settings.GroupName.values) name.assign(name.trimmed());
     for (auto& code : copy->Settings.DtmfCodes) code.assign(code.trimmed());
     std::vector<std::uint8_t> bytes;

@@ -108,14 +108,20 @@ void DocumentEditor::Redo() {
 
 void DocumentEditor::restore(const Step& step, bool forward) {
     restoring_ = true;
+    const int bandBefore = doc_.config().BandMode;
     ApplyDiff(doc_.Working, step.diff(), forward);
     ApplyDiff(*seen_, step.diff(), forward);
     doc_.BandRangeText = seenRange_ = step.range(forward);
     ParseBandRange(doc_);
     emit edited(DocumentEdit{EditSection::Whole});
     restoring_ = false;
+    // A step that moved the stored band is shown at the band it restored, not at the band the
+    // window showed when the step was made: what is shown is what the next Save writes.
+    DocumentEdit shown = step.edit();
+    if (doc_.config().BandMode != bandBefore)
+        shown = DocumentEdit{shown.Section, doc_.config().BandMode};
     const char* window = step.description().Window;
-    emit restored(step.edit(), window ? QString::fromLatin1(window) : QString());
+    emit restored(shown, window ? QString::fromLatin1(window) : QString());
 }
 
 const TextPair* DocumentEditor::UndoName() const {

@@ -51,7 +51,8 @@ public:
 signals:
     // An edit, undo or redo changed the document as `edit` says; windows refresh from it.
     void edited(const kv::DocumentEdit& edit);
-    // After an undo or redo: the edit restored, and the window (object name) that shows it.
+    // After an undo or redo: where the restored edit is shown (at the band it restored when it
+    // moved the stored band), and the window (object name) that shows it.
     void restored(const kv::DocumentEdit& edit, const QString& window);
     // The steps that can be undone or redone changed.
     void historyChanged();

@@ -1,13 +1,11 @@
-// What the editor windows and the radio commands need of the window that holds them: the edit
-// entry, opening and finding the other windows, the menu's actions, the status bar, and the
-// document steps a radio session takes (asking about unsaved changes, showing a read image, the
-// hand-over to another program version). Windows depend on this, never on the main window itself,
-// so the folders of the windows point down to the GUI kit and only the main window's folder
-// includes the windows.
+// What the editor windows need of the window that holds them: the edit entry, opening and
+// finding the other windows, the menu's actions, the status bar and the file chooser. Windows
+// depend on this, never on the main window itself, so the folders of the windows point down to
+// the GUI kit and only the main window's folder includes the windows. What a radio session needs
+// besides is SessionHost.
 #pragma once
 
 #include <QString>
-#include <string>
 
 #include "model/document_edit.h"
 #include "model/text_pair.h"
@@ -19,7 +17,6 @@ namespace kv {
 
 class DocumentEditor;
 class FileChooser;
-class MemoryImage;
 
 class EditorHost {
 public:
@@ -42,19 +39,9 @@ public:
     virtual QWidget* FindEditor(const QString& name) const = 0;
     virtual bool CloseAllEditors() = 0;
     virtual void CascadeEditors() = 0;
-    // Calls the public operation `operation` of the open editor `window`; false when the window
-    // is not open or has no such operation.
-    virtual bool CallEditor(const QString& window, const char* operation) = 0;
     // Lets every open editor store what is still being typed.
     virtual void FinishEdits() = 0;
     virtual QAction* menuAction(const QString& name) const = 0;
-
-    // What a radio session needs of the document commands.
-    virtual void Change_Language() = 0;
-    virtual bool ConfirmDiscardOrSave() = 0;
-    virtual bool PrepareHandOver(const std::string& otherVersion) = 0;
-    virtual bool StartHandOver(const std::string& otherVersion) = 0;
-    virtual void ShowRadioData(const MemoryImage& image) = 0;
     virtual FileChooser& fileChooser() const = 0;
 };
 

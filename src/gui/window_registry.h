@@ -1,12 +1,12 @@
 // The editor windows the main window can open, by object name. Each editor registers one
-// factory here; the main window creates, finds and brings windows to the front through it.
+// factory here; the main window creates, finds and brings windows to the front through it, and
+// reaches an open window through the typed interfaces it hands out.
 #pragma once
 
+#include <QWidget>
 #include <functional>
 #include <map>
 #include <string>
-
-class QWidget;
 
 namespace kv {
 
@@ -23,6 +23,12 @@ public:
     bool Has(const std::string& name) const;
     // nullptr when no window of that name is registered.
     QWidget* Create(const std::string& name, ShellContext& context, EditorHost& main) const;
+    // The typed interface (EditorWindow, ListCommandWindow) of an editor window; nullptr when
+    // there is no window or it does not offer that interface.
+    template <typename Interface>
+    static Interface* InterfaceOf(QWidget* window) {
+        return dynamic_cast<Interface*>(window);
+    }
 
 private:
     std::map<std::string, EditorFactory> factories_;

@@ -1,16 +1,15 @@
 // Record-by-record differences of the working data.
 #include "model/working_diff.h"
 
+#include "model/no_edit_members.h"
+
 namespace kv {
 namespace {
 
-// Members that are no edits: where the user looked, and the identity and version mark a save
-// stamps on the record. Undo never brings back an older stamp.
+// Where the user looked and what a save stamps are no edits: undo never brings back an older
+// stamp or moves the user.
 void CopyPositions(const ConfigRecord& from, ConfigRecord& to) {
-    to.Identity = from.Identity;
-    to.FileVersion = from.FileVersion;
-    to.CurrentGroup = from.CurrentGroup;
-    to.GroupCurrentChannel = from.GroupCurrentChannel;
+    CopyNoEditMembers(from, to, NoEditMembers::PositionsAndStamps);
 }
 
 }  // namespace

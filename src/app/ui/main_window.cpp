@@ -55,9 +55,11 @@
 #include "gui/document_editor.h"
 #include "gui/editor_frame.h"
 #include "gui/editor_mnemonics.h"
+#include "gui/editor_window.h"
 #include "gui/file_chooser.h"
 #include "gui/link_commands.h"
 #include "gui/message_box.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
 #include "gui/window_registry.h"
 #include "link/backup_store.h"
@@ -78,25 +80,23 @@ constexpr QSize kSmallestFittedScreen(800, 600);
 constexpr int kFrameAllowance = 4;
 constexpr int kTreeStartTwips = 3000;
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // The list-edit items drive the channel window's list commands. They start disabled: the
 // channel window enables them while it is open.
 void ConnectListEditCommands(MainWindow& main) {
-    static constexpr std::pair<const char*, const char*> kItems[] = {
-        {"mnuCopy", "ListCopy"},
-        {"mnuCut", "ListCut"},
-        {"mnuPaste", "ListPaste"},
-        {"mnuDelete", "ListDelete"},
-        {"mnuInsertPaste", "ListInsertPaste"},
+    static constexpr std::pair<const char*, void (ListCommandWindow::*)()> kItems[] = {
+        {"mnuCopy", &ListCommandWindow::ListCopy},
+        {"mnuCut", &ListCommandWindow::ListCut},
+        {"mnuPaste", &ListCommandWindow::ListPaste},
+        {"mnuDelete", &ListCommandWindow::ListDelete},
+        {"mnuInsertPaste", &ListCommandWindow::ListInsertPaste},
     };
-    for (const auto& [item, operation] : kItems) {
+    for (const auto& [item, command] : kItems) {
         QAction* action = main.menuAction(QString::fromLatin1(item));
         action->setEnabled(false);
-        QObject::connect(action, &QAction::triggered, &main, [&main, operation = operation] {
-            main.CallEditor(QString::fromLatin1(kChannelWindow), operation);
+        QObject::connect(action, &QAction::triggered, &main, [&main, command = command] {
+            QWidget* window = main.FindEditor(QString::fromLatin1(kChannelWindow));
+            if (auto* list = WindowRegistry::InterfaceOf<ListCommandWindow>(window))
+                (list->*command)();
         });
     }
 }
@@ -504,14 +504,6 @@ void MainWindow::CascadeEditors() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) FitEditorFrame(sub);
 }
 
-bool MainWindow::CallEditor(const QString& window, const char* operation) {
-    QWidget* editor = FindEditor(window);
-    if (editor == nullptr) return false;
-    const QByteArray signature = QByteArray(operation) + "()";
-    if (editor->metaObject()->indexOfMethod(signature.constData()) < 0) return false;
-    return QMetaObject::invokeMethod(editor, operation, Qt::DirectConnection);
-}
-
 void MainWindow::DocumentEdited(const DocumentEdit& edit) {
     editor_->Edited(edit);
 }
@@ -524,11 +516,9 @@ void MainWindow::FinishEdits() {
     // Editors store what is being typed when they lose the focus; the rest say how themselves.
     QWidget* focus = QApplication::focusWidget();
     if (focus != nullptr && mdi_->isAncestorOf(focus)) focus->clearFocus();
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-        QWidget* editor = sub->widget();
-        if (editor != nullptr && editor->metaObject()->indexOfMethod("FinishEdit()") >= 0)
-            QMetaObject::invokeMethod(editor, "FinishEdit", Qt::DirectConnection);
-    }
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (auto* editor = WindowRegistry::InterfaceOf<EditorWindow>(sub->widget()))
+            editor->FinishEdit();
 }
 
 QAction* MainWindow::menuAction(const QString& name) const {
@@ -639,12 +629,8 @@ bool MainWindow::FileSave() {
 
 bool MainWindow::ResolveEditorCopies() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-        QWidget* editor = sub->widget();
-        if (editor == nullptr || editor->metaObject()->indexOfMethod("ResolveCopy()") < 0) continue;
-        bool resolved = true;
-        QMetaObject::invokeMethod(editor, "ResolveCopy", Qt::DirectConnection,
-                                  Q_RETURN_ARG(bool, resolved));
-        if (!resolved) return false;
+        auto* editor = WindowRegistry::InterfaceOf<EditorWindow>(sub->widget());
+        if (editor != nullptr && !editor->ResolveCopy()) return false;
     }
     return true;
 }
@@ -758,10 +744,7 @@ bool MainWindow::OpenDataFile(const QString& file) {
 bool MainWindow::openRadioImage(const std::string& path) {
     auto image = std::make_unique<MemoryImage>();
     if (const std::optional<TextPair> reason = LoadImageFile(path, *image)) {
-        const TextPair& head = SharedMessages().FileError;
-        ShowMessage(
-            this, language(),
-            {head.en + "\n" + path + ": " + reason->en, head.zh + "\n" + path + "：" + reason->zh});
+        ShowMessage(this, language(), ImageFileError(path, *reason));
         return false;
     }
     ShowRadioData(*image);

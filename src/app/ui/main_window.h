@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "gui/editor_host.h"
+#include "gui/session_host.h"
 #include "model/document_edit.h"
 #include "model/text_pair.h"
 
@@ -40,7 +40,7 @@ struct ShellContext;
 // (the program's own start-up, so that the main window appears sooner).
 enum class ChannelWindowAtStart { Now, AfterFirstPaint };
 
-class MainWindow : public QMainWindow, public EditorHost {
+class MainWindow : public QMainWindow, public SessionHost {
     Q_OBJECT
 public:
     // Builds the window, restores its placement, applies the language and opens a new document.
@@ -103,12 +103,6 @@ public:
     bool CloseAllEditors() override;
     void CascadeEditors() override;
 
-    // Calls the public operation `operation` (a Q_INVOKABLE method without arguments, such as
-    // "ShowRB" or "ReShow_Group_Name") of the open editor window `window`. Windows call each
-    // other this way so that no editor depends on another's class. False when the window is not
-    // open or has no such operation.
-    bool CallEditor(const QString& window, const char* operation) override;
-
     // Every change an editor window makes to the document is announced here, once, after the
     // core function that made it. Open windows showing the same data refresh on the signal.
     void DocumentEdited(const DocumentEdit& edit) override;
@@ -125,13 +119,13 @@ public:
     void ShowStatusMessage(const TextPair& text) override;
 
     // Lets every open editor store what is still being typed: takes the focus away from the
-    // editors and calls `FinishEdit()` (a Q_INVOKABLE method) of each one that declares it.
+    // editors and calls EditorWindow::FinishEdit of each one.
     // Runs before Save, Save As, the unsaved-changes test and Write.
     void FinishEdits() override;
 
     // Lets every open editor holding a copy of its own settle it before the document is replaced
-    // or the program ends: calls `ResolveCopy()` (a Q_INVOKABLE method returning bool) of each
-    // one that declares it. False as soon as one of them answers false (the user cancelled).
+    // or the program ends: calls EditorWindow::ResolveCopy of each one. False as soon as one of
+    // them answers false (the user cancelled).
     bool ResolveEditorCopies();
 
     QAction* menuAction(const QString& name) const override;

@@ -3,9 +3,10 @@
 #include <QAction>
 
 #include "app/edit_names.h"
-#include "app/main_window_tables.h"
 #include "app/ui/main_window.h"
 #include "gui/document_editor.h"
+#include "gui/editor_window.h"
+#include "gui/window_registry.h"
 
 namespace kv {
 
@@ -47,10 +48,9 @@ void MainWindow::RedoEdit() {
 
 void MainWindow::showRestored(const DocumentEdit& edit, const QString& window) {
     if (window.isEmpty()) return;
-    QWidget* editor = OpenEditor(window);
-    if (editor == nullptr || window != QString::fromLatin1(kChannelWindow) || edit.Band < 0) return;
-    QMetaObject::invokeMethod(editor, "ShowChannel", Qt::DirectConnection, Q_ARG(int, edit.Band),
-                              Q_ARG(int, edit.Group), Q_ARG(int, edit.FirstRow));
+    auto* editor = WindowRegistry::InterfaceOf<EditorWindow>(OpenEditor(window));
+    if (editor == nullptr || edit.Band < 0) return;
+    editor->ShowChannel(edit.Band, edit.Group, edit.FirstRow);
 }
 
 }  // namespace kv

@@ -14,13 +14,12 @@
 #include "exchange/import_texts.h"
 #include "exchange/ui/exchange_texts.h"
 #include "gui/editor_host.h"
+#include "gui/editor_window.h"
+#include "gui/qt_text.h"
+#include "gui/window_registry.h"
 
 namespace kv {
 namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The editor window that shows a difference; nullptr for data no window shows.
 const char* WindowOf(DiffArea area) {
@@ -118,13 +117,13 @@ void CompareWindow::ShowDifference(int index) {
     const Difference& difference = differences_[static_cast<std::size_t>(index)];
     const char* window = WindowOf(difference.Area);
     if (window == nullptr) return;
-    QWidget* editor = host_.OpenEditor(QString::fromLatin1(window));
+    auto* editor =
+        WindowRegistry::InterfaceOf<EditorWindow>(host_.OpenEditor(QString::fromLatin1(window)));
     host_.Widget()->raise();
     host_.Widget()->activateWindow();
     const GridPlace place = PlaceOf(difference, doc_.Working);
     if (editor == nullptr || place.Band < 0) return;
-    QMetaObject::invokeMethod(editor, "ShowChannel", Qt::DirectConnection, Q_ARG(int, place.Band),
-                              Q_ARG(int, place.Group), Q_ARG(int, place.Row));
+    editor->ShowChannel(place.Band, place.Group, place.Row);
 }
 
 }  // namespace kv

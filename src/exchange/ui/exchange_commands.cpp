@@ -26,6 +26,7 @@
 #include "gui/editor_host.h"
 #include "gui/file_chooser.h"
 #include "gui/message_box.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
 #include "link/backup_store.h"
 #include "link/safety_texts.h"
@@ -33,10 +34,6 @@
 
 namespace kv {
 namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Two texts on two lines.
 TextPair Lines(const TextPair& first, const TextPair& second) {
@@ -186,11 +183,8 @@ void ExchangeCommands::CompareWithFile() {
     auto other = std::make_unique<Document>();
     if (chosen->endsWith(QStringLiteral(".img"), Qt::CaseInsensitive)) {
         auto image = std::make_unique<MemoryImage>();
-        if (const std::optional<TextPair> reason = LoadImageFile(path, *image)) {
-            const TextPair& head = SharedMessages().FileError;
-            return fail({head.en + "\n" + path + ": " + reason->en,
-                         head.zh + "\n" + path + "：" + reason->zh});
-        }
+        if (const std::optional<TextPair> reason = LoadImageFile(path, *image))
+            return fail(ImageFileError(path, *reason));
         // A radio image carries what the radio holds; the rest is the document's, as when the
         // image is opened.
         other->Working = doc.Working;

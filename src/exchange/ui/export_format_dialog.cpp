@@ -9,6 +9,7 @@
 #include "exchange/ui/exchange_texts.h"
 #include "exchange/ui/group_picker.h"
 #include "exchange/ui/ok_cancel_buttons.h"
+#include "gui/qt_text.h"
 
 namespace kv {
 
@@ -17,11 +18,11 @@ ExportFormatDialog::ExportFormatDialog(const RadioData& data, const CodePage& co
     : QDialog(parent) {
     const ExchangeTextTable& texts = ExchangeTexts();
     setObjectName(QStringLiteral("ExportFormatDialog"));
-    setWindowTitle(QString::fromStdString(texts.ExportCaption.in(language)));
-    auto* own = new QRadioButton(QString::fromStdString(texts.ExportOwn.in(language)), this);
+    setWindowTitle(Text(texts.ExportCaption, language));
+    auto* own = new QRadioButton(Text(texts.ExportOwn, language), this);
     own->setObjectName(QStringLiteral("ExportOwnFormat"));
     own->setChecked(true);
-    common_ = new QRadioButton(QString::fromStdString(texts.ExportCommon.in(language)), this);
+    common_ = new QRadioButton(Text(texts.ExportCommon, language), this);
     common_->setObjectName(QStringLiteral("ExportCommonFormat"));
     auto* form = new QFormLayout;
     form->setContentsMargins(24, 0, 0, 0);

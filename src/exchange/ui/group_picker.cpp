@@ -7,14 +7,11 @@
 
 #include "exchange/ui/exchange_texts.h"
 #include "exchange/utf8_text.h"
+#include "gui/qt_text.h"
 #include "model/group_arrays.h"
 
 namespace kv {
 namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 constexpr int kTargetBands[] = {kBandHf, kBandHam};
 

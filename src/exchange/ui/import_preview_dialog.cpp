@@ -13,14 +13,11 @@
 #include "exchange/ui/exchange_texts.h"
 #include "exchange/ui/ok_cancel_buttons.h"
 #include "exchange/utf8_text.h"
+#include "gui/qt_text.h"
 #include "model/group_arrays.h"
 
 namespace kv {
 namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 std::string Place(const ImportedChannel& channel, int language) {
     const ExchangeTextTable& texts = ExchangeTexts();

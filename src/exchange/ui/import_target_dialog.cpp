@@ -9,6 +9,7 @@
 #include "exchange/ui/exchange_texts.h"
 #include "exchange/ui/group_picker.h"
 #include "exchange/ui/ok_cancel_buttons.h"
+#include "gui/qt_text.h"
 
 namespace kv {
 
@@ -17,8 +18,8 @@ ImportTargetDialog::ImportTargetDialog(const RadioData& data, const CodePage& co
     : QDialog(parent) {
     const ExchangeTextTable& texts = ExchangeTexts();
     setObjectName(QStringLiteral("ImportTargetDialog"));
-    setWindowTitle(QString::fromStdString(texts.TargetCaption.in(language)));
-    auto* prompt = new QLabel(QString::fromStdString(texts.TargetPrompt.in(language)), this);
+    setWindowTitle(Text(texts.TargetCaption, language));
+    auto* prompt = new QLabel(Text(texts.TargetPrompt, language), this);
     prompt->setWordWrap(true);
     auto* form = new QFormLayout;
     picker_ = new GroupPicker(data, codePage, language, *form, this);

@@ -9,18 +9,11 @@
 #include "app/app_state.h"
 #include "app/startup_settings.h"
 #include "gui/message_box.h"
+#include "gui/qt_text.h"
 #include "link/radio_search.h"
 #include "platform/settings_file.h"
 
 namespace kv {
-namespace {
-
-QString Text(const TextPair& text, int language) {
-    return QString::fromStdString(text.in(language));
-}
-
-}  // namespace
-
 FindRadioWindow::FindRadioWindow(int language, std::vector<ListedPort> order, QWidget* parent)
     : QDialog(parent), language_(language), order_(std::move(order)) {
     setObjectName(QStringLiteral("frmFindRadio"));

@@ -18,6 +18,7 @@
 #include "app/startup_settings.h"
 #include "gui/button_captions.h"
 #include "gui/message_box.h"
+#include "gui/qt_text.h"
 #include "link/link_window_texts.h"
 #include "link/radio_search.h"
 #include "link/ui/find_radio_window.h"
@@ -26,10 +27,6 @@
 
 namespace kv {
 namespace {
-
-QString Text(const TextPair& text, int language) {
-    return QString::fromStdString(text.in(language));
-}
 
 bool SameEntries(const std::vector<ListedPort>& a, const std::vector<ListedPort>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),

@@ -9,6 +9,7 @@
 
 #include "app/twips.h"
 #include "gui/message_box.h"
+#include "gui/qt_text.h"
 #include "link/link_window_texts.h"
 
 namespace kv {
@@ -16,10 +17,6 @@ namespace {
 
 // The label ends this far left of the percentage label.
 constexpr int kLabelGapTwips = 10;
-
-QString Text(const TextPair& text, int language) {
-    return QString::fromStdString(text.in(language));
-}
 
 }  // namespace
 

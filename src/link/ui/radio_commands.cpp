@@ -10,8 +10,8 @@
 #include "app/shared_messages.h"
 #include "app/write_checks.h"
 #include "codec/image_codec.h"
-#include "gui/editor_host.h"
 #include "gui/message_box.h"
+#include "gui/session_host.h"
 #include "gui/shell_context.h"
 #include "link/port_numbering.h"
 #include "link/radio_search.h"
@@ -29,7 +29,7 @@
 
 namespace kv {
 
-RadioCommands::RadioCommands(ShellContext& context, EditorHost& main)
+RadioCommands::RadioCommands(ShellContext& context, SessionHost& main)
     : QObject(main.Widget()),
       context_(context),
       main_(main),

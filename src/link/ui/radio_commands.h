@@ -25,7 +25,7 @@ class QTimer;
 
 namespace kv {
 
-class EditorHost;
+class SessionHost;
 class ProgressWindow;
 class RadioBandsOption;
 class SafetyCommands;
@@ -39,7 +39,7 @@ class RadioCommands : public QObject, public LinkCommands {
     Q_OBJECT
 public:
     // Lives as a child of `main`.
-    RadioCommands(ShellContext& context, EditorHost& main);
+    RadioCommands(ShellContext& context, SessionHost& main);
     ~RadioCommands() override;
 
     void ReadFromRadio() override;
@@ -90,7 +90,7 @@ private:
     int language() const;
 
     ShellContext& context_;
-    EditorHost& main_;
+    SessionHost& main_;
     std::unique_ptr<MemoryImage> image_;
     std::unique_ptr<SerialSession> session_;  // refers to image_, so it goes first
     QTimer* timerWrite_;

@@ -10,6 +10,7 @@
 #include "gui/editor_host.h"
 #include "gui/file_chooser.h"
 #include "gui/message_box.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
 #include "link/safety_texts.h"
 #include "platform/diagnostic_facts.h"
@@ -17,10 +18,6 @@
 
 namespace kv {
 namespace {
-
-QString Text(const TextPair& text, int language) {
-    return QString::fromStdString(text.in(language));
-}
 
 TextPair WithLine(const TextPair& message, const QString& line) {
     return {message.en + "\n" + line.toStdString(), message.zh + "\n" + line.toStdString()};

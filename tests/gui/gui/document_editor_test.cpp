@@ -16,6 +16,7 @@
 #include "app/ui/main_window.h"
 #include "files/data_file_layout.h"
 #include "gui/editors/channels/channel_fixture.h"
+#include "model/no_edit_members.h"
 
 namespace kv::test {
 namespace {
@@ -24,8 +25,7 @@ namespace {
 // left out: they are where the user looked and no undo moves them.
 std::vector<std::uint8_t> WorkingBytes(const Document& doc) {
     auto config = std::make_unique<ConfigRecord>(doc.Working.Config);
-    config->CurrentGroup = {};
-    config->GroupCurrentChannel = {};
+    ClearPositions(*config);
     std::vector<std::uint8_t> bytes;
     WriteConfigRecord(*config, bytes);
     for (const auto& band : doc.Working.Store.Channels)
@@ -83,6 +83,8 @@ struct WindowCase {
     const char* Window;  // the window that shows the edit after an undo
     std::function<void(UndoTest&)> Edit;
     std::function<void(UndoTest&)> Prepare = nullptr;  // what the edit needs before it
+    // What the window must show once the edit is undone (true) or redone (false).
+    std::function<void(UndoTest&, bool)> Shows = nullptr;
 };
 
 class WindowEditUndo : public UndoTest, public ::testing::WithParamInterface<WindowCase> {
@@ -95,6 +97,9 @@ public:
     static void Choose(QComboBox* box, int index) { Pick(box, index); }
     void Row(int row) { SelectRow(row); }
     QTableView* Grid() { return grid(); }
+    QComboBox* Band() { return combo("Combo2"); }
+    int StoredBand() { return doc().config().BandMode; }
+    QString Title() { return main().windowTitle(); }
 };
 
 const WindowCase kWindowCases[] = {
@@ -119,6 +124,22 @@ const WindowCase kWindowCases[] = {
          QTest::keyClick(w.Grid(), Qt::Key_V, Qt::ControlModifier);
      },
      [](UndoTest& t) { static_cast<WindowEditUndo&>(t).Type(2, "28.25"); }},
+    // The band box and the title follow the restored band, so that Save writes what is shown.
+    {"BandPick", kChannelWindow,
+     [](UndoTest& t) {
+         auto& w = static_cast<WindowEditUndo&>(t);
+         WindowEditUndo::Choose(w.Band(), kBandHf);
+     },
+     nullptr,
+     [](UndoTest& t, bool undone) {
+         auto& w = static_cast<WindowEditUndo&>(t);
+         const int band = undone ? kBandHam : kBandHf;
+         EXPECT_EQ(w.StoredBand(), band);
+         EXPECT_EQ(w.Band()->currentIndex(), band);
+         const QString range = undone ? QStringLiteral("28.0000 - 29.7000 MHz")
+                                      : QStringLiteral("24.7150 - 30.1050 MHz");
+         EXPECT_TRUE(w.Title().contains(range)) << w.Title().toStdString();
+     }},
     {"GroupName", kGroupNameWindow,
      [](UndoTest& t) {
          auto& w = static_cast<WindowEditUndo&>(t);
@@ -186,10 +207,13 @@ TEST_P(WindowEditUndo, UndoesToTheDocumentBeforeAndRedoesToTheOneAfter) {
     EXPECT_EQ(WorkingBytes(doc()), before);
     EXPECT_EQ(activeWindow(), QString::fromLatin1(GetParam().Window));
     EXPECT_TRUE(action("mnuRedo")->isEnabled());
+    if (GetParam().Shows) GetParam().Shows(*this, true);
     trigger("mnuRedo");
     EXPECT_EQ(WorkingBytes(doc()), after);
+    if (GetParam().Shows) GetParam().Shows(*this, false);
     trigger("mnuUndo");
     EXPECT_EQ(WorkingBytes(doc()), before);
+    if (GetParam().Shows) GetParam().Shows(*this, true);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowEditUndo, ::testing::ValuesIn(kWindowCases),

@@ -21,6 +21,7 @@
 #include "e2e/link/sim_process.h"
 #include "files/staging.h"
 #include "files/version_table.h"
+#include "gui/editor_window.h"
 #include "gui/file_chooser.h"
 #include "gui/message_box.h"
 #include "gui/window_registry.h"
@@ -39,12 +40,12 @@ namespace kv::linktest {
 
 // Stands in for the channel window: holds one edit that reaches the document only when the
 // window is told to finish it, and a text box that stores its value when it loses the focus.
-class StandInEditor : public QWidget {
+class StandInEditor : public QWidget, public EditorWindow {
     Q_OBJECT
 public:
     explicit StandInEditor(Document& doc);
 
-    Q_INVOKABLE void FinishEdit();
+    void FinishEdit() override;
 
     // An edit typed but not yet stored: BeepLevel gets this value on FinishEdit.
     std::optional<int> pendingBeepLevel;

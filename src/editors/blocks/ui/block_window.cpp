@@ -19,6 +19,7 @@
 #include "gui/editor_host.h"
 #include "gui/message_box.h"
 #include "gui/pick_list.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
 
 namespace kv {
@@ -27,10 +28,6 @@ namespace {
 // A label ends 100 twips left of its list.
 constexpr int kLabelGapTwips = 100;
 constexpr int kListWidthTwips = 1500;
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

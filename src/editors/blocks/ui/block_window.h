@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editors/blocks/block_edit.h"
+#include "gui/editor_window.h"
 
 class QComboBox;
 class QLabel;
@@ -18,7 +19,7 @@ class EditorHost;
 struct ShellContext;
 struct DocumentEdit;
 
-class BlockWindow : public QWidget {
+class BlockWindow : public QWidget, public EditorWindow {
     Q_OBJECT
 public:
     BlockWindow(const BlockWindowDescription& description, ShellContext& context, EditorHost& main,
@@ -27,7 +28,7 @@ public:
     // Settles a copy that differs from the document before something replaces or closes the
     // window: asks whether to save it (Yes stores it, No drops it). False when the user cancels,
     // which stops what was about to happen.
-    Q_INVOKABLE bool ResolveCopy();
+    bool ResolveCopy() override;
 
 protected:
     bool event(QEvent* event) override;

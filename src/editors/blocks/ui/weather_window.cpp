@@ -27,6 +27,7 @@
 #include "gui/editor_host.h"
 #include "gui/message_box.h"
 #include "gui/pick_list.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
 
 namespace kv {
@@ -36,10 +37,6 @@ constexpr int kHeaderHeightTwips = 510;
 constexpr int kGridHeightTwips = 6600;
 constexpr int kLabelGapTwips = 100;
 constexpr int kListWidthTwips = 1400;
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The entry of a list of `count` entries that shows a stored position; -1 when it has none.
 int ShownPosition(int stored, std::size_t count) {

@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+#include "gui/editor_window.h"
+
 class QComboBox;
 class QGridLayout;
 class QKeyEvent;
@@ -22,14 +24,14 @@ class WeatherGridModel;
 struct DocumentEdit;
 struct ShellContext;
 
-class WeatherWindow : public QWidget {
+class WeatherWindow : public QWidget, public EditorWindow {
     Q_OBJECT
 public:
     WeatherWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
 
     // Commits the cell being edited, if any.
-    Q_INVOKABLE void Save_TVChannel();
-    Q_INVOKABLE void FinishEdit() { Save_TVChannel(); }
+    void Save_TVChannel();
+    void FinishEdit() override { Save_TVChannel(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

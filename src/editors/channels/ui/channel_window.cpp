@@ -47,6 +47,7 @@
 #include "gui/document_editor.h"
 #include "gui/editor_host.h"
 #include "gui/message_box.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
 #include "model/band_range.h"
 
@@ -58,10 +59,6 @@ constexpr int kChannelColumnTwips = 500;
 constexpr int kHeaderRowTwips = 510;
 constexpr int kRowsShownAtFirst = 12;
 constexpr const char* kListItems[] = {"mnuCopy", "mnuCut", "mnuDelete", "mnuInsertPaste"};
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* NamedLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);

@@ -10,6 +10,7 @@
 #include "editors/channels/channel_list_edit.h"
 #include "editors/channels/channel_rows_edit.h"
 #include "editors/channels/channel_window_refresh.h"
+#include "gui/editor_window.h"
 #include "model/document_edit.h"
 
 class QComboBox;
@@ -27,7 +28,7 @@ class DetailsPanel;
 class EditorHost;
 struct ShellContext;
 
-class ChannelWindow : public QWidget {
+class ChannelWindow : public QWidget, public EditorWindow, public ListCommandWindow {
     Q_OBJECT
 public:
     ChannelWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
@@ -38,23 +39,23 @@ public:
     void ShowRB();
     void ShowDTMF();
     void ReShow_Group_Name();
-    // Operations other windows call by name.
-    Q_INVOKABLE void InitValidComboList();
-    Q_INVOKABLE void ShowValidComboText();
+    void InitValidComboList();
+    void ShowValidComboText();
     // Redisplays every row of the group shown.
-    Q_INVOKABLE void reShowGrid();
-    Q_INVOKABLE void ReShowChInfoByLanguage();
+    void reShowGrid();
+    void ReShowChInfoByLanguage();
     // Commits a frequency being typed.
-    Q_INVOKABLE void FinishEdit();
-    // Shows row `row` (0: the first) of the band's group, storing nothing but the band shown.
-    Q_INVOKABLE void ShowChannel(int band, int group, int row);
+    void FinishEdit() override;
+    // Shows row `row` of the band's group (below 1: the row remembered), storing nothing; the
+    // band shown is navigation and leaves the stored band as it is.
+    void ShowChannel(int band, int group, int row) override;
 
     // The list commands; they act only while the grid has the focus or its context menu runs.
-    Q_INVOKABLE void ListCopy();
-    Q_INVOKABLE void ListCut();
-    Q_INVOKABLE void ListPaste();
-    Q_INVOKABLE void ListDelete();
-    Q_INVOKABLE void ListInsertPaste();
+    void ListCopy() override;
+    void ListCut() override;
+    void ListPaste() override;
+    void ListDelete() override;
+    void ListInsertPaste() override;
 
     // Redisplays one row after its channel changed.
     void reShowGrid(int row);
@@ -70,6 +71,7 @@ protected:
 private:
     void buildControls();
     void showDocument();
+    // "Change shown by language": every caption in the current language (the name is kept).
     void ChangShowByLanguage();
     void alignLabels();
     void showBand(int index);
@@ -86,6 +88,7 @@ private:
     void workChannelChosen(int index);
     void ShowChIfoDataOther();
     void detailChosen(int box, int value);
+    // "Set edit not visible": hides the details panel (the misspelled name is kept).
     void SetEditNoVisable();
     void EnterGridEdit();
     // A digit or "." typed on the grid in HF or HAM.

@@ -9,13 +9,10 @@
 #include <optional>
 
 #include "gui/pick_list.h"
+#include "gui/qt_text.h"
 
 namespace kv {
 namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 bool IsNumberList(DetailList list) {
     return list == DetailList::RogerTones || list == DetailList::DtmfCodes;

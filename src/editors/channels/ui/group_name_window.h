@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "gui/editor_window.h"
 #include "model/document_edit.h"
 
 class QLineEdit;
@@ -15,14 +16,14 @@ namespace kv {
 class EditorHost;
 struct ShellContext;
 
-class GroupNameWindow : public QWidget {
+class GroupNameWindow : public QWidget, public EditorWindow {
     Q_OBJECT
 public:
     GroupNameWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
 
     // Commits a rename in progress.
-    Q_INVOKABLE void SaveOldData();
-    Q_INVOKABLE void FinishEdit() { SaveOldData(); }
+    void SaveOldData();
+    void FinishEdit() override { SaveOldData(); }
 
     int band() const { return band_; }
 

@@ -28,9 +28,12 @@
 #include "gui/document_editor.h"
 #include "gui/editor_frame.h"
 #include "gui/editor_host.h"
+#include "gui/editor_window.h"
 #include "gui/message_box.h"
 #include "gui/pick_list.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
+#include "gui/window_registry.h"
 
 namespace kv {
 namespace {
@@ -39,10 +42,6 @@ constexpr int kCaptionGapTwips = 100;  // a caption ends this far left of its co
 constexpr int kListTwips = 1800;
 constexpr int kPublicListTwips = 1000;
 constexpr int kRowSpacingPixels = 2;
-
-QString Latin(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 // Refills `box` only when its entries differ, so that a refresh keeps an unchanged list as it is,
 // and shows `stored`: its entry, or the value itself when no entry holds it.
@@ -62,7 +61,7 @@ void Fill(QComboBox* box, const ChoiceList& choices, int language, int stored) {
 
 }  // namespace
 
-FrmOptFeatures::FrmOptFeatures(ShellContext& context, EditorHost& main, QWidget* parent)
+SettingsWindow::SettingsWindow(ShellContext& context, EditorHost& main, QWidget* parent)
     : QWidget(parent), context_(context), main_(main), language_(context.State.CurrentLanguage) {
     loaded_ = false;
     setObjectName(Latin(kSettingsWindow));
@@ -74,13 +73,13 @@ FrmOptFeatures::FrmOptFeatures(ShellContext& context, EditorHost& main, QWidget*
     loaded_ = true;
 }
 
-QString FrmOptFeatures::text(const TextPair& pair) const {
+QString SettingsWindow::text(const TextPair& pair) const {
     return QString::fromStdString(pair.in(language_));
 }
 
 // ---- Building ----------------------------------------------------------------------------------
 
-QComboBox* FrmOptFeatures::newList(const char* name) {
+QComboBox* SettingsWindow::newList(const char* name) {
     auto* box = new QComboBox;
     box->setObjectName(Latin(name));
     // At least the width the window's design gives it, wider when an entry needs it (such as
@@ -90,7 +89,7 @@ QComboBox* FrmOptFeatures::newList(const char* name) {
     return box;
 }
 
-QWidget* FrmOptFeatures::buildSettingRow(const SettingRow& row) {
+QWidget* SettingsWindow::buildSettingRow(const SettingRow& row) {
     const int width = TwipsToPixels(kListTwips, logicalDpiX());
     switch (row.Kind) {
         case SettingKind::List: {
@@ -130,7 +129,7 @@ QWidget* FrmOptFeatures::buildSettingRow(const SettingRow& row) {
     return nullptr;
 }
 
-void FrmOptFeatures::buildControls() {
+void SettingsWindow::buildControls() {
     const int gap = TwipsToPixels(kCaptionGapTwips, logicalDpiX());
     struct Column {
         QGridLayout* Grid;
@@ -220,7 +219,7 @@ void FrmOptFeatures::buildControls() {
     SetScrollingContent(this, content, closeLine);
 }
 
-QGroupBox* FrmOptFeatures::buildPublicFrame(const PublicBand& band) {
+QGroupBox* SettingsWindow::buildPublicFrame(const PublicBand& band) {
     auto* frame = new QGroupBox(text(PublicFrameCaption(band)));
     frame->setObjectName(QStringLiteral("fra%1Public").arg(Latin(band.Prefix)));
     auto* grid = new QGridLayout(frame);
@@ -244,7 +243,7 @@ QGroupBox* FrmOptFeatures::buildPublicFrame(const PublicBand& band) {
     return frame;
 }
 
-QWidget* FrmOptFeatures::buildSwitches() {
+QWidget* SettingsWindow::buildSwitches() {
     auto* all = new QWidget;
     auto* line = new QHBoxLayout(all);
     line->setContentsMargins(0, 0, 0, 0);
@@ -269,7 +268,7 @@ QWidget* FrmOptFeatures::buildSwitches() {
 
 // ---- Showing -----------------------------------------------------------------------------------
 
-void FrmOptFeatures::showValues() {
+void SettingsWindow::showValues() {
     const ConfigRecord& config = context_.Doc.config();
     const SettingsView view{context_.Doc.Radio.RadioOptionFlag};
     for (const ListBinding& b : lists_) {
@@ -297,7 +296,7 @@ void FrmOptFeatures::showValues() {
     applyEnabledState();
 }
 
-void FrmOptFeatures::showPublicLists(bool roger, bool dtmf) {
+void SettingsWindow::showPublicLists(bool roger, bool dtmf) {
     const ConfigRecord& config = context_.Doc.config();
     for (const PublicBinding& b : publicLists_) {
         const bool fromTones = b.Row->List == PublicList::Roger;
@@ -309,15 +308,15 @@ void FrmOptFeatures::showPublicLists(bool roger, bool dtmf) {
     }
 }
 
-void FrmOptFeatures::ShowRB() {
+void SettingsWindow::ShowRB() {
     showPublicLists(true, false);
 }
 
-void FrmOptFeatures::ShowDTMF() {
+void SettingsWindow::ShowDTMF() {
     showPublicLists(false, true);
 }
 
-void FrmOptFeatures::applyEnabledState() {
+void SettingsWindow::applyEnabledState() {
     const ConfigRecord& config = context_.Doc.config();
     const SettingsView view{context_.Doc.Radio.RadioOptionFlag};
     for (const ListBinding& b : lists_) b.Box->setEnabled(IsSettingEnabled(*b.Row, config, view));
@@ -333,7 +332,7 @@ void FrmOptFeatures::applyEnabledState() {
 
 // ---- Storing -----------------------------------------------------------------------------------
 
-void FrmOptFeatures::store(const DocumentEdit& edit, const std::function<void()>& change) {
+void SettingsWindow::store(const DocumentEdit& edit, const std::function<void()>& change) {
     const auto before = std::make_unique<ConfigRecord>(context_.Doc.config());
     change();
     if (context_.Doc.config() == *before)
@@ -342,7 +341,7 @@ void FrmOptFeatures::store(const DocumentEdit& edit, const std::function<void()>
         main_.DocumentEdited(edit);
 }
 
-void FrmOptFeatures::SaveOptFeat(QObject* control) {
+void SettingsWindow::SaveOptFeat(QObject* control) {
     if (!loaded_) return;
     ConfigRecord& config = context_.Doc.config();
     const SettingsView view{context_.Doc.Radio.RadioOptionFlag};
@@ -363,7 +362,7 @@ void FrmOptFeatures::SaveOptFeat(QObject* control) {
         if (b.Box == control) return switchBandPublic(b);
 }
 
-void FrmOptFeatures::commitText(const TextBinding& binding) {
+void SettingsWindow::commitText(const TextBinding& binding) {
     QLineEdit* box = binding.Box;
     if (!loaded_ || !box->isModified()) return;
     box->setModified(false);
@@ -376,7 +375,7 @@ void FrmOptFeatures::commitText(const TextBinding& binding) {
     });
 }
 
-void FrmOptFeatures::commitDeviceName(QLineEdit* box) {
+void SettingsWindow::commitDeviceName(QLineEdit* box) {
     DeviceNameCommit result = DeviceNameCommit::Stored;
     store({EditSection::Settings}, [&] {
         result =
@@ -389,28 +388,29 @@ void FrmOptFeatures::commitDeviceName(QLineEdit* box) {
                 MessageButtons::Ok, MessageIcon::Warning);
 }
 
-void FrmOptFeatures::FinishEdit() {
+void SettingsWindow::FinishEdit() {
     for (const TextBinding& b : texts_) commitText(b);
 }
 
-void FrmOptFeatures::switchBandPublic(const SwitchBinding& binding) {
+void SettingsWindow::switchBandPublic(const SwitchBinding& binding) {
     Document& doc = context_.Doc;
     const int position = binding.Box->currentIndex();
     if (position == doc.config().*binding.Band->Switch) return;
     // What the channel window holds unstored lands before the flags are rewritten under it.
-    main_.CallEditor(Latin(kChannelWindow), "FinishEdit");
+    QWidget* channels = main_.FindEditor(Latin(kChannelWindow));
+    if (auto* editor = WindowRegistry::InterfaceOf<EditorWindow>(channels)) editor->FinishEdit();
     if (!SwitchBandPublic(doc.Working, *binding.Band, position)) return;
     main_.DocumentEdited({EditSection::PublicChannels, binding.Band->Band});
 }
 
 // ---- Events ------------------------------------------------------------------------------------
 
-void FrmOptFeatures::closeEvent(QCloseEvent* event) {
+void SettingsWindow::closeEvent(QCloseEvent* event) {
     FinishEdit();
     QWidget::closeEvent(event);
 }
 
-bool FrmOptFeatures::eventFilter(QObject* watched, QEvent* event) {
+bool SettingsWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box != nullptr) {
         if (event->type() == QEvent::FocusIn) QTimer::singleShot(0, box, &QLineEdit::selectAll);
@@ -429,7 +429,7 @@ bool FrmOptFeatures::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* CreateSettingsWindow(ShellContext& context, EditorHost& main) {
-    return new FrmOptFeatures(context, main);
+    return new SettingsWindow(context, main);
 }
 
 }  // namespace kv

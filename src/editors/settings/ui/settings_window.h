@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "gui/editor_window.h"
 #include "model/document_edit.h"
 
 class QCheckBox;
@@ -24,10 +25,10 @@ struct SettingRow;
 struct ShellContext;
 struct TextPair;
 
-class FrmOptFeatures : public QWidget {
+class SettingsWindow : public QWidget, public EditorWindow {
     Q_OBJECT
 public:
-    FrmOptFeatures(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
+    SettingsWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
 
     // Rebuild the Roger (tones) and BOT/EOT/CALL (DTMF codes) lists of the band frames from the
     // document and show the stored values again. They store nothing: the tone and DTMF editors
@@ -35,7 +36,7 @@ public:
     void ShowRB();
     void ShowDTMF();
     // Commits the text box being typed in.
-    Q_INVOKABLE void FinishEdit();
+    void FinishEdit() override;
 
     // Stores the value of the list or check box `control` (one of this window's).
     void SaveOptFeat(QObject* control);

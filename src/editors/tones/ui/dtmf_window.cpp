@@ -28,16 +28,13 @@
 #include "gui/editor_frame.h"
 #include "gui/editor_host.h"
 #include "gui/pick_list.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
 
 namespace kv {
 namespace {
 
 constexpr int kCodeColumn = 1;
-
-QString Text(const TextPair& text, int language) {
-    return QString::fromStdString(text.in(language));
-}
 
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);

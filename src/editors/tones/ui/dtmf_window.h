@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "gui/editor_window.h"
 #include "model/document_edit.h"
 
 class QCheckBox;
@@ -18,13 +19,13 @@ namespace kv {
 class EditorHost;
 struct ShellContext;
 
-class DtmfWindow : public QWidget {
+class DtmfWindow : public QWidget, public EditorWindow {
     Q_OBJECT
 public:
     DtmfWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);
 
     // Stores the code being typed (the main window calls this before Save, Write and the like).
-    Q_INVOKABLE void FinishEdit();
+    void FinishEdit() override;
 
     // The code row the box edits; 0 before any.
     int CurrentCode() const { return currentCode_; }

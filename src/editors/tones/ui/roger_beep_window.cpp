@@ -34,6 +34,7 @@
 #include "gui/file_chooser.h"
 #include "gui/message_box.h"
 #include "gui/pick_list.h"
+#include "gui/qt_text.h"
 #include "gui/shell_context.h"
 
 namespace kv {
@@ -43,10 +44,6 @@ constexpr int kStepsPerColumn = 7;
 // A tone that sounds longer than this takes a while to write, so its export shows its progress
 // from the start; shorter ones are written at once without a window.
 constexpr long long kLongExportMs = 60'000;
-
-QString Text(const TextPair& text, int language) {
-    return QString::fromStdString(text.in(language));
-}
 
 QComboBox* PickList(const std::vector<TextPair>& entries, int language, const QString& name,
                     QWidget* parent) {

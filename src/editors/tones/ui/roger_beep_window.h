@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "gui/editor_window.h"
 #include "model/config_record.h"
 #include "model/document_edit.h"
 
@@ -20,7 +21,7 @@ class TonePlayer;
 class ToneGraphWidget;
 struct ShellContext;
 
-class RogerBeepWindow : public QWidget {
+class RogerBeepWindow : public QWidget, public EditorWindow {
     Q_OBJECT
 public:
     RogerBeepWindow(ShellContext& context, EditorHost& main, QWidget* parent = nullptr);

@@ -26,12 +26,12 @@ void SettingsWindowTest::StartApp(int language, bool radioOption, const std::str
     edits_ = std::make_unique<QSignalSpy>(&main(), &MainWindow::documentEdited);
 }
 
-FrmOptFeatures* SettingsWindowTest::Open() {
-    return qobject_cast<FrmOptFeatures*>(main().OpenEditor(QString::fromLatin1(kSettingsWindow)));
+SettingsWindow* SettingsWindowTest::Open() {
+    return qobject_cast<SettingsWindow*>(main().OpenEditor(QString::fromLatin1(kSettingsWindow)));
 }
 
-FrmOptFeatures* SettingsWindowTest::window() const {
-    return qobject_cast<FrmOptFeatures*>(
+SettingsWindow* SettingsWindowTest::window() const {
+    return qobject_cast<SettingsWindow*>(
         app_->mainWindow().FindEditor(QString::fromLatin1(kSettingsWindow)));
 }
 

@@ -22,10 +22,10 @@ protected:
     void StartApp(int language = kLanguageEnglish, bool radioOption = false,
                   const std::string& localeName = "en_US");
     // Opens the settings window (or brings it to the front).
-    FrmOptFeatures* Open();
+    SettingsWindow* Open();
     // Closes the settings window through its close button.
     void CloseWithButton();
-    FrmOptFeatures* window() const;
+    SettingsWindow* window() const;
     ChannelWindow* channelWindow();
 
     QComboBox* List(const char* name);

@@ -169,8 +169,8 @@ TEST_F(SettingsWindowTest, ShowingAndRefreshingStoreNothing) {
     EXPECT_EQ(List("Clarifier")->currentText(), Q("3 (not in the list)"));
     EXPECT_TRUE(Check("SwrProtect")->isChecked());
     EXPECT_EQ(Box("RepeaterOffset")->text(), Q("6.5535"));
-    main().CallEditor(QString::fromLatin1(kSettingsWindow), "ShowRB");
-    main().CallEditor(QString::fromLatin1(kSettingsWindow), "ShowDTMF");
+    window()->ShowRB();
+    window()->ShowDTMF();
     main().DocumentEdited({EditSection::Whole});
     main().FinishEdits();
     CloseWithButton();
@@ -484,7 +484,7 @@ TEST_F(SettingsWindowTest, ASmallWindowScrollsToEveryControl) {
     StartApp(kLanguageEnglish, true);
     main().show();
     main().resize(2400, 1600);
-    FrmOptFeatures* w = Open();
+    SettingsWindow* w = Open();
     ASSERT_NE(w, nullptr);
     auto* scroll = w->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
     ASSERT_NE(scroll, nullptr);
