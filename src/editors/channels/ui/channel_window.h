@@ -55,6 +55,10 @@ public:
     Q_INVOKABLE void ListPaste();
     Q_INVOKABLE void ListDelete();
     Q_INVOKABLE void ListInsertPaste();
+    // Tools → Sort Group by Frequency, Move Up and Move Down on the group shown.
+    Q_INVOKABLE void ListSortByFrequency();
+    Q_INVOKABLE void ListMoveUp();
+    Q_INVOKABLE void ListMoveDown();
 
     // Redisplays one row after its channel changed.
     void reShowGrid(int row);
@@ -96,6 +100,9 @@ private:
     int currentRow() const;
     void contextMenuAt(const QPoint& pos);
     void runListCommand(const std::function<RowsEditOutcome()>& command);
+    // Shows what a list command did: rows redrawn, the edit announced, messages.
+    void showListOutcome(const RowsEditOutcome& outcome);
+    void moveRows(int direction);
     // The selected rows, ascending; the current row when none is selected.
     std::vector<int> selectedRows() const;
     RowsEditOutcome deleteRows(const std::vector<int>& rows);
