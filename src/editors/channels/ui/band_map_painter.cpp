@@ -164,8 +164,9 @@ void PaintBandMap(QPainter& painter, const QRectF& area, const BandMapModel& mod
         painter.drawLine(QPointF(x, scaleTop), QPointF(x, scaleTop + 4));
         const QString label = QString::number(static_cast<double>(hz) / 1e6, 'f', 3);
         const double w = metrics.horizontalAdvance(label);
-        painter.drawText(QRectF(x - w / 2, scaleTop + 4, w, kScaleHeight - 4), Qt::AlignCenter,
-                         label);
+        // A label at either end stays within the drawing.
+        const double left = std::clamp(x - w / 2, area.left() + 2, area.right() - 2 - w);
+        painter.drawText(QRectF(left, scaleTop + 4, w, kScaleHeight - 4), Qt::AlignCenter, label);
     }
 
     // The marks: a stem from the strip, the receive dot, the transmit dot joined to it.
