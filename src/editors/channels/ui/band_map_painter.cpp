@@ -104,7 +104,9 @@ std::vector<MarkPlace> MarkPlaces(const BandMapModel& model, const QRectF& area)
                 break;
             }
         if (lane == laneEnd.size()) lane = next++ % laneEnd.size();
-        const double tx = XOf(model, plot, mark.TransmitHz());
+        // A transmit frequency beyond the range is drawn at the map's edge it lies beyond.
+        const double tx =
+            std::clamp(XOf(model, plot, mark.TransmitHz()), plot.left(), plot.right());
         laneEnd[lane] = std::max(x, tx);
         const double y = top + static_cast<double>(lane) * kLaneHeight;
         places.push_back({QPointF(x, y), QPointF(tx, y)});
