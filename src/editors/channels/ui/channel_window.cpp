@@ -57,7 +57,7 @@ constexpr int kLabelGapTwips = 100;
 constexpr int kChannelColumnTwips = 500;
 constexpr int kHeaderRowTwips = 510;
 constexpr int kRowsShownAtFirst = 12;
-constexpr const char* kListItems[] = {"mnuCopy",     "mnuCut",      "mnuDelete",     "mnuInsertPaste",
+constexpr const char* kListItems[] = {"mnuCopy",      "mnuCut",    "mnuDelete",  "mnuInsertPaste",
                                       "mnuSortGroup", "mnuMoveUp", "mnuMoveDown"};
 
 QString Text(const std::string& text) {
