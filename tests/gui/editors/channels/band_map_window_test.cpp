@@ -11,6 +11,7 @@
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
 #include "editors/channels/ui/band_map_painter.h"
+#include "gui/document_editor.h"
 #include "model/radio_data.h"
 
 namespace kv::test {
@@ -57,6 +58,36 @@ TEST_F(BandMapWindowTest, MarksStandAtTheirFrequencyInTheirModesColour) {
         // Beside the dot the mark's colour is gone.
         EXPECT_NE(image.pixelColor(dot + QPoint(12, 0)), ModeColour(model.Marks[i].Mode)) << i;
     }
+}
+
+TEST_F(BandMapWindowTest, AShiftedTransmitFrequencyIsJoinedToItsMarkAndKeptOnTheMap) {
+    StartWithBands();
+    ShowBandGroup(kBandHam, 2);
+    TypeFrequency(1, "29.62");
+    TypeFrequency(2, "28.1");
+    // 100 kHz down for channel 1; 1 MHz down for channel 2 lies below the HAM band.
+    const int slot1 = FindSlot(doc().Working, kBandHam, 2, 1);
+    const int slot2 = FindSlot(doc().Working, kBandHam, 2, 2);
+    ASSERT_GT(slot1, 0);
+    ASSERT_GT(slot2, 0);
+    doc().Working.channel(kBandHam, slot1, 2).RepShift = 2;
+    doc().Working.channel(kBandHam, slot2, 2).RepShift = 2;
+    doc().settings().RepeaterOffset = 1000;
+    trigger("mnuViewBandMap");
+    BandMapWindow* map = mapWindow();
+    ASSERT_NE(map, nullptr);
+    const std::vector<MarkPlace> offset = MarkPlaces(map->Model(), QRectF(0, 0, 1000, 320));
+    ASSERT_EQ(offset.size(), 2u);
+    // Marks in frequency order: 28.1 (shifted to 28.0), then 29.62 (shifted to 29.52).
+    EXPECT_NEAR(offset[0].Tx.x(), 12.0, 0.5);
+    EXPECT_NEAR(offset[1].Tx.x(), 12 + 976 * 1.52 / 1.7, 0.5);
+    doc().settings().RepeaterOffset = 10000;  // 1 MHz
+    main().Editor().Edited({EditSection::Settings});
+    const std::vector<MarkPlace> beyond = MarkPlaces(map->Model(), QRectF(0, 0, 1000, 320));
+    ASSERT_EQ(beyond.size(), 2u);
+    // 27.1 MHz lies below the map: its dot stands at the left edge, not outside the drawing.
+    EXPECT_NEAR(beyond[0].Tx.x(), 12.0, 0.5);
+    EXPECT_NEAR(beyond[1].Tx.x(), 12 + 976 * 0.62 / 1.7, 0.5);
 }
 
 TEST_F(BandMapWindowTest, TheFlaggedChannelIsListedAndOpensInTheChannelWindow) {
