@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,8 +94,22 @@ int FindWindow::language() const {
     return context_.State.CurrentLanguage;
 }
 
+void FindWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if ((event->type() == QEvent::ActivationChange || event->type() == QEvent::LanguageChange) &&
+        shownLanguage_ != language()) {
+        const int current = list_->currentRow();
+        if (searched_.isEmpty())
+            retranslate();
+        else
+            run(searched_);
+        if (current >= 0 && current < list_->count()) list_->setCurrentRow(current);
+    }
+}
+
 void FindWindow::retranslate() {
     const int lang = language();
+    shownLanguage_ = lang;
     setWindowTitle(Text(Texts().Caption.in(lang)));
     findLabel_->setText(Text(Texts().Label.in(lang)));
     findChild<QPushButton*>(QStringLiteral("FindButton"))->setText(Text(Texts().Button.in(lang)));

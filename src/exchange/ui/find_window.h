@@ -32,6 +32,10 @@ public:
     void FindNext();
     const std::vector<Difference>& Hits() const { return hits_; }
 
+protected:
+    // A language chosen while the window is open shows when the window is next activated.
+    void changeEvent(QEvent* event) override;
+
 private:
     void run(const QString& entry);
     void retranslate();
@@ -46,6 +50,7 @@ private:
     QLabel* hint_;
     QLabel* summary_;
     QListWidget* list_;
+    int shownLanguage_ = 0;
 };
 
 // Connects Edit → Find… and Find Next of the host; the one find window lives as long as the host.

@@ -45,6 +45,15 @@ TEST_F(FindWindowTest, CtrlFFindsAFrequencyAndF3OpensItsChannel) {
     EXPECT_EQ(combo("Combo6")->currentIndex(), 2);
     EXPECT_EQ(grid()->currentIndex().row(), 6);
 
+    // A language chosen meanwhile shows when the window is next activated.
+    state().CurrentLanguage = kLanguageChinese;
+    QEvent activated(QEvent::ActivationChange);
+    QApplication::sendEvent(find, &activated);
+    EXPECT_EQ(find->windowTitle(), "查找");
+    EXPECT_EQ(hits->item(0)->text(), "HAM C 信道 7：28.77700 MHz");
+    state().CurrentLanguage = kLanguageEnglish;
+    QApplication::sendEvent(find, &activated);
+
     // An edit elsewhere is followed: the channel moved off the frequency is no longer found.
     TypeFrequency(7, "28.778");
     EXPECT_EQ(hits->count(), 0);

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -280,8 +281,18 @@ void BandMapWindow::retranslate() {
         ->setText(Text(SharedMessages().CloseButton.in(lang)));
 }
 
+void BandMapWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if ((event->type() == QEvent::ActivationChange || event->type() == QEvent::LanguageChange) &&
+        shownLanguage_ != language()) {
+        fillGroups();
+        rebuild();
+    }
+}
+
 void BandMapWindow::rebuild() {
     const int lang = language();
+    shownLanguage_ = lang;
     retranslate();
     const int band = bandBox_->currentIndex();
     // The amateur plan does not apply to the CB band.

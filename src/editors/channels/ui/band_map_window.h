@@ -69,6 +69,10 @@ public:
     void ExportPng();
     void ExportSvg();
 
+protected:
+    // A language chosen while the window is open shows when the window is next activated.
+    void changeEvent(QEvent* event) override;
+
 private:
     void rebuild();
     void fillGroups();
@@ -90,6 +94,7 @@ private:
     QListWidget* flagged_ = nullptr;
     std::vector<int> flaggedMarks_;  // the mark each line of the flagged list stands for
     QLabel* outside_ = nullptr;
+    int shownLanguage_ = 0;
 };
 
 }  // namespace kv
