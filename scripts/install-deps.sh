@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config ccache
-    qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
     zlib1g-dev

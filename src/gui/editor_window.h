@@ -35,6 +35,10 @@ public:
     virtual void ListPaste() = 0;
     virtual void ListDelete() = 0;
     virtual void ListInsertPaste() = 0;
+    // Tools → Sort Group by Frequency, Move Up and Move Down on the group shown.
+    virtual void ListSortByFrequency() = 0;
+    virtual void ListMoveUp() = 0;
+    virtual void ListMoveDown() = 0;
 
 protected:
     ListCommandWindow() = default;

@@ -47,8 +47,10 @@
 #include "app/ui/tree_panel.h"
 #include "app/ui/user_guide_window.h"
 #include "codec/image_codec.h"
+#include "editors/channels/ui/band_map_window.h"
 #include "editors/channels/ui/channel_editor_state.h"
 #include "exchange/ui/exchange_commands.h"
+#include "exchange/ui/find_window.h"
 #include "files/recovery_file.h"
 #include "files/templates.h"
 #include "files/version_table.h"
@@ -89,6 +91,9 @@ void ConnectListEditCommands(MainWindow& main) {
         {"mnuPaste", &ListCommandWindow::ListPaste},
         {"mnuDelete", &ListCommandWindow::ListDelete},
         {"mnuInsertPaste", &ListCommandWindow::ListInsertPaste},
+        {"mnuSortGroup", &ListCommandWindow::ListSortByFrequency},
+        {"mnuMoveUp", &ListCommandWindow::ListMoveUp},
+        {"mnuMoveDown", &ListCommandWindow::ListMoveDown},
     };
     for (const auto& [item, command] : kItems) {
         QAction* action = main.menuAction(QString::fromLatin1(item));
@@ -293,6 +298,8 @@ void MainWindow::connectCommands() {
     ConnectListEditCommands(*this);
     new PrintCommands(context_, *this);
     new ExchangeCommands(context_, *this);
+    ConnectBandMapCommand(context_, *this);
+    ConnectFindCommands(context_, *this);
     connectUndo();
 
     connect(tree_, &TreePanel::windowRequested, this, [this](const QString& w) { OpenEditor(w); });

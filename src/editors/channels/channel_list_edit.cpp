@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "editors/blocks/block_channel_entries.h"
 #include "editors/channels/channel_edit.h"
+#include "editors/channels/channel_renumber.h"
 #include "editors/channels/channel_slots.h"
 #include "editors/channels/detail_rows.h"
 #include "editors/channels/grid_rows.h"
@@ -28,24 +28,9 @@ void ForEachBlockMemory(RadioData& data, int group, Visit visit) {
 // Channels row … stop−1 of the group become row+1 … stop, and so do the references to them:
 // the group's work channel and reference pairs, the CB memories and the block entries.
 void RenumberDown(Document& doc, int band, int group, int row, int stop) {
-    const auto moves = [&](int chNo) { return chNo >= row && chNo < stop; };
-    const int used = UsedSlots(doc.Working, band, group);
-    for (int slot = 1; slot <= used; ++slot) {
-        i16& chNo = doc.Working.channel(band, slot, group).ChNo;
-        if (moves(chNo)) ++chNo;
-    }
-    RadioSettings& s = doc.settings();
-    for (i16* reference : {&s.GroupRefChannelA(band, group, 0), &s.GroupRefChannelA(band, group, 1),
-                           &s.GroupWorkChannel(band, group), &s.GroupRefChannelB(band, group, 0),
-                           &s.GroupRefChannelB(band, group, 1)})
-        if (moves(*reference)) ++*reference;
-    ForEachBlockChannelEntry(doc.config(), band, group, [&](i16& value) {
-        if (moves(value + 1)) ++value;
-    });
-    if (band != kBandCb) return;
-    ForEachBlockMemory(doc.Working, group, [&](ChannelRecord& memory) {
-        if (CbMemReferredGroup(group, memory) == group && moves(memory.MemChNo)) ++memory.MemChNo;
-    });
+    ChannelMoves moves;
+    for (int chNo = row; chNo < stop; ++chNo) moves[chNo] = chNo + 1;
+    RenumberChannels(doc, band, group, moves);
 }
 
 // The first number after the row, up to the group's last row, that holds no channel; 0 if none.

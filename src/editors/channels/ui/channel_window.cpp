@@ -58,7 +58,8 @@ constexpr int kLabelGapTwips = 100;
 constexpr int kChannelColumnTwips = 500;
 constexpr int kHeaderRowTwips = 510;
 constexpr int kRowsShownAtFirst = 12;
-constexpr const char* kListItems[] = {"mnuCopy", "mnuCut", "mnuDelete", "mnuInsertPaste"};
+constexpr const char* kListItems[] = {"mnuCopy",      "mnuCut",    "mnuDelete",  "mnuInsertPaste",
+                                      "mnuSortGroup", "mnuMoveUp", "mnuMoveDown"};
 
 QLabel* NamedLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -812,7 +813,10 @@ std::vector<int> ChannelWindow::selectedRows() const {
 
 void ChannelWindow::runListCommand(const std::function<RowsEditOutcome()>& command) {
     if (!listCommandsApply()) return;
-    const RowsEditOutcome outcome = command();
+    showListOutcome(command());
+}
+
+void ChannelWindow::showListOutcome(const RowsEditOutcome& outcome) {
     setListCommandsEnabled(true);
     if (outcome.Changed) {
         for (int row = outcome.FirstRow; row <= outcome.LastRow; ++row) model_->RefreshRow(row);

@@ -56,6 +56,10 @@ public:
     void ListPaste() override;
     void ListDelete() override;
     void ListInsertPaste() override;
+    // Tools → Sort Group by Frequency, Move Up and Move Down on the group shown.
+    void ListSortByFrequency() override;
+    void ListMoveUp() override;
+    void ListMoveDown() override;
 
     // Redisplays one row after its channel changed.
     void reShowGrid(int row);
@@ -99,6 +103,9 @@ private:
     int currentRow() const;
     void contextMenuAt(const QPoint& pos);
     void runListCommand(const std::function<RowsEditOutcome()>& command);
+    // Shows what a list command did: rows redrawn, the edit announced, messages.
+    void showListOutcome(const RowsEditOutcome& outcome);
+    void moveRows(int direction);
     // The selected rows, ascending; the current row when none is selected.
     std::vector<int> selectedRows() const;
     RowsEditOutcome deleteRows(const std::vector<int>& rows);
