@@ -120,6 +120,7 @@ QWidget* FrmOptFeatures::buildSettingRow(const SettingRow& row) {
                                                        margins.left() + margins.right() + 12));
             }
             box->installEventFilter(this);
+            if (row.Kind == SettingKind::Number) KeepPastesOut(box);
             texts_.push_back({box, &row});
             const TextBinding binding = texts_.back();
             connect(box, &QLineEdit::editingFinished, this,
