@@ -94,6 +94,9 @@ private:
     void GridNextLine();
     void selectRow(int row);
     int currentRow() const;
+    // The row the details panel shows and a single pick changes: the current row when it is
+    // selected (or nothing is), otherwise the first selected row.
+    int actedRow() const;
     void contextMenuAt(const QPoint& pos);
     void runListCommand(const std::function<RowsEditOutcome()>& command);
     // The selected rows, ascending; the current row when none is selected.
