@@ -52,6 +52,11 @@ void SetMessageAnswerer(MessageAnswerer answerer) {
     Answerer() = std::move(answerer);
 }
 
+std::optional<MessageAnswer> AnsweredByAnswerer(const MessageRequest& request) {
+    if (!Answerer()) return std::nullopt;
+    return Answerer()(request);
+}
+
 MessageAnswer ShowMessage(QWidget* parent, int language, const TextPair& text,
                           MessageButtons buttons, MessageIcon icon) {
     const std::string& shown = text.in(language);
