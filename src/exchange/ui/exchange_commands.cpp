@@ -84,9 +84,13 @@ void ExchangeCommands::fail(const TextPair& text) {
 void ExchangeCommands::ExportChannels() {
     host_.FinishEdits();
     const Document& doc = context_.Doc;
+    // The file window is named after the command, not the desktop's "Save As".
+    std::string title =
+        CaptionWithoutAccessKey(FindMenuRow("mnuFileExportChannels")->Caption.in(language()));
+    if (title.ends_with("…")) title.resize(title.size() - std::string_view("…").size());
     const auto chosen = host_.fileChooser().chooseSave(
         host_.Widget(), Filter(ExchangeTexts().CsvFileLabel, language(), "*.csv"),
-        StartPath(doc, ".csv"), QString());
+        StartPath(doc, ".csv"), QString::fromStdString(title));
     if (!chosen) return;
     const std::string text = kv::ExportChannels(doc.Working, *context_.Codec.AnsiCodePage);
     if (const std::optional<FileFailure> failure = SaveFileSafely(chosen->toStdString(), text))
@@ -159,6 +163,11 @@ void ExchangeCommands::CompareWithFile() {
     compare_ = new CompareWindow(
         host_, doc, FindDifferences(doc.Working, other->Working, *context_.Codec.AnsiCodePage),
         FileNamePart(path), lang);
+    // Over the main window and within it, however small the screen makes the main window.
+    const QRect room = host_.Widget()->geometry();
+    QRect placed(QPoint(), compare_->size().boundedTo(room.size()));
+    placed.moveCenter(room.center());
+    compare_->setGeometry(placed);
     compare_->show();
 }
 

@@ -110,6 +110,8 @@ TEST_F(EditorWindowsTest, StoredValuesOutsideTheListsShowAsThemselves) {
             EXPECT_EQ(box->currentText(), expected);
             EXPECT_EQ(box->currentIndex(), box->count() - 1);
             EXPECT_EQ(box->findText(expected), box->count() - 1) << "shown once, at the end";
+            // However narrow the window keeps the list, the whole text can be read.
+            EXPECT_EQ(box->toolTip(), expected);
             Edits.clear();
             pick(box, box->count() - 1);
             EXPECT_EQ(c.stored(doc()), before);
