@@ -144,9 +144,13 @@ void DetailsPanel::showRow(Row& row, const std::vector<ShownRecord>& records,
     std::optional<int> value;
     row.mixed = false;
     for (const ShownRecord& shown : records) {
+        // A box some of the channels do not have (a DCS code beside CTCSS channels) differs too:
+        // one channel's value would pass for the selection's.
         if (!DetailBoxShown(*row.desc, context.band, context.memGroup, shown.cbMemoryRow,
-                            context.group, shown.record))
+                            context.group, shown.record)) {
+            row.mixed = true;
             continue;
+        }
         const int own = shown.record.*(row.desc->field);
         if (value && *value != own) row.mixed = true;
         if (!value) value = own;
