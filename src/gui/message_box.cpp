@@ -8,6 +8,7 @@
 
 #include "app/shared_messages.h"
 #include "app/shell_texts.h"
+#include "gui/message_answerer.h"
 
 namespace kv {
 namespace {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "model/text_pair.h"
@@ -28,9 +27,6 @@ using MessageAnswerer = std::function<MessageAnswer(const MessageRequest&)>;
 // While an answerer is set, no box is shown: the answerer gives the answer. An empty answerer
 // brings the boxes back.
 void SetMessageAnswerer(MessageAnswerer answerer);
-
-// The answer of the answerer, while one is set: for windows that ask in their own way.
-std::optional<MessageAnswer> AnsweredByAnswerer(const MessageRequest& request);
 
 // Shows `text` in `language` with the buttons and icon given, modal to `parent`, and returns the
 // button chosen. Closing the box answers Cancel, or No when there is no Cancel, or Ok.

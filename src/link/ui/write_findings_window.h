@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/write_checks.h"
-#include "gui/message_box.h"
+#include "gui/message_answerer.h"
 
 class QPlainTextEdit;
 
