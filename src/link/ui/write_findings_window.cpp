@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/shared_messages.h"
 #include "app/shell_texts.h"
@@ -56,7 +57,11 @@ WriteFindingsWindow::WriteFindingsWindow(const std::vector<WriteFinding>& findin
     view_ = new QPlainTextEdit(this);
     view_->setObjectName(QStringLiteral("Findings"));
     view_->setReadOnly(true);
-    view_->setPlainText(QString::fromStdString(list_));
+    // A bullet starts each finding, so that a wrapped line is not taken for the next one.
+    QStringList lines;
+    for (const WriteFinding& finding : findings)
+        lines << QStringLiteral("• ") + Text(finding.Line, language);
+    view_->setPlainText(lines.join(QLatin1Char('\n')));
     const QFontMetrics metrics(view_->font());
     view_->setMinimumHeight(kLinesShown * metrics.lineSpacing());
     view_->setMinimumWidth(60 * metrics.averageCharWidth());
@@ -96,8 +101,10 @@ WriteFindingsWindow::WriteFindingsWindow(const std::vector<WriteFinding>& findin
     layout->addLayout(listButtons);
     layout->addLayout(questionRow);
 
-    // The list takes what is left of the screen; the rest of the window never leaves it.
-    QSize size = sizeHint();
+    // Room for twice the lines the list shows at least, within the screen; the question and its
+    // buttons never leave it.
+    QSize size = sizeHint() + QSize(0, kLinesShown * metrics.lineSpacing());
+    size.setWidth(std::max(size.width(), 90 * metrics.averageCharWidth()));
     if (const QScreen* screen =
             parent != nullptr ? parent->screen() : QApplication::primaryScreen()) {
         const QSize room = screen->availableGeometry().size() * kScreenShare;

@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 

@@ -111,6 +111,7 @@ TEST(ChannelSheet, PrintsWhatTheRadioHoldsAsTheWindowsShowIt) {
     r.NbAnl = 3;
     r.RxToneType = 2;
     r.RxDcs = 500;
+    r.TxToneType = 0;
     doc->settings().SwrProtect = 1;
     for (int n = 1; n <= 16; ++n) doc->Working.Store.cbMem(n).InUse = 0;
     for (const int n : {3, 16}) {

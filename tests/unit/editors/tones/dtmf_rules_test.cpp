@@ -134,7 +134,7 @@ TEST(DtmfRules, EditsLeaveReferencesThatWereAlreadyUndefined) {
 
     EXPECT_TRUE(SetDtmfCode(d, 1, "1"));
     EXPECT_TRUE(SetDtmfCode(d, 4, "45"));
-    EXPECT_EQ(SetDTMFList(d, 7), 0) << "code 7 was not emptied by an edit";
+    EXPECT_EQ(SetDTMFList(d, 4), 0) << "code 4 is defined: its references stay";
     EXPECT_EQ(cb.DtmfBot, 7);
     EXPECT_EQ(cb.DtmfCall, 40);
     EXPECT_EQ(ham.DtmfCall, 16);
