@@ -142,19 +142,21 @@ void DetailsPanel::showRow(Row& row, const std::vector<ShownRecord>& records,
         for (int chNo : context.cbMemChoices) row.combo->addItem(QString::number(chNo), chNo);
     }
     std::optional<int> value;
+    bool someWithout = false;
     row.mixed = false;
     for (const ShownRecord& shown : records) {
-        // A box some of the channels do not have (a DCS code beside CTCSS channels) differs too:
-        // one channel's value would pass for the selection's.
         if (!DetailBoxShown(*row.desc, context.band, context.memGroup, shown.cbMemoryRow,
                             context.group, shown.record)) {
-            row.mixed = true;
+            someWithout = true;
             continue;
         }
         const int own = shown.record.*(row.desc->field);
         if (value && *value != own) row.mixed = true;
         if (!value) value = own;
     }
+    // A box some of the channels do not have (a DCS code beside CTCSS channels) differs too: one
+    // channel's value would pass for the selection's.
+    if (value && someWithout) row.mixed = true;
     row.value = value.value_or(records.empty() ? 0 : records.front().record.*(row.desc->field));
     showValue(row);
     row.combo->setVisible(value.has_value());
