@@ -769,7 +769,7 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
         return discard;
     }
     // The menu key, and Shift+F10 which the desktop does not turn into a menu request, open the
-    // menu at the current row, as a click there does.
+    // menu as a click on the highlighted row does.
     const bool menuKey =
         (event->type() == QEvent::ContextMenu &&
          static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) ||
@@ -777,8 +777,8 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
          static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
          static_cast<QKeyEvent*>(event)->modifiers() == Qt::ShiftModifier);
     if (watched == grid_ && menuKey) {
-        const QModelIndex current = grid_->currentIndex();
-        const QModelIndex at = current.isValid() ? current : model_->index(0, 1);
+        // On the highlighted row, which a Ctrl+arrow may have left the focus frame away from.
+        const QModelIndex at = model_->index(std::max(1, actedRow()) - 1, 1);
         contextMenuAt(grid_->visualRect(at).center());
         return true;
     }
