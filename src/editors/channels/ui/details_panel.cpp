@@ -66,8 +66,10 @@ QComboBox* DetailsPanel::box(int box) const {
 
 void DetailsPanel::SetLanguage(int language) {
     language_ = language;
+    int widestLabel = 0;
     for (const Row& row : rows_) {
         row.label->setText(Text(row.desc->label.in(language)));
+        widestLabel = std::max(widestLabel, row.label->sizeHint().width());
         if (row.desc->list != DetailList::Fixed) continue;
         const QSignalBlocker block(row.combo);
         row.combo->clear();
@@ -75,6 +77,9 @@ void DetailsPanel::SetLanguage(int language) {
             row.combo->addItem(Text(entry.in(language)));
         showValue(row);
     }
+    // Room for the widest caption of any row, shown or not: the panel keeps its width when a CB
+    // memory row brings its longer captions, so the grid beside it never loses its scroll bar.
+    static_cast<QGridLayout*>(layout())->setColumnMinimumWidth(0, widestLabel);
     SetRogerTones(rogerTones_);
     SetDtmfCodes(dtmfCodes_);
 }
