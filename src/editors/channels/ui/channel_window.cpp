@@ -456,8 +456,8 @@ void ChannelWindow::SetGridData() {
 void ChannelWindow::ShowChannel(int band, int group, int row) {
     const Document& doc = context_.Doc;
     if (band < 0 || band >= kBandCount) return;
-    // Without the radio's HF option only the stored band can be on screen.
-    if (band != doc.config().BandMode && !doc.Radio.RadioOptionFlag) return;
+    // Without the radio's HF option only CB can be on screen.
+    if (band != kBandCb && !doc.Radio.RadioOptionFlag) return;
     if (band != band_) {
         // Showing another band is navigation: the stored band stays as it is.
         const QSignalBlocker blockBand(bandBox_);

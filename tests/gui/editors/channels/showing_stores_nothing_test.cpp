@@ -168,6 +168,13 @@ TEST_F(ShowingStoresNothingTest, WithoutTheOptionCbIsShownAndTheStoredBandKept) 
     EXPECT_FALSE(IsDocumentChanged(doc()));
     EXPECT_TRUE(title().contains(QStringLiteral("26.96500 - 27.86125 MHz")))
         << title().toStdString();
+    // Going to a channel (undo, Compare) reaches CB channels only.
+    window()->ShowChannel(kBandHam, 2, 1);
+    EXPECT_EQ(combo("Combo2")->currentIndex(), kBandCb);
+    window()->ShowChannel(kBandCb, 3, 5);
+    EXPECT_EQ(combo("Combo6")->currentIndex(), 2);
+    EXPECT_EQ(doc().config().BandMode, kBandHam);
+    EXPECT_FALSE(IsDocumentChanged(doc()));
 }
 
 // The group shown on opening is not a pick: a work group the list cannot show stays stored until
