@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "codec/image_codec.h"
 #include "model/document.h"
 
 namespace kv {
@@ -24,7 +25,8 @@ struct ChannelSheet {
     SheetTable Settings;
 };
 
-// The sheet of `doc` in `language` (kLanguageEnglish or kLanguageChinese).
-ChannelSheet BuildChannelSheet(const Document& doc, int language);
+// The sheet of `doc` in `language` (kLanguageEnglish or kLanguageChinese). Names are shown as the
+// windows show them, through the system's code page in `codec`.
+ChannelSheet BuildChannelSheet(const Document& doc, int language, const CodecOptions& codec = {});
 
 }  // namespace kv

@@ -82,6 +82,15 @@ std::string MhzOf(std::string_view stored) {
     return hz ? HzAsMhzText(*hz) : "\"" + TrimName(stored) + "\"";
 }
 
+// The band the radio starts in, when the radio has only CB: the channel window shows CB then and
+// offers no other band, so the stored band is named here.
+std::vector<FindingArguments> BandWithoutOption(const Document& doc) {
+    const int band = doc.config().BandMode;
+    if (doc.Radio.RadioOptionFlag || band == kBandCb) return {};
+    const std::string name = *BandName(band) != '\0' ? BandName(band) : std::to_string(band);
+    return {{name}};
+}
+
 std::vector<FindingArguments> WorkGroupNotAGroup(const Document& doc) {
     std::vector<FindingArguments> found;
     for (int band = 0; band < kBandCount; ++band) {
@@ -361,6 +370,16 @@ const TextPair kBlockWhat = {"{1}: the list \"{2}\" names channel {3}, which doe
 const TextPair kBlockWhere = {"{1}: pick an existing channel.", "{1}：选择一个存在的信道。"};
 
 const WriteCheckRow kRows[] = {
+    {"BandWithoutOption",
+     {"The radio would start in the {1} band, which a radio without the HF and 10 m bands does "
+      "not have.",
+      "对讲机将在 {1} 波段启动，而不带 HF 和 10 米波段的对讲机没有该波段。"},
+     {"Setup: tick \"Radio with HF and 10 m bands\" if the radio has them; otherwise tick it, "
+      "pick the CB band in Channel Information and clear it again.",
+      "设置：若对讲机带这些波段，勾选“对讲机带 HF 和 10 米波段”；否则勾选后在信道信息中选择 CB "
+      "波段，再取消勾选。"},
+     BandWithoutOption,
+     true},
     {"WorkGroupNotAGroup",
      {"{1} band: the work group {2} is not a group of the band.",
       "{1} 波段：工作组 {2} 不是该波段的组。"},
@@ -455,13 +474,14 @@ std::span<const WriteCheckRow> WriteCheckRows() {
     return kRows;
 }
 
-std::vector<WriteFinding> CheckBeforeWriting(const Document& doc) {
+std::vector<WriteFinding> CheckBeforeWriting(const Document& doc, bool radioOptionKnown) {
     std::vector<WriteFinding> findings;
     for (const WriteCheckRow& row : kRows)
-        for (const FindingArguments& args : row.Find(doc))
-            findings.push_back({row.Name,
-                                {Fill(row.What.en, args) + " " + Fill(row.Where.en, args),
-                                 Fill(row.What.zh, args) + " " + Fill(row.Where.zh, args)}});
+        if (radioOptionKnown || !row.NeedsRadioOption)
+            for (const FindingArguments& args : row.Find(doc))
+                findings.push_back({row.Name,
+                                    {Fill(row.What.en, args) + " " + Fill(row.Where.en, args),
+                                     Fill(row.What.zh, args) + " " + Fill(row.Where.zh, args)}});
     return findings;
 }
 
@@ -480,9 +500,29 @@ TextPair WriteCheckReport(const std::vector<WriteFinding>& findings) {
         report.en += "\n• " + finding.Line.en;
         report.zh += "\n• " + finding.Line.zh;
     }
-    report.en += "\n\nWrite to the radio all the same?";
-    report.zh += "\n\n仍然写入对讲机？";
+    const TextPair& question = WriteCheckTexts().Question;
+    report.en += "\n\n" + question.en;
+    report.zh += "\n\n" + question.zh;
     return report;
+}
+
+const WriteCheckWindowTexts& WriteCheckTexts() {
+    static const WriteCheckWindowTexts texts{
+        WriteCheckHead(),
+        {"Write to the radio all the same?", "仍然写入对讲机？"},
+        {"&Copy", "复制(&C)"},
+        {"&Save...", "保存(&S)..."},
+        {"Save the findings", "保存检查结果"},
+        {"Text File", "文本文件"},
+        {"The findings could not be saved.", "检查结果无法保存。"},
+    };
+    return texts;
+}
+
+std::string WriteCheckList(const std::vector<WriteFinding>& findings, int language) {
+    std::string list;
+    for (const WriteFinding& finding : findings) list += finding.Line.in(language) + "\n";
+    return list;
 }
 
 }  // namespace kv

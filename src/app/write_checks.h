@@ -21,6 +21,9 @@ struct WriteCheckRow {
     TextPair What;     // what the radio would do or hold
     TextPair Where;    // where the user fixes it
     std::vector<FindingArguments> (*Find)(const Document& doc);
+    // The check relies on RadioOptionFlag, which only the program knows (its Setup item, the last
+    // identification); a command line working offline leaves it out.
+    bool NeedsRadioOption = false;
 };
 
 std::span<const WriteCheckRow> WriteCheckRows();
@@ -30,11 +33,27 @@ struct WriteFinding {
     TextPair Line;      // "what — where", in both languages
 };
 
-// Every finding of every check, in table order.
-std::vector<WriteFinding> CheckBeforeWriting(const Document& doc);
+// Every finding of every check, in table order; without `radioOptionKnown` the checks that rely
+// on the document's RadioOptionFlag are left out.
+std::vector<WriteFinding> CheckBeforeWriting(const Document& doc, bool radioOptionKnown = true);
 
-// The window's text: a head line, one line per finding, and the question whether to go on.
+// The whole text: a head line, one line per finding, and the question whether to go on.
 TextPair WriteCheckReport(const std::vector<WriteFinding>& findings);
+
+// The texts of the window that lists the findings before a write.
+struct WriteCheckWindowTexts {
+    TextPair Head;      // above the list
+    TextPair Question;  // below it, beside OK and Cancel
+    TextPair CopyButton;
+    TextPair SaveButton;
+    TextPair SaveTitle;      // the file window's title
+    TextPair TextFileLabel;  // the file window filter's label
+    TextPair SaveFailed;     // followed by the file and the reason
+};
+const WriteCheckWindowTexts& WriteCheckTexts();
+
+// The findings as a text file holds them: one line each, "\n" after every line.
+std::string WriteCheckList(const std::vector<WriteFinding>& findings, int language);
 
 // The command line's head line and the line of a refused strict write.
 TextPair WriteCheckHead();

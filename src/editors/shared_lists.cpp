@@ -33,4 +33,9 @@ std::vector<TextPair> NbAnlList(const TextPair& off) {
     return list;
 }
 
+TextPair NotInListText(int value) {
+    const std::string n = std::to_string(value);
+    return {n + " (not in the list)", n + "（不在列表中）"};
+}
+
 }  // namespace kv

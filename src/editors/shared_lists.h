@@ -3,6 +3,7 @@
 // "OFF" in the channel window) stay with their window: they are the windows' own texts.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/text_pair.h"
@@ -18,5 +19,9 @@ const std::vector<TextPair>& PowerList();
 // The noise filters after the window's own off entry: NB, ANL, NB/ANL (positions 1 to 3), for a
 // channel and for a band's public parameters.
 std::vector<TextPair> NbAnlList(const TextPair& off);
+
+// "229 (not in the list)": a stored value no entry of its list holds, as the lists and the
+// printed sheet show it.
+TextPair NotInListText(int value);
 
 }  // namespace kv

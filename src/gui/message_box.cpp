@@ -8,6 +8,7 @@
 
 #include "app/shared_messages.h"
 #include "app/shell_texts.h"
+#include "gui/message_answerer.h"
 
 namespace kv {
 namespace {
@@ -50,6 +51,11 @@ void KeepTitleWhole(QMessageBox& box) {
 
 void SetMessageAnswerer(MessageAnswerer answerer) {
     Answerer() = std::move(answerer);
+}
+
+std::optional<MessageAnswer> AnsweredByAnswerer(const MessageRequest& request) {
+    if (!Answerer()) return std::nullopt;
+    return Answerer()(request);
 }
 
 MessageAnswer ShowMessage(QWidget* parent, int language, const TextPair& text,

@@ -8,11 +8,22 @@
 #include <QSignalBlocker>
 #include <string>
 
+#include "editors/shared_lists.h"
+
 namespace kv {
 namespace {
 
 // The item data role that marks the extra entry.
 constexpr int kUnlistedRole = Qt::UserRole + 0x55;
+// The property that says the list's tooltip is the extra entry's text.
+constexpr const char* kUnlistedTip = "kvUnlistedTip";
+
+// A layout may keep the list narrower than the extra entry's text: the tooltip shows it whole.
+void SetUnlistedTip(QComboBox* list, const QString& text) {
+    if (text.isEmpty() && !list->property(kUnlistedTip).toBool()) return;
+    list->setToolTip(text);
+    list->setProperty(kUnlistedTip, !text.isEmpty());
+}
 
 }  // namespace
 
@@ -20,7 +31,7 @@ TextPair UnlistedEntryText(UnlistedKind kind, int number) {
     const std::string n = std::to_string(number);
     if (kind == UnlistedKind::Channel)
         return {"CH " + n + " (not in use)", "CH " + n + "（未使用）"};
-    return {n + " (not in the list)", n + "（不在列表中）"};
+    return NotInListText(number);
 }
 
 bool IsUnlistedEntry(const QComboBox* list, int position) {
@@ -41,6 +52,7 @@ void ShowPick(QComboBox* list, int position, UnlistedKind kind, int stored, int 
     if (position >= 0 && position < entries) {
         if (hasExtra) list->removeItem(last);
         list->setCurrentIndex(position);
+        SetUnlistedTip(list, QString());
         return;
     }
     if (!hasExtra) {
@@ -55,7 +67,9 @@ void ShowPick(QComboBox* list, int position, UnlistedKind kind, int stored, int 
     list->setItemData(extra, italic, Qt::FontRole);
     list->setItemData(extra, list->palette().brush(QPalette::Disabled, QPalette::Text),
                       Qt::ForegroundRole);
+    list->setItemData(extra, text, Qt::ToolTipRole);
     list->setCurrentIndex(extra);
+    SetUnlistedTip(list, text);
     // The value's text is longer than the entries the list was sized for: let it be read whole.
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
@@ -71,6 +85,7 @@ void OnUserPick(QComboBox* list, QObject* context, std::function<void(int)> pick
                          if (IsUnlistedEntry(list, last) && list->currentIndex() != last) {
                              const QSignalBlocker block(list);
                              list->removeItem(last);
+                             SetUnlistedTip(list, QString());
                          }
                      });
 }

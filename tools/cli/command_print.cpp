@@ -63,8 +63,8 @@ int RunPrint(Arguments arguments) {
         return *refused;
     const auto doc = OpenDocument(files[0]);
     if (!doc) return kExitFailure;
-    const auto failure =
-        WriteSheetPdf(BuildChannelSheet(*doc, language), QString::fromStdString(files[1]), paper);
+    const auto failure = WriteSheetPdf(BuildChannelSheet(*doc, language, SystemCodec()),
+                                       QString::fromStdString(files[1]), paper);
     if (failure) return Fail(files[1] + ": cannot be written: " + FileFailureReason(*failure).en);
     return kExitOk;
 }

@@ -38,7 +38,8 @@ std::unique_ptr<Document> DocumentToWrite(const std::string& path,
 
 // Prints the findings on standard error; true when there are none.
 bool PrintFindings(const Document& doc) {
-    const std::vector<WriteFinding> findings = CheckBeforeWriting(doc);
+    // Offline the command line cannot know whether the radio has the HF option.
+    const std::vector<WriteFinding> findings = CheckBeforeWriting(doc, false);
     if (findings.empty()) return true;
     std::cerr << WriteCheckHead().en << '\n';
     for (const WriteFinding& finding : findings) std::cerr << "  " << finding.Line.en << '\n';

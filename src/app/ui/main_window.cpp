@@ -355,7 +355,13 @@ void MainWindow::restorePlacement() {
 
 void MainWindow::savePlacement() {
     if (isMinimized()) return;
-    const QRect geometry = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    QRect geometry(pos(), size());
+    if (isMaximized()) {
+        // The normal geometry is the client area's, a placement the frame's: without taking the
+        // title bar and border off, each maximized exit would move the window down by them.
+        const QPoint frame = this->geometry().topLeft() - frameGeometry().topLeft();
+        geometry = QRect(normalGeometry().topLeft() - frame, normalGeometry().size());
+    }
     const int dpiX = logicalDpiX();
     const int dpiY = logicalDpiY();
     placement_.save({PixelsToTwips(geometry.x(), dpiX), PixelsToTwips(geometry.y(), dpiY),

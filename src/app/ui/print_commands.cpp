@@ -41,7 +41,7 @@ int PrintCommands::language() const {
 }
 
 void PrintCommands::render(QPrinter* printer) {
-    PrintSheet(BuildChannelSheet(context_.Doc, language()), *printer);
+    PrintSheet(BuildChannelSheet(context_.Doc, language(), context_.Codec), *printer);
 }
 
 void PrintCommands::Print() {
@@ -76,8 +76,8 @@ void PrintCommands::ExportPdf() {
     const auto chosen =
         main_.fileChooser().chooseSave(&main_, PdfFilterLabel(language()), start, QString());
     if (!chosen) return;
-    if (const auto failure =
-            WriteSheetPdf(BuildChannelSheet(doc, language()), *chosen, LocalPaperSize()))
+    if (const auto failure = WriteSheetPdf(BuildChannelSheet(doc, language(), context_.Codec),
+                                           *chosen, LocalPaperSize()))
         ShowMessage(&main_, language(), FileErrorText(*failure), MessageButtons::Ok,
                     MessageIcon::Critical);
 }

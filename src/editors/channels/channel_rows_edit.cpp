@@ -199,7 +199,6 @@ RowsEditOutcome InsertPasteChannelRows(Document& doc, int band, int group, int s
         accepted.push_back(*paste.Record);
         ++position;
     }
-    const int lastRow = ListEditLastRow(band, group);
     for (auto record = accepted.rbegin(); record != accepted.rend(); ++record) {
         const ListEditOutcome step = InsertPasteChannel(
             doc, band, group, startRow, ChannelClipboard{*record, true}, refresh, dropLast);
@@ -207,7 +206,8 @@ RowsEditOutcome InsertPasteChannelRows(Document& doc, int band, int group, int s
             outcome.Message = step.Message;
             break;
         }
-        if (step.Changed) Widen(outcome, startRow, lastRow);
+        // The rows each insertion moved: the group's rows below them stay as they were.
+        if (step.Changed) Widen(outcome, step.FirstRow, std::max(step.FirstRow, step.LastRow));
     }
     return outcome;
 }
@@ -266,6 +266,9 @@ BulkDetailOutcome SetDetailOnRows(Document& doc, int band, int group, std::span<
         if (RecordOf(doc.Working, band, group, found) == nullptr) continue;
         if (!DetailApplies(doc, band, group, row, box)) {
             outcome.SkippedRows.push_back(row);
+            const ChannelRecord* record = RecordOf(doc.Working, band, group, found);
+            if (box.publicRule == DetailPublic::Disabled && record->PublicCh == 1)
+                outcome.PublicRows.push_back(row);
             continue;
         }
         if (SetDetailValue(doc, band, group, row, box, value)) outcome.ChangedRows.push_back(row);
@@ -273,14 +276,38 @@ BulkDetailOutcome SetDetailOnRows(Document& doc, int band, int group, std::span<
     return outcome;
 }
 
-TextPair DetailSkippedText(int band, int group, std::span<const int> rows) {
-    std::string list;
-    for (int row : rows) {
-        if (!list.empty()) list += ", ";
-        list += "CH " + RowLabel(band, group, row);
+TextPair DetailSkippedText(int band, int group, const BulkDetailOutcome& outcome) {
+    const auto listOf = [band, group](const std::vector<int>& rows) {
+        std::string list;
+        for (int row : rows) list += (list.empty() ? "CH " : ", CH ") + RowLabel(band, group, row);
+        return list;
+    };
+    std::vector<int> other;
+    for (int row : outcome.SkippedRows)
+        if (std::find(outcome.PublicRows.begin(), outcome.PublicRows.end(), row) ==
+            outcome.PublicRows.end())
+            other.push_back(row);
+    TextPair text;
+    if (!other.empty()) {
+        const std::string list = listOf(other);
+        const bool one = other.size() == 1;
+        text.en = "The choice does not apply to " + list +
+                  (one ? ": it was left as it was." : ": they were left as they were.");
+        text.zh = "该选择不适用于 " + list + (one ? "，该信道保持不变。" : "，这些信道保持不变。");
     }
-    return {"The choice does not apply to " + list + ": they were left as they were.",
-            "该选择不适用于 " + list + "，这些信道保持不变。"};
+    if (!outcome.PublicRows.empty()) {
+        const std::string list = listOf(outcome.PublicRows);
+        const bool one = outcome.PublicRows.size() == 1;
+        const std::string gap = text.en.empty() ? "" : "\n";
+        text.en += gap + list +
+                   (one ? ": Public is on, so the channel takes this value from its "
+                          "band's public parameters; it was left as it was."
+                        : ": Public is on, so these channels take this value from "
+                          "their band's public parameters; they were left as they "
+                          "were.");
+        text.zh += gap + list + "：Public 已开启，该值取自波段公共参数，保持不变。";
+    }
+    return text;
 }
 
 }  // namespace kv

@@ -84,13 +84,15 @@ bool SetDetailValue(Document& doc, int band, int group, int row, const DetailBox
 struct BulkDetailOutcome {
     std::vector<int> ChangedRows;
     std::vector<int> SkippedRows;  // rows with a record the pick does not apply to
+    std::vector<int> PublicRows;   // of those, the rows where Public On fixes the value
 };
 
 // The same pick on every row; rows without a record are passed over.
 BulkDetailOutcome SetDetailOnRows(Document& doc, int band, int group, std::span<const int> rows,
                                   const DetailBox& box, int value);
 
-// "The choice does not apply to CH 3, CH 7: they were left as they were."
-TextPair DetailSkippedText(int band, int group, std::span<const int> rows);
+// "The choice does not apply to CH 3, CH 7: they were left as they were.", with the reason for
+// the rows where Public is on.
+TextPair DetailSkippedText(int band, int group, const BulkDetailOutcome& outcome);
 
 }  // namespace kv

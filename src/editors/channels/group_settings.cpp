@@ -111,20 +111,29 @@ TextPair GroupNameRefusedText() {
             "组名称只能包含 0-9、A-Z、+、-、* 和 /。"};
 }
 
-std::optional<TextPair> RenameGroup(Document& doc, int band, int group, std::string_view first,
-                                    std::string_view second, bool& changed) {
+std::optional<TextPair> RenameGroup(Document& doc, int band, int group,
+                                    std::optional<std::string_view> first,
+                                    std::optional<std::string_view> second, bool& changed) {
     changed = false;
-    if (!IsRegularGroup(band, group)) return std::nullopt;
-    std::string halves[2] = {std::string(first), std::string(second)};
-    for (std::string& half : halves)
-        for (char& c : half) {
+    if (!IsRegularGroup(band, group) || (!first && !second)) return std::nullopt;
+    FixedText<2>& stored = doc.settings().GroupName(band, group);
+    const std::string before = stored.trimmed();
+    const std::optional<std::string_view> typed[2] = {first, second};
+    std::string halves[2];
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!typed[i]) {
+            halves[i] = before.size() > i ? before.substr(i, 1) : std::string();
+            continue;
+        }
+        halves[i] = std::string(*typed[i]);
+        for (char& c : halves[i]) {
             if (c == ' ') continue;
             const auto kept = FilterGroupNameChar(static_cast<unsigned char>(c));
             if (!kept || *kept < 32) return GroupNameRefusedText();
             c = static_cast<char>(*kept);
         }
+    }
     const std::string name = ComposeGroupName(halves[0], halves[1]);
-    FixedText<2>& stored = doc.settings().GroupName(band, group);
     if (TrimName(name) == stored.trimmed()) return std::nullopt;
     stored.assign(name);
     changed = true;

@@ -53,10 +53,13 @@ std::string ComposeGroupName(std::string_view first, std::string_view second);
 // The message of a rename holding a character a group name cannot carry.
 TextPair GroupNameRefusedText();
 
-// Renames the band's regular group from the two halves, checking the characters again (paste
-// and input methods pass no key filter). An unchanged name is not rewritten, so stored bytes
-// after a NUL survive. Returns the refusal message, or nothing; `changed` tells whether it stored.
-std::optional<TextPair> RenameGroup(Document& doc, int band, int group, std::string_view first,
-                                    std::string_view second, bool& changed);
+// Renames the band's regular group from the two halves, checking the characters typed again
+// (paste and input methods pass no key filter). A half given as nullopt was not typed into: the
+// stored character there stays as it is, whatever byte it is, and with neither half typed nothing
+// is stored. An unchanged name is not rewritten, so stored bytes after a NUL survive. Returns the
+// refusal message, or nothing; `changed` tells whether it stored.
+std::optional<TextPair> RenameGroup(Document& doc, int band, int group,
+                                    std::optional<std::string_view> first,
+                                    std::optional<std::string_view> second, bool& changed);
 
 }  // namespace kv

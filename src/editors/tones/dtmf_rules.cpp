@@ -8,21 +8,15 @@ bool IsCode(int n) {
     return n >= 1 && n <= kDtmfCodeCount;
 }
 
-int Repair(i16& reference, const RadioSettings& settings) {
-    const i16 valid = static_cast<i16>(IsCodeDefined(settings, reference));
-    if (valid == reference) return 0;
-    reference = valid;
+int Clear(i16& reference, int n) {
+    if (reference != n) return 0;
+    reference = 0;
     return 1;
 }
 
-int RepairAll(ChannelRecord& record, const RadioSettings& settings) {
-    return Repair(record.DtmfBot, settings) + Repair(record.DtmfEot, settings) +
-           Repair(record.DtmfCall, settings);
-}
-
-int RepairAll(PublicParams& block, const RadioSettings& settings) {
-    return Repair(block.DtmfBot, settings) + Repair(block.DtmfEot, settings) +
-           Repair(block.DtmfCall, settings);
+template <typename Record>
+int ClearAll(Record& record, int n) {
+    return Clear(record.DtmfBot, n) + Clear(record.DtmfEot, n) + Clear(record.DtmfCall, n);
 }
 
 }  // namespace
@@ -63,25 +57,26 @@ bool StoreDtmfCode(RadioSettings& settings, int n, std::string_view typed) {
     return true;
 }
 
-int SetDTMFList(RadioData& data) {
-    const RadioSettings& settings = data.Config.Settings;
+int SetDTMFList(RadioData& data, int n) {
+    if (!IsCode(n) || IsCodeDefined(data.Config.Settings, n) != 0) return 0;
     int changed = 0;
     // Every slot, not only the used ones: a stale record comes back into use when a channel is
     // created in its slot, and a dangling number must never reach the radio.
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kGroupsPerBand[band]; ++group)
             for (int slot = 1; slot <= kMaxSlot; ++slot)
-                changed += RepairAll(data.channel(band, slot, group), settings);
-    for (int n = 1; n <= kCbMemCount; ++n) changed += RepairAll(data.Store.cbMem(n), settings);
+                changed += ClearAll(data.channel(band, slot, group), n);
+    for (int memory = 1; memory <= kCbMemCount; ++memory)
+        changed += ClearAll(data.Store.cbMem(memory), n);
     RadioSettings& s = data.Config.Settings;
     for (PublicParams* block : {&s.CbPublicParams, &s.HfPublicParams, &s.HamPublicParams})
-        changed += RepairAll(*block, settings);
+        changed += ClearAll(*block, n);
     return changed;
 }
 
 bool SetDtmfCode(RadioData& data, int n, std::string_view typed) {
     if (!StoreDtmfCode(data.Config.Settings, n, typed)) return false;
-    SetDTMFList(data);
+    SetDTMFList(data, n);
     return true;
 }
 

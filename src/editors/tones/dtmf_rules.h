@@ -30,14 +30,16 @@ std::string DtmfCodeText(const RadioSettings& settings, int n);
 // A code whose text does not change is left as it is. True when the code changed.
 bool StoreDtmfCode(RadioSettings& settings, int n, std::string_view typed);
 
-// Replaces every reference to a code that is not defined by 0: DtmfBot, DtmfEot and DtmfCall of
-// every slot of every group of every band, of the 96 CB memory records and of the three band
-// public parameter blocks. Returns how many references changed.
-int SetDTMFList(RadioData& data);
+// When code n is not defined, replaces every reference to it by 0: DtmfBot, DtmfEot and DtmfCall
+// of every slot of every group of every band, of the 96 CB memory records and of the three band
+// public parameter blocks. References to other codes are left as they are, even when they name
+// nothing defined: a radio may hold them, and only the edit that empties a code repairs what that
+// edit broke. Returns how many references changed.
+int SetDTMFList(RadioData& data, int n);
 
-// The edit of code n as the DTMF window makes it: stores the typed text (StoreDtmfCode) and, when
-// the code changed, repairs every reference to a code no longer defined (SetDTMFList), so no
-// reference is ever left naming an empty code. True when the code changed.
+// The edit of code n as the DTMF window commits it: stores the typed text (StoreDtmfCode) and,
+// when that emptied the code, clears the references to it (SetDTMFList). True when the code
+// changed.
 bool SetDtmfCode(RadioData& data, int n, std::string_view typed);
 
 }  // namespace kv

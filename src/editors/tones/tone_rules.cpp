@@ -32,10 +32,9 @@ bool IsSingleDefinedTone(const ConfigRecord& config, int tone) {
     return DefinedToneCount(config) == 1 && IsToneDefined(config, tone) == tone;
 }
 
-int Repair(i16& reference, const ConfigRecord& config) {
-    const i16 valid = static_cast<i16>(IsToneDefined(config, reference));
-    if (valid == reference) return 0;
-    reference = valid;
+int Clear(i16& reference, int tone) {
+    if (reference != tone) return 0;
+    reference = 0;
     return 1;
 }
 
@@ -51,19 +50,19 @@ int DefinedToneCount(const ConfigRecord& config) {
         std::count_if(config.ToneTable.begin(), config.ToneTable.end(), IsDefined));
 }
 
-int RevalidateToneReferences(RadioData& data) {
-    const ConfigRecord& config = data.Config;
+int RevalidateToneReferences(RadioData& data, int tone) {
+    if (!IsTone(tone) || IsToneDefined(data.Config, tone) != 0) return 0;
     int changed = 0;
     // Every slot, not only the used ones: a stale record comes back into use when a channel is
     // created in its slot, and a dangling number must never reach the radio.
     for (int band = 0; band < kBandCount; ++band)
         for (int group = 1; group <= kGroupsPerBand[band]; ++group)
             for (int slot = 1; slot <= kMaxSlot; ++slot)
-                changed += Repair(data.channel(band, slot, group).RogerBeep, config);
-    for (int n = 1; n <= kCbMemCount; ++n) changed += Repair(data.Store.cbMem(n).RogerBeep, config);
+                changed += Clear(data.channel(band, slot, group).RogerBeep, tone);
+    for (int n = 1; n <= kCbMemCount; ++n) changed += Clear(data.Store.cbMem(n).RogerBeep, tone);
     RadioSettings& s = data.Config.Settings;
     for (PublicParams* block : {&s.CbPublicParams, &s.HfPublicParams, &s.HamPublicParams})
-        changed += Repair(block->RogerBeep, config);
+        changed += Clear(block->RogerBeep, tone);
     return changed;
 }
 
@@ -72,8 +71,9 @@ ToneEdit SetToneRepeat(RadioData& data, int tone, int position) {
     ToneRecord& record = Tone(data, tone);
     if (record.ToneRepeat == position) return ToneEdit::Unchanged;
     if (position < 1 && IsSingleDefinedTone(data.Config, tone)) return ToneEdit::Refused;
+    const bool wasDefined = IsDefined(record);
     record.ToneRepeat = static_cast<i16>(position);
-    RevalidateToneReferences(data);
+    if (wasDefined) RevalidateToneReferences(data, tone);
     return ToneEdit::Stored;
 }
 
@@ -85,8 +85,9 @@ ToneEdit SetToneTime(RadioData& data, int tone, int step, int position) {
     ToneRecord after = record;
     after.Steps[static_cast<std::size_t>(step - 1)].ToneTime = static_cast<i16>(position);
     if (!HasLength(after) && IsSingleDefinedTone(data.Config, tone)) return ToneEdit::Refused;
+    const bool wasDefined = IsDefined(record);
     target.ToneTime = static_cast<i16>(position);
-    RevalidateToneReferences(data);
+    if (wasDefined) RevalidateToneReferences(data, tone);
     return ToneEdit::Stored;
 }
 

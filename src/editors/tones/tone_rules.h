@@ -13,10 +13,12 @@ int IsToneDefined(const ConfigRecord& config, int n);
 // The number of defined tones among 1..8.
 int DefinedToneCount(const ConfigRecord& config);
 
-// Replaces every reference to a tone by IsToneDefined of it, so that a reference to a tone that
-// is not defined becomes 0: every slot of every group of every band, the 96 CB memory records
-// and the three band public parameter blocks. Returns how many references changed.
-int RevalidateToneReferences(RadioData& data);
+// When tone `tone` is not defined, replaces every reference to it by 0: every slot of every group
+// of every band, the 96 CB memory records and the three band public parameter blocks. References
+// to other numbers are left as they are, even when they name nothing defined: a radio may hold
+// them, and only the edit that undefines a tone repairs what that edit broke. Returns how many
+// references changed.
+int RevalidateToneReferences(RadioData& data, int tone);
 
 enum class ToneEdit {
     Unchanged,  // the value was already stored, or the tone or step does not exist
@@ -25,8 +27,8 @@ enum class ToneEdit {
 };
 
 // The edits of the tone window, each stored at once in tone `tone` (1..8). Changing the recycle
-// count or a length revalidates the references when it is stored. The single defined tone is
-// never made undefined by them.
+// count or a length that leaves a defined tone undefined clears the references to that tone. The
+// single defined tone is never made undefined by them.
 ToneEdit SetToneRepeat(RadioData& data, int tone, int position);
 ToneEdit SetToneTime(RadioData& data, int tone, int step, int position);
 ToneEdit SetToneFreq(RadioData& data, int tone, int step, int value);

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "app/document_title.h"
-#include "app/main_window_tables.h"
 #include "app/shared_messages.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
@@ -106,7 +105,7 @@ void ExchangeCommands::ExportChannels() {
     if (!choice) return;
     const auto chosen = host_.fileChooser().chooseSave(
         host_.Widget(), Filter(ExchangeTexts().CsvFileLabel, language(), "*.csv"),
-        StartPath(doc, ".csv"), QString());
+        StartPath(doc, ".csv"), Text(ExchangeTexts().ExportCaption, language()));
     if (!chosen) return;
     CommonExport out;
     if (choice->Common)
@@ -199,6 +198,11 @@ void ExchangeCommands::CompareWithFile() {
     compare_ = new CompareWindow(
         host_, doc, FindDifferences(doc.Working, other->Working, *context_.Codec.AnsiCodePage),
         FileNamePart(path), lang);
+    // Over the main window and within it, however small the screen makes the main window.
+    const QRect room = host_.Widget()->geometry();
+    QRect placed(QPoint(), compare_->size().boundedTo(room.size()));
+    placed.moveCenter(room.center());
+    compare_->setGeometry(placed);
     compare_->show();
 }
 

@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/shared_messages.h"
 #include "app/twips.h"
 #include "gui/message_box.h"
 #include "gui/qt_text.h"
@@ -52,6 +54,18 @@ ProgressWindow::ProgressWindow(TransferKind kind, int language, QWidget* parent)
     layout->addWidget(phase_);
     layout->addLayout(row);
     layout->addWidget(bar_);
+    // A read changes nothing until it has ended, so it may be cancelled like closing the window;
+    // a write offers no button that would leave the radio half written.
+    if (kind == TransferKind::Read) {
+        auto* cancel = new QPushButton(Text(SharedMessages().CancelButton, language), this);
+        cancel->setObjectName(QStringLiteral("CommandCancel"));
+        cancel->setAutoDefault(false);
+        connect(cancel, &QPushButton::clicked, this, &ProgressWindow::reject);
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(cancel);
+        layout->addLayout(buttons);
+    }
     setMinimumWidth(360);
 }
 

@@ -21,6 +21,7 @@
 #include "link/ui/progress_window.h"
 #include "link/ui/radio_bands_option.h"
 #include "link/ui/safety_commands.h"
+#include "link/ui/write_findings_window.h"
 #include "link/ui/write_job_transfer.h"
 #include "platform/port_list.h"
 #include "platform/serial_port_open.h"
@@ -90,8 +91,8 @@ void RadioCommands::TimerWriteExpired() {
 bool RadioCommands::acceptFindings() {
     const std::vector<WriteFinding> findings = CheckBeforeWriting(context_.Doc);
     if (findings.empty()) return true;
-    return ShowMessage(main_.Widget(), language(), WriteCheckReport(findings),
-                       MessageButtons::OkCancel, MessageIcon::Warning) == MessageAnswer::Ok;
+    return AskAboutWriteFindings(findings, language(), main_.fileChooser(), main_.Widget()) ==
+           MessageAnswer::Ok;
 }
 
 void RadioCommands::writeDocument() {

@@ -30,6 +30,8 @@ protected:
         WriteVersionFile({"V100-V100", "V101-V101", "V200-V200"});
         CopyTemplates();
         MarkTemplates("NW", "IS");
+        // A fresh installation: without the HF option the channel window shows CB, and the
+        // title names the band shown.
         Start("en_US", false);
     }
     // Saves the document as `name` in the scratch folder through Save As.
@@ -80,7 +82,7 @@ TEST_F(DocumentCommandsTest, SaveRightAfterStartGoesToSaveAs) {
     EXPECT_TRUE(Asked.empty());
     EXPECT_EQ(doc().DocumentName, path.toStdString());
     EXPECT_FALSE(doc().DocumentUntitled);
-    EXPECT_EQ(title(), QStringLiteral("KV-7700[28.0000 - 29.7000 MHz][File Name:a.dat]"));
+    EXPECT_EQ(title(), QStringLiteral("KV-7700[26.96500 - 27.86125 MHz][File Name:a.dat]"));
 }
 
 TEST_F(DocumentCommandsTest, SaveOfANamedDocumentAsksToOverwriteTheQuotedFileName) {
@@ -99,7 +101,7 @@ TEST_F(DocumentCommandsTest, SaveOfANamedDocumentAsksToOverwriteTheQuotedFileNam
     trigger("tbrSave");
     EXPECT_EQ(NameIn(path), "ZZ");
     EXPECT_TRUE(PairHoldsTheDocument(QString::fromStdString(path)));
-    EXPECT_EQ(title(), QStringLiteral("KV-7700[28.0000 - 29.7000 MHz][File Name:a.dat]"));
+    EXPECT_EQ(title(), QStringLiteral("KV-7700[26.96500 - 27.86125 MHz][File Name:a.dat]"));
 }
 
 TEST_F(DocumentCommandsTest, FailedSaveAsKeepsTheNameTitleAndUntitledState) {
@@ -112,7 +114,7 @@ TEST_F(DocumentCommandsTest, FailedSaveAsKeepsTheNameTitleAndUntitledState) {
                                   ": the file or its folder does not exist");
     EXPECT_EQ(doc().DocumentName, "new.dat");
     EXPECT_TRUE(doc().DocumentUntitled);
-    EXPECT_EQ(title(), QStringLiteral("KV-7700[28.0000 - 29.7000 MHz][File Name:new.dat]"));
+    EXPECT_EQ(title(), QStringLiteral("KV-7700[26.96500 - 27.86125 MHz][File Name:new.dat]"));
     EXPECT_TRUE(filesInScratch().isEmpty());
 }
 
@@ -160,7 +162,7 @@ TEST_F(DocumentCommandsTest, NewKeepsTheNameOfTheLastFile) {
     SaveAs("a.dat");
     trigger("tbrNew");
     EXPECT_EQ(hfGroupName(), "NW");
-    EXPECT_EQ(title(), QStringLiteral("KV-7700[28.0000 - 29.7000 MHz][File Name:a.dat]"));
+    EXPECT_EQ(title(), QStringLiteral("KV-7700[26.96500 - 27.86125 MHz][File Name:a.dat]"));
     Answer({kCancel});
     trigger("mnuFileSave");
     EXPECT_EQ(Shown(0), "\"a.dat\"file will be Overwrite,Continue?");
@@ -201,7 +203,7 @@ TEST_F(DocumentCommandsTest, OpenAsksAboutUnsavedChangesFirst) {
         } else {
             EXPECT_EQ(doc().DocumentName, file.toStdString());
             EXPECT_EQ(hfGroupName(), "CC");
-            EXPECT_EQ(title(), QStringLiteral("KV-7700[28.0000 - 29.7000 MHz][File Name:c.dat]"));
+            EXPECT_EQ(title(), QStringLiteral("KV-7700[26.96500 - 27.86125 MHz][File Name:c.dat]"));
         }
         // Back to a.dat for the next case.
         doc().DocumentName = named;
@@ -282,7 +284,7 @@ TEST_F(DocumentCommandsTest, ExitWithAFailedSaveKeepsTheProgramRunning) {
     EXPECT_EQ(Shown(1), "file error.\n" + path.toStdString() + ": the file is read-only");
     EXPECT_TRUE(main().isVisible());
     EXPECT_EQ(NameIn(path.toStdString()), "NW");
-    EXPECT_EQ(title(), QStringLiteral("KV-7700[28.0000 - 29.7000 MHz][File Name:a.dat]*"));
+    EXPECT_EQ(title(), QStringLiteral("KV-7700[26.96500 - 27.86125 MHz][File Name:a.dat]*"));
 }
 
 // A file that cannot be read is told and nothing of the document is lost.

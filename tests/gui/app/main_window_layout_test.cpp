@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -53,6 +54,26 @@ TEST_F(MainWindowLayoutTest, PlacementIsRestoredAndSavedUnlessMinimised) {
     main().move(0, 0);
     ASSERT_TRUE(main().close());
     EXPECT_EQ(PlacementStore(placementPath()).load(), (WindowPlacement{3000, 1500, 12000, 9000}));
+}
+
+// Exit while maximized keeps the placement the window had before: starting again and exiting
+// maximized, over and over, never moves it.
+TEST_F(MainWindowLayoutTest, ExitWhileMaximizedKeepsThePlacement) {
+    const WindowPlacement first{1500, 750, 9000, 6000};
+    PlacementStore(placementPath()).save(first);
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        Start();
+        main().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+        main().showMaximized();
+        QTest::qWait(20);
+        ASSERT_TRUE(main().isMaximized());
+        ASSERT_TRUE(main().close());
+        EXPECT_EQ(PlacementStore(placementPath()).load(), first);
+        app_.reset();
+        FlushDeletes();
+    }
 }
 
 // The offscreen screen is about as small as the windows are laid out for (800 x 600 or a little

@@ -117,6 +117,9 @@ protected:
         for (const char* option : {"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"})
             action(option)->setChecked(false);
         ASSERT_TRUE(StartRadio(*TemplateRadio()));
+        // The simulated radio has the HF and 10 m bands, as Setup says.
+        bandsItem()->trigger();
+        ASSERT_TRUE(doc().Radio.RadioOptionFlag);
         // The work group of CB switched off, as a user may leave it.
         doc().settings().GroupValid(kBandCb, 1) = 0;
     }
@@ -148,6 +151,25 @@ TEST_F(CheckBeforeWritingTest, GoingOnWritesAfterTheConfirmation) {
     DecodeImage(sim_.SavedImage(), *written);
     EXPECT_EQ(written->Config.Settings.GroupValid(kBandCb, 1), 0);
     EXPECT_EQ(written->Config.Settings.GroupValid(kBandCb, 2), 1);
+}
+
+// Without the HF option the radio has CB only: a document starting in another band is named
+// first, in the language shown.
+TEST_F(CheckBeforeWritingTest, ABandTheRadioDoesNotHaveIsNamed) {
+    bandsItem()->trigger();
+    ASSERT_FALSE(doc().Radio.RadioOptionFlag);
+    doc().config().BandMode = kBandHam;
+    Answer({MessageAnswer::Cancel});
+    const TextPair report = WriteCheckReport(CheckBeforeWriting(doc()));
+    ASSERT_TRUE(TriggerAndWaitFor("mnuWriteToRadio", report));
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Shown.rfind("The radio would receive this:\n• The radio would start in the "
+                                   "HAM band",
+                                   0),
+              0u)
+        << Asked[0].Shown;
+    sim_.Stop();
+    EXPECT_TRUE(sim_.ReceivedFrames().empty());
 }
 
 TEST_F(CheckBeforeWritingTest, DocumentWithoutFindingsGoesStraightToTheConfirmation) {

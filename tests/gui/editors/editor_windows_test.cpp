@@ -110,6 +110,8 @@ TEST_F(EditorWindowsTest, StoredValuesOutsideTheListsShowAsThemselves) {
             EXPECT_EQ(box->currentText(), expected);
             EXPECT_EQ(box->currentIndex(), box->count() - 1);
             EXPECT_EQ(box->findText(expected), box->count() - 1) << "shown once, at the end";
+            // However narrow the window keeps the list, the whole text can be read.
+            EXPECT_EQ(box->toolTip(), expected);
             Edits.clear();
             pick(box, box->count() - 1);
             EXPECT_EQ(c.stored(doc()), before);
@@ -123,6 +125,27 @@ TEST_F(EditorWindowsTest, StoredValuesOutsideTheListsShowAsThemselves) {
 
 // The channel details panel shows stored values the same way, in its language, and keeps them
 // when its roger-beep and DTMF lists are rebuilt.
+// The details panel keeps its width from a channel row to a CB memory row, whose captions are
+// longer, so the grid beside it keeps its room and its scroll bar.
+TEST_F(EditorWindowsTest, DetailsPanelKeepsItsWidthForCbMemoryRows) {
+    for (const int language : {kLanguageEnglish, kLanguageChinese}) {
+        SCOPED_TRACE(language);
+        DetailsPanel panel;
+        panel.SetLanguage(language);
+        ChannelRecord record;
+        DetailContext context;
+        context.band = kBandCb;
+        context.group = 1;
+        panel.ShowRecord(record, context, QStringLiteral("CH 1"));
+        panel.show();
+        const int channelWidth = panel.sizeHint().width();
+        context.cbMemoryRow = true;
+        context.cbMemChoices = {1, 2};
+        panel.ShowRecord(record, context, QStringLiteral("CH M1"));
+        EXPECT_EQ(panel.sizeHint().width(), channelWidth);
+    }
+}
+
 TEST_F(EditorWindowsTest, DetailsPanelShowsStoredValuesAsThemselves) {
     for (const int language : {kLanguageEnglish, kLanguageChinese}) {
         SCOPED_TRACE(language);

@@ -183,6 +183,7 @@ TEST_F(ExchangeTest, ExportThenImportIntoAnEmptyDocumentComparesEqual) {
         Export(path("channels.csv"));
         EXPECT_TRUE(chooser_->Calls.back().Save);
         EXPECT_EQ(chooser_->Calls.back().Filter, QStringLiteral("CSV File (*.csv)"));
+        EXPECT_EQ(chooser_->Calls.back().Title, QStringLiteral("Export Channels"));
         QFile csv(path("channels.csv"));
         ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
         EXPECT_TRUE(
@@ -213,8 +214,14 @@ TEST_F(ExchangeTest, ExportThenImportIntoAnEmptyDocumentComparesEqual) {
         EXPECT_GT(listed, 0);
         EXPECT_EQ(main().Editor().UndoCount(), 1);
 
+        main().resize(main().minimumSizeHint().expandedTo(QSize(560, 380)));
         CompareWindow* window = Compare(path("original.dat"));
         ASSERT_NE(window, nullptr);
+        // The window lies within the main window, however small that is.
+        EXPECT_TRUE(main().geometry().contains(window->geometry()))
+            << window->geometry().x() << "," << window->geometry().y() << " "
+            << window->width() << "x" << window->height() << " in " << main().width() << "x"
+            << main().height();
         EXPECT_EQ(Lines(*window), QStringList()) << "seed " << seed;
         EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("CompareSummary"))->text(),
                   QStringLiteral("This document and original.dat are equal."));

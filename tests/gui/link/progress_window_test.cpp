@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -105,6 +106,28 @@ TEST_F(ProgressWindowTest, ClosingAsksAndOnlyYesStops) {
     window_.SessionEnded();
     EXPECT_FALSE(window_.isVisible());
     EXPECT_EQ(shown_.size(), 2u);
+}
+
+// A read offers Cancel, which asks as closing does; a write offers no button at all.
+TEST_F(ProgressWindowTest, OnlyAReadOffersCancel) {
+    EXPECT_EQ(window_.findChild<QPushButton*>("CommandCancel"), nullptr);
+    EXPECT_TRUE(window_.findChildren<QPushButton*>().isEmpty());
+    for (const int language : {kLanguageEnglish, kLanguageChinese}) {
+        ProgressWindow read(TransferKind::Read, language);
+        auto* cancel = read.findChild<QPushButton*>("CommandCancel");
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_EQ(cancel->text(), language == kLanguageEnglish ? QStringLiteral("&Cancel")
+                                                               : QStringLiteral("取消(&C)"));
+        QSignalSpy stop(&read, &ProgressWindow::stopRequested);
+        read.show();
+        answer_ = MessageAnswer::No;
+        cancel->click();
+        EXPECT_EQ(stop.count(), 0);
+        answer_ = MessageAnswer::Yes;
+        cancel->click();
+        EXPECT_EQ(stop.count(), 1);
+        read.SessionEnded();
+    }
 }
 
 // The session ends while the user still reads the stop question: the real question box closes

@@ -64,16 +64,88 @@ TEST(ChannelSheet, ColumnsShowTonesOptionsAndOddValues) {
     r.RepShift = 1;
     r.MemMode = 2;
     r.TxPower = 9;  // no such entry: a radio may hold it
-    doc->settings().GroupName(kBandHf, 1).assign("\xA9Z");
+    doc->settings().GroupName(kBandHf, 1).assign("\x81Z");
     const ChannelSheet sheet = BuildChannelSheet(*doc, kLanguageEnglish);
     const SheetTable& hf1 = sheet.Groups[7];
-    EXPECT_EQ(hf1.Title, "HF band, group 1 — ?Z");
+    EXPECT_EQ(hf1.Title, "HF band, group 1 — \\x81Z");
     ASSERT_EQ(hf1.Rows.size(), 1u);
     EXPECT_EQ(hf1.Rows[0][2], "USB");
-    EXPECT_EQ(hf1.Rows[0][3], "9");
+    EXPECT_EQ(hf1.Rows[0][3], "9 (not in the list)");
     EXPECT_EQ(hf1.Rows[0][4], "RX C_001(67.0Hz), TX D_001(023N)");
     EXPECT_EQ(hf1.Rows[0][5].find("BUSY, REP Add"), 0u) << hf1.Rows[0][5];
     EXPECT_NE(hf1.Rows[0][5].find("NB/ANL ANL"), std::string::npos) << hf1.Rows[0][5];
+}
+
+// Names print as the windows show them: through the code page, bytes it cannot show as their
+// escape, so that names differing in such bytes print differently; the Bluetooth name as well.
+TEST(ChannelSheet, NamesPrintAsTheWindowsShowThem) {
+    auto doc = NewTemplate();
+    doc->settings().GroupName(kBandHf, 2).assign("\xA9Z");
+    doc->settings().GroupName(kBandHf, 3).assign("\x8D\x81");
+    doc->settings().GroupName(kBandHf, 4).assign("\x81\x8D");
+    doc->settings().BtDeviceName.assign(
+        "KV\xE7"
+        "7");
+    const ChannelSheet sheet = BuildChannelSheet(*doc, kLanguageEnglish);
+    EXPECT_EQ(sheet.Groups[8].Title, "HF band, group 2 — \u00A9Z");
+    EXPECT_EQ(sheet.Groups[9].Title, "HF band, group 3 — \\x8D\\x81");
+    EXPECT_EQ(sheet.Groups[10].Title, "HF band, group 4 — \\x81\\x8D");
+    bool named = false;
+    for (const auto& row : sheet.Settings.Rows)
+        named = named || row[1] ==
+                             "KV\u00E7"
+                             "7";
+    EXPECT_TRUE(named);
+}
+
+// What a radio holds prints as the windows show it: values outside the lists marked as such, a
+// filter named once, a setting with its limit on one line, the CB memories in use under the
+// group they refer into, and the band as the band selector names it.
+TEST(ChannelSheet, PrintsWhatTheRadioHoldsAsTheWindowsShowIt) {
+    auto doc = NewTemplate();
+    doc->DocumentName = "radio.dat";
+    doc->BandRangeText = "28.0000 - 29.6990 MHz";  // as the earlier program's file names it
+    doc->config().BandMode = kBandHam;
+    ChannelRecord& r = doc->Working.channel(kBandHf, 1, 1);
+    r.MemMode = 13;
+    r.NbAnl = 3;
+    r.RxToneType = 2;
+    r.RxDcs = 500;
+    r.TxToneType = 0;
+    doc->settings().SwrProtect = 1;
+    for (int n = 1; n <= 16; ++n) doc->Working.Store.cbMem(n).InUse = 0;
+    for (const int n : {3, 16}) {
+        ChannelRecord& memory = doc->Working.Store.cbMem(n);  // CB group 1's block
+        memory = {};
+        memory.InUse = 1;
+        memory.MemChNo = static_cast<i16>(n == 3 ? 9 : 40);
+    }
+    doc->Working.Store.cbMem(4).InUse = 1;
+    doc->Working.Store.cbMem(4).MemChNo = 255;  // empty
+    for (const int language : {kLanguageEnglish, kLanguageChinese}) {
+        SCOPED_TRACE(language);
+        const bool en = language == kLanguageEnglish;
+        const ChannelSheet sheet = BuildChannelSheet(*doc, language);
+        EXPECT_EQ(sheet.Subtitle, "radio.dat  ·  HAM -- 28.0000 - 29.7000 MHz");
+        const SheetTable& hf1 = sheet.Groups[7];
+        ASSERT_EQ(hf1.Rows.size(), 1u);
+        EXPECT_EQ(hf1.Rows[0][2], en ? "13 (not in the list)" : "13（不在列表中）");
+        EXPECT_EQ(hf1.Rows[0][4], en ? "RX 500 (not in the list)" : "RX 500（不在列表中）");
+        const std::string& options = hf1.Rows[0][5];
+        EXPECT_NE(options.find("NB/ANL"), std::string::npos) << options;
+        EXPECT_EQ(options.find("NB/ANL"), options.rfind("NB/ANL")) << options;
+        int swr = 0;
+        for (const auto& row : sheet.Settings.Rows)
+            swr += row[0] == (en ? "SWR Protect" : "驻波保护");
+        EXPECT_EQ(swr, 1);
+        const SheetTable& cb1 = sheet.Groups[0];
+        ASSERT_EQ(cb1.Rows.size(), 42u);
+        EXPECT_EQ(cb1.Rows[40][0], "M3");
+        EXPECT_EQ(cb1.Rows[40][1], "27.06500");  // channel 9's frequency
+        EXPECT_EQ(cb1.Rows[40][5], en ? "CH 9" : "信道 9");
+        EXPECT_EQ(cb1.Rows[41][0], "M16");
+        EXPECT_EQ(cb1.Rows[41][1], "27.40500");
+    }
 }
 
 TEST(ChannelSheet, EmptyGroupsAndSwitchedOffChannelsAreLeftOut) {

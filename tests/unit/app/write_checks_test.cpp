@@ -19,9 +19,11 @@
 namespace kv {
 namespace {
 
+// A template as written to a radio with the HF and 10 m bands: the templates start in HAM.
 std::unique_ptr<Document> Template(const char* fileName) {
     auto doc = std::make_unique<Document>();
     EXPECT_TRUE(LoadTemplateFile(*doc, std::string(KV_PROGRAM_DIR) + "/Init/" + fileName));
+    doc->Radio.RadioOptionFlag = true;
     return doc;
 }
 
@@ -42,6 +44,16 @@ TEST(WriteChecks, WhatTheWindowsAllowIsNoFinding) {
     doc->settings().WorkGroup[kBandHam] = 13;
     doc->settings().GroupWorkChannel(kBandCb, 7) = 77;
     doc->config().ModeEnable.fill(0);
+    for (const WriteFinding& finding : CheckBeforeWriting(*doc)) ADD_FAILURE() << finding.Line.en;
+    // A radio with CB only, starting in CB; or one the check knows nothing about (the command
+    // line, offline).
+    doc->Radio.RadioOptionFlag = false;
+    doc->config().BandMode = kBandCb;
+    for (const WriteFinding& finding : CheckBeforeWriting(*doc)) ADD_FAILURE() << finding.Line.en;
+    doc->config().BandMode = kBandHam;
+    for (const WriteFinding& finding : CheckBeforeWriting(*doc, false))
+        ADD_FAILURE() << finding.Line.en;
+    doc->config().BandMode = kBandCb;
     for (const WriteFinding& finding : CheckBeforeWriting(*doc)) ADD_FAILURE() << finding.Line.en;
 }
 
@@ -68,6 +80,22 @@ void PrintTo(const FaultCase& c, std::ostream* out) {
 // Block values: emergency 0 = EU channel 1, 24 = HF group 1, 26 = HF channel 1; dual watch
 // 12 = HF group, 13 = HF channel; groups and channels are stored counting from 0.
 const FaultCase kFaults[] = {
+    {"HamBandWithoutTheOption", [](Document& d) { d.Radio.RadioOptionFlag = false; },
+     "BandWithoutOption",
+     "The radio would start in the HAM band, which a radio without the HF and 10 m bands does not "
+     "have. Setup: tick \"Radio with HF and 10 m bands\" if the radio has them; otherwise tick it, "
+     "pick the CB band in Channel Information and clear it again.",
+     "对讲机将在 HAM 波段启动"},
+    {"BandOutsideTheListWithoutTheOption",
+     [](Document& d) {
+         d.Radio.RadioOptionFlag = false;
+         d.config().BandMode = 9;
+     },
+     "BandWithoutOption",
+     "The radio would start in the 9 band, which a radio without the HF and 10 m bands does not "
+     "have. Setup: tick \"Radio with HF and 10 m bands\" if the radio has them; otherwise tick it, "
+     "pick the CB band in Channel Information and clear it again.",
+     "对讲机将在 9 波段启动"},
     {"CbWorkGroupOff", [](Document& d) { d.settings().GroupValid(kBandCb, 1) = 0; }, "WorkGroupOff",
      "CB band: the work group 1 is switched off. Channel Information, CB band: switch group 1 on "
      "or pick another group.",

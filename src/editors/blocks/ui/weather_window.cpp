@@ -146,8 +146,7 @@ void WeatherWindow::buildGrid() {
     text1_ = new QLineEdit(grid_->viewport());
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAlignment(Qt::AlignCenter);
-    text1_->setContextMenuPolicy(Qt::NoContextMenu);
-    text1_->setAcceptDrops(false);
+    KeepPastesOut(text1_);
     text1_->installEventFilter(this);
     text1_->hide();
     for (int column = 0; column < static_cast<int>(columns.size()); ++column) {

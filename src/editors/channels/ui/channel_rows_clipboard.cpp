@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <algorithm>
 
+#include "editors/channels/grid_rows.h"
 #include "editors/channels/ui/channel_editor_state.h"
 #include "exchange/channel_rows_private.h"
 #include "exchange/channel_rows_sheet.h"
@@ -28,7 +29,10 @@ void CopyRowsToClipboard(const Document& doc, int band, int group, std::span<con
     auto* mime = new QMimeData;
     mime->setText(QString::fromStdString(ChannelRowsSheet(doc, band, group, copied, language)));
     mime->setData(OwnType(), QByteArray::fromStdString(own));
-    state.CopiedRows = rows.size() == 1 ? own : std::string();
+    // One channel row pastes as the record copied; a CB memory row, like several rows, pastes
+    // through the rows' own rules, which put a memory onto a memory row.
+    const bool oneChannel = rows.size() == 1 && !IsCbMemoryRow(band, group, rows.front());
+    state.CopiedRows = oneChannel ? own : std::string();
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
+#include "codec/shown_name.h"
 #include "editors/channels/cb_memory.h"
 #include "editors/channels/channel_edit.h"
 #include "editors/channels/channel_names.h"
@@ -115,10 +117,12 @@ ChannelWindow::ChannelWindow(ShellContext& context, EditorHost& main, QWidget* p
 // Shows the document from its stored band: on opening, and when the document was replaced.
 void ChannelWindow::showDocument() {
     const Document& doc = context_.Doc;
-    // Without the radio's option the band cannot change; the stored band is shown as it is.
+    // A radio without the HF option has only CB: the window shows CB and offers no other band.
+    // Showing stores nothing: another stored band is named by the check before writing.
     bandBox_->setEnabled(doc.Radio.RadioOptionFlag);
     const int stored = doc.config().BandMode;
-    const int band = stored >= 0 && stored < kBandCount ? stored : kBandCb;
+    const int band =
+        doc.Radio.RadioOptionFlag && stored >= 0 && stored < kBandCount ? stored : kBandCb;
     ChangShowByLanguage();
     ShowRB();
     ShowDTMF();
@@ -249,7 +253,7 @@ void ChannelWindow::buildControls() {
     editBox_->setObjectName(QStringLiteral("Text1"));
     editBox_->setMaxLength(8);
     editBox_->setAlignment(Qt::AlignCenter);
-    editBox_->setContextMenuPolicy(Qt::NoContextMenu);
+    KeepPastesOut(editBox_);
     editBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
     editBox_->installEventFilter(this);
     editBox_->hide();
@@ -363,7 +367,9 @@ void ChannelWindow::FillGroupLists(int band) {
     groupBox_->clear();
     groupCopy_->clear();
     for (int group = 1; group <= SelectableGroups(band); ++group) {
-        const QString name = Text(GroupIndexToName(context_.Doc, band, group));
+        // Name bytes from a radio may be anything: shown as the block windows show them.
+        const QString name = Text(
+            ShownName(GroupIndexToName(context_.Doc, band, group), *context_.Codec.AnsiCodePage));
         groupBox_->addItem(name);
         groupCopy_->addItem(name);
     }
@@ -448,8 +454,8 @@ void ChannelWindow::SetGridData() {
 void ChannelWindow::ShowChannel(int band, int group, int row) {
     const Document& doc = context_.Doc;
     if (band < 0 || band >= kBandCount) return;
-    // Without the radio's HF option only the stored band can be on screen.
-    if (band != doc.config().BandMode && !doc.Radio.RadioOptionFlag) return;
+    // Without the radio's HF option only CB can be on screen.
+    if (band != kBandCb && !doc.Radio.RadioOptionFlag) return;
     if (band != band_) {
         // Showing another band is navigation: the stored band stays as it is.
         const QSignalBlocker blockBand(bandBox_);
@@ -542,6 +548,15 @@ int ChannelWindow::currentRow() const {
     return index.isValid() ? index.row() + 1 : 0;
 }
 
+int ChannelWindow::actedRow() const {
+    // Ctrl+arrows and Ctrl+click move the current cell without moving the highlight: the row the
+    // user sees highlighted is the one the panel shows and a pick changes.
+    const std::vector<int> rows = selectedRows();
+    const int row = currentRow();
+    if (rows.empty() || std::find(rows.begin(), rows.end(), row) != rows.end()) return row;
+    return rows.front();
+}
+
 void ChannelWindow::selectRow(int row) {
     if (row < 1 || row > model_->rowCount()) return;
     const int column = std::max(1, grid_->currentIndex().column());
@@ -593,7 +608,7 @@ void ChannelWindow::SetEditNoVisable() {
 
 void ChannelWindow::ShowChIfoDataOther() {
     guarded("ShowChIfoDataOther", [this] {
-        const int row = currentRow();
+        const int row = actedRow();
         const int group = DisplayedGroup();
         Document& doc = context_.Doc;
         const RowRecord found = FindRowRecord(doc.Working, band_, group, row);
@@ -640,11 +655,11 @@ void ChannelWindow::detailChosen(int box, int value) {
             announce(EditSection::Channels, outcome.ChangedRows.front(),
                      outcome.ChangedRows.back());
         if (!outcome.SkippedRows.empty())
-            ShowMessage(this, language(), DetailSkippedText(band_, group, outcome.SkippedRows),
+            ShowMessage(this, language(), DetailSkippedText(band_, group, outcome),
                         MessageButtons::Ok, MessageIcon::Information);
         return;
     }
-    const int row = currentRow();
+    const int row = actedRow();
     if (!SetDetailValue(doc, band_, group, row, *desc, value)) return;
     model_->RefreshRow(row);
     ShowChIfoDataOther();
@@ -751,9 +766,25 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
         });
         return discard;
     }
+    // The menu key, and Shift+F10 which the desktop does not turn into a menu request, open the
+    // menu as a click on the highlighted row does.
+    const bool menuKey =
+        (event->type() == QEvent::ContextMenu &&
+         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) ||
+        (event->type() == QEvent::KeyPress &&
+         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
+         static_cast<QKeyEvent*>(event)->modifiers() == Qt::ShiftModifier);
+    if (watched == grid_ && menuKey) {
+        // On the highlighted row, which a Ctrl+arrow may have left the focus frame away from.
+        const QModelIndex at = model_->index(std::max(1, actedRow()) - 1, 1);
+        contextMenuAt(grid_->visualRect(at).center());
+        return true;
+    }
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // The entry opens on the row it will change, highlighted.
+            selectRow(std::max(1, currentRow()));
             EnterGridEdit();
             return true;
         }

@@ -101,6 +101,9 @@ private:
     void GridNextLine();
     void selectRow(int row);
     int currentRow() const;
+    // The row the details panel shows and a single pick changes: the current row when it is
+    // selected (or nothing is), otherwise the first selected row.
+    int actedRow() const;
     void contextMenuAt(const QPoint& pos);
     void runListCommand(const std::function<RowsEditOutcome()>& command);
     // Shows what a list command did: rows redrawn, the edit announced, messages.

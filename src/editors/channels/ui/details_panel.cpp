@@ -63,8 +63,10 @@ QComboBox* DetailsPanel::box(int box) const {
 
 void DetailsPanel::SetLanguage(int language) {
     language_ = language;
+    int widestLabel = 0;
     for (const Row& row : rows_) {
         row.label->setText(Text(row.desc->label.in(language)));
+        widestLabel = std::max(widestLabel, row.label->sizeHint().width());
         if (row.desc->list != DetailList::Fixed) continue;
         const QSignalBlocker block(row.combo);
         row.combo->clear();
@@ -72,6 +74,9 @@ void DetailsPanel::SetLanguage(int language) {
             row.combo->addItem(Text(entry.in(language)));
         showValue(row);
     }
+    // Room for the widest caption of any row, shown or not: the panel keeps its width when a CB
+    // memory row brings its longer captions, so the grid beside it never loses its scroll bar.
+    static_cast<QGridLayout*>(layout())->setColumnMinimumWidth(0, widestLabel);
     SetRogerTones(rogerTones_);
     SetDtmfCodes(dtmfCodes_);
 }
@@ -139,15 +144,21 @@ void DetailsPanel::showRow(Row& row, const std::vector<ShownRecord>& records,
         for (int chNo : context.cbMemChoices) row.combo->addItem(QString::number(chNo), chNo);
     }
     std::optional<int> value;
+    bool someWithout = false;
     row.mixed = false;
     for (const ShownRecord& shown : records) {
         if (!DetailBoxShown(*row.desc, context.band, context.memGroup, shown.cbMemoryRow,
-                            context.group, shown.record))
+                            context.group, shown.record)) {
+            someWithout = true;
             continue;
+        }
         const int own = shown.record.*(row.desc->field);
         if (value && *value != own) row.mixed = true;
         if (!value) value = own;
     }
+    // A box some of the channels do not have (a DCS code beside CTCSS channels) differs too: one
+    // channel's value would pass for the selection's.
+    if (value && someWithout) row.mixed = true;
     row.value = value.value_or(records.empty() ? 0 : records.front().record.*(row.desc->field));
     showValue(row);
     row.combo->setVisible(value.has_value());

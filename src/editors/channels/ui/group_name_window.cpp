@@ -10,6 +10,7 @@
 
 #include "app/main_window_tables.h"
 #include "app/twips.h"
+#include "codec/shown_name.h"
 #include "editors/channels/channel_window_texts.h"
 #include "editors/channels/group_settings.h"
 #include "editors/channels/ui/channel_editor_state.h"
@@ -65,6 +66,7 @@ GroupNameWindow::GroupNameWindow(ShellContext& context, EditorHost& main, QWidge
         halves_[i]->setMaxLength(1);
         halves_[i]->setAlignment(Qt::AlignCenter);
         halves_[i]->setAttribute(Qt::WA_InputMethodEnabled, false);
+        KeepPastesOut(halves_[i]);
         halves_[i]->installEventFilter(this);
         halves_[i]->hide();
     }
@@ -101,6 +103,10 @@ int GroupNameWindow::language() const {
     return context_.State.CurrentLanguage;
 }
 
+const CodePage& GroupNameWindow::page() const {
+    return *context_.Codec.AnsiCodePage;
+}
+
 void GroupNameWindow::FillGroupNameRows() {
     RenameRow = 0;
     grid_->setEnabled(band_ != kBandCb);
@@ -110,8 +116,8 @@ void GroupNameWindow::FillGroupNameRows() {
 
 void GroupNameWindow::ShowGroupNameRow(int group) {
     if (group < 1 || group > grid_->rowCount()) return;
-    const QString name =
-        QString::fromStdString(context_.Doc.settings().GroupName(band_, group).trimmed());
+    const QString name = QString::fromStdString(
+        ShownName(context_.Doc.settings().GroupName(band_, group).trimmed(), page()));
     for (int column = 0; column < 3; ++column) {
         auto* item = new QTableWidgetItem(name);
         item->setTextAlignment(Qt::AlignCenter);
@@ -130,11 +136,17 @@ void GroupNameWindow::beginRename() {
     const int half = cell.width() / 2;
     halves_[0]->setGeometry(cell.left(), cell.top(), half, cell.height());
     halves_[1]->setGeometry(cell.left() + half, cell.top(), half, cell.height());
-    const std::string text = grid_->item(row, kRenameColumn)->text().toStdString();
-    halves_[0]->setText(text.empty() ? QString()
-                                     : QString::fromStdString(TrimName(text.substr(0, 1))));
-    halves_[1]->setText(text.size() < 2 ? QString()
-                                        : QString::fromStdString(TrimName(text.substr(1, 1))));
+    // Each half shows its stored byte; a half the user leaves alone keeps that byte. A byte shown
+    // as an escape ("\xE7") does not fit the one-character box: it shows as the box's hint.
+    const std::string stored = context_.Doc.settings().GroupName(band_, RenameRow).trimmed();
+    for (std::size_t i = 0; i < 2; ++i) {
+        const QString shown =
+            stored.size() <= i
+                ? QString()
+                : QString::fromStdString(ShownName(TrimName(stored.substr(i, 1)), page()));
+        halves_[i]->setText(shown.size() <= 1 ? shown : QString());
+        halves_[i]->setPlaceholderText(shown.size() <= 1 ? QString() : shown);
+    }
     halves_[0]->show();
     halves_[1]->show();
     halves_[0]->setFocus();
@@ -142,14 +154,20 @@ void GroupNameWindow::beginRename() {
 
 void GroupNameWindow::SaveOldData() {
     if (!halves_[0]->isVisible() || !halves_[1]->isVisible()) return;
-    const std::string first = halves_[0]->text().toStdString();
-    const std::string second = halves_[1]->text().toStdString();
+    // A half the user did not type into keeps the stored character, which it may show only as
+    // an escape ("\xE7"); with nothing typed at all, nothing is stored.
+    std::optional<std::string> typed[2];
+    for (std::size_t i = 0; i < 2; ++i)
+        if (halves_[i]->isModified()) typed[i] = halves_[i]->text().toStdString();
     // Hidden first: hiding moves the focus, which must not commit a second time.
     halves_[0]->hide();
     halves_[1]->hide();
+    const auto view = [](const std::optional<std::string>& half) {
+        return half ? std::optional<std::string_view>(*half) : std::nullopt;
+    };
     bool changed = false;
     const std::optional<TextPair> refused =
-        RenameGroup(context_.Doc, renameBand_, RenameRow, first, second, changed);
+        RenameGroup(context_.Doc, renameBand_, RenameRow, view(typed[0]), view(typed[1]), changed);
     if (renameBand_ == band_) ShowGroupNameRow(RenameRow);
     if (changed) {
         announcing_ = true;
@@ -170,12 +188,15 @@ bool GroupNameWindow::filterKey(QLineEdit* half, QKeyEvent* key) {
         return true;
     }
     if (IsClipboardKey(*key)) return true;
+    // Erasing is typing too, even where the box shows the stored character only as its hint.
+    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) half->setModified(true);
     const QString text = key->text();
     if (text.isEmpty()) return false;
     const std::optional<char32_t> kept = FilterGroupNameChar(text.at(0).unicode());
     if (!kept) return true;
     if (*kept == text.at(0).unicode()) return false;
     half->setText(QString(QChar(static_cast<char16_t>(*kept))));
+    half->setModified(true);  // typed, though set here upper-cased
     return true;
 }
 

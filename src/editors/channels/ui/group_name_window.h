@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "codec/code_page.h"
 #include "gui/editor_window.h"
 #include "model/document_edit.h"
 
@@ -38,6 +39,8 @@ private:
     bool filterKey(QLineEdit* half, QKeyEvent* key);
     void onDocumentEdited(const DocumentEdit& edit);
     int language() const;
+    // The system's code page, in which names are stored.
+    const CodePage& page() const;
 
     ShellContext& context_;
     EditorHost& main_;

@@ -119,6 +119,7 @@ QWidget* SettingsWindow::buildSettingRow(const SettingRow& row) {
                                                        margins.left() + margins.right() + 12));
             }
             box->installEventFilter(this);
+            if (row.Kind == SettingKind::Number) KeepPastesOut(box);
             texts_.push_back({box, &row});
             const TextBinding binding = texts_.back();
             connect(box, &QLineEdit::editingFinished, this,

@@ -139,6 +139,7 @@ QWidget* DtmfWindow::buildAutodialTab(int language) {
     box_->setMaxLength(static_cast<int>(kDtmfCodeLength));
     box_->setAlignment(Qt::AlignCenter);
     box_->hide();
+    KeepPastesOut(box_);
     box_->installEventFilter(this);
     connect(box_, &QLineEdit::editingFinished, this, [this] {
         commitBox();

@@ -214,7 +214,7 @@ void RogerBeepWindow::announce() {
 }
 
 void RogerBeepWindow::recycleChosen(int index) {
-    const ReferenceCount used = CountToneReferences(context_.Doc.Working, currentTone_);
+    const ReferenceCount used = referencesAtStake();
     switch (SetToneRepeat(context_.Doc.Working, currentTone_, index)) {
         case ToneEdit::Stored:
             announce();
@@ -226,6 +226,12 @@ void RogerBeepWindow::recycleChosen(int index) {
         case ToneEdit::Unchanged:
             break;
     }
+}
+
+ReferenceCount RogerBeepWindow::referencesAtStake() const {
+    // References to a tone that is not defined already stay as they are whatever the edit does.
+    if (IsToneDefined(context_.Doc.config(), currentTone_) == 0) return {};
+    return CountToneReferences(context_.Doc.Working, currentTone_);
 }
 
 void RogerBeepWindow::tellCleared(const ReferenceCount& usedBefore) {
@@ -246,7 +252,7 @@ void RogerBeepWindow::frequencyChosen(int step, int index) {
 }
 
 void RogerBeepWindow::lengthChosen(int step, int index) {
-    const ReferenceCount used = CountToneReferences(context_.Doc.Working, currentTone_);
+    const ReferenceCount used = referencesAtStake();
     switch (SetToneTime(context_.Doc.Working, currentTone_, step, index)) {
         case ToneEdit::Stored:
             graph_->SetTone(tone());

@@ -48,6 +48,9 @@ private:
     // After an edit was stored (references repaired with it): every window hears of the edit,
     // and those offering tone numbers rebuild their lists.
     void announce();
+    // The references the edit about to be made would clear: those to the shown tone while it is
+    // defined.
+    ReferenceCount referencesAtStake() const;
     // After an edit that left the tone undefined: says which references to it were cleared.
     void tellCleared(const ReferenceCount& usedBefore);
     const ToneRecord& tone() const;

@@ -8,6 +8,7 @@
 
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
+#include "gui/document_editor.h"
 
 namespace kv::test {
 namespace {
@@ -24,17 +25,21 @@ protected:
     QLineEdit* half(int i) {
         return names()->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
     }
+    // Replaces what a half holds as the user does: erases it, then types.
+    static void Type(QLineEdit* box, const QString& keys) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, keys);
+    }
     // Renames group `group` by typing into the two halves and pressing Enter twice.
     void Rename(int group, const QString& first, const QString& second) {
         nameGrid()->setFocus();
         nameGrid()->setCurrentCell(group - 1, 2);
         QTest::keyClick(nameGrid(), Qt::Key_Return);
         ASSERT_TRUE(half(0)->isVisible());
-        half(0)->clear();
-        QTest::keyClicks(half(0), first);
+        Type(half(0), first);
         QTest::keyClick(half(0), Qt::Key_Return);
-        half(1)->clear();
-        QTest::keyClicks(half(1), second);
+        Type(half(1), second);
         QTest::keyClick(half(1), Qt::Key_Return);
         EXPECT_FALSE(half(0)->isVisible());
     }
@@ -62,7 +67,7 @@ TEST_F(GroupNameWindowTest, RenamesFilterKeysAndKeepALeadingBlank) {
     EXPECT_EQ(half(0)->text(), "");
     EXPECT_EQ(half(1)->text(), "7");
     // Closing the window commits what is typed.
-    half(0)->setText(QStringLiteral("Q"));
+    Type(half(0), QStringLiteral("Q"));
     main().CloseAllEditors();
     EXPECT_EQ(doc().settings().GroupName(kBandHf, 4).raw(), "Q7");
 }
@@ -73,7 +78,8 @@ TEST_F(GroupNameWindowTest, PastedCharactersAreRefusedAtCommit) {
     nameGrid()->setFocus();
     nameGrid()->setCurrentCell(0, 2);
     QTest::keyClick(nameGrid(), Qt::Key_Return);
-    half(0)->setText(QStringLiteral("#"));  // as pasted: no key filter saw it
+    half(0)->selectAll();
+    half(0)->insert(QStringLiteral("#"));  // as pasted: no key filter saw it
     Answer({MessageAnswer::Ok});
     nameGrid()->setFocus();
     ASSERT_EQ(Asked.size(), 1u);
@@ -95,6 +101,64 @@ TEST_F(GroupNameWindowTest, KeyboardPasteIsRefusedInEveryForm) {
         QTest::keyClick(half(0), key, modifiers);
         EXPECT_EQ(half(0)->text(), "") << QKeySequence(key | modifiers).toString().toStdString();
     }
+    // Nor does text arrive without a key: no drop, no menu, no middle button.
+    for (QLineEdit* box : {half(0), half(1)}) {
+        EXPECT_FALSE(box->acceptDrops());
+        EXPECT_EQ(box->contextMenuPolicy(), Qt::NoContextMenu);
+    }
+}
+
+// Name bytes above 0x7F, as a radio may hold them, show as the code page shows them or as their
+// escape, so that groups differing in such bytes look different in the window and the channel
+// window's group selector; opening the rename box and leaving it untyped stores nothing.
+TEST_F(GroupNameWindowTest, NamesFromTheRadioShowTheirBytesAndAnUntypedRenameStoresNothing) {
+    StartWithBands();
+    doc().settings().GroupName(kBandHf, 3).assign("\x81\x8D");
+    doc().settings().GroupName(kBandHf, 4).assign("\x8D\x81");
+    doc()
+        .settings()
+        .GroupName(kBandHf, 5)
+        .assign(
+            "\xE7"
+            "b");
+    ShowBandGroup(kBandHf, 1);
+    window()->ReShow_Group_Name();
+    names();
+    const struct {
+        int group;
+        const char* shown;
+    } cases[] = {{3, "\\x81\\x8D"}, {4, "\\x8D\\x81"}, {5, "\u00E7b"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(nameGrid()->item(c.group - 1, 0)->text(), QString::fromUtf8(c.shown)) << c.group;
+        EXPECT_EQ(combo("Combo6")->itemText(c.group - 1), QString::fromUtf8(c.shown)) << c.group;
+    }
+
+    const int steps = main().Editor().UndoCount();
+    nameGrid()->setFocus();
+    nameGrid()->setCurrentCell(4, 2);
+    QTest::keyClick(nameGrid(), Qt::Key_Return);
+    EXPECT_EQ(half(0)->text(), QString::fromUtf8("\u00E7"));
+    EXPECT_EQ(half(1)->text(), QStringLiteral("b"));
+    QTest::keyClick(half(0), Qt::Key_Return);
+    QTest::keyClick(half(1), Qt::Key_Return);
+    EXPECT_FALSE(half(0)->isVisible());
+    EXPECT_EQ(doc().settings().GroupName(kBandHf, 5).raw(),
+              "\xE7"
+              "b");
+    EXPECT_EQ(main().Editor().UndoCount(), steps);
+
+    // Typing one half keeps the stored byte of the other, shown as the box's hint.
+    nameGrid()->setCurrentCell(2, 2);
+    QTest::keyClick(nameGrid(), Qt::Key_Return);
+    EXPECT_EQ(half(0)->text(), QString());
+    EXPECT_EQ(half(0)->placeholderText(), QStringLiteral("\\x81"));
+    QTest::keyClick(half(0), Qt::Key_Return);
+    QTest::keyClicks(half(1), QStringLiteral("7"));
+    QTest::keyClick(half(1), Qt::Key_Return);
+    EXPECT_EQ(doc().settings().GroupName(kBandHf, 3).raw(),
+              "\x81"
+              "7");
+    EXPECT_EQ(main().Editor().UndoCount(), steps + 1);
 }
 
 TEST_F(GroupNameWindowTest, CbNamesCannotChangeAndTheWindowFollowsTheBand) {
@@ -123,7 +187,7 @@ TEST_F(GroupNameWindowTest, ARenameKeepsTheBandItBeganIn) {
     nameGrid()->setFocus();
     nameGrid()->setCurrentCell(1, 2);
     QTest::keyClick(nameGrid(), Qt::Key_Return);
-    half(0)->setText(QStringLiteral("Z"));
+    Type(half(0), QStringLiteral("Z"));
     const std::string hamName = doc().settings().GroupName(kBandHam, 2).raw();
     Pick(combo("Combo2"), kBandHam);  // the band changes while the rename is open
     EXPECT_EQ(doc().settings().GroupName(kBandHf, 2).trimmed(), "Z");

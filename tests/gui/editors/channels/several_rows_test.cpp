@@ -4,7 +4,9 @@
 // command is one undo step of the real edit entry, and the saved pair holds what was pasted.
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QGroupBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
@@ -12,10 +14,10 @@
 #include "app/ui/main_window.h"
 #include "channel_fixture.h"
 #include "codec/image_codec.h"
-#include "model/transmit_frequency.h"
 #include "files/data_file.h"
 #include "gui/document_editor.h"
 #include "model/memory_image.h"
+#include "model/transmit_frequency.h"
 #include "unit/exchange/exchangeable_document.h"
 
 namespace kv::test {
@@ -212,6 +214,69 @@ TEST_F(SeveralRowsTest, OnePowerPickOnTenChannelsChangesTenBytesAndUndoesInOneSt
     EXPECT_EQ(ImageOf(doc().Working), before);
 }
 
+// Ctrl+arrows move the focus frame without the highlight: the details panel, a pick and Delete
+// all act on the highlighted row, never on the one the frame went to.
+TEST_F(SeveralRowsTest, PanelPickAndDeleteActOnTheHighlightedRow) {
+    RadioData data = ExchangeableDocument(31)->Working;
+    FillGroup(data, kBandHam, 1, 12);
+    Load(data, kBandHam, 1);
+    ClickRow(11);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(grid(), Qt::Key_Up, Qt::ControlModifier);
+    ASSERT_EQ(grid()->currentIndex().row() + 1, 8);
+
+    auto* panel = window()->findChild<QGroupBox*>(QStringLiteral("FrameDetails"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->title().endsWith(QStringLiteral("CH 11"))) << panel->title().toStdString();
+    Pick(combo("Combo8_21"), QStringLiteral("High"));
+    EXPECT_EQ(Channel(kBandHam, 1, 11)->TxPower, 2);
+    EXPECT_EQ(Channel(kBandHam, 1, 8)->TxPower, 0);
+
+    grid()->setFocus();
+    trigger("mnuDelete");
+    EXPECT_EQ(Channel(kBandHam, 1, 11), nullptr);
+    EXPECT_NE(Channel(kBandHam, 1, 8), nullptr);
+}
+
+// Where the selected channels differ, a box is empty: in its value, or in having the box at all
+// (DCS channels beside CTCSS ones); where they agree, it shows their value.
+TEST_F(SeveralRowsTest, BoxesAreEmptyWhereTheSelectedChannelsDiffer) {
+    RadioData data = ExchangeableDocument(32)->Working;
+    FillGroup(data, kBandHam, 1, 12);
+    for (int slot = 1; slot <= 12; ++slot) {
+        ChannelRecord& record = data.channel(kBandHam, slot, 1);
+        const bool dcs = slot == 6 || slot == 7;
+        record.RxToneType = dcs ? 2 : 1;
+        record.RxCtcss = 3;
+        record.RxDcs = 5;
+        record.TxToneType = 0;
+    }
+    Load(data, kBandHam, 1);
+    ClickRow(1);
+    ClickRow(7, Qt::ShiftModifier);
+    ClickRow(11, Qt::ControlModifier);
+    struct Case {
+        const char* box;
+        bool visible;
+        int index;  // -1: empty
+    };
+    const Case cases[] = {
+        {"Combo8_18", true, -1},  // RXCTC: CTCSS and DCS
+        {"Combo8_19", true, -1},  // the CTCSS tone: not every channel has one
+        {"Combo8_20", true, -1},  // the DCS code: CH 6 and 7 only
+        {"Combo8_17", true, 0},   // TXCTC: all off
+        {"Combo8_21", true, 0},   // power: all low
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box);
+        EXPECT_EQ(combo(c.box)->isVisibleTo(window()), c.visible);
+        EXPECT_EQ(combo(c.box)->currentIndex(), c.index);
+    }
+    // Two DCS channels alone agree on their code.
+    ClickRow(6);
+    ClickRow(7, Qt::ShiftModifier);
+    EXPECT_EQ(combo("Combo8_20")->currentIndex(), 5);
+}
+
 TEST_F(SeveralRowsTest, APickThatAppliesToSomeChannelsNamesTheOthers) {
     RadioData data = ExchangeableDocument(24)->Working;
     FillGroup(data, kBandHam, 1, 4);
@@ -230,6 +295,30 @@ TEST_F(SeveralRowsTest, APickThatAppliesToSomeChannelsNamesTheOthers) {
               "The choice does not apply to CH 2, CH 4: they were left as they were.");
     for (int row = 1; row <= 4; ++row)
         EXPECT_EQ(Channel(kBandHam, 1, row)->RxCtcss, row % 2 == 1 ? 5 : 0) << row;
+}
+
+// A channel whose Public is on takes the value from its band: the message says so, for one
+// channel as for several.
+TEST_F(SeveralRowsTest, APickLeftOutForPublicChannelsSaysWhy) {
+    RadioData data = ExchangeableDocument(33)->Working;
+    FillGroup(data, kBandHam, 1, 4);
+    for (int slot = 1; slot <= 4; ++slot) {
+        data.channel(kBandHam, slot, 1).NbAnl = 0;
+        data.channel(kBandHam, slot, 1).PublicCh = slot == 3 ? 1 : 0;
+    }
+    Load(data, kBandHam, 1);
+    ClickRow(1);
+    ClickRow(4, Qt::ShiftModifier);
+    Answer({MessageAnswer::Ok});
+    Pick(combo("Combo8_3"), 2);
+
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].Text.en,
+              "CH 3: Public is on, so the channel takes this value from its band's public "
+              "parameters; it was left as it was.");
+    EXPECT_NE(Asked[0].Text.zh.find("CH 3：Public 已开启"), std::string::npos) << Asked[0].Text.zh;
+    for (int row = 1; row <= 4; ++row)
+        EXPECT_EQ(Channel(kBandHam, 1, row)->NbAnl, row == 3 ? 0 : 2) << row;
 }
 
 TEST_F(SeveralRowsTest, CutAndDeleteOfSelectedRowsAreOneStepEach) {
@@ -292,6 +381,36 @@ TEST_F(SeveralRowsTest, TheContextMenuKeepsTheSelectionItWasOpenedIn) {
     EXPECT_EQ(left, std::vector<int>({1, 5, 6, 7}));
 }
 
+// Shift+F10 and the menu key open the grid's menu on the highlighted rows, as the right button
+// does there.
+TEST_F(SeveralRowsTest, TheMenuKeysOpenTheContextMenu) {
+    RadioData data = ExchangeableDocument(34)->Working;
+    FillGroup(data, kBandHam, 1, 8);
+    Load(data, kBandHam, 1);
+    QMenu* menu = action("mnuListEdit")->menu();
+    ASSERT_NE(menu, nullptr);
+    const QMetaObject::Connection showing = QObject::connect(menu, &QMenu::aboutToShow, [&] {
+        QTimer::singleShot(0, menu, [&] {
+            action("mnuDelete")->trigger();
+            menu->close();
+        });
+    });
+    SelectRowsByKeys(2, 3);
+    QTest::keyClick(grid(), Qt::Key_F10, Qt::ShiftModifier);
+    SelectRow(6);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1));
+    QApplication::sendEvent(grid(), &menuKey);
+    // The highlighted row, not the one the focus frame went to.
+    SelectRow(8);
+    QTest::keyClick(grid(), Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(grid(), Qt::Key_F10, Qt::ShiftModifier);
+    QObject::disconnect(showing);
+    std::vector<int> left;
+    for (int row = 1; row <= 8; ++row)
+        if (Channel(kBandHam, 1, row) != nullptr) left.push_back(row);
+    EXPECT_EQ(left, std::vector<int>({1, 4, 5, 7}));
+}
+
 TEST_F(SeveralRowsTest, InsertPasteOfThreeRowsMovesTheChannelsBelowDown) {
     RadioData data = ExchangeableDocument(26)->Working;
     FillGroup(data, kBandHam, 1, 6);
@@ -305,6 +424,10 @@ TEST_F(SeveralRowsTest, InsertPasteOfThreeRowsMovesTheChannelsBelowDown) {
                                   "28.10200", "28.10300", "28.10500", "28.10600"};
     for (int row = 1; row <= 9; ++row) EXPECT_EQ(Cell(row), expected[row - 1]) << row;
     EXPECT_EQ(doc().Working.channelCount(kBandHam, 1), 9);
+    // The undo step names the rows that changed, not the rest of the group.
+    ASSERT_NE(main().Editor().UndoName(), nullptr);
+    const std::string name = main().Editor().UndoName()->en;
+    EXPECT_EQ(name.substr(name.size() - std::string("CH 5-9").size()), "CH 5-9") << name;
 }
 
 TEST_F(SeveralRowsTest, ClipboardRowsThatCannotBePastedSayWhyAndChangeNothing) {
@@ -366,6 +489,17 @@ TEST_F(SeveralRowsTest, CbMemoryRowsCopyAsMemoriesAndPasteOnlyOntoMemoryRows) {
     SelectRow(memoryRow);
     trigger("mnuPaste");
     EXPECT_EQ(ImageOf(doc().Working), before);
+
+    // One memory row pastes onto another memory row as two rows do.
+    Asked.clear();
+    SelectRow(memoryRow + 1);
+    trigger("mnuCopy");
+    SelectRow(memoryRow);
+    trigger("mnuPaste");
+    EXPECT_TRUE(Asked.empty()) << (Asked.empty() ? "" : Asked[0].Text.en);
+    EXPECT_EQ(doc().Working.Store.cbMem(1).MemChNo, 2);
+    EXPECT_EQ(doc().Working.Store.cbMem(1).RxFreqText.raw(),
+              doc().Working.Store.cbMem(2).RxFreqText.raw());
 }
 
 TEST_F(SeveralRowsTest, CopiedTextFollowsTheInterfaceLanguage) {

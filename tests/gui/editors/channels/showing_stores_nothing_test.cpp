@@ -148,23 +148,33 @@ TEST_F(ShowingStoresNothingTest, EveryOpenWindowRedrawsAReadWithoutStoring) {
     EXPECT_TRUE(Asked.empty());
 }
 
-// The stored band is shown as it is; without the radio's option it cannot be changed, and it
-// is not replaced by CB.
-TEST_F(ShowingStoresNothingTest, WithoutTheOptionTheStoredBandIsShownAndKept) {
+// A radio without the HF option has only CB: the window shows CB, offers no other band, and
+// keeps the stored band, which the check before writing names.
+TEST_F(ShowingStoresNothingTest, WithoutTheOptionCbIsShownAndTheStoredBandKept) {
     StartWithBands(false);
     doc().config().BandMode = kBandHam;
     doc().settings().WorkGroup[kBandHam] = 4;
+    doc().settings().WorkGroup[kBandCb] = 2;
     StageDocument(doc());
     main().CloseAllEditors();
     FlushDeletes();
     main().OpenEditor(QString::fromLatin1(kChannelWindow));
     EXPECT_FALSE(combo("Combo2")->isEnabled());
-    EXPECT_EQ(combo("Combo2")->currentIndex(), kBandHam);
-    EXPECT_EQ(combo("Combo6")->currentIndex(), 3);
-    EXPECT_EQ(grid()->model()->rowCount(), 40);
+    EXPECT_EQ(combo("Combo2")->currentIndex(), kBandCb);
+    EXPECT_EQ(combo("Combo6")->count(), 7);
+    EXPECT_EQ(combo("Combo6")->currentIndex(), 1);
+    EXPECT_EQ(grid()->model()->rowCount(), 56);
     EXPECT_EQ(doc().config().BandMode, kBandHam);
     EXPECT_FALSE(IsDocumentChanged(doc()));
-    EXPECT_TRUE(title().contains(QStringLiteral("28.0000 - 29.7000 MHz"))) << title().toStdString();
+    EXPECT_TRUE(title().contains(QStringLiteral("26.96500 - 27.86125 MHz")))
+        << title().toStdString();
+    // Going to a channel (undo, Compare) reaches CB channels only.
+    window()->ShowChannel(kBandHam, 2, 1);
+    EXPECT_EQ(combo("Combo2")->currentIndex(), kBandCb);
+    window()->ShowChannel(kBandCb, 3, 5);
+    EXPECT_EQ(combo("Combo6")->currentIndex(), 2);
+    EXPECT_EQ(doc().config().BandMode, kBandHam);
+    EXPECT_FALSE(IsDocumentChanged(doc()));
 }
 
 // The group shown on opening is not a pick: a work group the list cannot show stays stored until

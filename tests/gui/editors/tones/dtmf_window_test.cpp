@@ -6,10 +6,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -233,6 +236,63 @@ TEST_F(DtmfWindowTest, ReferencesAreRepairedWhenTheEditEnds) {
     EXPECT_EQ(data.Store.cbMem(90).DtmfEot, 0);
     EXPECT_EQ(data.channel(kBandCb, 1, 1).DtmfEot, 2);
     EXPECT_EQ(settings().CbPublicParams.DtmfEot, 0);
+}
+
+// Typing a code leaves the references to codes that were empty already as the radio holds them;
+// only the code the edit empties loses its references, with a word in the status bar.
+TEST_F(DtmfWindowTest, EditsLeaveReferencesThatWereAlreadyUndefined) {
+    StartWithToneWindows();
+    for (int n = 1; n <= kDtmfCodeCount; ++n) StoreDtmfCode(settings(), n, "");
+    StoreDtmfCode(settings(), 3, "33");
+    RadioData& data = doc().Working;
+    data.channel(kBandCb, 4, 2).DtmfBot = 7;
+    data.channel(kBandHam, 1, 14).DtmfCall = 16;
+    data.Store.cbMem(12).DtmfEot = 40;
+    settings().HamPublicParams.DtmfBot = 9;
+    data.channel(kBandHf, 5, 3).DtmfEot = 3;
+    DtmfWindow* w = open();
+    main().statusBar()->clearMessage();
+
+    QLineEdit* b = editCode(w, 1);
+    QTest::keyClicks(b, QStringLiteral("1"));
+    QTest::keyClick(b, Qt::Key_Return);
+    EXPECT_EQ(DtmfCodeText(settings(), 1), "1");
+    EXPECT_EQ(data.channel(kBandCb, 4, 2).DtmfBot, 7);
+    EXPECT_EQ(data.channel(kBandHam, 1, 14).DtmfCall, 16);
+    EXPECT_EQ(data.Store.cbMem(12).DtmfEot, 40);
+    EXPECT_EQ(settings().HamPublicParams.DtmfBot, 9);
+    EXPECT_TRUE(main().statusBar()->currentMessage().isEmpty());
+
+    b = editCode(w, 3);
+    clear(b);
+    main().FinishEdits();
+    EXPECT_EQ(data.channel(kBandHf, 5, 3).DtmfEot, 0);
+    EXPECT_EQ(data.channel(kBandCb, 4, 2).DtmfBot, 7);
+    EXPECT_EQ(main().statusBar()->currentMessage(),
+              QStringLiteral("DTMF code 3 is no longer used by 1 channel."));
+}
+
+// Text arriving without a key (the middle button's X11 selection, a drop, the box's menu) is
+// refused like the Ctrl+V the key filter drops: "zh0.dat" never becomes "0DA".
+TEST_F(DtmfWindowTest, PastesWithoutKeysAreRefusedLikeCtrlV) {
+    StartWithToneWindows();
+    StoreDtmfCode(settings(), 4, "12");
+    DtmfWindow* w = open();
+    QLineEdit* b = editCode(w, 4);
+    b->end(false);
+    EXPECT_EQ(b->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_FALSE(b->acceptDrops());
+
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("zh0.dat"));
+    QDropEvent drop(QPointF(b->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(b, &drop);
+    QTest::mouseClick(b, Qt::MiddleButton, {}, QPoint(2, b->height() / 2));
+    EXPECT_EQ(b->text(), QStringLiteral("12"));
+    EXPECT_EQ(b->cursorPosition(), 2) << "the middle button never reached the box";
+    main().FinishEdits();
+    EXPECT_EQ(DtmfCodeText(settings(), 4), "12");
 }
 
 // A code being typed is stored when the window closes, whichever way, and counts as an unsaved

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -175,6 +176,49 @@ TEST_F(RogerBeepWindowTest, UndefiningAToneRepairsReferencesThenRefreshesLists) 
     EXPECT_EQ(data.Store.cbMem(70).RogerBeep, 0);
     ASSERT_EQ(Edits.size(), 2u);
     EXPECT_EQ(Edits.back().Section, EditSection::Tones);
+}
+
+// References that named nothing defined when the radio was read stay as the radio holds them:
+// an edit clears only the references to the tone it leaves undefined, and says so; an edit that
+// clears nothing says nothing.
+TEST_F(RogerBeepWindowTest, EditsLeaveReferencesThatWereAlreadyUndefined) {
+    StartWithToneWindows();
+    UndefineAllTones();
+    define(1, {{100, 10}});
+    define(2, {{100, 10}});
+    tone(4) = {};
+    tone(4).ToneRepeat = 3;  // no length: undefined
+    RadioData& data = doc().Working;
+    data.channel(kBandCb, 1, 1).RogerBeep = 9;
+    data.channel(kBandHf, 2, 12).RogerBeep = 15;
+    data.channel(kBandHam, 3, 1).RogerBeep = 4;
+    data.Store.cbMem(7).RogerBeep = -1;
+    data.Config.Settings.HfPublicParams.RogerBeep = 4;
+    data.channel(kBandCb, 2, 1).RogerBeep = 2;
+    RogerBeepWindow* w = open();
+    QTabBar* tabs = child<QTabBar>(w, QStringLiteral("TabStrip1"));
+    main().statusBar()->clearMessage();
+
+    pick(list(w, QStringLiteral("cboRecycle")), 5);  // tone 1 stays defined
+    tabs->setCurrentIndex(3);
+    pick(length(w, 1), 8);                           // tone 4 becomes defined
+    pick(list(w, QStringLiteral("cboRecycle")), 0);  // and undefined again: its references go
+    EXPECT_EQ(data.channel(kBandHam, 3, 1).RogerBeep, 0);
+    EXPECT_EQ(data.Config.Settings.HfPublicParams.RogerBeep, 0);
+    EXPECT_EQ(main().statusBar()->currentMessage(),
+              QStringLiteral("Tone 4 is no longer used by 1 channel and 1 public block."));
+
+    data.channel(kBandHam, 3, 1).RogerBeep = 4;
+    main().statusBar()->clearMessage();
+    pick(length(w, 2), 3);                           // tone 4 stays undefined (recycle Off)
+    pick(list(w, QStringLiteral("cboRecycle")), 2);  // defined again
+    EXPECT_EQ(data.channel(kBandHam, 3, 1).RogerBeep, 4);
+    EXPECT_TRUE(main().statusBar()->currentMessage().isEmpty());
+
+    EXPECT_EQ(data.channel(kBandCb, 1, 1).RogerBeep, 9);
+    EXPECT_EQ(data.channel(kBandHf, 2, 12).RogerBeep, 15);
+    EXPECT_EQ(data.Store.cbMem(7).RogerBeep, -1);
+    EXPECT_EQ(data.channel(kBandCb, 2, 1).RogerBeep, 2);
 }
 
 TEST_F(RogerBeepWindowTest, FrequencyAndIntervalAreStoredAsTheirValues) {

@@ -136,6 +136,25 @@ TEST_F(GroupSettingsTest, RenameFiltersComposesAndKeepsUnchangedNames) {
     EXPECT_FALSE(RenameGroup(*doc, kBandHf, 2, "A", "", changed).has_value());
     EXPECT_FALSE(changed);
     EXPECT_EQ(doc->settings().GroupName(kBandHf, 2).raw(), std::string("A\0", 2));
+    // A half not typed into keeps the stored byte, whatever it is; with neither typed, nothing
+    // is stored (a lower-case name from a radio stays as it is).
+    doc->settings()
+        .GroupName(kBandHf, 3)
+        .assign(
+            "\xE7"
+            "b");
+    EXPECT_FALSE(RenameGroup(*doc, kBandHf, 3, std::nullopt, std::nullopt, changed).has_value());
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(doc->settings().GroupName(kBandHf, 3).raw(),
+              "\xE7"
+              "b");
+    EXPECT_FALSE(RenameGroup(*doc, kBandHf, 3, std::nullopt, "c", changed).has_value());
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(doc->settings().GroupName(kBandHf, 3).raw(),
+              "\xE7"
+              "C");
+    EXPECT_FALSE(RenameGroup(*doc, kBandHf, 3, "", std::nullopt, changed).has_value());
+    EXPECT_EQ(doc->settings().GroupName(kBandHf, 3).raw(), " C");
     // Key filter.
     EXPECT_EQ(FilterGroupNameChar('b'), std::optional<char32_t>('B'));
     EXPECT_EQ(FilterGroupNameChar('/'), std::optional<char32_t>('/'));

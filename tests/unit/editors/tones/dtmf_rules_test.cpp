@@ -98,12 +98,12 @@ TEST(DtmfRules, SetDtmfListRepairsEveryReference) {
     s.HfPublicParams.DtmfBot = 5;
     s.HamPublicParams.DtmfCall = 5;
     s.HamPublicParams.DtmfBot = 2;
-    EXPECT_EQ(SetDTMFList(d), 0);
+    EXPECT_EQ(SetDTMFList(d, 5), 0) << "code 5 is defined";
 
     // Set as the DTMF window sets it, the emptied code takes its references with it.
     EXPECT_FALSE(SetDtmfCode(d, 2, "1")) << "an unchanged code repairs nothing";
     EXPECT_TRUE(SetDtmfCode(d, 5, ""));
-    EXPECT_EQ(SetDTMFList(d), 0) << "nothing left to repair";
+    EXPECT_EQ(SetDTMFList(d, 5), 0) << "nothing left to repair";
     for (ChannelRecord* r : {&hamVfo, &hfMem, &cb, &hf, &d.Store.cbMem(96), &d.Store.cbMem(1)}) {
         EXPECT_EQ(r->DtmfBot, 0);
         EXPECT_EQ(r->DtmfEot, 2);
@@ -113,6 +113,40 @@ TEST(DtmfRules, SetDtmfListRepairsEveryReference) {
     EXPECT_EQ(s.HfPublicParams.DtmfBot, 0);
     EXPECT_EQ(s.HamPublicParams.DtmfCall, 0);
     EXPECT_EQ(s.HamPublicParams.DtmfBot, 2);
+}
+
+// References to codes that were empty before the edit (or to numbers outside 1..16) are left as
+// the radio holds them; emptying one code clears the references to that code alone.
+TEST(DtmfRules, EditsLeaveReferencesThatWereAlreadyUndefined) {
+    auto data = std::make_unique<RadioData>();
+    RadioData& d = *data;
+    RadioSettings& s = d.Config.Settings;
+    StoreDtmfCode(s, 4, "44");
+    ChannelRecord& cb = d.channel(kBandCb, 3, 1);
+    ChannelRecord& ham = d.channel(kBandHam, 9, 2);
+    cb.DtmfBot = 7;
+    cb.DtmfEot = 4;
+    cb.DtmfCall = 40;
+    ham.DtmfBot = 4;
+    ham.DtmfCall = 16;
+    d.Store.cbMem(96).DtmfEot = -3;
+    s.CbPublicParams.DtmfCall = 12;
+
+    EXPECT_TRUE(SetDtmfCode(d, 1, "1"));
+    EXPECT_TRUE(SetDtmfCode(d, 4, "45"));
+    EXPECT_EQ(SetDTMFList(d, 4), 0) << "code 4 is defined: its references stay";
+    EXPECT_EQ(cb.DtmfBot, 7);
+    EXPECT_EQ(cb.DtmfCall, 40);
+    EXPECT_EQ(ham.DtmfCall, 16);
+    EXPECT_EQ(d.Store.cbMem(96).DtmfEot, -3);
+    EXPECT_EQ(s.CbPublicParams.DtmfCall, 12);
+    EXPECT_EQ(cb.DtmfEot, 4);
+
+    EXPECT_TRUE(SetDtmfCode(d, 4, ""));
+    EXPECT_EQ(cb.DtmfEot, 0);
+    EXPECT_EQ(ham.DtmfBot, 0);
+    EXPECT_EQ(cb.DtmfBot, 7);
+    EXPECT_EQ(ham.DtmfCall, 16);
 }
 
 TEST(DtmfTexts, EncodeRowsHoldTheirLists) {

@@ -131,16 +131,40 @@ TEST_F(ToneRules, RevalidationReachesEveryReference) {
     EXPECT_EQ(s.HamPublicParams.RogerBeep, 0);
 }
 
-TEST_F(ToneRules, RevalidationClearsNumbersOutsideTheTable) {
+// An edit repairs only what it breaks: references that named no defined tone before it (numbers
+// outside the table, tones left undefined) stay as the radio holds them.
+TEST_F(ToneRules, EditsLeaveReferencesThatWereAlreadyUndefined) {
+    tone(1) = ToneWith(1, {10});
     tone(2) = ToneWith(1, {10});
-    data_->channel(kBandCb, 4, 2).RogerBeep = 9;
-    data_->channel(kBandCb, 5, 2).RogerBeep = -2;
-    data_->channel(kBandCb, 6, 2).RogerBeep = 2;
-    EXPECT_EQ(RevalidateToneReferences(*data_), 2);
-    EXPECT_EQ(data_->channel(kBandCb, 4, 2).RogerBeep, 0);
-    EXPECT_EQ(data_->channel(kBandCb, 5, 2).RogerBeep, 0);
-    EXPECT_EQ(data_->channel(kBandCb, 6, 2).RogerBeep, 2);
-    EXPECT_EQ(RevalidateToneReferences(*data_), 0);
+    tone(5) = ToneWith(0, {10});  // undefined
+    RadioData& d = *data_;
+    const struct {
+        int Band, Group, Slot, Tone;
+    } kept[] = {{kBandCb, 2, 4, 9},  {kBandCb, 2, 5, -2}, {kBandHf, 12, 1, 15},
+                {kBandHam, 1, 3, 5}, {kBandCb, 2, 6, 2},  {kBandHf, 3, 9, 1}};
+    for (const auto& k : kept)
+        d.channel(k.Band, k.Slot, k.Group).RogerBeep = static_cast<i16>(k.Tone);
+    d.Store.cbMem(3).RogerBeep = 12;
+    d.Config.Settings.HfPublicParams.RogerBeep = 5;
+
+    EXPECT_EQ(SetToneRepeat(d, 1, 4), ToneEdit::Stored);    // stays defined
+    EXPECT_EQ(SetToneTime(d, 5, 2, 30), ToneEdit::Stored);  // stays undefined
+    EXPECT_EQ(SetToneRepeat(d, 6, 2), ToneEdit::Stored);    // no length: stays undefined
+    EXPECT_EQ(SetToneTime(d, 2, 1, 20), ToneEdit::Stored);  // stays defined
+    EXPECT_EQ(RevalidateToneReferences(d, 2), 0) << "a defined tone keeps its references";
+    EXPECT_EQ(RevalidateToneReferences(d, 9), 0) << "no tone 9 to undefine";
+
+    for (const auto& k : kept)
+        EXPECT_EQ(d.channel(k.Band, k.Slot, k.Group).RogerBeep, k.Tone)
+            << k.Band << "/" << k.Group << "/" << k.Slot;
+    EXPECT_EQ(d.Store.cbMem(3).RogerBeep, 12);
+    EXPECT_EQ(d.Config.Settings.HfPublicParams.RogerBeep, 5);
+
+    // Once tone 2 is left undefined by an edit, its references go, and only those.
+    EXPECT_EQ(SetToneTime(d, 2, 1, 0), ToneEdit::Stored);
+    EXPECT_EQ(d.channel(kBandCb, 6, 2).RogerBeep, 0);
+    EXPECT_EQ(d.channel(kBandHam, 3, 1).RogerBeep, 5);
+    EXPECT_EQ(d.channel(kBandCb, 4, 2).RogerBeep, 9);
 }
 
 }  // namespace
