@@ -4,13 +4,14 @@
 #include <string>
 
 #include "app/main_window_tables.h"
+#include "codec/shown_name.h"
+#include "editors/blocks/block_windows.h"
+#include "editors/blocks/weather_texts.h"
 #include "editors/channels/channel_names.h"
 #include "editors/channels/channel_window_texts.h"
 #include "editors/channels/detail_rows.h"
 #include "editors/channels/grid_rows.h"
 #include "editors/settings/settings_texts.h"
-#include "editors/blocks/block_windows.h"
-#include "editors/blocks/weather_texts.h"
 #include "editors/tones/dtmf_texts.h"
 #include "editors/tones/tone_texts.h"
 
@@ -52,11 +53,13 @@ TextPair ChannelField(const WorkingDiff& diff) {
 }
 
 // ", HF A" and ", CH 7" or ", CH 7-9", each part where the edit names it.
-TextPair Where(const Document& doc, const DocumentEdit& edit, bool rows) {
+TextPair Where(const Document& doc, const DocumentEdit& edit, bool rows, const CodePage& codePage) {
     std::string place;
     if (edit.Band >= 0 && edit.Band < kBandCount) {
         place = std::string(", ") + BandName(edit.Band);
-        if (edit.Group >= 1) place += " " + GroupIndexToName(doc, edit.Band, edit.Group);
+        // The stored name's bytes, as the group selector shows them.
+        if (edit.Group >= 1)
+            place += " " + ShownName(GroupIndexToName(doc, edit.Band, edit.Group), codePage);
     }
     TextPair where{place, place};
     if (!rows || edit.FirstRow < 1) return where;
@@ -93,25 +96,25 @@ EditDescription SpecialBlock(const WorkingDiff& diff) {
 
 }  // namespace
 
-EditDescription DescribeEdit(const Document& doc, const DocumentEdit& edit,
-                             const WorkingDiff& diff) {
+EditDescription DescribeEdit(const Document& doc, const DocumentEdit& edit, const WorkingDiff& diff,
+                             const CodePage& codePage) {
     switch (edit.Section) {
         case EditSection::Channels:
-            return {Join(ChannelField(diff), Where(doc, edit, true)), kChannelWindow};
+            return {Join(ChannelField(diff), Where(doc, edit, true, codePage)), kChannelWindow};
         case EditSection::GroupSettings:
             if (diff.ConfigBefore &&
                 !(diff.ConfigBefore->Settings.GroupName == diff.ConfigAfter->Settings.GroupName))
-                return {Join(GroupNameWindowTexts().Caption, Where(doc, edit, false)),
+                return {Join(GroupNameWindowTexts().Caption, Where(doc, edit, false, codePage)),
                         kGroupNameWindow};
-            return {Join(kGroupSettingsName, Where(doc, edit, false)), kChannelWindow};
+            return {Join(kGroupSettingsName, Where(doc, edit, false, codePage)), kChannelWindow};
         case EditSection::Settings:
             return {SettingsTexts().Caption, kSettingsWindow};
         case EditSection::PublicChannels:
-            return {Join(kPublicName, Where(doc, edit, false)), kSettingsWindow};
+            return {Join(kPublicName, Where(doc, edit, false, codePage)), kSettingsWindow};
         case EditSection::SpecialBlocks:
             return SpecialBlock(diff);
         case EditSection::Weather:
-            return {Join(WeatherWindowCaption(), Where(doc, edit, true)), kWeatherWindow};
+            return {Join(WeatherWindowCaption(), Where(doc, edit, true, codePage)), kWeatherWindow};
         case EditSection::Tones:
             return {ToneTexts().Caption, kRogerBeepWindow};
         case EditSection::Dtmf:

@@ -45,9 +45,10 @@ private:
     bool pushed_ = false;
 };
 
-DocumentEditor::DocumentEditor(Document& doc, QObject* parent)
+DocumentEditor::DocumentEditor(Document& doc, const CodecOptions& codec, QObject* parent)
     : QObject(parent),
       doc_(doc),
+      codec_(codec),
       seen_(std::make_unique<RadioData>(doc.Working)),
       seenRange_(doc.BandRangeText) {
     stack_.setUndoLimit(kUndoSteps);
@@ -63,7 +64,7 @@ bool DocumentEditor::record(const DocumentEdit& edit) {
     WorkingDiff diff = DiffWorking(*seen_, doc_.Working);
     if (diff.empty()) return false;
     ApplyDiff(*seen_, diff, true);
-    EditDescription description = DescribeEdit(doc_, edit, diff);
+    EditDescription description = DescribeEdit(doc_, edit, diff, *codec_.AnsiCodePage);
     stack_.push(new Step(*this, edit, std::move(diff), std::move(description), seenRange_,
                          doc_.BandRangeText));
     seenRange_ = doc_.BandRangeText;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "codec/image_codec.h"
 #include "model/document.h"
 #include "model/document_edit.h"
 #include "model/text_pair.h"
@@ -22,7 +23,8 @@ public:
     // At least this many steps are kept; older ones are dropped.
     static constexpr int kUndoSteps = 1000;
 
-    explicit DocumentEditor(Document& doc, QObject* parent = nullptr);
+    // codec gives the code page the names of edits show group names through.
+    DocumentEditor(Document& doc, const CodecOptions& codec, QObject* parent = nullptr);
     ~DocumentEditor() override;
 
     // The document was changed by `edit`: records what changed (nothing when nothing did) and
@@ -64,6 +66,7 @@ private:
     void restore(const Step& step, bool forward);
 
     Document& doc_;
+    const CodecOptions& codec_;
     std::unique_ptr<RadioData> seen_;  // the working data as last recorded or restored
     std::string seenRange_;            // the band range text as last recorded or restored
     QUndoStack stack_;

@@ -117,7 +117,7 @@ MainWindow::MainWindow(ShellContext& context, const WindowRegistry& editors, Doc
       store_(store),
       chooser_(chooser),
       placement_(placement),
-      editor_(new DocumentEditor(context.Doc, this)) {
+      editor_(new DocumentEditor(context.Doc, context.Codec, this)) {
     setObjectName(QStringLiteral("frmMain"));
     recovery_ = new RecoveryKeeper(context.Doc, *editor_, store,
                                    RecoveryFolder(context.Folders, context.Settings), this);

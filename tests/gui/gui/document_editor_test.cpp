@@ -244,6 +244,20 @@ TEST_F(UndoTest, NamesTheEditInTheCurrentLanguageAndShowsItsRow) {
     EXPECT_EQ(action("mnuRedo")->text(), QStringLiteral("Redo Frequency, HF %1, CH 7").arg(group));
 }
 
+// A group name with bytes the code page cannot show is named in the Edit menu as the group
+// selector shows it, not as "�".
+TEST_F(UndoTest, NamesAGroupAsTheSelectorShowsIt) {
+    StartWithBands();
+    doc().Working.Config.Settings.GroupName(kBandHf, 2).assign("\xE7\x81");
+    main().Editor().Reset();
+    ShowBandGroup(kBandHf, 2);
+    const QString shown = combo("Combo6")->currentText();
+    EXPECT_EQ(shown, QStringLiteral("\u00E7\\x81"));
+    TypeFrequency(3, QStringLiteral("25.125"));
+    const QString undo = action("mnuUndo")->text();
+    EXPECT_TRUE(undo.endsWith(QStringLiteral(", HF %1, CH 3").arg(shown))) << undo.toStdString();
+}
+
 TEST_F(UndoTest, KeysUndoAndRedoEveryStepUntilANewEdit) {
     StartWithBands();
     ShowBandGroup(kBandHam, 1);
