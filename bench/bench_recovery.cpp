@@ -90,7 +90,8 @@ int main(int argc, char* argv[]) {
     FillEveryGroup(*doc);
     const kv::VersionTable versions;
     const kv::DataFileStore store(kv::ProgramFolders::ForProgramFolder(dir.path()), versions);
-    kv::DocumentEditor editor(*doc);
+    const kv::CodecOptions codec;
+    kv::DocumentEditor editor(*doc, codec);
     editor.Reset();
     const std::vector<double> bare = TimeEdits(editor, 0);
 

@@ -56,7 +56,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     auto doc = std::make_unique<kv::Document>();
     FillEveryGroup(*doc);
-    kv::DocumentEditor editor(*doc);
+    const kv::CodecOptions codec;
+    kv::DocumentEditor editor(*doc, codec);
     editor.Reset();
 
     std::vector<double> record;
