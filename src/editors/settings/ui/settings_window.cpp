@@ -1,9 +1,11 @@
 // The settings window.
 #include "editors/settings/ui/settings_window.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +14,9 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -209,15 +214,54 @@ void SettingsWindow::buildControls() {
 
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("scrollContent"));
-    auto* columns = new QHBoxLayout(content);
-    columns->setSizeConstraint(QLayout::SetFixedSize);
-    columns->addLayout(left.Grid);
-    columns->addSpacing(gap * 2);
-    columns->addLayout(middle.Grid);
-    columns->addSpacing(gap * 2);
-    columns->addLayout(right);
+    columns_ = new QGridLayout(content);
+    columns_->setSizeConstraint(QLayout::SetFixedSize);
+    columns_->setHorizontalSpacing(0);
+    columns_->addLayout(left.Grid, 0, 0, Qt::AlignTop);
+    columns_->setColumnMinimumWidth(1, gap * 2);
+    columns_->addLayout(middle.Grid, 0, 2, Qt::AlignTop);
+    columns_->setColumnMinimumWidth(3, gap * 2);
+    columns_->addLayout(right, 0, 4, Qt::AlignTop);
+    rightColumn_ = right;
 
     SetScrollingContent(this, content, closeLine);
+    // The content keeps the size its columns give it; the area only scrolls it.
+    if (auto* area = findChild<QScrollArea*>(QStringLiteral("scrollArea")))
+        area->setWidgetResizable(false);
+    scroll_ = findChild<QAbstractScrollArea*>(QStringLiteral("scrollArea"));
+    threeColumnsContent_ = content->sizeHint();
+    content_ = content;
+    if (scroll_ != nullptr) scroll_->installEventFilter(this);
+}
+
+QSize SettingsWindow::sizeHint() const {
+    QSize hint = QWidget::sizeHint();
+    if (stacked_ && content_ != nullptr) hint += threeColumnsContent_ - content_->sizeHint();
+    return hint;
+}
+
+void SettingsWindow::reflowColumns() {
+    if (scroll_ == nullptr || columns_ == nullptr) return;
+    // A window too short for its rows shows a vertical scroll bar: it takes room from the width.
+    const QSize space = scroll_->maximumViewportSize();
+    int room = space.width();
+    if (space.height() < threeColumnsContent_.height())
+        room -= scroll_->verticalScrollBar()->sizeHint().width();
+    const bool stack = room < threeColumnsContent_.width();
+    if (stack == stacked_) return;
+    stacked_ = stack;
+    columns_->removeItem(rightColumn_);
+    if (stack)
+        columns_->addLayout(rightColumn_, 1, 0, 1, 3, Qt::AlignLeft | Qt::AlignTop);
+    else
+        columns_->addLayout(rightColumn_, 0, 4, Qt::AlignTop);
+    // The content takes its new size now; the scroll area sets its bars for it once this resize
+    // is over (bars left from the other arrangement would otherwise each keep the other on).
+    columns_->activate();
+    QTimer::singleShot(0, scroll_, [scroll = scroll_] {
+        QResizeEvent again(scroll->size(), scroll->size());
+        QCoreApplication::sendEvent(scroll, &again);
+    });
 }
 
 QGroupBox* SettingsWindow::buildPublicFrame(const PublicBand& band) {
@@ -412,6 +456,10 @@ void SettingsWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool SettingsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_) {
+        if (event->type() == QEvent::Resize) reflowColumns();
+        return false;
+    }
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box != nullptr) {
         if (event->type() == QEvent::FocusIn) QTimer::singleShot(0, box, &QLineEdit::selectAll);

@@ -11,9 +11,12 @@
 #include "gui/editor_window.h"
 #include "model/document_edit.h"
 
+class QAbstractScrollArea;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 
 namespace kv {
@@ -40,6 +43,10 @@ public:
 
     // Stores the value of the list or check box `control` (one of this window's).
     void SaveOptFeat(QObject* control);
+
+    // The size with the three columns side by side, whichever way they stand now: the frame
+    // opens at it where the room allows.
+    QSize sizeHint() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +92,9 @@ private:
     void commitText(const TextBinding& binding);
     void commitDeviceName(QLineEdit* box);
     void switchBandPublic(const SwitchBinding& binding);
+    // Puts the right-hand column beside the other two, or under both when the window is too
+    // narrow for three: one scroll bar then instead of two.
+    void reflowColumns();
 
     ShellContext& context_;
     EditorHost& main_;
@@ -97,6 +107,12 @@ private:
     std::vector<SwitchBinding> switches_;
     std::vector<QGroupBox*> publicFrames_;
     std::vector<QWidget*> switchRows_;
+    QGridLayout* columns_ = nullptr;
+    QLayout* rightColumn_ = nullptr;
+    QAbstractScrollArea* scroll_ = nullptr;
+    QSize threeColumnsContent_;
+    QWidget* content_ = nullptr;
+    bool stacked_ = false;
 };
 
 // The factory the window registry creates the window with.

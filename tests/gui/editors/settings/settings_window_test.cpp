@@ -558,5 +558,40 @@ TEST_F(SettingsWindowTest, SettingsSurviveSaveAndOpen) {
     EXPECT_EQ(Box("BtDeviceName")->text(), Q("Saved"));
 }
 
+// Too narrow for its three columns, the window puts the right-hand one under the other two and
+// scrolls one way only; given the room again, the three stand side by side.
+TEST_F(SettingsWindowTest, ANarrowWindowStacksItsRightColumnAndScrollsOneWay) {
+    StartApp(kLanguageEnglish, true);
+    main().show();
+    main().resize(2400, 1600);
+    SettingsWindow* settings = Open();
+    ASSERT_NE(settings, nullptr);
+    auto* sub = qobject_cast<QMdiSubWindow*>(settings->parentWidget());
+    ASSERT_NE(sub, nullptr);
+    auto* scroll = settings->findChild<QScrollArea*>(Q("scrollArea"));
+    ASSERT_NE(scroll, nullptr);
+    const auto* ble = settings->findChild<QGroupBox*>(Q("fraBLE"));
+    const auto* middle = settings->findChild<QGroupBox*>(Q("fraModeEnable"));
+    const auto place = [&](const QWidget* w) { return w->mapTo(scroll->widget(), QPoint()); };
+
+    sub->setMinimumSize(0, 0);
+    sub->resize(1400, 600);
+    QCoreApplication::processEvents();
+    const int wide = scroll->widget()->width();
+    EXPECT_GT(place(ble).x(), place(middle).x());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+
+    sub->resize(wide * 9 / 10, 600);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << wide;
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_GT(place(ble).y(), place(middle).y() + middle->height());
+
+    sub->resize(1400, 600);
+    QCoreApplication::processEvents();
+    EXPECT_GT(place(ble).x(), place(middle).x());
+    EXPECT_LT(place(ble).y(), place(middle).y() + middle->height());
+}
+
 }  // namespace
 }  // namespace kv::settingstest
