@@ -34,6 +34,10 @@ ln "$stage/KV7700/kv7700" "$inst/KV7700/kv7700" 2>/dev/null ||
 program=$inst/KV7700/kv7700
 cli=$stage/KV7700/kv7700-cli
 recovery=$inst/language/recovery
+# The radio has the HF and 10 m bands (Setup's tick), so the channel window opens on the stored
+# band, HAM, rather than on CB.
+mkdir -p "$inst/language"
+printf '[language]\nRadioOptionFlag=1\n' >"$inst/language/mysetup.ini"
 
 mkdir -p -m 700 "$scratch/home" "$scratch/runtime"
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_DATA_HOME=$scratch/home/.local
@@ -76,7 +80,7 @@ background+=($gui)
 main=$(await_window 'mine\.dat')
 [ -n "$main" ] || fail "the program did not show its main window with mine.dat"
 # The channel window opens once the main window has been painted; its grid of the HAM band's
-# group A sits at a fixed place in a fresh installation on this screen. Channel 2's frequency
+# group A sits at a fixed place in this installation on this screen. Channel 2's frequency
 # cell is clicked, then typing edits it and Return moves on to channel 3.
 sleep 1
 xdotool mousemove --window "$main" 391 357 click 1
