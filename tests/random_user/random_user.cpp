@@ -374,11 +374,17 @@ int main(int argc, char* argv[]) {
         if (top) windowsReached.insert(nameOf(top));
         if (!top || QString::fromLatin1(top->metaObject()->className()).contains("Progress"))
             return;
-        const ModalChoices modalStream;
-        if (Pick(3) == 0)
-            top->close();
-        else
-            PokeAControl(top);
+        // The poke runs from a timer of its own: a window it opens runs its loop inside the poke,
+        // and this timer, which Qt does not fire again while its own slot runs, must go on
+        // poking that window too.
+        QTimer::singleShot(0, top, [top] {
+            if (QApplication::activeModalWidget() != top) return;
+            const ModalChoices modalStream;
+            if (Pick(3) == 0)
+                top->close();
+            else
+                PokeAControl(top);
+        });
     });
     modal.start(20);
 
