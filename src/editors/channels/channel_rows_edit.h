@@ -43,6 +43,13 @@ struct RowsEditOutcome {
     std::optional<TextPair> Message;   // why the command could not act at all
 };
 
+// The outcome of a command on one row or a block of rows (a list command, a sort or a move) as
+// the window shows every command's: the rows to redisplay and the message.
+template <class Outcome>
+RowsEditOutcome AsRowsOutcome(const Outcome& one) {
+    return {one.Changed, one.FirstRow, one.LastRow, {}, one.Message};
+}
+
 // Why the record cannot go to the row, or nothing when it can: the row must be a channel row of
 // the group (a memory record a CB memory row), the frequency one the channel may have, a memory's
 // reference a channel of the group it refers into, and a new channel must find a free slot.

@@ -863,19 +863,6 @@ void ChannelWindow::showListOutcome(const RowsEditOutcome& outcome) {
                     MessageIcon::Warning);
 }
 
-namespace {
-
-RowsEditOutcome OfOneRow(const ListEditOutcome& one) {
-    RowsEditOutcome outcome;
-    outcome.Changed = one.Changed;
-    outcome.FirstRow = one.FirstRow;
-    outcome.LastRow = one.LastRow;
-    outcome.Message = one.Message;
-    return outcome;
-}
-
-}  // namespace
-
 void ChannelWindow::ListCopy() {
     runListCommand([this] {
         CopyRowsToClipboard(context_.Doc, band_, DisplayedGroup(), selectedRows(), language(),
@@ -887,7 +874,8 @@ void ChannelWindow::ListCopy() {
 void ChannelWindow::ListCut() {
     runListCommand([this] {
         const int group = DisplayedGroup();
-        if (IsVfoGroup(band_, group)) return OfOneRow({false, 0, 0, VfoKeepsItsChannelText()});
+        if (IsVfoGroup(band_, group))
+            return AsRowsOutcome(ListEditOutcome{false, 0, 0, VfoKeepsItsChannelText()});
         const std::vector<int> rows = selectedRows();
         CopyRowsToClipboard(context_.Doc, band_, group, rows, language(),
                             ChannelEditorState::Of(main_));
@@ -902,7 +890,7 @@ void ChannelWindow::ListDelete() {
 RowsEditOutcome ChannelWindow::deleteRows(const std::vector<int>& rows) {
     const int group = DisplayedGroup();
     if (rows.size() == 1)
-        return OfOneRow(DeleteChannel(context_.Doc, band_, group, rows.front(), refresher()));
+        return AsRowsOutcome(DeleteChannel(context_.Doc, band_, group, rows.front(), refresher()));
     return DeleteChannelRows(context_.Doc, band_, group, rows, refresher());
 }
 
@@ -929,15 +917,16 @@ RowsEditOutcome ChannelWindow::pasteRows(bool inserting) {
             [[fallthrough]];
         case ClipboardPaste::Source::OneRecord: {
             if (!inserting)
-                return OfOneRow(PasteChannel(doc, band_, group, row, state.Clipboard, refresher()));
+                return AsRowsOutcome(
+                    PasteChannel(doc, band_, group, row, state.Clipboard, refresher()));
             // A full group loses its last channel only when the user says so.
             const std::optional<int> lost = InsertPasteWouldLose(doc, band_, group, row);
             if (lost &&
                 ShowMessage(this, language(), InsertPasteLosesText(band_, group, *lost),
                             MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
                 return outcome;
-            return OfOneRow(InsertPasteChannel(doc, band_, group, row, state.Clipboard, refresher(),
-                                               lost.has_value()));
+            return AsRowsOutcome(InsertPasteChannel(doc, band_, group, row, state.Clipboard,
+                                                    refresher(), lost.has_value()));
         }
         case ClipboardPaste::Source::Rows:
             break;

@@ -11,19 +11,6 @@
 #include "gui/shell_context.h"
 
 namespace kv {
-namespace {
-
-RowsEditOutcome AsRowsOutcome(const OrderOutcome& order) {
-    RowsEditOutcome outcome;
-    outcome.Changed = order.Changed;
-    outcome.FirstRow = order.FirstRow;
-    outcome.LastRow = order.LastRow;
-    outcome.Message = order.Message;
-    return outcome;
-}
-
-}  // namespace
-
 void ChannelWindow::ListSortByFrequency() {
     // The whole group shown is sorted, wherever the focus is; a frequency being typed is stored
     // first so that it takes part.
