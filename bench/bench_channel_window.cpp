@@ -21,24 +21,11 @@
 #include "app/ui/application.h"
 #include "app/ui/main_window.h"
 #include "editors/channels/ui/channel_window.h"
+#include "full_document.h"
 #include "model/document.h"
 #include "platform/placement_store.h"
 
 namespace {
-
-void FillEveryGroup(kv::Document& doc) {
-    for (int band = 0; band < kv::kBandCount; ++band)
-        for (int group = 1; group <= kv::kGroupsPerBand[band]; ++group) {
-            const int capacity = kv::SlotCapacity(band, group);
-            doc.Working.channelCount(band, group) = static_cast<kv::i16>(capacity);
-            for (int slot = 1; slot <= capacity; ++slot) {
-                kv::ChannelRecord& channel = doc.Working.channel(band, slot, group);
-                channel.ChNo = static_cast<kv::i16>(slot);
-                channel.InUse = 1;
-                channel.RxFreqText.assign("28015000");
-            }
-        }
-}
 
 void Pick(QComboBox* box, int index) {
     box->setCurrentIndex(index);
@@ -101,7 +88,7 @@ int main(int argc, char* argv[]) {
     kv::Application application(options);
     kv::MainWindow& main = application.mainWindow();
     kv::Document& doc = application.document();
-    FillEveryGroup(doc);
+    kv::bench::FillEveryGroup(doc);
     doc.Radio.RadioOptionFlag = true;
     main.CloseAllEditors();
     main.resize(1400, 900);

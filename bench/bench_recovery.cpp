@@ -15,6 +15,7 @@
 #include "app/ui/recovery_keeper.h"
 #include "editors/channels/channel_edit.h"
 #include "files/recovery_file.h"
+#include "full_document.h"
 #include "gui/document_editor.h"
 #include "model/band_range.h"
 #include "model/document.h"
@@ -26,17 +27,7 @@ constexpr int kEdits = 200;
 constexpr int kCopies = 50;
 
 void FillEveryGroup(kv::Document& doc) {
-    for (int band = 0; band < kv::kBandCount; ++band)
-        for (int group = 1; group <= kv::kGroupsPerBand[band]; ++group) {
-            const int capacity = kv::SlotCapacity(band, group);
-            doc.Working.channelCount(band, group) = static_cast<kv::i16>(capacity);
-            for (int slot = 1; slot <= capacity; ++slot) {
-                kv::ChannelRecord& channel = doc.Working.channel(band, slot, group);
-                channel.ChNo = static_cast<kv::i16>(slot);
-                channel.InUse = 1;
-                channel.RxFreqText.assign("28015000");
-            }
-        }
+    kv::bench::FillEveryGroup(doc);
     doc.Staged = doc.Working;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editors/channels/channel_edit.h"
+#include "full_document.h"
 #include "gui/document_editor.h"
 #include "model/band_range.h"
 #include "model/document.h"
@@ -17,20 +18,6 @@
 namespace {
 
 constexpr int kEdits = 200;
-
-void FillEveryGroup(kv::Document& doc) {
-    for (int band = 0; band < kv::kBandCount; ++band)
-        for (int group = 1; group <= kv::kGroupsPerBand[band]; ++group) {
-            const int capacity = kv::SlotCapacity(band, group);
-            doc.Working.channelCount(band, group) = static_cast<kv::i16>(capacity);
-            for (int slot = 1; slot <= capacity; ++slot) {
-                kv::ChannelRecord& channel = doc.Working.channel(band, slot, group);
-                channel.ChNo = static_cast<kv::i16>(slot);
-                channel.InUse = 1;
-                channel.RxFreqText.assign("28015000");
-            }
-        }
-}
 
 struct Figures {
     double medianMs;
@@ -55,7 +42,7 @@ void Print(const char* what, const Figures& f) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     auto doc = std::make_unique<kv::Document>();
-    FillEveryGroup(*doc);
+    kv::bench::FillEveryGroup(*doc);
     const kv::CodecOptions codec;
     kv::DocumentEditor editor(*doc, codec);
     editor.Reset();
